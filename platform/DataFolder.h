@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace volmira::platform {
+
+// Where the program keeps its database, settings files and map folders:
+// --data-dir if given, else $VOLMIRA_APT_HOME, else the executable's folder when
+// it holds vmdata.vmd (a portable install), else the per-user data location.
+[[nodiscard]] QString resolveDataFolder(const QString &commandLineDir, const QString &executableDir);
+
+// Name of the shipped database installed beside the executable. It is not
+// called vmdata.vmd so that a build folder is not taken for a portable install.
+inline constexpr const char *kShippedDatabase = "vmdata-shipped.vmd";
+inline constexpr const char *kDatabaseFile = "vmdata.vmd";
+
+// Makes the folder and, when it has no vmdata.vmd, copies the shipped database
+// into it. Returns an error text in German or empty on success.
+[[nodiscard]] QString prepareDataFolder(const QString &dataFolder, const QString &executableDir);
+
+}  // namespace volmira::platform

@@ -1,0 +1,309 @@
+#include "store/AirportStore.h"
+
+#include "store/TextKeys.h"
+
+#include <algorithm>
+
+namespace volmira::store {
+
+namespace {
+
+constexpr const char *kArptColumns =
+    "ICAO, Name, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, "
+    "LastDate, LastKat";
+
+ArptRow readAirport(const Statement &s) {
+    ArptRow r;
+    r.ICAO = s.text(0);
+    r.Name = s.text(1);
+    r.COORDINATES = s.text(2);
+    r.WGS_DLAT = s.optDouble(3);
+    r.WGS_DLONG = s.optDouble(4);
+    r.ELEV = s.optDouble(5);
+    r.PR = s.text(6);
+    r.MAG_VAR = s.optDouble(7);
+    r.RwyALen = s.optInt(8);
+    r.RwyGLen = s.optInt(9);
+    r.Type = s.text(10);
+    r.Date = s.text(11);
+    r.Time = s.text(12);
+    r.LastDate = s.text(13);
+    r.LastKat = s.text(14);
+    return r;
+}
+
+// Runs a query bound to one ICAO code and reads every row with the reader.
+template <typename Row, typename Reader>
+std::vector<Row> rowsOf(Database &db, const char *sql, const QString &icao, Reader read) {
+    std::vector<Row> rows;
+    Statement &s = db.prepare(sql);
+    s.bind(1, icao);
+    while (s.next()) rows.push_back(read(s));
+    return rows;
+}
+
+// The highest code point: every name that starts with a prefix sorts below prefix + this.
+const QString kAfterEverything = QString::fromUcs4(U"\U0010FFFF");
+
+}  // namespace
+
+Stamp AirportStore::now() const {
+    const QDateTime at = clock_.now();
+    return {at.date().toString(QStringLiteral("yyyy-MM-dd")), at.time().toString(QStringLiteral("HH:mm:ss"))};
+}
+
+std::optional<ArptRow> AirportStore::airportByIcao(const QString &icao) {
+    static const std::string sql = std::string("SELECT ") + kArptColumns + " FROM ARPT WHERE ICAO = ?";
+    Statement &s = db_.prepare(sql.c_str());
+    s.bind(1, icao);
+    if (!s.next()) return std::nullopt;
+    return readAirport(s);
+}
+
+std::optional<QString> AirportStore::icaoForIata(const QString &iata) {
+    Statement &s = db_.prepare("SELECT ICAO FROM AirportCode WHERE IATA = ? LIMIT 1");
+    s.bind(1, iata);
+    if (!s.next()) return std::nullopt;
+    return s.text(0);
+}
+
+std::vector<RwyRow> AirportStore::runways(const QString &icao) {
+    return rowsOf<RwyRow>(db_,
+                          "SELECT id, ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time "
+                          "FROM RWY WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id",
+                          icao, [](const Statement &s) {
+                              return RwyRow{s.int64(0), s.text(1), s.text(2),    s.text(3),
+                                            s.text(4),  s.text(5), s.text(6),    s.optInt(7),
+                                            s.optInt(8), s.optInt(9), s.text(10), s.text(11)};
+                          });
+}
+
+std::vector<AcomRow> AirportStore::frequencies(const QString &icao) {
+    return rowsOf<AcomRow>(db_,
+                           "SELECT id, ICAO, Name, FREQ, Date, Time FROM ACOM WHERE ICAO = ? "
+                           "ORDER BY Name COLLATE NOCASE ASC, id",
+                           icao, [](const Statement &s) {
+                               return AcomRow{s.int64(0), s.text(1), s.text(2), s.text(3), s.text(4), s.text(5)};
+                           });
+}
+
+std::vector<IlsRow> AirportStore::approaches(const QString &icao) {
+    return rowsOf<IlsRow>(db_,
+                          "SELECT id, ICAO, RWY, ILS_FREQ, ILS_IDENT, ILS_GS, OM_FREQ, OM_IDENT, Date, Time "
+                          "FROM ILS WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id",
+                          icao, [](const Statement &s) {
+                              return IlsRow{s.int64(0), s.text(1), s.text(2), s.text(3), s.text(4),
+                                            s.text(5),  s.text(6), s.text(7), s.text(8), s.text(9)};
+                          });
+}
+
+std::vector<MyInfoRow> AirportStore::notes(const QString &icao) {
+    return rowsOf<MyInfoRow>(db_,
+                             "SELECT id, ICAO, Category, MyInfo, PrintInfo, Date, Time FROM MyInfo "
+                             "WHERE ICAO = ? ORDER BY id",
+                             icao, [](const Statement &s) {
+                                 return MyInfoRow{s.int64(0), s.text(1), s.text(2), s.text(3),
+                                                  s.text(4),  s.text(5), s.text(6)};
+                             });
+}
+
+std::vector<ChangeStamp> AirportStore::changeStamps(const QString &icao) {
+    // One statement instead of five: the newest row of each table.
+    return rowsOf<ChangeStamp>(
+        db_,
+        "SELECT * FROM (SELECT 1, 'RWY Info', Date, Time FROM RWY WHERE ICAO = ?1 "
+        "ORDER BY Date DESC, Time DESC LIMIT 1) "
+        "UNION ALL SELECT * FROM (SELECT 2, 'COM Info', Date, Time FROM ACOM WHERE ICAO = ?1 "
+        "ORDER BY Date DESC, Time DESC LIMIT 1) "
+        "UNION ALL SELECT * FROM (SELECT 3, 'Approach Info', Date, Time FROM ILS WHERE ICAO = ?1 "
+        "ORDER BY Date DESC, Time DESC LIMIT 1) "
+        "UNION ALL SELECT * FROM (SELECT 4, 'Flughafen Info', Date, Time FROM ARPT WHERE ICAO = ?1 "
+        "ORDER BY Date DESC, Time DESC LIMIT 1) "
+        "UNION ALL SELECT * FROM (SELECT 5, 'Info Kategorie: ' || coalesce(Category, ''), Date, Time FROM MyInfo "
+        "WHERE ICAO = ?1 ORDER BY Date DESC, Time DESC LIMIT 1) "
+        "ORDER BY 1",
+        icao, [](const Statement &s) { return ChangeStamp{s.text(1), s.text(2), s.text(3)}; });
+}
+
+std::vector<NameHit> AirportStore::findByName(const QString &prefix) {
+    const QString key = foldName(prefix);
+    Statement &s = db_.prepare("SELECT Name, ICAO FROM ARPT WHERE NameKey >= ?1 AND NameKey < ?2");
+    s.bind(1, key).bind(2, key + kAfterEverything);
+    struct Keyed {
+        QString key;
+        NameHit hit;
+    };
+    std::vector<Keyed> keyed;
+    while (s.next()) {
+        NameHit hit{s.text(0), s.text(1)};
+        keyed.push_back({germanSortKey(hit.NAME), std::move(hit)});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        if (a.key != b.key) return a.key < b.key;
+        return a.hit.NAME != b.hit.NAME ? a.hit.NAME < b.hit.NAME : a.hit.ICAO < b.hit.ICAO;
+    });
+    std::vector<NameHit> hits;
+    hits.reserve(keyed.size());
+    for (Keyed &k : keyed) hits.push_back(std::move(k.hit));
+    return hits;
+}
+
+std::vector<CountryRow> AirportStore::countries() {
+    Statement &s = db_.prepare(
+        "SELECT p, n, (SELECT Name FROM ICAOCODE WHERE ICAOCODE.ICAO = p LIMIT 1) FROM "
+        "(SELECT upper(substr(ICAO, 1, 2)) AS p, count(*) AS n FROM ARPT GROUP BY 1)");
+    struct Keyed {
+        QString key;
+        CountryRow row;
+    };
+    std::vector<Keyed> keyed;
+    while (s.next()) {
+        const std::optional<QString> name = s.optText(2);
+        CountryRow row{s.text(0).trimmed(), name ? name->trimmed() : QStringLiteral("Kein Land gefunden"), s.integer(1)};
+        keyed.push_back({germanSortKey(row.Name), std::move(row)});
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) { return a.key < b.key; });
+    std::vector<CountryRow> rows;
+    rows.reserve(keyed.size());
+    for (Keyed &k : keyed) rows.push_back(std::move(k.row));
+    return rows;
+}
+
+int AirportStore::airportCount() {
+    Statement &s = db_.prepare("SELECT count(*) FROM ARPT");
+    return s.next() ? s.integer(0) : 0;
+}
+
+std::optional<VersionRow> AirportStore::version() {
+    Statement &s = db_.prepare("SELECT DatabaseVersion, ProgramVersion FROM Version LIMIT 1");
+    if (!s.next()) return std::nullopt;
+    return VersionRow{s.text(0), s.text(1)};
+}
+
+QString AirportStore::setLastDate(const QString &icao, const QString &date) {
+    return db_.prepare("UPDATE ARPT SET LastDate = ? WHERE ICAO = ?").bind(1, date).bind(2, icao).run();
+}
+
+QString AirportStore::saveNote(const QString &icao, const QString &category, const QString &richText,
+                               const QString &plainText) {
+    const Stamp at = now();
+    Statement &find = db_.prepare("SELECT id FROM MyInfo WHERE ICAO = ? AND Category = ? ORDER BY id LIMIT 1");
+    find.bind(1, icao).bind(2, category);
+    if (find.next()) {
+        const long long id = find.int64(0);
+        return db_.prepare("UPDATE MyInfo SET MyInfo = ?, PrintInfo = ?, Date = ?, Time = ? WHERE id = ?")
+            .bind(1, richText)
+            .bind(2, plainText)
+            .bind(3, at.Date)
+            .bind(4, at.Time)
+            .bind(5, id)
+            .run();
+    }
+    if (find.failed()) return find.error();
+    return insertNote(MyInfoRow{0, icao, category, richText, plainText, at.Date, at.Time});
+}
+
+QString AirportStore::insertAirport(const ArptRow &r) {
+    return db_
+        .prepare("INSERT INTO ARPT (ICAO, Name, NameKey, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, "
+                 "RwyALen, RwyGLen, Type, Date, Time, LastDate, LastKat) "
+                 "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)")
+        .bind(1, r.ICAO)
+        .bind(2, r.Name)
+        .bind(3, r.Name.isNull() ? QString() : foldName(r.Name))
+        .bind(4, r.COORDINATES)
+        .bind(5, r.WGS_DLAT)
+        .bind(6, r.WGS_DLONG)
+        .bind(7, r.ELEV)
+        .bind(8, r.PR)
+        .bind(9, r.MAG_VAR)
+        .bind(10, r.RwyALen)
+        .bind(11, r.RwyGLen)
+        .bind(12, r.Type)
+        .bind(13, r.Date)
+        .bind(14, r.Time)
+        .bind(15, r.LastDate)
+        .bind(16, r.LastKat)
+        .run();
+}
+
+QString AirportStore::insertRunway(const RwyRow &r) {
+    return db_
+        .prepare("INSERT INTO RWY (ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time) "
+                 "VALUES (?,?,?,?,?,?,?,?,?,?,?)")
+        .bind(1, r.ICAO)
+        .bind(2, r.RWY)
+        .bind(3, r.RwyLow)
+        .bind(4, r.RwyHigh)
+        .bind(5, r.RWYHDG)
+        .bind(6, r.SLOPE)
+        .bind(7, r.Length)
+        .bind(8, r.Width)
+        .bind(9, r.SURFACE)
+        .bind(10, r.Date)
+        .bind(11, r.Time)
+        .run();
+}
+
+QString AirportStore::insertFrequency(const AcomRow &r) {
+    return db_.prepare("INSERT INTO ACOM (ICAO, Name, FREQ, Date, Time) VALUES (?,?,?,?,?)")
+        .bind(1, r.ICAO)
+        .bind(2, r.Name)
+        .bind(3, r.FREQ)
+        .bind(4, r.Date)
+        .bind(5, r.Time)
+        .run();
+}
+
+QString AirportStore::insertApproach(const IlsRow &r) {
+    return db_
+        .prepare("INSERT INTO ILS (ICAO, RWY, ILS_FREQ, ILS_IDENT, ILS_GS, OM_FREQ, OM_IDENT, Date, Time) "
+                 "VALUES (?,?,?,?,?,?,?,?,?)")
+        .bind(1, r.ICAO)
+        .bind(2, r.RWY)
+        .bind(3, r.ILS_FREQ)
+        .bind(4, r.ILS_IDENT)
+        .bind(5, r.ILS_GS)
+        .bind(6, r.OM_FREQ)
+        .bind(7, r.OM_IDENT)
+        .bind(8, r.Date)
+        .bind(9, r.Time)
+        .run();
+}
+
+QString AirportStore::insertNote(const MyInfoRow &r) {
+    return db_.prepare("INSERT INTO MyInfo (ICAO, Category, MyInfo, PrintInfo, Date, Time) VALUES (?,?,?,?,?,?)")
+        .bind(1, r.ICAO)
+        .bind(2, r.Category)
+        .bind(3, r.MyInfo)
+        .bind(4, r.PrintInfo)
+        .bind(5, r.Date)
+        .bind(6, r.Time)
+        .run();
+}
+
+QString AirportStore::insertCategory(const QString &category) {
+    return db_.prepare("INSERT INTO MyCategory (Category) VALUES (?)").bind(1, category).run();
+}
+
+QString AirportStore::insertAirportCode(const AirportCodeRow &r) {
+    return db_.prepare("INSERT INTO AirportCode (IATA, ICAO) VALUES (?,?)").bind(1, r.IATA).bind(2, r.ICAO).run();
+}
+
+QString AirportStore::insertCountry(const IcaoCodeRow &r) {
+    return db_.prepare("INSERT INTO ICAOCODE (ICAO, Name) VALUES (?,?)").bind(1, r.ICAO).bind(2, r.Name).run();
+}
+
+QString AirportStore::setVersion(const VersionRow &r) {
+    Transaction tx(db_);
+    if (QString e = db_.prepare("DELETE FROM Version").run(); !e.isEmpty()) return e;
+    if (QString e = db_.prepare("INSERT INTO Version (DatabaseVersion, ProgramVersion) VALUES (?,?)")
+                        .bind(1, r.DatabaseVersion)
+                        .bind(2, r.ProgramVersion)
+                        .run();
+        !e.isEmpty())
+        return e;
+    return tx.commit();
+}
+
+}  // namespace volmira::store

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "store/Database.h"
+#include "store/Rows.h"
+
+#include <optional>
+#include <vector>
+
+namespace volmira::store {
+
+// Date and time of day of a row stamp, as stored.
+struct Stamp {
+    QString Date;  // YYYY-MM-DD
+    QString Time;  // HH:MM:SS
+};
+
+// The queries and writes of the airport tables. Every value is bound; codes and
+// names compare without regard to case.
+class AirportStore {
+public:
+    AirportStore(Database &db, const platform::Clock &clock) : db_(db), clock_(clock) {}
+
+    [[nodiscard]] Stamp now() const;
+
+    // --- reading one airport
+    [[nodiscard]] std::optional<ArptRow> airportByIcao(const QString &icao);
+    // The ICAO code of the first AirportCode row of an IATA code.
+    [[nodiscard]] std::optional<QString> icaoForIata(const QString &iata);
+    [[nodiscard]] std::vector<RwyRow> runways(const QString &icao);         // by RWY
+    [[nodiscard]] std::vector<AcomRow> frequencies(const QString &icao);    // by Name
+    [[nodiscard]] std::vector<IlsRow> approaches(const QString &icao);      // by RWY
+    [[nodiscard]] std::vector<MyInfoRow> notes(const QString &icao);
+    // The newest stamp of each of the airport's five tables that has rows, in the
+    // order RWY, ACOM, ILS, ARPT, MyInfo.
+    [[nodiscard]] std::vector<ChangeStamp> changeStamps(const QString &icao);
+
+    // --- lists
+    // Airports whose name begins with the text, any letter case, German name order.
+    [[nodiscard]] std::vector<NameHit> findByName(const QString &prefix);
+    // Country prefixes with their airport counts, in name order; a prefix without
+    // an ICAOCODE row is named "Kein Land gefunden".
+    [[nodiscard]] std::vector<CountryRow> countries();
+    [[nodiscard]] int airportCount();
+    [[nodiscard]] std::optional<VersionRow> version();
+
+    // --- writing; each returns an error text or empty
+    [[nodiscard]] QString setLastDate(const QString &icao, const QString &date);
+    // Stores the note of a category, replacing the airport's note of that category; stamped now.
+    [[nodiscard]] QString saveNote(const QString &icao, const QString &category, const QString &richText,
+                                   const QString &plainText);
+
+    // Plain inserts that keep the row's own Date and Time (building and importing data).
+    [[nodiscard]] QString insertAirport(const ArptRow &row);
+    [[nodiscard]] QString insertRunway(const RwyRow &row);
+    [[nodiscard]] QString insertFrequency(const AcomRow &row);
+    [[nodiscard]] QString insertApproach(const IlsRow &row);
+    [[nodiscard]] QString insertNote(const MyInfoRow &row);
+    [[nodiscard]] QString insertCategory(const QString &category);
+    [[nodiscard]] QString insertAirportCode(const AirportCodeRow &row);
+    [[nodiscard]] QString insertCountry(const IcaoCodeRow &row);
+    [[nodiscard]] QString setVersion(const VersionRow &row);
+
+    Database &database() { return db_; }
+
+private:
+    Database &db_;
+    const platform::Clock &clock_;
+};
+
+}  // namespace volmira::store

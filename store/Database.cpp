@@ -1,0 +1,223 @@
+#include "store/Database.h"
+
+#include "store/Schema.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace volmira::store {
+
+namespace {
+
+// The password of the connection text; every database of the program carries it.
+constexpr const char *kKeyPragma = "PRAGMA key = 'kestrel52-118';";
+
+OpenResult failure(OpenError error, const QString &message) { return {error, message}; }
+
+// SQLCipher answers a wrong key and a file that is no database alike. A file
+// made of whole pages that does not start with the plain header is most likely
+// encrypted with another password.
+OpenError classifyUnreadable(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return OpenError::Unreadable;
+    const QByteArray head = file.read(16);
+    const qint64 size = file.size();
+    if (head.startsWith("SQLite format 3")) return OpenError::NotADatabase;
+    if (size >= 1024 && size % 1024 == 0) return OpenError::WrongPassword;
+    return OpenError::NotADatabase;
+}
+
+}  // namespace
+
+Database::~Database() { close(); }
+
+void Database::close() {
+    cache_.clear();
+    if (db_) sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+OpenResult Database::open(const QString &path, Mode mode) {
+    close();
+    path_ = path;
+    const QString shown = QFileInfo(path).absoluteFilePath();
+    if (mode != Mode::Create && !QFileInfo(path).isFile())
+        return failure(OpenError::Missing, QStringLiteral("Die Datendatei %1 wurde nicht gefunden.").arg(shown));
+
+    int flags = SQLITE_OPEN_NOMUTEX;
+    flags |= mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr) != SQLITE_OK) {
+        close();
+        return failure(OpenError::Unreadable, QStringLiteral("Die Datendatei %1 kann nicht geöffnet werden.").arg(shown));
+    }
+    sqlite3_busy_timeout(db_, 2000);
+    if (!exec(kKeyPragma).isEmpty()) {
+        close();
+        return failure(OpenError::Unreadable, QStringLiteral("Die Datendatei %1 kann nicht geöffnet werden.").arg(shown));
+    }
+    // Reading the schema proves that the key fits.
+    sqlite3_stmt *probe = nullptr;
+    int rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_step(probe);
+    sqlite3_finalize(probe);
+    if (rc != SQLITE_ROW) {
+        close();
+        switch (classifyUnreadable(path)) {
+        case OpenError::WrongPassword:
+            return failure(OpenError::WrongPassword,
+                           QStringLiteral("Das Kennwort der Datendatei %1 ist falsch.").arg(shown));
+        case OpenError::Unreadable:
+            return failure(OpenError::Unreadable, QStringLiteral("Die Datendatei %1 kann nicht gelesen werden.").arg(shown));
+        default:
+            return failure(OpenError::NotADatabase,
+                           QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT.").arg(shown));
+        }
+    }
+    const QString schemaError = mode == Mode::Create ? createSchema(*this) : checkSchema(*this);
+    if (!schemaError.isEmpty()) {
+        close();
+        return failure(OpenError::NotADatabase, QStringLiteral("Die Datei %1: %2").arg(shown, schemaError));
+    }
+    return {};
+}
+
+Statement &Database::prepare(const char *sql) {
+    auto it = cache_.find(sql);
+    if (it == cache_.end()) it = cache_.emplace(sql, std::make_unique<Statement>(db_, sql)).first;
+    return it->second->reset();
+}
+
+QString Database::exec(const char *sql) {
+    char *message = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) == SQLITE_OK) return {};
+    QString text = QString::fromUtf8(message ? message : "unbekannter Fehler");
+    sqlite3_free(message);
+    return text;
+}
+
+QString Database::lastError() const { return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString(); }
+
+Statement::Statement(sqlite3 *db, const char *sql) : db_(db) {
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
+        failed_ = true;
+        stmt_ = nullptr;
+    }
+}
+
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+
+Statement &Statement::reset() {
+    if (stmt_) {
+        sqlite3_reset(stmt_);
+        sqlite3_clear_bindings(stmt_);
+        failed_ = false;
+    }
+    return *this;
+}
+
+Statement &Statement::bind(int index, const QString &value) {
+    if (value.isNull()) return bindNull(index);
+    const QByteArray utf8 = value.toUtf8();
+    if (stmt_) sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    return *this;
+}
+
+Statement &Statement::bind(int index, const std::optional<QString> &value) {
+    return value ? bind(index, *value) : bindNull(index);
+}
+
+Statement &Statement::bind(int index, const char *value) {
+    if (stmt_) sqlite3_bind_text(stmt_, index, value, -1, SQLITE_TRANSIENT);
+    return *this;
+}
+
+Statement &Statement::bind(int index, double value) {
+    if (stmt_) sqlite3_bind_double(stmt_, index, value);
+    return *this;
+}
+
+Statement &Statement::bind(int index, std::optional<double> value) { return value ? bind(index, *value) : bindNull(index); }
+
+Statement &Statement::bind(int index, int value) {
+    if (stmt_) sqlite3_bind_int(stmt_, index, value);
+    return *this;
+}
+
+Statement &Statement::bind(int index, std::optional<int> value) { return value ? bind(index, *value) : bindNull(index); }
+
+Statement &Statement::bind(int index, long long value) {
+    if (stmt_) sqlite3_bind_int64(stmt_, index, value);
+    return *this;
+}
+
+Statement &Statement::bindNull(int index) {
+    if (stmt_) sqlite3_bind_null(stmt_, index);
+    return *this;
+}
+
+bool Statement::next() {
+    if (!stmt_) {
+        failed_ = true;
+        return false;
+    }
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc != SQLITE_DONE) failed_ = true;
+    return false;
+}
+
+QString Statement::run() {
+    (void)next();
+    const QString message = failed_ ? error() : QString();
+    if (stmt_) sqlite3_reset(stmt_);
+    return message;
+}
+
+QString Statement::error() const {
+    return QString::fromUtf8(sqlite3_errmsg(db_));
+}
+
+bool Statement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+
+QString Statement::text(int column) const {
+    const auto *data = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, column));
+    return data ? QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column)) : QString();
+}
+
+std::optional<QString> Statement::optText(int column) const {
+    if (isNull(column)) return std::nullopt;
+    return text(column);
+}
+
+std::optional<double> Statement::optDouble(int column) const {
+    if (isNull(column)) return std::nullopt;
+    return sqlite3_column_double(stmt_, column);
+}
+
+std::optional<int> Statement::optInt(int column) const {
+    if (isNull(column)) return std::nullopt;
+    return sqlite3_column_int(stmt_, column);
+}
+
+int Statement::integer(int column) const { return sqlite3_column_int(stmt_, column); }
+
+long long Statement::int64(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+// Savepoints nest, so a function with its own transaction can run inside a larger one.
+Transaction::Transaction(Database &db) : db_(db) { started_ = db_.exec("SAVEPOINT vm;").isEmpty(); }
+
+Transaction::~Transaction() {
+    if (started_ && !done_) (void)db_.exec("ROLLBACK TO vm; RELEASE vm;");
+}
+
+QString Transaction::commit() {
+    if (!started_) return QStringLiteral("Die Transaktion konnte nicht begonnen werden.");
+    const QString error = db_.exec("RELEASE vm;");
+    if (error.isEmpty()) done_ = true;
+    return error;
+}
+
+}  // namespace volmira::store

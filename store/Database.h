@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace volmira::store {
+
+class Statement;
+
+// Why an open failed; the caller turns it into the message the user sees.
+enum class OpenError { None, Missing, WrongPassword, NotADatabase, Unreadable };
+
+struct OpenResult {
+    OpenError error = OpenError::None;
+    QString message;  // German, names the file
+    [[nodiscard]] bool ok() const { return error == OpenError::None; }
+};
+
+// The one encrypted connection of the process. Opening costs tens of
+// milliseconds (key derivation), so open it once and keep it.
+class Database {
+public:
+    enum class Mode { ReadWrite, ReadOnly, Create };
+
+    Database() = default;
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Opens the file with the program's password and checks at once that the
+    // key fits. Create makes a new empty encrypted file (used by build-database).
+    [[nodiscard]] OpenResult open(const QString &path, Mode mode = Mode::ReadWrite);
+    [[nodiscard]] bool isOpen() const { return db_ != nullptr; }
+    void close();
+    const QString &path() const { return path_; }
+
+    // Prepared statements are cached by their text: the lookup runs the same
+    // dozen statements again and again.
+    Statement &prepare(const char *sql);
+
+    // Runs statements without values (schema, pragmas). Returns the error text or empty.
+    [[nodiscard]] QString exec(const char *sql);
+
+    [[nodiscard]] QString lastError() const;
+    sqlite3 *handle() const { return db_; }
+
+private:
+    sqlite3 *db_ = nullptr;
+    QString path_;
+    std::map<std::string, std::unique_ptr<Statement>> cache_;
+};
+
+// A prepared statement. Values are always bound, never pasted into the text.
+class Statement {
+public:
+    Statement(sqlite3 *db, const char *sql);
+    ~Statement();
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    // Resets the statement and clears old bindings; call before binding anew.
+    Statement &reset();
+    Statement &bind(int index, const QString &value);  // 1-based; a null QString binds NULL
+    Statement &bind(int index, const std::optional<QString> &value);
+    Statement &bind(int index, const char *value);
+    Statement &bind(int index, double value);
+    Statement &bind(int index, std::optional<double> value);
+    Statement &bind(int index, int value);
+    Statement &bind(int index, std::optional<int> value);
+    Statement &bind(int index, long long value);
+    Statement &bindNull(int index);
+
+    // Steps to the next row; false at the end or on error (see failed()).
+    [[nodiscard]] bool next();
+    // Runs a statement without result rows. Returns the error text or empty.
+    [[nodiscard]] QString run();
+    [[nodiscard]] bool failed() const { return failed_; }
+    [[nodiscard]] QString error() const;
+
+    bool isNull(int column) const;
+    QString text(int column) const;                  // null gives ""
+    std::optional<QString> optText(int column) const;
+    std::optional<double> optDouble(int column) const;
+    std::optional<int> optInt(int column) const;
+    int integer(int column) const;                   // null gives 0
+    long long int64(int column) const;
+
+private:
+    sqlite3 *db_;
+    sqlite3_stmt *stmt_ = nullptr;
+    bool failed_ = false;
+};
+
+// Rolls back in its destructor unless committed. Nests inside another one.
+class Transaction {
+public:
+    explicit Transaction(Database &db);
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+    [[nodiscard]] QString commit();  // error text or empty
+    [[nodiscard]] bool started() const { return started_; }
+
+private:
+    Database &db_;
+    bool started_ = false;
+    bool done_ = false;
+};
+
+}  // namespace volmira::store

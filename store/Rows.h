@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Typed rows of the tables, with the column names of the database. A column
+// that may hold no value is an optional; texts shown as "" + value read null as "".
+namespace volmira::store {
+
+struct ArptRow {
+    QString ICAO;
+    QString Name;
+    QString COORDINATES;
+    std::optional<double> WGS_DLAT;
+    std::optional<double> WGS_DLONG;
+    std::optional<double> ELEV;     // feet
+    QString PR;
+    std::optional<double> MAG_VAR;  // degrees, east positive
+    std::optional<int> RwyALen;     // metres
+    std::optional<int> RwyGLen;     // metres
+    QString Type;
+    QString Date;  // YYYY-MM-DD
+    QString Time;  // HH:MM:SS
+    QString LastDate;
+    QString LastKat;
+};
+
+struct RwyRow {
+    long long id = 0;
+    QString ICAO;
+    QString RWY;
+    QString RwyLow;
+    QString RwyHigh;
+    QString RWYHDG;
+    QString SLOPE;
+    std::optional<int> Length;
+    std::optional<int> Width;
+    std::optional<int> SURFACE;  // 0 asphalt, anything else grass
+    QString Date;
+    QString Time;
+};
+
+struct AcomRow {
+    long long id = 0;
+    QString ICAO;
+    QString Name;
+    QString FREQ;
+    QString Date;
+    QString Time;
+};
+
+struct IlsRow {
+    long long id = 0;
+    QString ICAO;
+    QString RWY;
+    QString ILS_FREQ;
+    QString ILS_IDENT;
+    QString ILS_GS;
+    QString OM_FREQ;
+    QString OM_IDENT;
+    QString Date;
+    QString Time;
+};
+
+struct MyInfoRow {
+    long long id = 0;
+    QString ICAO;
+    QString Category;
+    QString MyInfo;
+    QString PrintInfo;
+    QString Date;
+    QString Time;
+};
+
+struct MapDataRow {
+    long long id = 0;
+    QString ICAO;
+    int Number = 0;
+    QString Name;
+    QString Location;
+    QString File;
+    bool Active = false;
+    double W1 = 0, H1 = 0;
+    double SX = 0, SY = 0, SW = 0, SH = 0;
+    int SlideMap = 0;
+};
+
+struct AirportCodeRow {
+    QString IATA;
+    QString ICAO;
+};
+
+struct IcaoCodeRow {
+    QString ICAO;  // two-letter prefix
+    QString Name;
+};
+
+struct VersionRow {
+    QString DatabaseVersion;
+    QString ProgramVersion;
+};
+
+// The newest stamp of one of an airport's tables, for the last-change line.
+struct ChangeStamp {
+    QString Name;  // "RWY Info", "COM Info", "Approach Info", "Flughafen Info", "Info Kategorie: ..."
+    QString Date;
+    QString Time;
+};
+
+// One row of the country list: prefix, German name, number of airports.
+struct CountryRow {
+    QString ICAO;
+    QString Name;
+    int Anzahl = 0;
+};
+
+// One hit of the name quick-find.
+struct NameHit {
+    QString NAME;
+    QString ICAO;
+};
+
+}  // namespace volmira::store

@@ -1,0 +1,24 @@
+#include "store/TextKeys.h"
+
+namespace volmira::store {
+
+QString foldName(const QString &name) { return name.toCaseFolded(); }
+
+QString germanSortKey(const QString &name) {
+    // Decomposition drops the diaeresis and accents onto a separate mark,
+    // which is then removed; ß has no decomposition and is spelt out.
+    const QString decomposed = name.toCaseFolded().normalized(QString::NormalizationForm_D);
+    QString key;
+    key.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() == QChar::Mark_NonSpacing) continue;
+        if (c == QChar(0x00DF)) {
+            key += QLatin1String("ss");
+            continue;
+        }
+        key += c;
+    }
+    return key;
+}
+
+}  // namespace volmira::store
