@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "store/AirportStore.h"
+#include "store/Database.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace volmira::test {
+
+// A new, empty encrypted database in its own temporary folder, with a store on
+// a fake clock set to 2026-03-14 10:15:00.
+class TempDatabase {
+public:
+    TempDatabase();
+    QString path() const;
+    QString folder() const { return dir_.path(); }
+
+    platform::FakeClock clock;
+    store::Database db;
+    std::unique_ptr<store::AirportStore> store;
+
+    // Adds an airport with plausible values; the caller overrides what it tests.
+    store::ArptRow airport(const QString &icao, const QString &name = QStringLiteral("Testplatz")) const;
+    void add(const store::ArptRow &row);
+
+private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace volmira::test
