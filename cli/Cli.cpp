@@ -1,5 +1,56 @@
 #include "cli/Cli.h"
 
+#include "cli/Commands.h"
+#include "cli/Options.h"
+#include "cli/Session.h"
+
 namespace volmira::cli {
-int run(const QStringList &) { return 2; }
+
+namespace {
+
+constexpr const char *kHelp =
+    "Volmira APT - Flughafendatenbank\n"
+    "\n"
+    "Aufruf: volmira-apt BEFEHL [ARGUMENTE] [--json] [--data-dir ORDNER]\n"
+    "\n"
+    "Befehle:\n"
+    "  lookup CODE [--date JJJJ-MM-TT]   Flughafen nach ICAO-Code (oder IATA-Code bei 3 Zeichen) anzeigen:\n"
+    "                                    Flughafendaten, Landebahnen, Frequenzen, Anflüge, Sonnenauf- und\n"
+    "                                    -untergang, letzte Änderung; ändert nichts\n"
+    "  find TEXT                         Flughäfen, deren Name mit TEXT beginnt (Name und ICAO)\n"
+    "  countries                         Länder mit der Zahl ihrer Flughäfen\n"
+    "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
+    "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
+    "\n"
+    "Optionen:\n"
+    "  --json            Ergebnis als ein JSON-Dokument\n"
+    "  --data-dir ORDNER Datenordner (sonst $VOLMIRA_APT_HOME, der Programmordner mit vmdata.vmd\n"
+    "                    oder ~/.local/share/volmira-apt)\n"
+    "  --help            diese Hilfe\n"
+    "\n"
+    "Rückgabewerte: 0 erledigt, 1 nicht gefunden, 2 falscher Aufruf, 3 Daten- oder Dateifehler\n";
+
+}  // namespace
+
+int run(const QStringList &arguments) {
+    const Options options = parseOptions(arguments);
+    if (!options.error.isEmpty()) {
+        err() << options.error << "\n\n" << kHelp << Qt::flush;
+        return kUsage;
+    }
+    if (options.help) {
+        out() << kHelp << Qt::flush;
+        return kDone;
+    }
+    if (options.command == QLatin1String("lookup")) return lookupCommand(options);
+    if (options.command == QLatin1String("find")) return findCommand(options);
+    if (options.command == QLatin1String("countries")) return countriesCommand(options);
+    if (options.command == QLatin1String("build-database")) return buildDatabaseCommand(options);
+    err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
+                                        : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
+          << "\n\n"
+          << kHelp << Qt::flush;
+    return kUsage;
+}
+
 }  // namespace volmira::cli

@@ -1,0 +1,65 @@
+#include "cli/Commands.h"
+#include "cli/Options.h"
+#include "cli/Session.h"
+#include "store/BuildDatabase.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "Version.h"
+
+namespace volmira::cli {
+
+int buildDatabaseCommand(const Options &options) {
+    if (!options.has("from") || !options.has("out") || !options.arguments.isEmpty()) {
+        err() << "Aufruf: volmira-apt build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]"
+              << Qt::endl;
+        return kUsage;
+    }
+    store::BuildOptions build;
+    build.sourceDir = options.value("from");
+    build.outFile = options.value("out");
+    // The magnetic model lies beside the airport data in the bundled data folder.
+    build.wmmDir = options.has("wmm") ? options.value("wmm")
+                                      : QDir(build.sourceDir).filePath(QStringLiteral("../wmm/magnetic"));
+    build.dataDate = options.value("data-date");
+    build.programVersion = QString::fromLatin1(kProgramVersion);
+
+    QElapsedTimer timer;
+    timer.start();
+    const store::BuildReport report = store::buildDatabase(build);
+    if (!report.error.isEmpty()) {
+        err() << report.error << Qt::endl;
+        return kDataError;
+    }
+    const qint64 ms = timer.elapsed();
+    if (options.json) {
+        out() << QJsonDocument(QJsonObject{{"airports", report.airports},
+                                           {"runways", report.runways},
+                                           {"frequencies", report.frequencies},
+                                           {"iataCodes", report.iataCodes},
+                                           {"countries", report.countries},
+                                           {"airportsWithoutCoordinates", report.airportsWithoutCoordinates},
+                                           {"runwaysWithoutLength", report.runwaysWithoutLength},
+                                           {"runwaysWithoutDesignator", report.runwaysWithoutDesignator},
+                                           {"frequenciesWithoutValue", report.frequenciesWithoutValue},
+                                           {"milliseconds", ms}})
+                     .toJson(QJsonDocument::Indented);
+    } else {
+        out() << "Datenbank " << build.outFile << " erstellt in " << ms << " ms\n"
+              << "  Flughäfen:       " << report.airports << " (ohne Koordinaten übersprungen: "
+              << report.airportsWithoutCoordinates << ")\n"
+              << "  Landebahnen:     " << report.runways << " (ohne Länge übersprungen: " << report.runwaysWithoutLength
+              << ", ohne brauchbare Kennung übersprungen: " << report.runwaysWithoutDesignator << ")\n"
+              << "  Frequenzen:      " << report.frequencies << " (ohne Frequenzwert übersprungen: "
+              << report.frequenciesWithoutValue << ")\n"
+              << "  IATA-Codes:      " << report.iataCodes << '\n'
+              << "  Länderkennungen: " << report.countries << '\n';
+    }
+    out().flush();
+    return kDone;
+}
+
+}  // namespace volmira::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace volmira::cli {
+
+struct Options;
+
+// Each command prints its result (text, or one JSON document with --json) and
+// returns the exit status.
+int lookupCommand(const Options &options);
+int findCommand(const Options &options);
+int countriesCommand(const Options &options);
+int buildDatabaseCommand(const Options &options);
+
+}  // namespace volmira::cli

@@ -1,0 +1,54 @@
+#include "cli/Commands.h"
+#include "cli/Options.h"
+#include "cli/Session.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace volmira::cli {
+
+int findCommand(const Options &options) {
+    if (options.arguments.size() != 1) {
+        err() << "Aufruf: volmira-apt find TEXT [--json]" << Qt::endl;
+        return kUsage;
+    }
+    auto session = openSession(options, store::Database::Mode::ReadOnly);
+    if (!session) return kDataError;
+    const std::vector<store::NameHit> hits = session->store->findByName(options.arguments.first());
+    if (options.json) {
+        QJsonArray array;
+        for (const store::NameHit &hit : hits) array.append(QJsonObject{{"NAME", hit.NAME}, {"ICAO", hit.ICAO}});
+        out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    } else {
+        for (const store::NameHit &hit : hits) out() << hit.ICAO << "  " << hit.NAME << '\n';
+    }
+    out().flush();
+    return hits.empty() ? kNotFound : kDone;
+}
+
+int countriesCommand(const Options &options) {
+    if (!options.arguments.isEmpty()) {
+        err() << "Aufruf: volmira-apt countries [--json]" << Qt::endl;
+        return kUsage;
+    }
+    auto session = openSession(options, store::Database::Mode::ReadOnly);
+    if (!session) return kDataError;
+    const std::vector<store::CountryRow> rows = session->store->countries();
+    const int total = session->store->airportCount();
+    if (options.json) {
+        QJsonArray array;
+        for (const store::CountryRow &row : rows)
+            array.append(QJsonObject{{"ICAO", row.ICAO}, {"Name", row.Name}, {"Anzahl", row.Anzahl}});
+        out() << QJsonDocument(QJsonObject{{"total", total}, {"countries", array}}).toJson(QJsonDocument::Indented);
+    } else {
+        for (const store::CountryRow &row : rows)
+            out() << row.ICAO << "  " << qSetFieldWidth(6) << Qt::right << row.Anzahl << qSetFieldWidth(0) << Qt::left
+                  << "  " << row.Name << '\n';
+        out() << "Insgesamt " << total << " Flughäfen" << '\n';
+    }
+    out().flush();
+    return kDone;
+}
+
+}  // namespace volmira::cli

@@ -1,0 +1,41 @@
+#include "cli/Session.h"
+
+#include "cli/Options.h"
+#include "platform/DataFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdio>
+
+namespace volmira::cli {
+
+QTextStream &out() {
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err() {
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+std::unique_ptr<Session> openSession(const Options &options, store::Database::Mode mode) {
+    auto session = std::make_unique<Session>();
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    session->dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);
+    if (const QString error = platform::prepareDataFolder(session->dataFolder, exeDir); !error.isEmpty()) {
+        err() << error << Qt::endl;
+        return nullptr;
+    }
+    const store::OpenResult opened =
+        session->db.open(QDir(session->dataFolder).filePath(platform::kDatabaseFile), mode);
+    if (!opened.ok()) {
+        err() << opened.message << Qt::endl;
+        return nullptr;
+    }
+    session->store = std::make_unique<store::AirportStore>(session->db, session->clock);
+    return session;
+}
+
+}  // namespace volmira::cli

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "store/AirportStore.h"
+#include "store/Database.h"
+
+#include <QTextStream>
+
+#include <memory>
+
+namespace volmira::cli {
+
+struct Options;
+
+// Exit statuses of the command line.
+enum Exit { kDone = 0, kNotFound = 1, kUsage = 2, kDataError = 3 };
+
+QTextStream &out();
+QTextStream &err();
+
+// The data folder and its open database for one command.
+struct Session {
+    QString dataFolder;
+    platform::SystemClock clock;
+    store::Database db;
+    std::unique_ptr<store::AirportStore> store;
+};
+
+// Finds the data folder (copying the shipped database there on first use) and
+// opens its database. On failure prints the German message and returns null.
+std::unique_ptr<Session> openSession(const Options &options, store::Database::Mode mode);
+
+}  // namespace volmira::cli

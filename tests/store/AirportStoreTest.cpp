@@ -1,0 +1,176 @@
+#include "store/AirportStore.h"
+
+#include "support/TempDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace volmira;
+using store::AcomRow;
+using store::RwyRow;
+
+namespace {
+
+RwyRow runway(const QString &icao, const QString &rwy, int length, int surface) {
+    RwyRow r;
+    r.ICAO = icao;
+    r.RWY = rwy;
+    r.Length = length;
+    r.SURFACE = surface;
+    r.Date = "2026-01-02";
+    r.Time = "08:00:00";
+    return r;
+}
+
+}  // namespace
+
+TEST(AirportStore, QuotesInEveryKindOfValueAreHarmless) {
+    test::TempDatabase t;
+    auto row = t.airport("E'X'", "L'Aéroport d'O'Hare \"Süd\"");
+    row.PR = "1000' AGL";
+    row.COORDINATES = "5001.6 N / 00833.5 E'";
+    t.add(row);
+    ASSERT_TRUE(t.store->insertAirportCode({"'Q'", "E'X'"}).isEmpty());
+    ASSERT_TRUE(t.store->saveNote("E'X'", "Kat'egorie", "{\\rtf1 it's}", "it's").isEmpty());
+
+    const auto found = t.store->airportByIcao("e'x'");
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->Name, "L'Aéroport d'O'Hare \"Süd\"");
+    EXPECT_EQ(found->PR, "1000' AGL");
+    EXPECT_EQ(t.store->icaoForIata("'q'").value_or(""), "E'X'");
+    ASSERT_EQ(t.store->notes("E'X'").size(), 1u);
+    EXPECT_EQ(t.store->notes("E'X'")[0].PrintInfo, "it's");
+    ASSERT_EQ(t.store->findByName("l'a").size(), 1u);
+    EXPECT_TRUE(t.store->findByName("' OR 1=1 --").empty());
+    EXPECT_FALSE(t.store->airportByIcao("' OR '1'='1"));
+}
+
+TEST(AirportStore, CodesAndNamesCompareWithoutRegardToCase) {
+    test::TempDatabase t;
+    t.add(t.airport("EDHN", "Neumünster"));
+    t.add(t.airport("EDDG", "Münster Osnabrück"));
+    t.add(t.airport("EDLE", "Essen/Mülheim"));
+    t.add(t.airport("EDDM", "MÜNCHEN"));
+    ASSERT_TRUE(t.store->insertAirportCode({"FMO", "EDDG"}).isEmpty());
+
+    EXPECT_TRUE(t.store->airportByIcao("edhn"));
+    EXPECT_EQ(t.store->icaoForIata("fmo").value_or(""), "EDDG");
+
+    const auto hits = t.store->findByName("mü");
+    ASSERT_EQ(hits.size(), 2u);
+    EXPECT_EQ(hits[0].NAME, "MÜNCHEN");  // name order, not ICAO order
+    EXPECT_EQ(hits[1].NAME, "Münster Osnabrück");
+    EXPECT_EQ(t.store->findByName("MÜNSTER").size(), 1u);
+    EXPECT_TRUE(t.store->findByName("Mu").empty());  // an umlaut is its own letter
+    EXPECT_EQ(t.store->findByName("").size(), 4u);
+}
+
+TEST(AirportStore, NullStaysDistinctFromEmptyText) {
+    test::TempDatabase t;
+    auto row = t.airport("EDXX");
+    row.PR = QString();
+    row.ELEV.reset();
+    row.MAG_VAR.reset();
+    t.add(row);
+    auto other = t.airport("EDXY");
+    other.PR = QStringLiteral("");
+    t.add(other);
+    const auto a = t.store->airportByIcao("EDXX");
+    const auto b = t.store->airportByIcao("EDXY");
+    ASSERT_TRUE(a && b);
+    EXPECT_TRUE(a->PR.isNull());
+    EXPECT_FALSE(a->ELEV);
+    EXPECT_FALSE(a->MAG_VAR);
+    EXPECT_FALSE(b->PR.isNull());
+    EXPECT_TRUE(b->PR.isEmpty());
+}
+
+TEST(AirportStore, ListsComeInTheirDisplayOrder) {
+    test::TempDatabase t;
+    t.add(t.airport("EDDF"));
+    for (const char *rwy : {"25C / 07C", "18 / 36", "07L / 25R"})
+        ASSERT_TRUE(t.store->insertRunway(runway("EDDF", rwy, 4000, 0)).isEmpty());
+    for (const char *name : {"TOWER", "atis", "Apron"})
+        ASSERT_TRUE(t.store->insertFrequency(AcomRow{0, "EDDF", name, "118.000", "2026-01-02", "08:00:00"}).isEmpty());
+    ASSERT_TRUE(t.store->insertRunway(runway("EDDX", "09 / 27", 500, 1)).isEmpty());
+
+    const auto rwys = t.store->runways("eddf");
+    ASSERT_EQ(rwys.size(), 3u);
+    EXPECT_EQ(rwys[0].RWY, "07L / 25R");
+    EXPECT_EQ(rwys[2].RWY, "25C / 07C");
+    const auto coms = t.store->frequencies("EDDF");
+    ASSERT_EQ(coms.size(), 3u);
+    EXPECT_EQ(coms[0].Name, "Apron");
+    EXPECT_EQ(coms[1].Name, "atis");
+    EXPECT_EQ(coms[2].Name, "TOWER");
+}
+
+TEST(AirportStore, NotesAreStampedByTheClockAndReplacedPerCategory) {
+    test::TempDatabase t;
+    t.add(t.airport("EDHN"));
+    ASSERT_TRUE(t.store->saveNote("EDHN", "Tanken", "a", "a").isEmpty());
+    t.clock.set(QDateTime(QDate(2026, 12, 24), QTime(23, 59, 58)));
+    ASSERT_TRUE(t.store->saveNote("EDHN", "tanken", "b", "b").isEmpty());
+    ASSERT_TRUE(t.store->saveNote("EDHN", "Kontakt", "c", "c").isEmpty());
+
+    const auto notes = t.store->notes("EDHN");
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0].Category, "Tanken");
+    EXPECT_EQ(notes[0].MyInfo, "b");
+    EXPECT_EQ(notes[0].Date, "2026-12-24");
+    EXPECT_EQ(notes[0].Time, "23:59:58");
+}
+
+TEST(AirportStore, ChangeStampsGiveTheNewestRowOfEachTable) {
+    test::TempDatabase t;
+    t.add(t.airport("EDHN"));
+    auto older = runway("EDHN", "08 / 26", 800, 1);
+    auto newer = older;
+    newer.Date = "2026-02-01";
+    newer.Time = "07:00:00";
+    ASSERT_TRUE(t.store->insertRunway(newer).isEmpty());
+    ASSERT_TRUE(t.store->insertRunway(older).isEmpty());
+    ASSERT_TRUE(t.store->saveNote("EDHN", "Gebühren", "x", "x").isEmpty());
+
+    const auto stamps = t.store->changeStamps("EDHN");
+    ASSERT_EQ(stamps.size(), 3u);
+    EXPECT_EQ(stamps[0].Name, "RWY Info");
+    EXPECT_EQ(stamps[0].Date, "2026-02-01");
+    EXPECT_EQ(stamps[1].Name, "Flughafen Info");
+    EXPECT_EQ(stamps[2].Name, "Info Kategorie: Gebühren");
+    EXPECT_EQ(stamps[2].Date, "2026-03-14");
+
+    ASSERT_TRUE(t.store->setLastDate("edhn", "2026-03-14").isEmpty());
+    EXPECT_EQ(t.store->airportByIcao("EDHN")->LastDate, "2026-03-14");
+}
+
+TEST(AirportStore, CountryCountsEqualTheAirportsPerPrefix) {
+    test::TempDatabase t;
+    for (const char *icao : {"EDDF", "EDHN", "ETNL", "LOWW", "EDAA", "ZZZZ"}) t.add(t.airport(icao));
+    ASSERT_TRUE(t.store->insertCountry({"ED", "Deutschland"}).isEmpty());
+    ASSERT_TRUE(t.store->insertCountry({"ET", "Deutschland"}).isEmpty());
+    ASSERT_TRUE(t.store->insertCountry({"LO", "Österreich"}).isEmpty());
+
+    const auto rows = t.store->countries();
+    ASSERT_EQ(rows.size(), 4u);
+    // German name order: Ö sorts with O, after D; the unknown prefix by its placeholder name.
+    EXPECT_EQ(rows[0].ICAO, "ED");
+    EXPECT_EQ(rows[0].Anzahl, 3);
+    EXPECT_EQ(rows[1].ICAO, "ET");
+    EXPECT_EQ(rows[1].Anzahl, 1);
+    EXPECT_EQ(rows[2].Name, "Kein Land gefunden");
+    EXPECT_EQ(rows[2].ICAO, "ZZ");
+    EXPECT_EQ(rows[3].Name, "Österreich");
+    int sum = 0;
+    for (const auto &r : rows) sum += r.Anzahl;
+    EXPECT_EQ(sum, t.store->airportCount());
+}
+
+TEST(AirportStore, VersionRowIsReplacedWhole) {
+    test::TempDatabase t;
+    ASSERT_TRUE(t.store->setVersion({"07.08.2026", "0.1.0"}).isEmpty());
+    ASSERT_TRUE(t.store->setVersion({"01.01.2027", "0.2.0"}).isEmpty());
+    const auto v = t.store->version();
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->DatabaseVersion, "01.01.2027");
+    EXPECT_EQ(v->ProgramVersion, "0.2.0");
+}
