@@ -1,0 +1,46 @@
+#pragma once
+
+#include "browser/AirportBlock.h"
+#include "browser/LastUpdate.h"
+#include "browser/SunTimes.h"
+#include "store/AirportStore.h"
+#include "store/Rows.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+// Finding the airport the user asks for, and everything the airport window
+// shows of it. Shared by the airport window and the command line.
+namespace volmira::browser {
+
+// The message box of a lookup that finds nothing.
+inline constexpr QStringView kNotFoundMessage = u"Es wurde kein Flughafen gefunden";
+inline constexpr QStringView kNotFoundTitle = u"Keine Daten vorhanden";
+
+struct AirportView {
+    store::ArptRow airport;
+    DataTexts texts;  // tData(0) .. tData(6)
+    ColourScheme scheme = ColourScheme::Vlp;
+    std::vector<store::RwyRow> runways;         // by RWY
+    std::vector<store::AcomRow> frequencies;    // by name
+    std::vector<store::IlsRow> approaches;      // by RWY
+    SunLines sun;                               // for the day asked for
+    LastUpdate lastUpdate;                      // title and LastDate, not yet written
+};
+
+// The airport of a typed code: blanks around it are ignored; three characters
+// are an IATA code, any other length an ICAO code. Nothing when there is no
+// such airport (then show kNotFoundMessage). Reads only; the window writes
+// LastDate afterwards with storeLastDate.
+[[nodiscard]] std::optional<AirportView> lookupAirport(store::AirportStore &store, const QString &entered,
+                                                       QDate day);
+
+// The name quick-find: airports whose name begins with the text, in any letter
+// case, sorted by name. The first hit is the one the window shows.
+[[nodiscard]] std::vector<store::NameHit> findAirportsByName(store::AirportStore &store, const QString &text);
+
+}  // namespace volmira::browser

@@ -1,0 +1,101 @@
+#include "browser/SunTimes.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace volmira::browser {
+
+namespace {
+
+// The value of pi the formulas were fitted with; kept so the minutes agree.
+constexpr double kPi = 3.14159265358979;
+
+const QString kSunriseLabel = QStringLiteral("Sonnenaufgang:      ");
+const QString kSunsetLabel = QStringLiteral("Sonnenuntergang:   ");
+const QString kUtc = QStringLiteral(" [ UTC ]");
+
+// Arc cosine written with the arc tangent, as the formulas were published;
+// only called with -1 <= x <= 1.
+double arccos(double x) {
+    if (x == 1) return 0;
+    if (x == -1) return kPi;
+    return std::atan(-x / std::sqrt(1 - x * x)) + 2 * std::atan(1.0);
+}
+
+// Into 0 <= hours < 24.
+double intoDay(double hours) {
+    hours = std::fmod(hours, 24.0);
+    if (hours < 0) hours += 24;
+    if (hours >= 24) hours -= 24;  // a tiny negative value lands on 24 after the addition
+    return hours;
+}
+
+// The value with the sign of the hemisphere letter at the end of part, or as
+// stored when there is no such letter.
+double withHemisphere(double value, QStringView part, char16_t positive, char16_t negative) {
+    if (part.isEmpty()) return value;
+    const char16_t letter = part.back().toUpper().unicode();
+    if (letter == positive) return std::abs(value);
+    if (letter == negative) return -std::abs(value);
+    return value;
+}
+
+}  // namespace
+
+SunEvents sunEvents(double latitude, double longitude, int dayNumber) {
+    const double n = dayNumber;
+    const double equationOfTime = -0.1752 * std::sin(0.03343 * n + 0.5474) - 0.134 * std::sin(0.018234 * n - 0.1939);
+    const double declination = 0.40954 * std::sin(0.01691 * (n - 79.34974));
+    const double altitude = -(0.5 / 0.6) * 2 * kPi / 360;
+    const double b = latitude * 2 * kPi / 360;
+    const double x = (std::sin(altitude) - std::sin(b) * std::sin(declination)) / (std::cos(b) * std::cos(declination));
+    if (x > 1) return {SunKind::PolarNight};
+    if (x < -1) return {SunKind::PolarDay};
+    const double halfDay = 12 * arccos(x) / kPi;
+    return {SunKind::RiseAndSet, intoDay(12 - halfDay - equationOfTime - longitude / 15),
+            intoDay(12 + halfDay - equationOfTime - longitude / 15)};
+}
+
+int sunDayNumber(const QDate &day) { return day.dayOfYear(); }
+
+QString clockText(double hours) {
+    hours = intoDay(hours);
+    const double whole = std::floor(hours);
+    // The product can round up to 60 just below a full hour.
+    const int minutes = std::min(59, static_cast<int>(std::floor((hours - whole) * 60)));
+    return QStringLiteral("%1:%2")
+        .arg(static_cast<int>(whole), 2, 10, QLatin1Char('0'))
+        .arg(minutes, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<Position> airportPosition(const store::ArptRow &airport) {
+    if (!airport.WGS_DLAT || !airport.WGS_DLONG) return std::nullopt;
+    const QStringView coordinates(airport.COORDINATES);
+    const qsizetype slash = coordinates.indexOf(u'/');
+    const QStringView latitudeText = (slash < 0 ? coordinates : coordinates.left(slash)).trimmed();
+    const QStringView longitudeText = slash < 0 ? QStringView() : coordinates.mid(slash + 1).trimmed();
+    return Position{withHemisphere(*airport.WGS_DLAT, latitudeText, u'N', u'S'),
+                    withHemisphere(*airport.WGS_DLONG, longitudeText, u'E', u'W')};
+}
+
+SunLines sunLines(const SunEvents &events) {
+    switch (events.kind) {
+    case SunKind::PolarDay:
+        return {kSunriseLabel + QStringLiteral("keiner (Polartag)"), kSunsetLabel + QStringLiteral("keiner (Polartag)")};
+    case SunKind::PolarNight:
+        return {kSunriseLabel + QStringLiteral("keiner (Polarnacht)"),
+                kSunsetLabel + QStringLiteral("keiner (Polarnacht)")};
+    case SunKind::RiseAndSet:
+        break;
+    }
+    return {kSunriseLabel + clockText(events.riseHours) + kUtc, kSunsetLabel + clockText(events.setHours) + kUtc};
+}
+
+SunLines sunLines(const store::ArptRow &airport, const QDate &day) {
+    const std::optional<Position> position = airportPosition(airport);
+    if (!position || !day.isValid() || !std::isfinite(position->latitude) || !std::isfinite(position->longitude))
+        return {kSunriseLabel + QStringLiteral("---"), kSunsetLabel + QStringLiteral("---")};
+    return sunLines(sunEvents(position->latitude, position->longitude, sunDayNumber(day)));
+}
+
+}  // namespace volmira::browser

@@ -1,0 +1,61 @@
+#include "browser/AirportBlock.h"
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace volmira::browser;
+
+TEST(AirportBlock, ElevationInFeetAndMetres) {
+    const struct {
+        std::optional<double> feet;
+        const char *text;
+    } cases[] = {
+        {1311, "ELEV: 1311 ft / 400 m"},   {0, "ELEV: 0 ft /  m"},  // "#####" writes no digit for zero
+        {1, "ELEV: 1 ft /  m"},            {2.5, "ELEV: 2 ft / 1 m"},  // feet: a half to the even neighbour
+        {3.5, "ELEV: 4 ft / 1 m"},         {-1300, "ELEV: -1300 ft / -396 m"},
+        {-0.4, "ELEV: 0 ft /  m"},         {std::nullopt, "ELEV: ---"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(elevationText(c.feet), c.text);
+}
+
+TEST(AirportBlock, VariationEastAndWestRoundedHalfToEven) {
+    const struct {
+        std::optional<double> degrees;
+        const char *text;
+    } cases[] = {
+        {-2, "VAR 2 W"},   {0, "VAR 0 E"},     {1.5, "VAR 2 E"},  {2.5, "VAR 2 E"},        {-2.5, "VAR 2 W"},
+        {-1.5, "VAR 2 W"}, {-0.5, "VAR 0 E"},  {2.6, "VAR 3 E"},  {std::nullopt, "VAR ---"},
+    };
+    for (const auto &c : cases) EXPECT_EQ(variationText(c.degrees), c.text);
+}
+
+TEST(AirportBlock, SevenFieldsAndAnEmptyCircuit) {
+    volmira::store::ArptRow row;
+    row.ICAO = "EDFE";
+    row.Name = "Egelsbach";
+    row.COORDINATES = "4957.6 N / 00838.5 E";
+    row.ELEV = 384;
+    row.MAG_VAR = 3;
+    row.Type = "SLP";
+    row.PR = "1300 ft";
+    EXPECT_EQ(airportTexts(row), (DataTexts{"Egelsbach", "4957.6 N / 00838.5 E", "VAR 3 E", "ELEV: 384 ft / 117 m",
+                                            "EDFE", "SLP", "PR 1300 ft"}));
+    row.PR.clear();
+    EXPECT_TRUE(airportTexts(row)[6].isEmpty()) << "no lone \"PR \"";
+}
+
+TEST(AirportBlock, SchemeByTypeInAnyCase) {
+    for (const char *type : {"VLP", "vlp", "Vlp"}) EXPECT_EQ(schemeForType(type), ColourScheme::Vlp) << type;
+    for (const char *type : {"SLP", "", "VLP "}) EXPECT_EQ(schemeForType(type), ColourScheme::Other) << type;
+    EXPECT_EQ(schemeColours(ColourScheme::Vlp).frame, (Rgb{0xFF, 0xFF, 0x80}));
+    EXPECT_EQ(schemeColours(ColourScheme::Other).gridBackground, (Rgb{0xFF, 0xE0, 0xC0}));
+}
+
+TEST(AirportBlock, OnlySurfaceZeroIsAsphalt) {
+    EXPECT_EQ(surfaceIndicator(0).caption, "Asphalt");
+    EXPECT_EQ(surfaceIndicator(0).lblRWY, (Rgb{0x80, 0x80, 0x80}));
+    for (const std::optional<int> surface : {std::optional<int>(1), std::optional<int>(2), std::optional<int>()}) {
+        EXPECT_EQ(surfaceIndicator(surface).caption, "Gras");
+        EXPECT_EQ(surfaceIndicator(surface).lblRWYDesc, (Rgb{0xC0, 0xFF, 0xC0}));
+    }
+}
