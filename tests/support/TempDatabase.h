@@ -18,6 +18,10 @@ public:
     QString path() const;
     QString folder() const { return dir_.path(); }
 
+private:
+    QTemporaryDir dir_;  // first, so that it outlives the database in it
+
+public:
     platform::FakeClock clock;
     store::Database db;
     std::unique_ptr<store::AirportStore> store;
@@ -25,9 +29,6 @@ public:
     // Adds an airport with plausible values; the caller overrides what it tests.
     store::ArptRow airport(const QString &icao, const QString &name = QStringLiteral("Testplatz")) const;
     void add(const store::ArptRow &row);
-
-private:
-    QTemporaryDir dir_;
 };
 
 }  // namespace volmira::test

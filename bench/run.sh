@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs the benchmarks on the full shipped database and times the whole-process
+# commands. Usage: bench/run.sh [build folder, default build]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+[ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
+
+"$build/bench/bench_lookup" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+  --benchmark_min_time=0.2
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+echo
+echo "build-database of the whole extract (3 runs, seconds):"
+for i in 1 2 3; do
+  s=$(date +%s%N)
+  "$build/volmira-apt" build-database --from data/ourairports --wmm data/wmm/magnetic --out "$tmp/vm.vmd" >/dev/null
+  e=$(date +%s%N)
+  awk -v d=$(( e - s )) 'BEGIN { printf "  %.2f\n", d / 1e9 }'
+done
+
+echo
+echo "volmira-apt lookup EDDF as a whole process (20 runs, median ms):"
+"$build/volmira-apt" lookup EDDF --data-dir "$tmp/data" >/dev/null  # first run copies the database
+times=()
+for i in $(seq 20); do
+  s=$(date +%s%N)
+  "$build/volmira-apt" lookup EDDF --data-dir "$tmp/data" >/dev/null
+  e=$(date +%s%N)
+  times+=($(( (e - s) / 1000000 )))
+done
+printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' | awk '{ printf "  %.1f\n", ($1 + $2) / 2 }'
