@@ -36,7 +36,8 @@ int buildDatabaseCommand(const Options &options) {
     }
     const qint64 ms = timer.elapsed();
     if (options.json) {
-        out() << QJsonDocument(QJsonObject{{"airports", report.airports},
+        out() << QJsonDocument(QJsonObject{{"dataDate", report.dataDate},
+                                           {"airports", report.airports},
                                            {"runways", report.runways},
                                            {"frequencies", report.frequencies},
                                            {"iataCodes", report.iataCodes},
@@ -44,17 +45,22 @@ int buildDatabaseCommand(const Options &options) {
                                            {"airportsWithoutCoordinates", report.airportsWithoutCoordinates},
                                            {"runwaysWithoutLength", report.runwaysWithoutLength},
                                            {"runwaysWithoutDesignator", report.runwaysWithoutDesignator},
+                                           {"runwaysWithoutAirport", report.runwaysWithoutAirport},
                                            {"frequenciesWithoutValue", report.frequenciesWithoutValue},
+                                           {"frequenciesWithoutAirport", report.frequenciesWithoutAirport},
                                            {"milliseconds", ms}})
                      .toJson(QJsonDocument::Indented);
     } else {
-        out() << "Datenbank " << build.outFile << " erstellt in " << ms << " ms\n"
+        out() << "Datenbank " << build.outFile << " (Datenstand " << report.dataDate << ") erstellt in " << ms
+              << " ms\n"
               << "  Flughäfen:       " << report.airports << " (ohne Koordinaten übersprungen: "
               << report.airportsWithoutCoordinates << ")\n"
               << "  Landebahnen:     " << report.runways << " (ohne Länge übersprungen: " << report.runwaysWithoutLength
-              << ", ohne brauchbare Kennung übersprungen: " << report.runwaysWithoutDesignator << ")\n"
+              << ", ohne brauchbare Kennung übersprungen: " << report.runwaysWithoutDesignator
+              << ", ohne Flughafen übersprungen: " << report.runwaysWithoutAirport << ")\n"
               << "  Frequenzen:      " << report.frequencies << " (ohne Frequenzwert übersprungen: "
-              << report.frequenciesWithoutValue << ")\n"
+              << report.frequenciesWithoutValue << ", ohne Flughafen übersprungen: " << report.frequenciesWithoutAirport
+              << ")\n"
               << "  IATA-Codes:      " << report.iataCodes << '\n'
               << "  Länderkennungen: " << report.countries << '\n';
     }

@@ -180,6 +180,8 @@ QString Statement::error() const {
     return QString::fromUtf8(sqlite3_errmsg(db_));
 }
 
+int Statement::columnCount() const { return stmt_ ? sqlite3_column_count(stmt_) : 0; }
+
 bool Statement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
 
 QString Statement::text(int column) const {

@@ -84,6 +84,7 @@ public:
     [[nodiscard]] bool failed() const { return failed_; }
     [[nodiscard]] QString error() const;
 
+    int columnCount() const;
     bool isNull(int column) const;
     QString text(int column) const;                  // null gives ""
     std::optional<QString> optText(int column) const;

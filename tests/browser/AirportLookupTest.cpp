@@ -1,5 +1,5 @@
 #include "browser/AirportLookup.h"
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 #include "support/TempDatabase.h"
 
 #include <gtest/gtest.h>

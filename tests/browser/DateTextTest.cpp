@@ -1,5 +1,5 @@
 #include "store/DateText.h"
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

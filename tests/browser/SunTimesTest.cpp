@@ -1,5 +1,5 @@
 #include "browser/SunTimes.h"
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

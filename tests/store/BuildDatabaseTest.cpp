@@ -1,10 +1,9 @@
 #include "store/BuildDatabase.h"
 
-#include "QtPrinters.h"
+#include "support/QtPrinters.h"
 #include "store/Database.h"
 
 #include <gtest/gtest.h>
-#include <sqlcipher/sqlite3.h>
 
 #include <QDir>
 #include <QFile>
@@ -85,16 +84,12 @@ public:
 
 // The first row of a query, its columns joined by "|"; NULL shows as "NULL".
 QString firstRow(Database &db, const char *sql) {
-    sqlite3_stmt *statement = nullptr;
-    if (sqlite3_prepare_v2(db.handle(), sql, -1, &statement, nullptr) != SQLITE_OK) return db.lastError();
+    volmira::store::Statement &statement = db.prepare(sql);
+    if (statement.failed()) return db.lastError();
     QStringList columns;
-    if (sqlite3_step(statement) == SQLITE_ROW) {
-        for (int i = 0; i < sqlite3_column_count(statement); ++i) {
-            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, i));
-            columns << (text ? QString::fromUtf8(text) : QStringLiteral("NULL"));
-        }
-    }
-    sqlite3_finalize(statement);
+    if (statement.next())
+        for (int i = 0; i < statement.columnCount(); ++i)
+            columns << statement.optText(i).value_or(QStringLiteral("NULL"));
     return columns.join(QLatin1Char('|'));
 }
 
