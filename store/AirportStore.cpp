@@ -294,6 +294,13 @@ QString AirportStore::insertCountry(const IcaoCodeRow &r) {
     return db_.prepare("INSERT INTO ICAOCODE (ICAO, Name) VALUES (?,?)").bind(1, r.ICAO).bind(2, r.Name).run();
 }
 
+QString AirportStore::setProgramVersion(const QString &programVersion) {
+    std::optional<VersionRow> row = version();
+    if (!row) row = VersionRow{};
+    row->ProgramVersion = programVersion;
+    return setVersion(*row);
+}
+
 QString AirportStore::setVersion(const VersionRow &r) {
     Transaction tx(db_);
     if (QString e = db_.prepare("DELETE FROM Version").run(); !e.isEmpty()) return e;

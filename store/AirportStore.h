@@ -60,6 +60,8 @@ public:
     [[nodiscard]] QString insertAirportCode(const AirportCodeRow &row);
     [[nodiscard]] QString insertCountry(const IcaoCodeRow &row);
     [[nodiscard]] QString setVersion(const VersionRow &row);
+    // Writes the running program's version into the Version row (made when missing).
+    [[nodiscard]] QString setProgramVersion(const QString &programVersion);
 
     Database &database() { return db_; }
 

@@ -167,8 +167,11 @@ TEST(AirportStore, CountryCountsEqualTheAirportsPerPrefix) {
 
 TEST(AirportStore, VersionRowIsReplacedWhole) {
     test::TempDatabase t;
+    ASSERT_TRUE(t.store->setProgramVersion("0.0.9").isEmpty());  // made when missing
+    EXPECT_EQ(t.store->version()->ProgramVersion, "0.0.9");
     ASSERT_TRUE(t.store->setVersion({"07.08.2026", "0.1.0"}).isEmpty());
-    ASSERT_TRUE(t.store->setVersion({"01.01.2027", "0.2.0"}).isEmpty());
+    ASSERT_TRUE(t.store->setVersion({"01.01.2027", "0.1.5"}).isEmpty());
+    ASSERT_TRUE(t.store->setProgramVersion("0.2.0").isEmpty());  // keeps the data version
     const auto v = t.store->version();
     ASSERT_TRUE(v);
     EXPECT_EQ(v->DatabaseVersion, "01.01.2027");
