@@ -39,4 +39,9 @@ inline constexpr std::array<GridColumn, 2> kComColumns{{
     {u"                   FREQUENZ", u"FREQ", {3600}},
 }};
 
+// The quick-find list of the search area: the names of the hits.
+inline constexpr std::array<GridColumn, 1> kQuickfindColumns{{
+    {u"          Flughafen", u"NAME", {3900}},
+}};
+
 }  // namespace volmira::browser
