@@ -1,0 +1,28 @@
+#include "browser/AirportLayout.h"
+
+#include <gtest/gtest.h>
+
+using namespace volmira::browser;
+
+TEST(AirportLayout, DesignIsCentredOnlyWhenTheWindowIsLargerInBothDirections) {
+    const struct {
+        int width, height;
+        std::optional<TwipPoint> origin;
+    } cases[] = {
+        {15180, 7845, TwipPoint{0, 0}},   {18000, 10500, TwipPoint{1410, 1328}},  // 1327.5 to the even 1328
+        {15195, 7860, TwipPoint{8, 8}},   {15225, 7875, TwipPoint{22, 15}},       // 7.5 to 8, 22.5 to 22
+        {15165, 9000, std::nullopt},      {20000, 7830, std::nullopt},
+        {15179, 7845, TwipPoint{0, 0}},  // -0.5 rounds to 0, which is not below 0
+        {0, 0, std::nullopt},
+    };
+    for (const auto &c : cases) EXPECT_EQ(centredOrigin({c.width}, {c.height}), c.origin) << c.width << "x" << c.height;
+}
+
+TEST(AirportLayout, TwipsBecomeWholePixels) {
+    EXPECT_EQ(toPixels({15}), 1);
+    EXPECT_EQ(toPixels({7}), 0);
+    EXPECT_EQ(toPixels({8}), 1);  // a half pixel and more rounds up
+    EXPECT_EQ(toPixels({15180}), 1012);
+    EXPECT_EQ(toPixels({-8}), -1);
+    EXPECT_EQ(fromPixels(1012).value, 15180);
+}

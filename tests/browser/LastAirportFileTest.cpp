@@ -1,0 +1,55 @@
+#include "browser/LastAirportFile.h"
+#include "support/QtPrinters.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace volmira::browser;
+
+namespace {
+
+class LastAirportFile : public ::testing::Test {
+protected:
+    QString path() const { return dir.filePath("Apt.crm"); }
+    void write(const QByteArray &content) {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(LastAirportFile, ReadsTheFirstValueAsAQuotedOrBareString) {
+    const struct {
+        QByteArray content;
+        std::optional<QString> code;
+    } cases[] = {
+        {"\"EDHN\"\r\n", "EDHN"},   {"  \"EDKO\",\"X\"\r\n", "EDKO"}, {"\"\"\r\n", ""},
+        {"EDDF\r\n", "EDDF"},       {"EDDF , 5\r\n", "EDDF"},        {"\"ED, F\"", "ED, F"},
+        {"\"EDD", "EDD"},           {"", std::nullopt},               {"  \t", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        write(c.content);
+        EXPECT_EQ(readLastAirport(path()), c.code) << c.content.toStdString();
+    }
+}
+
+TEST_F(LastAirportFile, MissingFileReadsAsNothing) { EXPECT_EQ(readLastAirport(path()), std::nullopt); }
+
+TEST_F(LastAirportFile, WritesOneQuotedStringWithCrLfAndReplacesTheFile) {
+    write("\"EDDF\"\r\nold second line\r\n");
+    EXPECT_EQ(writeLastAirport(path(), "EDHN"), "");
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "\"EDHN\"\r\n");
+    EXPECT_EQ(readLastAirport(path()), "EDHN");
+}
+
+TEST_F(LastAirportFile, WritingIntoAMissingFolderReportsTheError) {
+    EXPECT_NE(writeLastAirport(QDir(dir.path()).filePath("missing/Apt.crm"), "EDHN"), "");
+}
