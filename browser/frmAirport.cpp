@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFrame>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -271,6 +270,8 @@ void frmAirport::tQuickfindEvent(QEvent *event) {
 }
 
 bool frmAirport::eventFilter(QObject *watched, QEvent *event) {
+    // Popups such as the date picker's calendar are windows of their own.
+    if (static_cast<QWidget *>(watched)->window() != window()) return QWidget::eventFilter(watched, event);
     const QEvent::Type type = event->type();
     // Space never presses a button of this window.
     if (type == QEvent::KeyPress && qobject_cast<QAbstractButton *>(watched) &&

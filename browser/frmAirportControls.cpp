@@ -46,6 +46,8 @@ void setUpGrid(QTableView *grid, QAbstractItemModel *model) {
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(toPixels({300}));
     grid->horizontalHeader()->setHighlightSections(false);
+    // The headers' leading blanks place them by eye from the left edge.
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
@@ -131,7 +133,7 @@ void frmAirport::buildDataPage() {
     frmMap->hide();
 
     Frame2 = named<QFrame>(frmAPT, QStringLiteral("Frame2"));
-    Frame2->setFrameShape(QFrame::Box);
+    Frame2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Frame2->setAutoFillBackground(true);
     setTwips(Frame2, 120, 120, 6960, 2010);
     for (int i = 0; i < kDataFieldCount; ++i) tData[i] = lockedField(Frame2, QStringLiteral("tData(%1)").arg(i));

@@ -63,14 +63,6 @@ TEST_F(AirportWindowDisplay, CategoryChoosesTheColoursInAnyLetterCase) {
     for (int i = 0; i < 7; ++i) EXPECT_TRUE(field(i)->isReadOnly());
 }
 
-TEST_F(AirportWindowDisplay, FieldsShowTheAirportBlock) {
-    open();
-    EXPECT_EQ(field(1)->text(), "5000.0 N / 00836.0 E");
-    EXPECT_EQ(field(2)->text(), "VAR 4 E");
-    EXPECT_EQ(field(3)->text(), "ELEV: 364 ft / 111 m");
-    EXPECT_EQ(field(5)->text(), "VLP");
-}
-
 TEST_F(AirportWindowDisplay, GridsShowTheRowsInOrderUnderTheirHeaders) {
     open();
     const QTableView *runways = grid("gridRwyData");
