@@ -3,7 +3,7 @@
 namespace volmira::cli {
 
 namespace {
-const QStringList kValueOptions = {"data-dir", "date", "from", "out", "wmm", "data-date"};
+const QStringList kValueOptions = {"data-dir", "date", "from", "out", "wmm", "data-date", "screenshot", "show"};
 }
 
 Options parseOptions(const QStringList &arguments) {

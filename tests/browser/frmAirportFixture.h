@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "support/QtPrinters.h"
 #include "support/TempDatabase.h"
+#include "support/WidgetApplication.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,16 +18,6 @@
 #include <memory>
 
 namespace volmira::test {
-
-// One application for all widget tests of the program; offscreen unless the
-// caller chose a platform.
-inline void ensureWidgetApplication() {
-    static int argc = 1;
-    static char name[] = "browser_tests";
-    static char *argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-}
 
 // The airport window over a small database: Frankfurt (three asphalt runways,
 // two approaches, three frequencies, IATA FRA), Münster (category "vlp", IATA

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QFrame>
+#include <QTimer>
+
+class QLabel;
+class QProgressBar;
+
+namespace volmira::platform {
+class Dialogs;
+}
+namespace volmira::store {
+class AirportStore;
+}
+
+namespace volmira::app {
+
+// The start window: prepares the working folders, records the running program
+// version and hands over to the main window after a short pause or a click.
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+              QWidget *parent = nullptr);
+
+    QLabel *lblProductName;
+    QLabel *Label1;
+    QLabel *lblCompanyProduct;
+    QLabel *Label2;
+    QLabel *lblVersion;
+    QLabel *lblVMUpdate;
+    QLabel *lblDBUpdate;
+    QLabel *Picture1;
+    QProgressBar *progbar;
+    QFrame *Frame1;
+    QTimer Timer1;
+
+    // A tick of Timer1: hands over unless an update import is running.
+    void Timer1_Timer();
+
+signals:
+    // The splash is done; the main window takes over.
+    void handedOver();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void load();
+    void activate();
+    void handOver();
+
+    store::AirportStore &store_;
+    platform::Dialogs &dialogs_;
+    QString dataFolder_;
+    bool activated_ = false;
+    bool handedOver_ = false;
+};
+
+}  // namespace volmira::app

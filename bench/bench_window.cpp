@@ -1,0 +1,84 @@
+// The airport window driven through its real widgets on the offscreen
+// platform: a lookup by Enter in tAirport, and one keystroke in the quick find.
+#include "browser/frmAirport.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "store/AirportStore.h"
+#include "store/Database.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+using namespace volmira;
+
+namespace {
+
+struct Window {
+    QTemporaryDir dir;
+    platform::SystemClock clock;
+    platform::FakeDialogs dialogs;
+    store::Database db;
+    std::unique_ptr<store::AirportStore> airports;
+    std::unique_ptr<browser::frmAirport> window;
+
+    Window() {
+        const QString path = dir.filePath("vmdata.vmd");
+        if (!QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", path) || !db.open(path).ok()) std::abort();
+        airports = std::make_unique<store::AirportStore>(db, clock);
+        window = std::make_unique<browser::frmAirport>(*airports, dialogs, dir.path());
+        window->resize(1100, 650);
+        window->show();
+        window->load();
+    }
+};
+
+Window &window() {
+    static Window w;
+    return w;
+}
+
+const char *const kCodes[] = {"EDDF", "EDHN", "KJFK", "YSSY", "LFPG", "EGLL", "EDLE", "LOWW"};
+
+void LookupByEnter(benchmark::State &state) {
+    browser::frmAirport &w = *window().window;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        w.tAirport->setText(QString::fromLatin1(kCodes[i++ % std::size(kCodes)]));
+        QTest::keyClick(w.tAirport, Qt::Key_Return);
+    }
+}
+BENCHMARK(LookupByEnter)->Unit(benchmark::kMillisecond);
+
+void QuickFindKeystroke(benchmark::State &state) {
+    auto *quickfind = window().window->findChild<QLineEdit *>("tQuickfind");
+    if (!quickfind) std::abort();
+    const char keys[] = {'F', 'r', 'a'};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        if (i % 3 == 0) {
+            state.PauseTiming();
+            QTest::keyClick(quickfind, Qt::Key_Escape);
+            state.ResumeTiming();
+        }
+        QTest::keyClick(quickfind, keys[i++ % 3]);
+    }
+}
+BENCHMARK(QuickFindKeystroke)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
