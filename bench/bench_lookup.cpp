@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
+#include "store/Statements.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -69,24 +70,8 @@ struct Raw {
     }
 };
 
-const char *const kLookupStatements[] = {
-    "SELECT ICAO, Name, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, "
-    "LastDate, LastKat FROM ARPT WHERE ICAO = ?",
-    "SELECT id, ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time "
-    "FROM RWY WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id",
-    "SELECT id, ICAO, Name, FREQ, Date, Time FROM ACOM WHERE ICAO = ? ORDER BY Name COLLATE NOCASE ASC, id",
-    "SELECT id, ICAO, RWY, ILS_FREQ, ILS_IDENT, ILS_GS, OM_FREQ, OM_IDENT, Date, Time "
-    "FROM ILS WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id",
-    "SELECT * FROM (SELECT 1, 'RWY Info', Date, Time FROM RWY WHERE ICAO = ?1 ORDER BY Date DESC, Time DESC LIMIT 1) "
-    "UNION ALL SELECT * FROM (SELECT 2, 'COM Info', Date, Time FROM ACOM WHERE ICAO = ?1 "
-    "ORDER BY Date DESC, Time DESC LIMIT 1) "
-    "UNION ALL SELECT * FROM (SELECT 3, 'Approach Info', Date, Time FROM ILS WHERE ICAO = ?1 "
-    "ORDER BY Date DESC, Time DESC LIMIT 1) "
-    "UNION ALL SELECT * FROM (SELECT 4, 'Flughafen Info', Date, Time FROM ARPT WHERE ICAO = ?1 "
-    "ORDER BY Date DESC, Time DESC LIMIT 1) "
-    "UNION ALL SELECT * FROM (SELECT 5, 'Info Kategorie: ' || coalesce(Category, ''), Date, Time FROM MyInfo "
-    "WHERE ICAO = ?1 ORDER BY Date DESC, Time DESC LIMIT 1) ORDER BY 1",
-};
+const char *const kLookupStatements[] = {store::sql::kAirportByIcao, store::sql::kRunways, store::sql::kFrequencies,
+                                         store::sql::kApproaches, store::sql::kChangeStamps};
 
 const char *const kAirports[] = {"EDDF", "EDHN", "KJFK", "YSSY", "LFPG", "EGLL", "EDLE", "LOWW"};
 
@@ -123,7 +108,7 @@ BENCHMARK(FindTwoLetters)->Unit(benchmark::kMicrosecond);
 
 void FindTwoLettersRawSql(benchmark::State &state) {
     static Raw raw;
-    static sqlite3_stmt *s = raw.prepare("SELECT Name, ICAO FROM ARPT WHERE NameKey >= ?1 AND NameKey < ?2");
+    static sqlite3_stmt *s = raw.prepare(store::sql::kNamePrefix);
     for (auto _ : state) Raw::run(s, "fr", "fr\xF4\x8F\xBF\xBF");
 }
 BENCHMARK(FindTwoLettersRawSql)->Unit(benchmark::kMicrosecond);
@@ -139,9 +124,7 @@ BENCHMARK(Countries)->Unit(benchmark::kMillisecond);
 
 void CountriesRawSql(benchmark::State &state) {
     static Raw raw;
-    static sqlite3_stmt *s = raw.prepare(
-        "SELECT p, n, (SELECT Name FROM ICAOCODE WHERE ICAOCODE.ICAO = p LIMIT 1) FROM "
-        "(SELECT upper(substr(ICAO, 1, 2)) AS p, count(*) AS n FROM ARPT GROUP BY 1)");
+    static sqlite3_stmt *s = raw.prepare(store::sql::kCountries);
     static sqlite3_stmt *count = raw.prepare("SELECT count(*) FROM ARPT");
     for (auto _ : state) {
         Raw::run(s, nullptr);

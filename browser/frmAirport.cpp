@@ -85,7 +85,8 @@ void frmAirport::GetInformation() {
     }
     current_ = view->airport;
     ShowAirportData(*view);
-    ShowSunTimes();
+    tSunrise->setText(view->sun.sunrise);
+    tSunset->setText(view->sun.sunset);
     ShowLastUpdate(*view);
 }
 

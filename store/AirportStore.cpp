@@ -1,5 +1,6 @@
 #include "store/AirportStore.h"
 
+#include "store/Statements.h"
 #include "store/TextKeys.h"
 
 #include <algorithm>
@@ -7,10 +8,6 @@
 namespace volmira::store {
 
 namespace {
-
-constexpr const char *kArptColumns =
-    "ICAO, Name, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, "
-    "LastDate, LastKat";
 
 ArptRow readAirport(const Statement &s) {
     ArptRow r;
@@ -53,8 +50,7 @@ Stamp AirportStore::now() const {
 }
 
 std::optional<ArptRow> AirportStore::airportByIcao(const QString &icao) {
-    static const std::string sql = std::string("SELECT ") + kArptColumns + " FROM ARPT WHERE ICAO = ?";
-    Statement &s = db_.prepare(sql.c_str());
+    Statement &s = db_.prepare(sql::kAirportByIcao);
     s.bind(1, icao);
     if (!s.next()) return std::nullopt;
     return readAirport(s);
@@ -68,33 +64,24 @@ std::optional<QString> AirportStore::icaoForIata(const QString &iata) {
 }
 
 std::vector<RwyRow> AirportStore::runways(const QString &icao) {
-    return rowsOf<RwyRow>(db_,
-                          "SELECT id, ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time "
-                          "FROM RWY WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id",
-                          icao, [](const Statement &s) {
-                              return RwyRow{s.int64(0), s.text(1), s.text(2),    s.text(3),
-                                            s.text(4),  s.text(5), s.text(6),    s.optInt(7),
-                                            s.optInt(8), s.optInt(9), s.text(10), s.text(11)};
-                          });
+    return rowsOf<RwyRow>(db_, sql::kRunways, icao, [](const Statement &s) {
+        return RwyRow{s.int64(0), s.text(1), s.text(2),    s.text(3),
+                      s.text(4),  s.text(5), s.text(6),    s.optInt(7),
+                      s.optInt(8), s.optInt(9), s.text(10), s.text(11)};
+    });
 }
 
 std::vector<AcomRow> AirportStore::frequencies(const QString &icao) {
-    return rowsOf<AcomRow>(db_,
-                           "SELECT id, ICAO, Name, FREQ, Date, Time FROM ACOM WHERE ICAO = ? "
-                           "ORDER BY Name COLLATE NOCASE ASC, id",
-                           icao, [](const Statement &s) {
-                               return AcomRow{s.int64(0), s.text(1), s.text(2), s.text(3), s.text(4), s.text(5)};
-                           });
+    return rowsOf<AcomRow>(db_, sql::kFrequencies, icao, [](const Statement &s) {
+        return AcomRow{s.int64(0), s.text(1), s.text(2), s.text(3), s.text(4), s.text(5)};
+    });
 }
 
 std::vector<IlsRow> AirportStore::approaches(const QString &icao) {
-    return rowsOf<IlsRow>(db_,
-                          "SELECT id, ICAO, RWY, ILS_FREQ, ILS_IDENT, ILS_GS, OM_FREQ, OM_IDENT, Date, Time "
-                          "FROM ILS WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id",
-                          icao, [](const Statement &s) {
-                              return IlsRow{s.int64(0), s.text(1), s.text(2), s.text(3), s.text(4),
-                                            s.text(5),  s.text(6), s.text(7), s.text(8), s.text(9)};
-                          });
+    return rowsOf<IlsRow>(db_, sql::kApproaches, icao, [](const Statement &s) {
+        return IlsRow{s.int64(0), s.text(1), s.text(2), s.text(3), s.text(4),
+                      s.text(5),  s.text(6), s.text(7), s.text(8), s.text(9)};
+    });
 }
 
 std::vector<MyInfoRow> AirportStore::notes(const QString &icao) {
@@ -108,26 +95,13 @@ std::vector<MyInfoRow> AirportStore::notes(const QString &icao) {
 }
 
 std::vector<ChangeStamp> AirportStore::changeStamps(const QString &icao) {
-    // One statement instead of five: the newest row of each table.
-    return rowsOf<ChangeStamp>(
-        db_,
-        "SELECT * FROM (SELECT 1, 'RWY Info', Date, Time FROM RWY WHERE ICAO = ?1 "
-        "ORDER BY Date DESC, Time DESC LIMIT 1) "
-        "UNION ALL SELECT * FROM (SELECT 2, 'COM Info', Date, Time FROM ACOM WHERE ICAO = ?1 "
-        "ORDER BY Date DESC, Time DESC LIMIT 1) "
-        "UNION ALL SELECT * FROM (SELECT 3, 'Approach Info', Date, Time FROM ILS WHERE ICAO = ?1 "
-        "ORDER BY Date DESC, Time DESC LIMIT 1) "
-        "UNION ALL SELECT * FROM (SELECT 4, 'Flughafen Info', Date, Time FROM ARPT WHERE ICAO = ?1 "
-        "ORDER BY Date DESC, Time DESC LIMIT 1) "
-        "UNION ALL SELECT * FROM (SELECT 5, 'Info Kategorie: ' || coalesce(Category, ''), Date, Time FROM MyInfo "
-        "WHERE ICAO = ?1 ORDER BY Date DESC, Time DESC LIMIT 1) "
-        "ORDER BY 1",
-        icao, [](const Statement &s) { return ChangeStamp{s.text(1), s.text(2), s.text(3)}; });
+    return rowsOf<ChangeStamp>(db_, sql::kChangeStamps, icao,
+                               [](const Statement &s) { return ChangeStamp{s.text(1), s.text(2), s.text(3)}; });
 }
 
 std::vector<NameHit> AirportStore::findByName(const QString &prefix) {
     const QString key = foldName(prefix);
-    Statement &s = db_.prepare("SELECT Name, ICAO FROM ARPT WHERE NameKey >= ?1 AND NameKey < ?2");
+    Statement &s = db_.prepare(sql::kNamePrefix);
     s.bind(1, key).bind(2, key + kAfterEverything);
     struct Keyed {
         QString key;
@@ -149,9 +123,7 @@ std::vector<NameHit> AirportStore::findByName(const QString &prefix) {
 }
 
 std::vector<CountryRow> AirportStore::countries() {
-    Statement &s = db_.prepare(
-        "SELECT p, n, (SELECT Name FROM ICAOCODE WHERE ICAOCODE.ICAO = p LIMIT 1) FROM "
-        "(SELECT upper(substr(ICAO, 1, 2)) AS p, count(*) AS n FROM ARPT GROUP BY 1)");
+    Statement &s = db_.prepare(sql::kCountries);
     struct Keyed {
         QString key;
         CountryRow row;

@@ -85,7 +85,7 @@ OpenResult Database::open(const QString &path, Mode mode) {
 }
 
 Statement &Database::prepare(const char *sql) {
-    auto it = cache_.find(sql);
+    auto it = cache_.find(std::string_view(sql));
     if (it == cache_.end()) it = cache_.emplace(sql, std::make_unique<Statement>(db_, sql)).first;
     return it->second->reset();
 }

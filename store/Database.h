@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -54,7 +55,7 @@ public:
 private:
     sqlite3 *db_ = nullptr;
     QString path_;
-    std::map<std::string, std::unique_ptr<Statement>> cache_;
+    std::map<std::string, std::unique_ptr<Statement>, std::less<>> cache_;
 };
 
 // A prepared statement. Values are always bound, never pasted into the text.
