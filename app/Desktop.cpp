@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTextStream>
 
 namespace volmira::app {
@@ -69,9 +70,14 @@ int runDesktop(const cli::Options &options) {
     std::unique_ptr<Main> main;
     QObject::connect(&splash, &frmSplash::handedOver, [&] {
         main = std::make_unique<Main>(store, dialogs, dataFolder, false);
+        // Filling the screen first keeps the size where no window manager maximizes.
+        main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();
         main->showAirportWindow();
     });
+    QRect centred = splash.geometry();
+    centred.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    splash.move(centred.topLeft());
     splash.show();
     return QApplication::exec();
 }

@@ -1,9 +1,11 @@
 #include "browser/AirportLookup.h"
 #include "browser/GridColumns.h"
+#include "browser/LastAirportFile.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -109,8 +111,8 @@ void printView(const browser::AirportView &v) {
 }  // namespace
 
 int lookupCommand(const Options &options) {
-    if (options.arguments.size() != 1) {
-        err() << "Aufruf: volmira-apt lookup CODE [--date JJJJ-MM-TT] [--json]" << Qt::endl;
+    if (options.arguments.size() > 1) {
+        err() << "Aufruf: volmira-apt lookup [CODE] [--date JJJJ-MM-TT] [--json]" << Qt::endl;
         return kUsage;
     }
     QDate day = QDate::currentDate();
@@ -123,8 +125,14 @@ int lookupCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    const std::optional<browser::AirportView> view =
-        browser::lookupAirport(*session->store, options.arguments.first(), day);
+    // Without a code, the airport the window would open on; a command that only
+    // reads leaves a missing Apt.crm missing.
+    const QString code = options.arguments.isEmpty()
+                             ? browser::readLastAirport(QDir(session->dataFolder)
+                                                            .filePath(QString::fromLatin1(browser::kLastAirportFileName)))
+                                   .value_or(QString::fromLatin1(browser::kFirstRunAirport))
+                             : options.arguments.first();
+    const std::optional<browser::AirportView> view = browser::lookupAirport(*session->store, code, day);
     if (!view) {
         err() << browser::kNotFoundMessage.toString() << Qt::endl;
         return kNotFound;

@@ -32,6 +32,10 @@ QString prepareDataFolder(const QString &dataFolder, const QString &executableDi
         return QStringLiteral("Die mitgelieferte Datenbank kann nicht nach %1 kopiert werden.").arg(dataFolder);
     }
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    // A new installation starts on the airport the shipped settings name. A
+    // missing settings file is no error: the airport window writes its own.
+    const QString settings = QDir(dataFolder).filePath(kShippedSettings);
+    if (!QFileInfo::exists(settings)) QFile::copy(QDir(executableDir).filePath(kShippedSettings), settings);
     return {};
 }
 

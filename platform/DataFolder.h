@@ -13,9 +13,11 @@ namespace volmira::platform {
 // called vmdata.vmd so that a build folder is not taken for a portable install.
 inline constexpr const char *kShippedDatabase = "vmdata-shipped.vmd";
 inline constexpr const char *kDatabaseFile = "vmdata.vmd";
+// The last-airport settings file, installed with the shipped database.
+inline constexpr const char *kShippedSettings = "Apt.crm";
 
 // Makes the folder and, when it has no vmdata.vmd, copies the shipped database
-// into it. Returns an error text in German or empty on success.
+// into it, with the shipped Apt.crm when the folder has none. Returns an error text in German or empty on success.
 [[nodiscard]] QString prepareDataFolder(const QString &dataFolder, const QString &executableDir);
 
 }  // namespace volmira::platform

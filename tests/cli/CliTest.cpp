@@ -71,6 +71,16 @@ TEST_F(Cli, LookupShowsTheAirportAndChangesNothing) {
     EXPECT_EQ(databaseHash(), before);
 }
 
+TEST_F(Cli, LookupWithoutCodeShowsTheLastAirport) {
+    // A new installation opens on EDHN; afterwards on what the window saved.
+    EXPECT_EQ(json({"lookup"}).object()["icao"].toString(), "EDHN");
+    QFile settings(dir.filePath("Apt.crm"));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("\"EDDF\"\r\n");
+    settings.close();
+    EXPECT_EQ(json({"lookup"}).object()["icao"].toString(), "EDDF");
+}
+
 TEST_F(Cli, LookupWithoutMatchSaysSoInGerman) {
     const Result r = run({"lookup", "QQQQ"});
     EXPECT_EQ(r.exitCode, 1);
@@ -104,7 +114,7 @@ TEST_F(Cli, FindAndCountriesGiveRealData) {
 }
 
 TEST_F(Cli, UsageAndDataErrorsHaveTheirExitCodes) {
-    EXPECT_EQ(run({"lookup"}).exitCode, 2);
+    EXPECT_EQ(run({"lookup", "EDDF", "EDDM"}).exitCode, 2);
     EXPECT_EQ(run({"lookup", "EDDF", "--date", "21.06.2026"}).exitCode, 2);
     EXPECT_EQ(run({"nonsense"}).exitCode, 2);
     EXPECT_EQ(run({"find", "x", "--bogus"}).exitCode, 2);

@@ -49,3 +49,26 @@ TEST(DataFolder, CopiesTheShippedDatabaseOnlyWhenThereIsNone) {
     EXPECT_EQ(copied.readAll(), "the user's own");
     EXPECT_EQ(QDir(data).entryList(QDir::Files), QStringList{"vmdata.vmd"});
 }
+
+TEST(DataFolder, ANewInstallationGetsTheShippedSettingsButNeverLosesTheUsers) {
+    QTemporaryDir exe, fresh, upgraded;
+    write(QDir(exe.path()).filePath(kShippedDatabase), "shipped");
+    write(QDir(exe.path()).filePath(kShippedSettings), "\"EDHN\"\r\n");
+    auto settings = [](const QString &folder) {
+        QFile file(QDir(folder).filePath(kShippedSettings));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(keine)");
+    };
+
+    EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()), QString());
+    EXPECT_EQ(settings(fresh.path()), "\"EDHN\"\r\n");
+
+    // Settings left from an earlier installation are the user's.
+    write(QDir(upgraded.path()).filePath(kShippedSettings), "\"EDDF\"\r\n");
+    EXPECT_EQ(prepareDataFolder(upgraded.path(), exe.path()), QString());
+    EXPECT_EQ(settings(upgraded.path()), "\"EDDF\"\r\n");
+
+    // Once installed, a deleted settings file stays deleted: the airport window's first-run rule applies.
+    QFile::remove(QDir(fresh.path()).filePath(kShippedSettings));
+    EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()), QString());
+    EXPECT_EQ(settings(fresh.path()), "(keine)");
+}
