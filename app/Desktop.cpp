@@ -69,7 +69,7 @@ int runDesktop(const cli::Options &options) {
     frmSplash splash(store, dialogs, dataFolder);
     std::unique_ptr<Main> main;
     QObject::connect(&splash, &frmSplash::handedOver, [&] {
-        main = std::make_unique<Main>(store, dialogs, dataFolder, false);
+        main = std::make_unique<Main>(store, dialogs, dataFolder, splash.UpdateAvailable);
         // Filling the screen first keeps the size where no window manager maximizes.
         main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();

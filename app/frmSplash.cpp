@@ -1,6 +1,7 @@
 #include "app/frmSplash.h"
 
 #include "app/MapFolders.h"
+#include "app/StartupUpdate.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
 
@@ -97,6 +98,22 @@ void frmSplash::activate() {
         dialogs_.inform(this, QStringLiteral("Fehler"),
                         QStringLiteral("Die Programmversion konnte nicht in die Datenbank geschrieben werden: ") +
                             error);
+    if (updateFileExists(dataFolder_)) importShippedUpdate();
+}
+
+// Runs while the progress bar shows, so that a tick of Timer1 in between only
+// re-arms the timer: the hand-over waits for the import and its clean-up.
+void frmSplash::importShippedUpdate() {
+    progbar->setValue(0);
+    progbar->show();
+    dialogs_.inform(this, QString(),
+                    QStringLiteral("Es wurde ein Update für die Datenbank gefunden. Die Datenbank wird aktualisert"));
+    const StartupUpdateResult result =
+        runStartupUpdate(store_, dataFolder_, OnlineDataVersion, [this](int percent) { progbar->setValue(percent); });
+    if (!result.error.isEmpty()) dialogs_.inform(this, QString(), result.error);
+    if (!result.warning.isEmpty()) dialogs_.inform(this, QString(), result.warning);
+    UpdateAvailable = false;
+    progbar->hide();
 }
 
 void frmSplash::Timer1_Timer() {

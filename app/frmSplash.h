@@ -16,7 +16,8 @@ class AirportStore;
 namespace volmira::app {
 
 // The start window: prepares the working folders, records the running program
-// version and hands over to the main window after a short pause or a click.
+// version, imports a shipped update file and hands over to the main window
+// after a short pause or a click.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +36,11 @@ public:
     QFrame *Frame1;
     QTimer Timer1;
 
+    // Set by the online version check: a newer program or data version is offered.
+    bool UpdateAvailable = false;
+    // The data version the download site offers; empty until the check ran.
+    QString OnlineDataVersion;
+
     // A tick of Timer1: hands over unless an update import is running.
     void Timer1_Timer();
 
@@ -49,6 +55,7 @@ protected:
 private:
     void load();
     void activate();
+    void importShippedUpdate();
     void handOver();
 
     store::AirportStore &store_;

@@ -20,6 +20,11 @@ constexpr const char *kHelp =
     "                                    Flughafen; ändert nichts\n"
     "  find TEXT                         Flughäfen, deren Name mit TEXT beginnt (Name und ICAO)\n"
     "  countries                         Länder mit der Zahl ihrer Flughäfen\n"
+    "  changed                           Flughäfen, die nach dem Datum der Datenbank geändert wurden\n"
+    "  export DATEI [--all | --icao A,B] Austauschdatei schreiben: die geänderten Flughäfen, alle oder\n"
+    "                                    die genannten, jeweils mit Frequenzen, Anflügen, Bahnen, Notizen\n"
+    "  import DATEI [--data-version T]   Update-Datei einspielen: ersetzt deren Flughäfen samt Bahnen,\n"
+    "                                    Frequenzen und Anflügen; T (TT.MM.JJJJ) wird Datenbankversion\n"
     "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
     "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
     "\n"
@@ -47,6 +52,9 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("find")) return findCommand(options);
     if (options.command == QLatin1String("countries")) return countriesCommand(options);
     if (options.command == QLatin1String("build-database")) return buildDatabaseCommand(options);
+    if (options.command == QLatin1String("import")) return importCommand(options);
+    if (options.command == QLatin1String("export")) return exportCommand(options);
+    if (options.command == QLatin1String("changed")) return changedCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
           << "\n\n"

@@ -10,5 +10,8 @@ int lookupCommand(const Options &options);
 int findCommand(const Options &options);
 int countriesCommand(const Options &options);
 int buildDatabaseCommand(const Options &options);
+int importCommand(const Options &options);
+int exportCommand(const Options &options);
+int changedCommand(const Options &options);
 
 }  // namespace volmira::cli

@@ -3,7 +3,9 @@
 namespace volmira::cli {
 
 namespace {
-const QStringList kValueOptions = {"data-dir", "date", "from", "out", "wmm", "data-date", "screenshot", "show"};
+const QStringList kValueOptions = {"data-dir", "date",       "from", "out",  "wmm",
+                                   "data-date", "screenshot", "show", "icao", "data-version"};
+const QStringList kSwitches = {"all"};
 }
 
 Options parseOptions(const QStringList &arguments) {
@@ -17,6 +19,10 @@ Options parseOptions(const QStringList &arguments) {
             options.help = true;
         } else if (arg.startsWith(QLatin1String("--"))) {
             QString name = arg.mid(2);
+            if (kSwitches.contains(name)) {
+                options.switches << name;
+                continue;
+            }
             QString value;
             const qsizetype eq = name.indexOf('=');
             if (eq >= 0) {

@@ -11,15 +11,17 @@ struct Options {
     QString command;
     QStringList arguments;       // plain arguments after the command
     QMap<QString, QString> values;  // --name VALUE
+    QStringList switches;        // --name without a value, other than --json and --help
     bool json = false;
     bool help = false;
     QString error;               // German usage error, empty when the line is fine
 
     [[nodiscard]] QString value(const QString &name) const { return values.value(name); }
     [[nodiscard]] bool has(const QString &name) const { return values.contains(name); }
+    [[nodiscard]] bool isSet(const QString &name) const { return switches.contains(name); }
 };
 
-// Options that take a value; every other option is a switch (--json, --help).
+// Options that take a value, and switches (--json, --help, --all); anything else is a usage error.
 [[nodiscard]] Options parseOptions(const QStringList &arguments);
 
 }  // namespace volmira::cli

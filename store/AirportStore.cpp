@@ -1,5 +1,7 @@
 #include "store/AirportStore.h"
 
+#include "store/DateText.h"
+#include "store/RowReaders.h"
 #include "store/Statements.h"
 #include "store/TextKeys.h"
 
@@ -8,26 +10,6 @@
 namespace volmira::store {
 
 namespace {
-
-ArptRow readAirport(const Statement &s) {
-    ArptRow r;
-    r.ICAO = s.text(0);
-    r.Name = s.text(1);
-    r.COORDINATES = s.text(2);
-    r.WGS_DLAT = s.optDouble(3);
-    r.WGS_DLONG = s.optDouble(4);
-    r.ELEV = s.optDouble(5);
-    r.PR = s.text(6);
-    r.MAG_VAR = s.optDouble(7);
-    r.RwyALen = s.optInt(8);
-    r.RwyGLen = s.optInt(9);
-    r.Type = s.text(10);
-    r.Date = s.text(11);
-    r.Time = s.text(12);
-    r.LastDate = s.text(13);
-    r.LastKat = s.text(14);
-    return r;
-}
 
 // Runs a query bound to one ICAO code and reads every row with the reader.
 template <typename Row, typename Reader>
@@ -64,34 +46,41 @@ std::optional<QString> AirportStore::icaoForIata(const QString &iata) {
 }
 
 std::vector<RwyRow> AirportStore::runways(const QString &icao) {
-    return rowsOf<RwyRow>(db_, sql::kRunways, icao, [](const Statement &s) {
-        return RwyRow{s.int64(0), s.text(1), s.text(2),    s.text(3),
-                      s.text(4),  s.text(5), s.text(6),    s.optInt(7),
-                      s.optInt(8), s.optInt(9), s.text(10), s.text(11)};
-    });
+    return rowsOf<RwyRow>(db_, sql::kRunways, icao, [](const Statement &s) { return readRunway(s); });
 }
 
 std::vector<AcomRow> AirportStore::frequencies(const QString &icao) {
-    return rowsOf<AcomRow>(db_, sql::kFrequencies, icao, [](const Statement &s) {
-        return AcomRow{s.int64(0), s.text(1), s.text(2), s.text(3), s.text(4), s.text(5)};
-    });
+    return rowsOf<AcomRow>(db_, sql::kFrequencies, icao, [](const Statement &s) { return readFrequency(s); });
 }
 
 std::vector<IlsRow> AirportStore::approaches(const QString &icao) {
-    return rowsOf<IlsRow>(db_, sql::kApproaches, icao, [](const Statement &s) {
-        return IlsRow{s.int64(0), s.text(1), s.text(2), s.text(3), s.text(4),
-                      s.text(5),  s.text(6), s.text(7), s.text(8), s.text(9)};
-    });
+    return rowsOf<IlsRow>(db_, sql::kApproaches, icao, [](const Statement &s) { return readApproach(s); });
 }
 
 std::vector<MyInfoRow> AirportStore::notes(const QString &icao) {
     return rowsOf<MyInfoRow>(db_,
                              "SELECT id, ICAO, Category, MyInfo, PrintInfo, Date, Time FROM MyInfo "
                              "WHERE ICAO = ? ORDER BY id",
-                             icao, [](const Statement &s) {
-                                 return MyInfoRow{s.int64(0), s.text(1), s.text(2), s.text(3),
-                                                  s.text(4),  s.text(5), s.text(6)};
-                             });
+                             icao, [](const Statement &s) { return readNote(s); });
+}
+
+QStringList AirportStore::airportCodes() {
+    QStringList codes;
+    Statement &s = db_.prepare("SELECT ICAO FROM ARPT ORDER BY ICAO");
+    while (s.next()) codes << s.text(0);
+    return codes;
+}
+
+std::vector<ArptRow> AirportStore::changedAirports() {
+    const std::optional<VersionRow> v = version();
+    const QDate since = v ? parseStoredDate(v->DatabaseVersion) : QDate();
+    std::vector<ArptRow> rows;
+    Statement &s = db_.prepare(
+        "SELECT ICAO, Name, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, "
+        "LastDate, LastKat FROM ARPT WHERE LastDate > ? ORDER BY ICAO");
+    s.bind(1, since.isValid() ? storedDateText(since) : QStringLiteral(""));
+    while (s.next()) rows.push_back(readAirport(s));
+    return rows;
 }
 
 std::vector<ChangeStamp> AirportStore::changeStamps(const QString &icao) {
@@ -199,6 +188,31 @@ QString AirportStore::insertAirport(const ArptRow &r) {
         .run();
 }
 
+QString AirportStore::replaceAirport(const ArptRow &r) {
+    QString error = db_.prepare("UPDATE ARPT SET Name = ?, NameKey = ?, COORDINATES = ?, WGS_DLAT = ?, WGS_DLONG = ?, "
+                                "ELEV = ?, PR = ?, MAG_VAR = ?, RwyALen = ?, RwyGLen = ?, Type = ?, Date = ?, "
+                                "Time = ?, LastDate = NULL WHERE ICAO = ?")
+                        .bind(1, r.Name)
+                        .bind(2, r.Name.isNull() ? QString() : foldName(r.Name))
+                        .bind(3, r.COORDINATES)
+                        .bind(4, r.WGS_DLAT)
+                        .bind(5, r.WGS_DLONG)
+                        .bind(6, r.ELEV)
+                        .bind(7, r.PR)
+                        .bind(8, r.MAG_VAR)
+                        .bind(9, r.RwyALen)
+                        .bind(10, r.RwyGLen)
+                        .bind(11, r.Type)
+                        .bind(12, r.Date)
+                        .bind(13, r.Time)
+                        .bind(14, r.ICAO)
+                        .run();
+    if (!error.isEmpty() || db_.changes() > 0) return error;
+    ArptRow fresh = r;
+    fresh.LastDate = fresh.LastKat = QString();
+    return insertAirport(fresh);
+}
+
 QString AirportStore::insertRunway(const RwyRow &r) {
     return db_
         .prepare("INSERT INTO RWY (ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time) "
@@ -270,6 +284,13 @@ QString AirportStore::setProgramVersion(const QString &programVersion) {
     std::optional<VersionRow> row = version();
     if (!row) row = VersionRow{};
     row->ProgramVersion = programVersion;
+    return setVersion(*row);
+}
+
+QString AirportStore::setDatabaseVersion(const QString &databaseVersion) {
+    std::optional<VersionRow> row = version();
+    if (!row) row = VersionRow{};
+    row->DatabaseVersion = databaseVersion;
     return setVersion(*row);
 }
 

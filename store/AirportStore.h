@@ -4,6 +4,8 @@
 #include "store/Database.h"
 #include "store/Rows.h"
 
+#include <QStringList>
+
 #include <optional>
 #include <vector>
 
@@ -42,6 +44,12 @@ public:
     // an ICAOCODE row is named "Kein Land gefunden".
     [[nodiscard]] std::vector<CountryRow> countries();
     [[nodiscard]] int airportCount();
+    // Every airport code, in code order.
+    [[nodiscard]] QStringList airportCodes();
+    // The airports changed after the database date (LastDate later than
+    // DatabaseVersion read as a date), in code order. With no readable
+    // database date, every airport that has a LastDate.
+    [[nodiscard]] std::vector<ArptRow> changedAirports();
     [[nodiscard]] std::optional<VersionRow> version();
 
     // --- writing; each returns an error text or empty
@@ -52,6 +60,9 @@ public:
 
     // Plain inserts that keep the row's own Date and Time (building and importing data).
     [[nodiscard]] QString insertAirport(const ArptRow &row);
+    // Overwrites the airport row of the same code with the row's columns up to
+    // Time, clearing LastDate and keeping LastKat; inserts it when there is none.
+    [[nodiscard]] QString replaceAirport(const ArptRow &row);
     [[nodiscard]] QString insertRunway(const RwyRow &row);
     [[nodiscard]] QString insertFrequency(const AcomRow &row);
     [[nodiscard]] QString insertApproach(const IlsRow &row);
@@ -62,6 +73,8 @@ public:
     [[nodiscard]] QString setVersion(const VersionRow &row);
     // Writes the running program's version into the Version row (made when missing).
     [[nodiscard]] QString setProgramVersion(const QString &programVersion);
+    // Writes the version of the installed airport data (made when missing).
+    [[nodiscard]] QString setDatabaseVersion(const QString &databaseVersion);
 
     Database &database() { return db_; }
 

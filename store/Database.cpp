@@ -90,6 +90,8 @@ Statement &Database::prepare(const char *sql) {
     return it->second->reset();
 }
 
+int Database::changes() const { return sqlite3_changes(db_); }
+
 QString Database::exec(const char *sql) {
     char *message = nullptr;
     if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) == SQLITE_OK) return {};

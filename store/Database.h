@@ -50,6 +50,8 @@ public:
     [[nodiscard]] QString exec(const char *sql);
 
     [[nodiscard]] QString lastError() const;
+    // Rows changed by the last INSERT, UPDATE or DELETE.
+    [[nodiscard]] int changes() const;
     sqlite3 *handle() const { return db_; }
 
 private:

@@ -1,6 +1,7 @@
 #include "store/DateText.h"
 
 #include <array>
+#include <cstdio>
 #include <optional>
 
 namespace volmira::store {
@@ -10,7 +11,17 @@ namespace {
 constexpr std::array<const char *, 12> kMonths = {"Jan", "Feb", "Mrz", "Apr", "Mai", "Jun",
                                                   "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
 
-QString twoDigits(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+// Built from a character buffer: the import writes two of these texts per row.
+QString twoDigits(int value) {
+    const char16_t digits[2] = {char16_t(u'0' + value / 10 % 10), char16_t(u'0' + value % 10)};
+    return QString(reinterpret_cast<const QChar *>(digits), 2);
+}
+
+QString printed(const char *format, int a, int b, int c) {
+    char text[32];
+    const int size = std::snprintf(text, sizeof text, format, a, b, c);
+    return QString::fromLatin1(text, size);
+}
 
 // The number written by exactly `digits` ASCII digits at `from`, or nothing.
 std::optional<int> digitsAt(QStringView text, qsizetype from, qsizetype digits) {
@@ -51,14 +62,12 @@ QString defaultDateText(const QDate &date) {
 
 QString defaultTimeText(const QTime &time) {
     if (!time.isValid()) return {};
-    return twoDigits(time.hour()) + QLatin1Char(':') + twoDigits(time.minute()) + QLatin1Char(':') +
-           twoDigits(time.second());
+    return printed("%02d:%02d:%02d", time.hour(), time.minute(), time.second());
 }
 
 QString storedDateText(const QDate &date) {
     if (!date.isValid()) return {};
-    return QString::number(date.year()).rightJustified(4, QLatin1Char('0')) + QLatin1Char('-') +
-           twoDigits(date.month()) + QLatin1Char('-') + twoDigits(date.day());
+    return printed("%04d-%02d-%02d", date.year(), date.month(), date.day());
 }
 
 QDate parseStoredDate(const QString &text) {

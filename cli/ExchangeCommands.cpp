@@ -1,0 +1,135 @@
+#include "cli/Commands.h"
+#include "cli/Options.h"
+#include "cli/Session.h"
+#include "store/DateText.h"
+#include "store/ExchangeExport.h"
+#include "store/UpdateImport.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <unistd.h>
+
+namespace volmira::cli {
+
+namespace {
+
+// The line the database manager shows over its list of changed airports.
+QString changedCountText(std::size_t count) {
+    if (count == 0) return QStringLiteral("Keine aktualisierten Daten vorhanden");
+    if (count == 1) return QStringLiteral("1 aktualisierter Flugplatz vorhanden");
+    return QStringLiteral("%1 aktualisierte Flugplätze vorhanden").arg(count);
+}
+
+// A bar redrawn in place on a terminal; nothing when stderr is a file or a pipe.
+void drawProgress(int percent) {
+    if (!isatty(fileno(stderr))) return;
+    const int filled = percent / 5;
+    err() << "\r[" << QString(filled, u'#') << QString(20 - filled, u' ') << "] " << percent << " %";
+    if (percent == 100) err() << '\n';
+    err().flush();
+}
+
+}  // namespace
+
+int changedCommand(const Options &options) {
+    if (!options.arguments.isEmpty()) {
+        err() << "Aufruf: volmira-apt changed [--json]" << Qt::endl;
+        return kUsage;
+    }
+    auto session = openSession(options, store::Database::Mode::ReadOnly);
+    if (!session) return kDataError;
+    const std::vector<store::ArptRow> changed = session->store->changedAirports();
+    if (options.json) {
+        QJsonArray rows;
+        for (const auto &a : changed) rows.append(QJsonObject{{"ICAO", a.ICAO}, {"Name", a.Name}, {"LastDate", a.LastDate}});
+        out() << QJsonDocument(rows).toJson(QJsonDocument::Indented);
+    } else {
+        out() << changedCountText(changed.size()) << '\n';
+        for (const auto &a : changed) out() << a.ICAO.leftJustified(6) << a.LastDate << "  " << a.Name << '\n';
+    }
+    out().flush();
+    return kDone;
+}
+
+int exportCommand(const Options &options) {
+    if (options.arguments.size() != 1 || (options.isSet("all") && options.has("icao"))) {
+        err() << "Aufruf: volmira-apt export DATEI [--all | --icao A,B]" << Qt::endl;
+        return kUsage;
+    }
+    auto session = openSession(options, store::Database::Mode::ReadOnly);
+    if (!session) return kDataError;
+    QStringList codes;
+    if (options.isSet("all")) {
+        codes = session->store->airportCodes();
+    } else if (options.has("icao")) {
+        for (const QString &code : options.value("icao").split(u',', Qt::SkipEmptyParts)) codes << code.trimmed();
+    } else {
+        for (const auto &airport : session->store->changedAirports()) codes << airport.ICAO;
+        if (codes.isEmpty()) {
+            // Nothing changed: no file, as in the database manager.
+            err() << changedCountText(0) << Qt::endl;
+            return kNotFound;
+        }
+    }
+    const store::ExportResult result = store::exportAirports(session->db, codes, options.arguments.first());
+    if (!result.error.isEmpty()) {
+        err() << result.error << Qt::endl;
+        return kDataError;
+    }
+    if (options.json)
+        out() << QJsonDocument(QJsonObject{{"airports", result.airports}, {"records", result.records}})
+                     .toJson(QJsonDocument::Indented);
+    else
+        out() << result.airports << " Flughäfen mit " << result.records << " Datensätzen nach "
+              << options.arguments.first() << " geschrieben.\n";
+    out().flush();
+    return result.airports > 0 ? kDone : kNotFound;
+}
+
+int importCommand(const Options &options) {
+    const QString version = options.value("data-version");
+    if (options.arguments.size() != 1) {
+        err() << "Aufruf: volmira-apt import DATEI [--data-version TT.MM.JJJJ]" << Qt::endl;
+        return kUsage;
+    }
+    if (!version.isEmpty() && !store::parseStoredDate(version).isValid()) {
+        err() << "Ungültige Datenversion: " << version << " (erwartet TT.MM.JJJJ)" << Qt::endl;
+        return kUsage;
+    }
+    auto session = openSession(options, store::Database::Mode::ReadWrite);
+    if (!session) return kDataError;
+    const store::ImportResult result = store::importUpdate(
+        *session->store, {QFileInfo(options.arguments.first()).absoluteFilePath(), session->dataFolder, version},
+        drawProgress);
+    if (!result.error.isEmpty()) {
+        err() << '\n' << result.error << "\nDie Datenbank wurde nicht verändert." << Qt::endl;
+        return kDataError;
+    }
+    if (!result.warning.isEmpty()) err() << result.warning << Qt::endl;
+    const store::ImportCounts &c = result.counts;
+    if (options.json) {
+        out() << QJsonDocument(QJsonObject{{"airportsReplaced", c.airportsReplaced},
+                                           {"frequencies", c.frequencies},
+                                           {"approaches", c.approaches},
+                                           {"runways", c.runways},
+                                           {"notesAdded", c.notesAdded},
+                                           {"notesSkipped", c.notesSkipped},
+                                           {"unknownRows", c.unknownRows}})
+                     .toJson(QJsonDocument::Indented);
+    } else {
+        out() << "Flughäfen ersetzt:           " << c.airportsReplaced << '\n'
+              << "Frequenzen hinzugefügt:      " << c.frequencies << '\n'
+              << "Anflüge hinzugefügt:         " << c.approaches << '\n'
+              << "Landebahnen hinzugefügt:     " << c.runways << '\n'
+              << "Notizen hinzugefügt:         " << c.notesAdded << '\n'
+              << "Notizen übersprungen:        " << c.notesSkipped << " (Kategorie beim Benutzer schon vorhanden)\n"
+              << "Datensätze unbekannter Art:  " << c.unknownRows << '\n';
+    }
+    out().flush();
+    return result.warning.isEmpty() ? kDone : kDataError;
+}
+
+}  // namespace volmira::cli
