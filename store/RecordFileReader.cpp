@@ -56,10 +56,13 @@ struct Reader::Impl {
     Source source;
     Tokenizer tokenizer;
     Tag tag;
-    QStringDecoder utf8{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
+    // A stateless decoder would take a U+FEFF opening any value for a byte
+    // order mark and drop it.
+    QStringDecoder utf8{QStringConverter::Utf8,
+                        QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom};
     std::string scratch;
     QString error;
-    bool finished = false;
+    bool finished = true;  // until a file is open
 
     Namespaces namespaces;
     std::vector<OpenElement> stack;
@@ -165,6 +168,7 @@ QString Reader::Impl::start(std::string_view raw) {
         break;
     }
     tokenizer.reset(source.text);
+    finished = false;
     return readSchema();
 }
 
@@ -354,11 +358,12 @@ Reader::Impl::Step Reader::Impl::startTag() {
     default:
         break;
     }
-    if (tag.selfClosing)
-        namespaces.restore(scope);
-    else
+    if (!tag.selfClosing) {
         stack.push_back({tag.name, role, scope});
-    return result;
+        return result;
+    }
+    namespaces.restore(scope);
+    return role == Role::Root ? Step::End : result;
 }
 
 Reader::Impl::Step Reader::Impl::endTag() {
