@@ -46,6 +46,14 @@ OpenResult Database::open(const QString &path, Mode mode) {
     if (mode != Mode::Create && !QFileInfo(path).isFile())
         return failure(OpenError::Missing, QStringLiteral("Die Datendatei %1 wurde nicht gefunden.").arg(shown));
 
+    // A process killed inside a transaction leaves a journal behind. Only a
+    // connection that may write rolls it back, so a reader opens one first.
+    if (mode == Mode::ReadOnly && QFileInfo::exists(path + QStringLiteral("-journal"))) {
+        if (OpenResult recovered = open(path, Mode::ReadWrite); !recovered.ok()) return recovered;
+        close();
+        path_ = path;
+    }
+
     int flags = SQLITE_OPEN_NOMUTEX;
     flags |= mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
     if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
