@@ -15,6 +15,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <memory>
 
 using namespace volmira;
 
@@ -39,9 +40,12 @@ struct Window {
     }
 };
 
+// Made on first use; main destroys it before the application object.
+std::unique_ptr<Window> theWindow;
+
 Window &window() {
-    static Window w;
-    return w;
+    if (!theWindow) theWindow = std::make_unique<Window>();
+    return *theWindow;
 }
 
 const char *const kCodes[] = {"EDDF", "EDHN", "KJFK", "YSSY", "LFPG", "EGLL", "EDLE", "LOWW"};
@@ -80,5 +84,6 @@ int main(int argc, char **argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    theWindow.reset();
     return 0;
 }

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
 
-for b in bench_lookup bench_window; do
+for b in bench_lookup bench_window bench_exchange; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
@@ -34,3 +34,13 @@ for i in $(seq 20); do
   times+=($(( (e - s) / 1000000 )))
 done
 printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' | awk '{ printf "  %.1f\n", ($1 + $2) / 2 }'
+
+echo
+echo "Peak memory (max. resident set, MB) of a whole-database import and of a lookup:"
+"$build/volmira-apt" export "$tmp/all.crm" --all --data-dir "$tmp/data" >/dev/null
+size=$(stat -c %s "$tmp/all.crm")
+import_kb=$(/usr/bin/time -f %M "$build/volmira-apt" import "$tmp/all.crm" --data-dir "$tmp/data" 2>&1 >/dev/null | tail -1)
+lookup_kb=$(/usr/bin/time -f %M "$build/volmira-apt" lookup EDDF --data-dir "$tmp/data" 2>&1 >/dev/null | tail -1)
+awk -v s="$size" -v i="$import_kb" -v l="$lookup_kb" 'BEGIN {
+  printf "  file %.1f MB, import %.1f MB, lookup %.1f MB, import over lookup %.1f MB (%.1f x the file)\n",
+         s / 1e6, i / 1024, l / 1024, (i - l) / 1024, (i - l) * 1024 / s }'

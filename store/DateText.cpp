@@ -1,7 +1,6 @@
 #include "store/DateText.h"
 
 #include <array>
-#include <cstdio>
 #include <optional>
 
 namespace volmira::store {
@@ -17,10 +16,21 @@ QString twoDigits(int value) {
     return QString(reinterpret_cast<const QChar *>(digits), 2);
 }
 
-QString printed(const char *format, int a, int b, int c) {
-    char text[32];
-    const int size = std::snprintf(text, sizeof text, format, a, b, c);
-    return QString::fromLatin1(text, size);
+// Three numbers of fixed width with a separator between them, as "2026-08-07"
+// or "09:05:00"; a number too wide for its place is cut to its last digits.
+QString fixedFields(int first, int firstWidth, int second, int third, char16_t separator) {
+    char16_t text[10];
+    int at = 0;
+    auto put = [&](int value, int width) {
+        for (int i = width - 1; i >= 0; --i, value /= 10) text[at + i] = char16_t(u'0' + value % 10);
+        at += width;
+    };
+    put(first, firstWidth);
+    text[at++] = separator;
+    put(second, 2);
+    text[at++] = separator;
+    put(third, 2);
+    return QString(reinterpret_cast<const QChar *>(text), at);
 }
 
 // The number written by exactly `digits` ASCII digits at `from`, or nothing.
@@ -62,12 +72,13 @@ QString defaultDateText(const QDate &date) {
 
 QString defaultTimeText(const QTime &time) {
     if (!time.isValid()) return {};
-    return printed("%02d:%02d:%02d", time.hour(), time.minute(), time.second());
+    return fixedFields(time.hour(), 2, time.minute(), time.second(), u':');
 }
 
 QString storedDateText(const QDate &date) {
     if (!date.isValid()) return {};
-    return printed("%04d-%02d-%02d", date.year(), date.month(), date.day());
+    if (date.year() < 1 || date.year() > 9999) return {};
+    return fixedFields(date.year(), 4, date.month(), date.day(), u'-');
 }
 
 QDate parseStoredDate(const QString &text) {

@@ -18,7 +18,8 @@ namespace volmira::store {
 // The default time form, "09:05:00"; empty for an invalid time.
 [[nodiscard]] QString defaultTimeText(const QTime &time);
 
-// The form of Date and LastDate columns, "2026-08-07"; empty for an invalid date.
+// The form of Date and LastDate columns, "2026-08-07"; empty for an invalid date
+// and for years outside 1..9999, which the form cannot hold.
 [[nodiscard]] QString storedDateText(const QDate &date);
 
 // Reads a stored date, "YYYY-MM-DD" or "dd.mm.yyyy" (Version.DatabaseVersion),
