@@ -275,7 +275,8 @@ TEST(RecordFileReader, BuildsTheVisibleRows) {
 TEST(RecordFileReader, KeepsRawCharactersAndDecodesReferences) {
     const Read read = readBytes(document(
         column("b", "string"),
-        "<z:row b='\xEF\xBB\xBFtab\there\r\nnext\x01'/><z:row b=\"&#65;&#x42;&#x4a;&#x4A;&amp;&lt;&gt;&quot;&apos;&#x1F600;\"/>"
+        "<z:row b='\xEF\xBB\xBFtab\there\r\nnext\x01'/>"
+        "<z:row b=\"&#65;&#x42;&#x4a;&#x4A;&amp;&lt;&gt;&quot;&apos;&#x1F600;\"/>"
         "<z:row b=\"it's\"/>"));
     ASSERT_EQ(read.error, QString());
     // A leading U+FEFF is a character of the value, not a byte order mark.

@@ -112,7 +112,7 @@ TEST_F(RecordFileWriter, ReadsBackEveryValueExactly) {
         {text("a\tb\r\nc\rd\ne"), text("'\"<>&;&amp;"), qint64(0), -1e-300, double(-FLT_MAX), null, date(2010, 4, 21)},
         {text("Höhe über NN ✈"), text("\xF0\x9F\x9B\xA9 outside the BMP"), qint64(-1), DBL_MAX, double(FLT_MIN), true,
          date(9999, 12, 31, 23, 59, 59)},
-        {QChar(0xFEFF) + QStringLiteral("  blanks  "), text(QByteArray(100000, 'x').constData()), null, min, 0.0, null, date(100, 1, 1)},
+        {QChar(0xFEFF) + QStringLiteral("  blanks  "), QString(100000, u'x'), null, min, 0.0, null, date(100, 1, 1)},
         {null, null, null, -0.0, 3.0, null, null},
         {null, null, null, 1e17, double(float(0.1)), null, null},
         {null, null, null, 123456789.5, double(3.4028231e38f), null, null},
