@@ -114,7 +114,9 @@ Statement::Statement(sqlite3 *db, const char *sql) : db_(db) {
     if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
         failed_ = true;
         stmt_ = nullptr;
+        return;
     }
+    texts_.resize(size_t(sqlite3_bind_parameter_count(stmt_)));
 }
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
@@ -130,8 +132,10 @@ Statement &Statement::reset() {
 
 Statement &Statement::bind(int index, const QString &value) {
     if (value.isNull()) return bindNull(index);
-    const QByteArray utf8 = value.toUtf8();
-    if (stmt_) sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    if (!stmt_ || index < 1 || size_t(index) > texts_.size()) return *this;
+    QByteArray &utf8 = texts_[size_t(index - 1)];
+    utf8 = value.toUtf8();
+    sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
     return *this;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <map>
@@ -7,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -100,6 +102,9 @@ private:
     sqlite3 *db_;
     sqlite3_stmt *stmt_ = nullptr;
     bool failed_ = false;
+    // The UTF-8 of bound texts, kept until the next binding of the same
+    // parameter so that the engine need not copy it.
+    std::vector<QByteArray> texts_;
 };
 
 // Rolls back in its destructor unless committed. Nests inside another one.

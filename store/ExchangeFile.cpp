@@ -277,7 +277,7 @@ Row noteRecord(const MyInfoRow &r) {
     return row;
 }
 
-ColumnMap::ColumnMap(const recordfile::Reader &reader) {
+ColumnMap::ColumnMap(const recordfile::Reader &reader) : fieldCount_(reader.fields().size()) {
     for (int c = 0; c < kColumnCount; ++c) at_[c] = reader.fieldIndex(fields()[c].name);
 }
 
@@ -285,6 +285,13 @@ const Value &ColumnMap::value(const Row &row, Column column) const {
     static const Value null;
     const int at = at_[column];
     return at >= 0 && at < int(row.size()) ? row[at] : null;
+}
+
+std::vector<bool> ColumnMap::fieldsOf(std::initializer_list<Column> columns) const {
+    std::vector<bool> marked(fieldCount_, false);
+    for (const Column column : columns)
+        if (at_[column] >= 0) marked[std::size_t(at_[column])] = true;
+    return marked;
 }
 
 QString kindOf(const ColumnMap &map, const Row &row) {

@@ -50,9 +50,12 @@ public:
     explicit ColumnMap(const recordfile::Reader &reader);
     [[nodiscard]] bool hasKind() const { return at_[dataType] >= 0; }
     [[nodiscard]] const recordfile::Value &value(const recordfile::Row &row, Column column) const;
+    // The file's fields that hold these columns, marked for Reader::readOnly.
+    [[nodiscard]] std::vector<bool> fieldsOf(std::initializer_list<Column> columns) const;
 
 private:
     std::array<int, kColumnCount> at_{};
+    std::size_t fieldCount_ = 0;
 };
 
 // The record's kind text, or a null string when dataType is null or no text.

@@ -73,6 +73,11 @@ public:
     // The column called `name` in any case, or -1.
     [[nodiscard]] int fieldIndex(QStringView name) const;
 
+    // From now on reads only the values of the fields marked true, by field
+    // index; the others stay null and their values are not checked. A pass
+    // that needs a few columns of a large file is much quicker so.
+    void readOnly(std::vector<bool> wanted);
+
     // Reads the next row into `row` (one value per field). False at the end of
     // the rows or on an error; error() tells which. A value that does not fit
     // its column, a row naming an undeclared column and a truncated file are

@@ -78,6 +78,7 @@ struct Reader::Impl {
     std::vector<FieldDef> fields;
     std::vector<Column> columns;
     ColumnLookup lookup;
+    std::vector<bool> wanted;  // by field; empty: every field
 
     // Rows.
     Row current;
@@ -435,7 +436,8 @@ bool Reader::Impl::readRow(Row &target) {
                 QStringLiteral("die Spalte „%1“ ist im Schema nicht deklariert").arg(shown(attribute.name)));
         }
         const Column &column = columns[size_t(index)];
-        if (column.field >= 0 && !convert(column, attribute, target[size_t(column.field)])) return false;
+        if (column.field < 0 || (!wanted.empty() && !wanted[size_t(column.field)])) continue;
+        if (!convert(column, attribute, target[size_t(column.field)])) return false;
     }
     if (!forceNull) return true;
     // The list names columns by their XML names, split on blanks only.
@@ -550,6 +552,11 @@ int Reader::fieldIndex(QStringView name) const {
     for (size_t i = 0; i < fields.size(); ++i)
         if (name.compare(fields[i].name, Qt::CaseInsensitive) == 0) return int(i);
     return -1;
+}
+
+void Reader::readOnly(std::vector<bool> wanted) {
+    wanted.resize(impl_->fields.size(), false);
+    impl_->wanted = std::move(wanted);
 }
 
 bool Reader::next(Row &row) { return impl_->next(row); }

@@ -40,15 +40,17 @@ QString dataError(QStringView kind, long long row, const QString &detail) {
     return QStringLiteral("Datenfehler bei %1 (Datensatz %2): %3").arg(kindName(kind)).arg(row).arg(detail);
 }
 
-// One pass over the file's records, in file order. The callback gets the kind,
-// the record and its number; it returns an error text to stop the pass.
+// One pass over the file's records, in file order, reading the columns named
+// (all when none are). The callback gets the column map, the record and its
+// number; it returns an error text to stop the pass.
 template <typename OnRecord>
-QString eachRecord(const QString &path, OnRecord onRecord) {
+QString eachRecord(const QString &path, std::initializer_list<exchange::Column> columns, OnRecord onRecord) {
     recordfile::Reader reader;
     if (QString error = reader.open(path); !error.isEmpty()) return error;
     const ColumnMap map(reader);
     if (!map.hasKind())
         return QStringLiteral("Die Update-Datei %1 hat keine Spalte dataType.").arg(QFileInfo(path).fileName());
+    if (columns.size() > 0) reader.readOnly(map.fieldsOf(columns));
     recordfile::Row row;
     long long number = 0;
     while (reader.next(row))
@@ -139,7 +141,9 @@ private:
 QString Import::collectAirports() {
     QSet<QString> codes;
     const QDate version = parseStoredDate(request_.dataVersion);
-    QString error = eachRecord(request_.file, [&](const ColumnMap &map, const recordfile::Row &row, long long n) {
+    const auto keyColumns = {exchange::ICAO, exchange::dataType, exchange::aName};
+    QString error = eachRecord(request_.file, keyColumns, [&](const ColumnMap &map, const recordfile::Row &row,
+                                                             long long n) {
         if (exchange::kindOf(map, row) != exchange::kAirportKind) return QString();
         // Only the code and the name here; the whole record is checked when it is appended.
         const exchange::AirportKey airport = exchange::airportKey(map, row);
@@ -217,7 +221,7 @@ QString Import::insert(const Record &record, long long number) {
 QString Import::append() {
     long long appended = 0;
     const long long half = counts.airportsReplaced / 2;
-    QString error = eachRecord(request_.file, [&](const ColumnMap &map, const recordfile::Row &row, long long n) {
+    QString error = eachRecord(request_.file, {}, [&](const ColumnMap &map, const recordfile::Row &row, long long n) {
         const Record record = convert(map, row);
         if (!record.error.isEmpty()) return dataError(record.kind, n, record.error);
         if (std::holds_alternative<ArptRow>(record.row) && ++appended == half + 1) pauseForTest("appending");

@@ -447,6 +447,20 @@ TEST(RecordFileReader, StopsForGoodAfterAnError) {
     EXPECT_EQ(reader.error(), invalid("Zeile 1: „x“ ist keine ganze Zahl (Spalte a)."));
 }
 
+TEST(RecordFileReader, ReadsOnlyTheFieldsAskedFor) {
+    Reader reader;
+    ASSERT_EQ(reader.openBytes(document(kAb, "<z:row a='x' b='eins'/><z:row a='2'/>"), QStringLiteral("t.xml")),
+              QString());
+    reader.readOnly({false, true});
+    Row row;
+    ASSERT_TRUE(reader.next(row));  // the bad integer is neither read nor checked
+    EXPECT_EQ(row, (Row{null, text("eins")}));
+    ASSERT_TRUE(reader.next(row));
+    EXPECT_EQ(row, (Row{null, null}));
+    EXPECT_FALSE(reader.next(row));
+    EXPECT_EQ(reader.error(), QString());
+}
+
 TEST(RecordFileReader, EveryCutOfAFileIsAnErrorAfterACleanPrefix) {
     for (const char *name : {"history.xml", "exchange-min-raw.xml", "inserts.xml"}) {
         const QByteArray whole = sample(QString::fromLatin1(name));
