@@ -84,15 +84,19 @@ void frmSplash::load() {
         dialogs_.inform(this, QStringLiteral("Fehler"), folders.error);
 }
 
-void frmSplash::showEvent(QShowEvent *event) {
-    QWidget::showEvent(event);
-    if (!activated_) {
-        activated_ = true;
-        activate();
+// The activation step runs once the window has been painted, so that the
+// splash stands behind the update message and its progress bar can repaint
+// while the import keeps the event loop waiting.
+void frmSplash::paintEvent(QPaintEvent *event) {
+    QWidget::paintEvent(event);
+    if (!activationQueued_) {
+        activationQueued_ = true;
+        QTimer::singleShot(0, this, &frmSplash::activate);
     }
 }
 
 void frmSplash::activate() {
+    activated_ = true;
     progbar->hide();
     if (const QString error = store_.setProgramVersion(QString::fromLatin1(kProgramVersion)); !error.isEmpty())
         dialogs_.inform(this, QStringLiteral("Fehler"),
@@ -108,6 +112,7 @@ void frmSplash::importShippedUpdate() {
     progbar->show();
     dialogs_.inform(this, QString(),
                     QStringLiteral("Es wurde ein Update für die Datenbank gefunden. Die Datenbank wird aktualisert"));
+    repaint();  // the import does not return to the event loop: clear where the message stood now
     const StartupUpdateResult result =
         runStartupUpdate(store_, dataFolder_, OnlineDataVersion, [this](int percent) { progbar->setValue(percent); });
     if (!result.error.isEmpty()) dialogs_.inform(this, QString(), result.error);

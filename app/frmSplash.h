@@ -43,13 +43,15 @@ public:
 
     // A tick of Timer1: hands over unless an update import is running.
     void Timer1_Timer();
+    // The activation step (program version, update import) has run.
+    [[nodiscard]] bool activated() const { return activated_; }
 
 signals:
     // The splash is done; the main window takes over.
     void handedOver();
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -61,6 +63,7 @@ private:
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
     QString dataFolder_;
+    bool activationQueued_ = false;
     bool activated_ = false;
     bool handedOver_ = false;
 };

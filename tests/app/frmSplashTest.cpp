@@ -21,6 +21,13 @@ using namespace volmira;
 
 namespace {
 
+// Shows the splash and lets it paint, which starts its activation step.
+void showAndActivate(app::frmSplash &splash) {
+    splash.show();
+    for (int i = 0; i < 200 && !splash.activated(); ++i) QTest::qWait(5);
+    ASSERT_TRUE(splash.activated());
+}
+
 struct Splash : ::testing::Test {
     Splash() { test::ensureWidgetApplication(); }
     test::TempDatabase t;
@@ -52,7 +59,7 @@ TEST_F(Splash, LoadsFoldersAndVersionAndHandsOverOnTheFirstTickOrAClick) {
     EXPECT_TRUE(splash.lblVMUpdate->isHidden());
 
     QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
-    splash.show();
+    showAndActivate(splash);
     EXPECT_TRUE(splash.progbar->isHidden());
     EXPECT_EQ(t.store->version()->ProgramVersion, volmira::kProgramVersion);
 
@@ -102,7 +109,7 @@ TEST_F(Splash, AShippedUpdateIsAnnouncedImportedWithProgressAndDeleted) {
     app::frmSplash splash(*t.store, dialogs, t.folder());
     splash.UpdateAvailable = true;
     QSignalSpy progress(splash.progbar, &QProgressBar::valueChanged);
-    splash.show();
+    showAndActivate(splash);
 
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Es wurde ein Update für die Datenbank gefunden. Die Datenbank wird aktualisert");
@@ -127,7 +134,7 @@ TEST_F(Splash, ADamagedUpdateChangesNothingAndIsKeptAside) {
     damaged.write("<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'><s:Schema");
     damaged.close();
     app::frmSplash splash(*t.store, dialogs, t.folder());
-    splash.show();
+    showAndActivate(splash);
 
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(dialogs.shown[1].text.contains("Die Datenbank wurde nicht verändert."));
