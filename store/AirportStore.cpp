@@ -164,49 +164,40 @@ QString AirportStore::saveNote(const QString &icao, const QString &category, con
     return insertNote(MyInfoRow{0, icao, category, richText, plainText, at.Date, at.Time});
 }
 
+namespace {
+
+// Binds the airport's columns from Name to Time, with the folded name, from `first` on.
+Statement &bindAirportData(Statement &s, int first, const ArptRow &r) {
+    return s.bind(first, r.Name)
+        .bind(first + 1, r.Name.isNull() ? QString() : foldName(r.Name))
+        .bind(first + 2, r.COORDINATES)
+        .bind(first + 3, r.WGS_DLAT)
+        .bind(first + 4, r.WGS_DLONG)
+        .bind(first + 5, r.ELEV)
+        .bind(first + 6, r.PR)
+        .bind(first + 7, r.MAG_VAR)
+        .bind(first + 8, r.RwyALen)
+        .bind(first + 9, r.RwyGLen)
+        .bind(first + 10, r.Type)
+        .bind(first + 11, r.Date)
+        .bind(first + 12, r.Time);
+}
+
+}  // namespace
+
 QString AirportStore::insertAirport(const ArptRow &r) {
-    return db_
-        .prepare("INSERT INTO ARPT (ICAO, Name, NameKey, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, "
-                 "RwyALen, RwyGLen, Type, Date, Time, LastDate, LastKat) "
-                 "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)")
-        .bind(1, r.ICAO)
-        .bind(2, r.Name)
-        .bind(3, r.Name.isNull() ? QString() : foldName(r.Name))
-        .bind(4, r.COORDINATES)
-        .bind(5, r.WGS_DLAT)
-        .bind(6, r.WGS_DLONG)
-        .bind(7, r.ELEV)
-        .bind(8, r.PR)
-        .bind(9, r.MAG_VAR)
-        .bind(10, r.RwyALen)
-        .bind(11, r.RwyGLen)
-        .bind(12, r.Type)
-        .bind(13, r.Date)
-        .bind(14, r.Time)
-        .bind(15, r.LastDate)
-        .bind(16, r.LastKat)
-        .run();
+    Statement &s = db_.prepare("INSERT INTO ARPT (ICAO, Name, NameKey, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, "
+                               "MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, LastDate, LastKat) "
+                               "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    s.bind(1, r.ICAO);
+    return bindAirportData(s, 2, r).bind(15, r.LastDate).bind(16, r.LastKat).run();
 }
 
 QString AirportStore::replaceAirport(const ArptRow &r) {
-    QString error = db_.prepare("UPDATE ARPT SET Name = ?, NameKey = ?, COORDINATES = ?, WGS_DLAT = ?, WGS_DLONG = ?, "
-                                "ELEV = ?, PR = ?, MAG_VAR = ?, RwyALen = ?, RwyGLen = ?, Type = ?, Date = ?, "
-                                "Time = ?, LastDate = NULL WHERE ICAO = ?")
-                        .bind(1, r.Name)
-                        .bind(2, r.Name.isNull() ? QString() : foldName(r.Name))
-                        .bind(3, r.COORDINATES)
-                        .bind(4, r.WGS_DLAT)
-                        .bind(5, r.WGS_DLONG)
-                        .bind(6, r.ELEV)
-                        .bind(7, r.PR)
-                        .bind(8, r.MAG_VAR)
-                        .bind(9, r.RwyALen)
-                        .bind(10, r.RwyGLen)
-                        .bind(11, r.Type)
-                        .bind(12, r.Date)
-                        .bind(13, r.Time)
-                        .bind(14, r.ICAO)
-                        .run();
+    Statement &s = db_.prepare("UPDATE ARPT SET Name = ?, NameKey = ?, COORDINATES = ?, WGS_DLAT = ?, WGS_DLONG = ?, "
+                               "ELEV = ?, PR = ?, MAG_VAR = ?, RwyALen = ?, RwyGLen = ?, Type = ?, Date = ?, "
+                               "Time = ?, LastDate = NULL WHERE ICAO = ?");
+    const QString error = bindAirportData(s, 1, r).bind(14, r.ICAO).run();
     if (!error.isEmpty() || db_.changes() > 0) return error;
     ArptRow fresh = r;
     fresh.LastDate = fresh.LastKat = QString();

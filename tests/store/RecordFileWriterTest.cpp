@@ -15,13 +15,6 @@
 #include <ostream>
 #include <vector>
 
-namespace volmira::store::recordfile {
-// Identical in every test file that prints values.
-inline void PrintTo(const DateTime &value, std::ostream *out) {
-    *out << value.date.toString(Qt::ISODate).toStdString() << 'T' << value.time.toString(Qt::ISODate).toStdString();
-}
-}  // namespace volmira::store::recordfile
-
 namespace {
 
 using namespace volmira::store::recordfile;
