@@ -4,6 +4,8 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <cstring>
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -200,7 +202,12 @@ bool Statement::isNull(int column) const { return sqlite3_column_type(stmt_, col
 
 QString Statement::text(int column) const {
     const auto *data = reinterpret_cast<const char *>(sqlite3_column_text(stmt_, column));
-    return data ? QString::fromUtf8(data, sqlite3_column_bytes(stmt_, column)) : QString();
+    if (!data) return {};
+    const int size = sqlite3_column_bytes(stmt_, column);
+    QString text = QString::fromUtf8(data, size);
+    // fromUtf8 takes a U+FEFF opening the text for a byte order mark and drops it.
+    if (size >= 3 && std::memcmp(data, "\xEF\xBB\xBF", 3) == 0) text.prepend(QChar(0xFEFF));
+    return text;
 }
 
 std::optional<QString> Statement::optText(int column) const {

@@ -84,6 +84,14 @@ TEST(AirportStore, NullStaysDistinctFromEmptyText) {
     EXPECT_TRUE(b->PR.isEmpty());
 }
 
+TEST(AirportStore, TextsComeBackWhole) {
+    // A note pasted from another program may open with U+FEFF, which UTF-8 decoders like to drop.
+    test::TempDatabase t;
+    const QString text = QChar(0xFEFF) + QStringLiteral("Öl\r\n\t") + QString::fromUcs4(U"\U0001F6E9");
+    ASSERT_EQ(t.store->insertNote({0, "EDXX", "Allgemein", text, text, "2026-01-01", "10:00:00"}), "");
+    EXPECT_EQ(t.store->notes("EDXX").at(0).MyInfo, text);
+}
+
 TEST(AirportStore, ListsComeInTheirDisplayOrder) {
     test::TempDatabase t;
     t.add(t.airport("EDDF"));
