@@ -5,6 +5,7 @@
 #include "store/ExchangeExport.h"
 #include "store/UpdateImport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -55,8 +56,8 @@ int changedCommand(const Options &options) {
 }
 
 int exportCommand(const Options &options) {
-    if (options.arguments.size() != 1 || (options.isSet("all") && options.has("icao"))) {
-        err() << "Aufruf: volmira-apt export DATEI [--all | --icao A,B]" << Qt::endl;
+    if (options.arguments.size() > 1 || (options.isSet("all") && options.has("icao"))) {
+        err() << "Aufruf: volmira-apt export [DATEI] [--all | --icao A,B]" << Qt::endl;
         return kUsage;
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
@@ -74,7 +75,11 @@ int exportCommand(const Options &options) {
             return kNotFound;
         }
     }
-    const store::ExportResult result = store::exportAirports(session->db, codes, options.arguments.first());
+    // Without a name, export.crm in the data folder, the file the maker asks for.
+    const QString file = options.arguments.isEmpty()
+                             ? QDir(session->dataFolder).filePath(QStringLiteral("export.crm"))
+                             : options.arguments.first();
+    const store::ExportResult result = store::exportAirports(session->db, codes, file);
     if (!result.error.isEmpty()) {
         err() << result.error << Qt::endl;
         return kDataError;
@@ -83,8 +88,8 @@ int exportCommand(const Options &options) {
         out() << QJsonDocument(QJsonObject{{"airports", result.airports}, {"records", result.records}})
                      .toJson(QJsonDocument::Indented);
     else
-        out() << result.airports << " Flughäfen mit " << result.records << " Datensätzen nach "
-              << options.arguments.first() << " geschrieben.\n";
+        out() << result.airports << " Flughäfen mit " << result.records << " Datensätzen nach " << file
+              << " geschrieben.\n";
     out().flush();
     return result.airports > 0 ? kDone : kNotFound;
 }

@@ -93,7 +93,8 @@ TEST_F(ExchangeCli, ChangedAirportsAreTheDefaultExportAndNothingChangedWritesNot
 
     execute(sourceDb(), "UPDATE ARPT SET LastDate = '2026-12-01' WHERE ICAO IN ('EDDF', 'EDHN')");
     EXPECT_TRUE(run(source.path(), {"changed"}).out.startsWith("2 aktualisierte Flugplätze vorhanden\n"));
-    ASSERT_EQ(run(source.path(), {"export", file()}).exitCode, 0);
+    ASSERT_EQ(run(source.path(), {"export"}).exitCode, 0);
+    ASSERT_TRUE(QFile::rename(source.filePath("export.crm"), file()));  // export.crm in the data folder
     ASSERT_EQ(run(target.path(), {"countries"}).exitCode, 0);
     const Outcome imported = run(target.path(), {"import", file(), "--data-version", "01.12.2026", "--json"});
     EXPECT_EQ(QJsonDocument::fromJson(imported.out)["airportsReplaced"].toInt(), 2);
