@@ -34,15 +34,13 @@ Stamp AirportStore::now() const {
 std::optional<ArptRow> AirportStore::airportByIcao(const QString &icao) {
     Statement &s = db_.prepare(sql::kAirportByIcao);
     s.bind(1, icao);
-    if (!s.next()) return std::nullopt;
-    return readAirport(s);
+    return s.firstRow([](const Statement &row) { return readAirport(row); });
 }
 
 std::optional<QString> AirportStore::icaoForIata(const QString &iata) {
     Statement &s = db_.prepare("SELECT ICAO FROM AirportCode WHERE IATA = ? LIMIT 1");
     s.bind(1, iata);
-    if (!s.next()) return std::nullopt;
-    return s.text(0);
+    return s.firstRow([](const Statement &row) { return row.text(0); });
 }
 
 std::vector<RwyRow> AirportStore::runways(const QString &icao) {
@@ -131,14 +129,13 @@ std::vector<CountryRow> AirportStore::countries() {
 }
 
 int AirportStore::airportCount() {
-    Statement &s = db_.prepare("SELECT count(*) FROM ARPT");
-    return s.next() ? s.integer(0) : 0;
+    return db_.prepare("SELECT count(*) FROM ARPT").firstRow([](const Statement &row) { return row.integer(0); }).value_or(0);
 }
 
 std::optional<VersionRow> AirportStore::version() {
-    Statement &s = db_.prepare("SELECT DatabaseVersion, ProgramVersion FROM Version LIMIT 1");
-    if (!s.next()) return std::nullopt;
-    return VersionRow{s.text(0), s.text(1)};
+    return db_.prepare("SELECT DatabaseVersion, ProgramVersion FROM Version LIMIT 1").firstRow([](const Statement &row) {
+        return VersionRow{row.text(0), row.text(1)};
+    });
 }
 
 QString AirportStore::setLastDate(const QString &icao, const QString &date) {
@@ -150,8 +147,8 @@ QString AirportStore::saveNote(const QString &icao, const QString &category, con
     const Stamp at = now();
     Statement &find = db_.prepare("SELECT id FROM MyInfo WHERE ICAO = ? AND Category = ? ORDER BY id LIMIT 1");
     find.bind(1, icao).bind(2, category);
-    if (find.next()) {
-        const long long id = find.int64(0);
+    if (const std::optional<long long> found = find.firstRow([](const Statement &row) { return row.int64(0); })) {
+        const long long id = *found;
         return db_.prepare("UPDATE MyInfo SET MyInfo = ?, PrintInfo = ?, Date = ?, Time = ? WHERE id = ?")
             .bind(1, richText)
             .bind(2, plainText)

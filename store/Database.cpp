@@ -135,9 +135,13 @@ Statement &Statement::reset() {
 Statement &Statement::bind(int index, const QString &value) {
     if (value.isNull()) return bindNull(index);
     if (!stmt_ || index < 1 || size_t(index) > texts_.size()) return *this;
-    QByteArray &utf8 = texts_[size_t(index - 1)];
-    utf8 = value.toUtf8();
-    sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+    // The buffer replaces the old one only once the engine took it: a refused
+    // binding keeps pointing at the old text, which must stay alive.
+    QByteArray utf8 = value.toUtf8();
+    if (sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC) == SQLITE_OK)
+        texts_[size_t(index - 1)] = std::move(utf8);
+    else
+        failed_ = true;
     return *this;
 }
 
@@ -175,7 +179,8 @@ Statement &Statement::bindNull(int index) {
 }
 
 bool Statement::next() {
-    if (!stmt_) {
+    // After a refused binding the statement would run with a stale value.
+    if (!stmt_ || failed_) {
         failed_ = true;
         return false;
     }
@@ -184,6 +189,8 @@ bool Statement::next() {
     if (rc != SQLITE_DONE) failed_ = true;
     return false;
 }
+
+void Statement::letGo() { sqlite3_reset(stmt_); }
 
 QString Statement::run() {
     (void)next();
@@ -230,10 +237,17 @@ int Statement::integer(int column) const { return sqlite3_column_int(stmt_, colu
 long long Statement::int64(int column) const { return sqlite3_column_int64(stmt_, column); }
 
 // Savepoints nest, so a function with its own transaction can run inside a larger one.
-Transaction::Transaction(Database &db) : db_(db) { started_ = db_.exec("SAVEPOINT vm;").isEmpty(); }
+Transaction::Transaction(Database &db) : db_(db) {
+    outermost_ = sqlite3_get_autocommit(db_.handle()) != 0;
+    started_ = db_.exec("SAVEPOINT vm;").isEmpty();
+}
 
 Transaction::~Transaction() {
-    if (started_ && !done_) (void)db_.exec("ROLLBACK TO vm; RELEASE vm;");
+    if (!started_ || done_) return;
+    // The outermost one ends with a plain ROLLBACK, which cannot fail: a failed
+    // RELEASE (a commit refused while another process reads) would otherwise
+    // leave the connection inside a transaction that swallows every later write.
+    (void)db_.exec(outermost_ ? "ROLLBACK;" : "ROLLBACK TO vm; RELEASE vm;");
 }
 
 QString Transaction::commit() {

@@ -86,6 +86,17 @@ public:
     [[nodiscard]] bool next();
     // Runs a statement without result rows. Returns the error text or empty.
     [[nodiscard]] QString run();
+    // Reads the first row with `read` and lets go of the statement at once: a
+    // statement left standing on a row keeps the file locked for reading, and
+    // another running copy of the program could then never write. Nothing when
+    // there is no row; failed() tells an error apart.
+    template <typename Read>
+    [[nodiscard]] auto firstRow(Read read) -> std::optional<decltype(read(*this))> {
+        std::optional<decltype(read(*this))> row;
+        if (next()) row = read(*this);
+        if (stmt_) letGo();
+        return row;
+    }
     [[nodiscard]] bool failed() const { return failed_; }
     [[nodiscard]] QString error() const;
 
@@ -99,6 +110,8 @@ public:
     long long int64(int column) const;
 
 private:
+    void letGo();  // resets, keeping the error flag and the bindings
+
     sqlite3 *db_;
     sqlite3_stmt *stmt_ = nullptr;
     bool failed_ = false;
@@ -119,6 +132,7 @@ public:
 
 private:
     Database &db_;
+    bool outermost_ = false;
     bool started_ = false;
     bool done_ = false;
 };

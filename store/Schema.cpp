@@ -128,8 +128,7 @@ PRAGMA user_version = 1;
 )SQL";
 
 int userVersion(Database &db) {
-    Statement &s = db.prepare("PRAGMA user_version");
-    return s.next() ? s.integer(0) : -1;
+    return db.prepare("PRAGMA user_version").firstRow([](const Statement &row) { return row.integer(0); }).value_or(-1);
 }
 
 }  // namespace
@@ -141,8 +140,10 @@ QString createSchema(Database &db) {
 }
 
 QString checkSchema(Database &db) {
-    Statement &tables = db.prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'ARPT'");
-    if (!tables.next() || tables.integer(0) == 0) return QStringLiteral("keine Flughafentabelle gefunden.");
+    const std::optional<int> tables =
+        db.prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'ARPT'")
+            .firstRow([](const Statement &row) { return row.integer(0); });
+    if (tables.value_or(0) == 0) return QStringLiteral("keine Flughafentabelle gefunden.");
     const int version = userVersion(db);
     if (version > kSchemaVersion)
         return QStringLiteral("die Datenbank stammt von einer neueren Programmversion.");

@@ -179,8 +179,9 @@ QString Import::removeAirportRows() {
                             "DELETE FROM ILS WHERE ICAO IN (SELECT ICAO FROM temp.ImportAirports)"})
         if (QString error = db_.exec(sql); !error.isEmpty()) return error;
     Statement &lastNote = db_.prepare("SELECT coalesce(max(id), 0) FROM MyInfo");
-    lastNote.reset();
-    lastNoteBefore_ = lastNote.next() ? lastNote.int64(0) : 0;
+    const std::optional<long long> last = lastNote.firstRow([](const Statement &row) { return row.int64(0); });
+    if (!last) return lastNote.failed() ? lastNote.error() : QStringLiteral("Die Notizen können nicht gezählt werden.");
+    lastNoteBefore_ = *last;
     counts.airportsReplaced = int(imported.size());
     return {};
 }
@@ -188,7 +189,7 @@ QString Import::removeAirportRows() {
 QString Import::addNote(const MyInfoRow &note) {
     Statement &held = db_.prepare("SELECT 1 FROM MyInfo WHERE ICAO = ? AND Category IS ? AND id <= ? LIMIT 1");
     held.reset().bind(1, note.ICAO).bind(2, note.Category).bind(3, lastNoteBefore_);
-    if (held.next()) {
+    if (held.firstRow([](const Statement &) { return true; })) {
         ++counts.notesSkipped;
         return {};
     }

@@ -7,6 +7,8 @@
 #include "support/TableDump.h"
 #include "support/TempDatabase.h"
 
+#include <sqlcipher/sqlite3.h>
+
 #include <QCryptographicHash>
 #include <QFile>
 
@@ -256,4 +258,30 @@ TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
     const QStringList data = test::dumpAirportData(t.db);
     EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error.contains(kUpdateHistoryFile));
     EXPECT_EQ(test::dumpAirportData(t.db), data);
+}
+
+TEST_F(Import, ACommitRefusedWhileAnotherProgramReadsLeavesNoTransactionBehind) {
+    // Another running copy of the program that has shown an airport holds a read lock.
+    store::Database other;
+    ASSERT_TRUE(other.open(t.path(), Database::Mode::ReadOnly).ok());
+    Statement &reading = other.prepare("SELECT ICAO FROM ARPT");
+    ASSERT_TRUE(reading.next());
+    sqlite3_busy_timeout(t.db.handle(), 20);
+
+    const ImportResult refused = run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd")));
+    EXPECT_FALSE(refused.error.isEmpty());
+    EXPECT_NE(sqlite3_get_autocommit(t.db.handle()), 0);  // not stuck inside the import's transaction
+
+    // Once the other program lets go, a write reaches the file. Its lookups of
+    // single rows do not keep the file locked.
+    reading.reset();
+    AirportStore otherStore(other, t.clock);
+    ASSERT_TRUE(otherStore.airportByIcao("EDAA") && otherStore.version() && otherStore.icaoForIata("XXX") == std::nullopt);
+    ASSERT_EQ(t.store->saveNote("EDAA", "Tanken", "{\\rtf1 Jet}", "Jet"), "");
+    store::Database again;
+    ASSERT_TRUE(again.open(t.path(), Database::Mode::ReadOnly).ok());
+    Statement &notes = again.prepare("SELECT count(*) FROM MyInfo WHERE ICAO = 'EDAA' AND Category = 'Tanken'");
+    ASSERT_TRUE(notes.next());
+    EXPECT_EQ(notes.integer(0), 1);
+    EXPECT_EQ(t.store->airportByIcao("EDAA")->Name, "Alt EDAA");
 }
