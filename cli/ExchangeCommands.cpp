@@ -95,13 +95,16 @@ int exportCommand(const Options &options) {
 }
 
 int importCommand(const Options &options) {
-    const QString version = options.value("data-version");
+    // Stored the way the shipped database holds its version: dd.mm.yyyy.
+    const QString version = options.has("data-version")
+                                ? store::defaultDateText(store::parseStoredDate(options.value("data-version")))
+                                : QString();
     if (options.arguments.size() != 1) {
         err() << "Aufruf: volmira-apt import DATEI [--data-version TT.MM.JJJJ]" << Qt::endl;
         return kUsage;
     }
-    if (!version.isEmpty() && !store::parseStoredDate(version).isValid()) {
-        err() << "Ungültige Datenversion: " << version << " (erwartet TT.MM.JJJJ)" << Qt::endl;
+    if (options.has("data-version") && version.isEmpty()) {
+        err() << "Ungültige Datenversion: " << options.value("data-version") << " (erwartet TT.MM.JJJJ)" << Qt::endl;
         return kUsage;
     }
     auto session = openSession(options, store::Database::Mode::ReadWrite);

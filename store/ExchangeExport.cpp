@@ -13,7 +13,7 @@ namespace {
 // one query joined to it, sorted by the list's order, instead of four queries
 // per airport.
 constexpr const char *kCreateList =
-    "CREATE TEMP TABLE IF NOT EXISTS ExportList (ord INTEGER PRIMARY KEY, ICAO TEXT COLLATE NOCASE)";
+    "CREATE TEMP TABLE IF NOT EXISTS ExportList (ord INTEGER PRIMARY KEY, ICAO TEXT UNIQUE COLLATE NOCASE)";
 
 constexpr const char *kAirports =
     "SELECT l.ord, a.ICAO, a.Name, a.COORDINATES, a.WGS_DLAT, a.WGS_DLONG, a.ELEV, a.PR, a.MAG_VAR, a.RwyALen, "
@@ -64,7 +64,8 @@ private:
 QString fillList(Database &db, const QStringList &icaos) {
     if (QString error = db.exec(kCreateList); !error.isEmpty()) return error;
     if (QString error = db.exec("DELETE FROM temp.ExportList"); !error.isEmpty()) return error;
-    Statement &insert = db.prepare("INSERT INTO temp.ExportList (ICAO) VALUES (?)");
+    // An airport named twice is written once: the import refuses a file that holds it twice.
+    Statement &insert = db.prepare("INSERT OR IGNORE INTO temp.ExportList (ICAO) VALUES (?)");
     for (const QString &icao : icaos)
         if (QString error = insert.reset().bind(1, icao).run(); !error.isEmpty()) return error;
     return {};
@@ -104,10 +105,9 @@ ExportResult exportAirports(Database &db, const QStringList &icaos, const QStrin
     for (const QString &error : {airports.failed() ? airports.error() : QString(), frequencies.error(),
                                  approaches.error(), runways.error(), notes.error()})
         if (!error.isEmpty()) return failed(error);
-    if (QString error = writer.commit(); !error.isEmpty()) {
-        result.error = error;
-        return result;
-    }
+    // No airport found: the writer is dropped, which leaves an older file as it was.
+    if (result.airports == 0) return result;
+    if (QString error = writer.commit(); !error.isEmpty()) result.error = error;
     return result;
 }
 

@@ -15,7 +15,8 @@ struct ExportResult {
 // Writes the airports, in the order given, into an exchange file: each as its
 // airport record followed by its frequencies, approaches, runways and notes,
 // each kind in the order the rows were stored. Codes without an airport row
-// are left out. The file is replaced atomically, and only when all went well.
+// are left out, and so is a second mention of a code. The file is replaced
+// atomically, only when all went well and at least one airport was found.
 [[nodiscard]] ExportResult exportAirports(Database &db, const QStringList &icaos, const QString &path);
 
 }  // namespace volmira::store

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -68,7 +69,10 @@ Value integerValue(std::optional<int> value) {
 // back by the record-set library rounding half to even, which nearbyint does.
 Value integerValue(std::optional<double> value) {
     if (!value || !std::isfinite(*value)) return {};
-    return qint64(std::nearbyint(*value));
+    const double rounded = std::nearbyint(*value);
+    // Beyond 64 bits the conversion is undefined; the writer refuses such a value as it is.
+    if (std::fabs(rounded) >= 9.2e18) return *value;
+    return qint64(rounded);
 }
 
 Value doubleValue(std::optional<double> value) {
@@ -104,10 +108,21 @@ struct Failure {
 
 QString columnName(Column column) { return fields()[column].name; }
 
+// The shortest text that reads back as the number. A value that a single
+// holds exactly (the file declared a single) is written as the single it was:
+// 109.9, not 109.90000152587891.
+QString shortestText(double value) {
+    char text[32];
+    const float single = float(value);
+    const auto written = double(single) == value ? std::to_chars(text, text + sizeof text, single)
+                                                 : std::to_chars(text, text + sizeof text, value);
+    return QString::fromLatin1(text, written.ptr - text);
+}
+
 QString describe(const Value &value) {
     if (const auto *t = std::get_if<QString>(&value)) return *t;
     if (const auto *i = std::get_if<qint64>(&value)) return QString::number(*i);
-    if (const auto *d = std::get_if<double>(&value)) return QString::number(*d, 'g', 17);
+    if (const auto *d = std::get_if<double>(&value)) return shortestText(*d);
     if (const auto *b = std::get_if<bool>(&value)) return *b ? QStringLiteral("True") : QStringLiteral("False");
     if (const auto *dt = std::get_if<DateTime>(&value))
         return dt->date.toString(Qt::ISODate) + u'T' + dt->time.toString(Qt::ISODate);
@@ -184,9 +199,10 @@ public:
     }
 
     // The code every record must carry: without it the rows would belong to no airport.
+    // Blanks around it are dropped: "EDFM " would otherwise become an airport of its own.
     QString code() {
-        QString icao = text(ICAO);
-        if (icao.trimmed().isEmpty()) fail({kNoCodeMessage.toString()});
+        QString icao = text(ICAO).trimmed();
+        if (icao.isEmpty()) fail({kNoCodeMessage.toString()});
         return icao;
     }
 
@@ -302,7 +318,7 @@ QString kindOf(const ColumnMap &map, const Row &row) {
 AirportKey airportKey(const ColumnMap &map, const Row &row) {
     RecordReader read(map, row);
     AirportKey key;
-    key.ICAO = read.text(ICAO);
+    key.ICAO = read.text(ICAO).trimmed();
     key.Name = read.text(aName);
     return key;
 }

@@ -64,7 +64,8 @@ private:
 // Every record must name its airport.
 inline constexpr QStringView kNoCodeMessage = u"der Datensatz hat keinen ICAO-Code.";
 
-// The code and name of an airport record, read as texts without further checks.
+// The code (blanks around it dropped) and name of an airport record, read as
+// texts without further checks.
 struct AirportKey {
     QString ICAO;
     QString Name;

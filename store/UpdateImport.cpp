@@ -220,19 +220,23 @@ QString Import::insert(const Record &record, long long number) {
 }
 
 QString Import::append() {
-    long long appended = 0;
-    const long long half = counts.airportsReplaced / 2;
+    const QString changed = QStringLiteral("Die Update-Datei %1 hat sich während des Imports verändert.")
+                                .arg(QFileInfo(request_.file).fileName());
+    std::size_t appended = 0;
     QString error = eachRecord(request_.file, {}, [&](const ColumnMap &map, const recordfile::Row &row, long long n) {
         const Record record = convert(map, row);
         if (!record.error.isEmpty()) return dataError(record.kind, n, record.error);
-        if (std::holds_alternative<ArptRow>(record.row) && ++appended == half + 1) pauseForTest("appending");
+        // The airports must be those whose rows were removed, in the same order.
+        if (const auto *airport = std::get_if<ArptRow>(&record.row)) {
+            if (appended >= imported.size() ||
+                imported[appended].ICAO.compare(airport->ICAO, Qt::CaseInsensitive) != 0)
+                return changed;
+            if (++appended == imported.size() / 2 + 1) pauseForTest("appending");
+        }
         return insert(record, n);
     });
     if (!error.isEmpty()) return error;
-    if (appended != counts.airportsReplaced)
-        return QStringLiteral("Die Update-Datei %1 hat sich während des Imports verändert.")
-            .arg(QFileInfo(request_.file).fileName());
-    return {};
+    return appended == imported.size() ? QString() : changed;
 }
 
 }  // namespace

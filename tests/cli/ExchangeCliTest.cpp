@@ -96,8 +96,11 @@ TEST_F(ExchangeCli, ChangedAirportsAreTheDefaultExportAndNothingChangedWritesNot
     ASSERT_EQ(run(source.path(), {"export"}).exitCode, 0);
     ASSERT_TRUE(QFile::rename(source.filePath("export.crm"), file()));  // export.crm in the data folder
     ASSERT_EQ(run(target.path(), {"countries"}).exitCode, 0);
-    const Outcome imported = run(target.path(), {"import", file(), "--data-version", "01.12.2026", "--json"});
+    const Outcome imported = run(target.path(), {"import", file(), "--data-version", "2026-12-01", "--json"});
     EXPECT_EQ(QJsonDocument::fromJson(imported.out)["airportsReplaced"].toInt(), 2);
+    store::Database db;
+    ASSERT_TRUE(db.open(targetDb(), store::Database::Mode::ReadOnly).ok());
+    EXPECT_EQ(test::dumpTable(db, "Version").value(0).section('|', 0, 0), "Version: \"01.12.2026\"");
 
     EXPECT_EQ(run(target.path(), {"import", file(), "--data-version", "gestern"}).exitCode, 2);
     EXPECT_EQ(run(target.path(), {"export", file(), "--all", "--icao", "EDDF"}).exitCode, 2);

@@ -82,6 +82,18 @@ TEST_F(Exchange, ExportWritesEachAirportWithItsRowsInTheFixedKindOrder) {
                                                       "MyInfo EDFM", "ARPT EDXX", "ARPT EDDF", "RWY EDDF"}));
 }
 
+TEST_F(Exchange, ACodeNamedTwiceIsWrittenOnceAndNoAirportFoundLeavesAnOlderFileAlone) {
+    fill();
+    const ExportResult twice = exportAirports(t.db, {"EDDF", "eddf", "EDXX", "EDDF"}, file("export.crm"));
+    ASSERT_EQ(twice.error, "");
+    EXPECT_EQ(kinds(file("export.crm")), (QStringList{"ARPT EDDF", "RWY EDDF", "ARPT EDXX"}));
+
+    const ExportResult none = exportAirports(t.db, {"QQQQ"}, file("export.crm"));
+    EXPECT_EQ(none.error, "");
+    EXPECT_EQ(none.airports, 0);
+    EXPECT_EQ(kinds(file("export.crm")).size(), 3);
+}
+
 TEST_F(Exchange, NamesAndFrequenciesAreWrittenAsTextOtherNullsStayNull) {
     fill();
     ASSERT_EQ(exportAirports(t.db, {"EDFM", "EDXX"}, file("export.crm")).error, "");
@@ -138,12 +150,15 @@ TEST_F(Exchange, ReaderDispatchesOnTheExactKindAndFindsColumnsInAnyCase) {
                                          {"DATATYPE", rf::FieldType::Text, 10, true},
                                          {"ANAME", rf::FieldType::Text, 100, true},
                                          {"cname", rf::FieldType::Text, 30, true},
-                                         {"CDATE", rf::FieldType::Text, 30, true}});
+                                         {"CDATE", rf::FieldType::Text, 30, true},
+                                         {"cFREQ", rf::FieldType::Double, 0, true},
+                                         {"iILS_FREQ", rf::FieldType::Single, 0, true}});
     ASSERT_EQ(writer.open(), "");
-    writer.write({QString("EDQA"), QString("ARPT"), QString("Alpha"), {}, {}});
-    writer.write({QString("EDQB"), QString("arpt"), QString("Beta"), {}, {}});
-    writer.write({QString("EDQA"), QString("COM"), {}, QString("INFO"), QString("2026-05-06")});
-    writer.write({QString("EDQA"), QString("Rwy"), {}, {}, {}});
+    writer.write({QString("EDQA "), QString("ARPT"), QString("Alpha"), {}, {}, {}, {}});
+    writer.write({QString("EDQB"), QString("arpt"), QString("Beta"), {}, {}, {}, {}});
+    writer.write({QString("EDQA"), QString("COM"), {}, QString("INFO"), QString("2026-05-06"), 118.1, {}});
+    writer.write({QString("EDQA"), QString("Rwy"), {}, {}, {}, {}, {}});
+    writer.write({QString(" edqa"), QString("ILS"), {}, {}, {}, {}, double(109.9f)});
     ASSERT_EQ(writer.commit(), "");
 
     const ImportResult imported = importUpdate(*t.store, {file("hand.crm"), t.folder(), ""});
@@ -154,4 +169,9 @@ TEST_F(Exchange, ReaderDispatchesOnTheExactKindAndFindsColumnsInAnyCase) {
     EXPECT_FALSE(t.store->airportByIcao("EDQB"));
     ASSERT_EQ(t.store->frequencies("EDQA").size(), 1u);
     EXPECT_EQ(t.store->frequencies("EDQA")[0].Date, "2026-05-06");  // a date given as text
+    // Numbers where texts belong keep their digits; blanks around codes are dropped.
+    EXPECT_EQ(t.store->frequencies("EDQA")[0].FREQ, "118.1");
+    ASSERT_EQ(t.store->approaches("EDQA").size(), 1u);
+    EXPECT_EQ(t.store->approaches("EDQA")[0].ILS_FREQ, "109.9");
+    EXPECT_EQ(t.store->airportByIcao("EDQA")->ICAO, "EDQA");
 }
