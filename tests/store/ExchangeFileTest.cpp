@@ -92,6 +92,8 @@ TEST_F(Exchange, ACodeNamedTwiceIsWrittenOnceAndNoAirportFoundLeavesAnOlderFileA
     EXPECT_EQ(none.error, "");
     EXPECT_EQ(none.airports, 0);
     EXPECT_EQ(kinds(file("export.crm")).size(), 3);
+
+    EXPECT_TRUE(exportAirports(t.db, {"EDDF"}, file("fehlt/export.crm")).error.contains("export.crm"));
 }
 
 TEST_F(Exchange, NamesAndFrequenciesAreWrittenAsTextOtherNullsStayNull) {

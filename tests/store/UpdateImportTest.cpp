@@ -10,6 +10,7 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -173,7 +174,7 @@ TEST_F(Import, ReplacesTheFilesAirportsWithTheirRowsAndKeepsNotesMapsAndTheLastC
 
 TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
     const QString file = UpdateFile()
-                             .airport("EDAA", "Neu A").note("EDAA", "Kontakt", "vom Hersteller")
+                             .airport("EDAA", "Neu A").note("EDAA", "KONTAKT", "vom Hersteller")
                              .note("EDAA", "Tanken", "AVGAS")
                              .airport("EDNN", "Neu N").note("EDNN", "Kontakt", "eins").note("EDNN", "Kontakt", "zwei")
                              .save(path("aptdata.vmd"));
@@ -257,6 +258,13 @@ TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
     ASSERT_EQ(run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd"))).error, "");
     EXPECT_EQ(hashOf(t.path() + ".bak"), before);
     EXPECT_NE(hashOf(t.path()), before);
+
+    // Without a place for the copy, the import does not start.
+    QDir().mkpath(t.path() + ".bak.neu/voll");
+    const QStringList unchanged = test::dumpAirportData(t.db);
+    EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error.contains("Sicherungskopie"));
+    EXPECT_EQ(test::dumpAirportData(t.db), unchanged);
+    QDir(t.path() + ".bak.neu").removeRecursively();
 
     // A broken history stops the import before anything changes.
     QFile history(path(kUpdateHistoryFile));
