@@ -1,5 +1,7 @@
 #include "browser/AirportLookup.h"
 
+#include "store/Database.h"
+
 namespace volmira::browser {
 
 namespace {
@@ -17,6 +19,9 @@ std::optional<store::ArptRow> findAirport(store::AirportStore &store, const QStr
 }  // namespace
 
 std::optional<AirportView> lookupAirport(store::AirportStore &store, const QString &entered, QDate day) {
+    // The reads of one airport see one state of the file and take its read
+    // lock once, instead of once per statement; nothing is written here.
+    store::Transaction snapshot(store.database());
     std::optional<store::ArptRow> airport = findAirport(store, entered);
     if (!airport) return std::nullopt;
     AirportView view;
