@@ -102,10 +102,6 @@ Row record(const QString &icao, QStringView kind) {
 
 // --- record values to database values
 
-struct Failure {
-    QString message;
-};
-
 QString columnName(Column column) { return fields()[column].name; }
 
 // The shortest text that reads back as the number. A value that a single
@@ -129,7 +125,7 @@ QString describe(const Value &value) {
     return {};
 }
 
-Failure misfit(Column column, const Value &value, const char *what) {
+QString misfit(Column column, const Value &value, const char *what) {
     return {QStringLiteral("Spalte %1: „%2“ ist %3.").arg(columnName(column), describe(value), QString::fromUtf8(what))};
 }
 
@@ -202,24 +198,24 @@ public:
     // Blanks around it are dropped: "EDFM " would otherwise become an airport of its own.
     QString code() {
         QString icao = text(ICAO).trimmed();
-        if (icao.isEmpty()) fail({kNoCodeMessage.toString()});
+        if (icao.isEmpty()) fail(kNoCodeMessage.toString());
         return icao;
     }
 
     template <typename T>
     Converted<T> result(T &&row) const {
-        if (failure_) return failure_->message;
+        if (!failure_.isNull()) return failure_;
         return std::move(row);
     }
 
 private:
-    void fail(Failure failure) {
-        if (!failure_) failure_ = std::move(failure);
+    void fail(QString failure) {
+        if (failure_.isNull()) failure_ = std::move(failure);
     }
 
     const ColumnMap &map_;
     const Row &row_;
-    std::optional<Failure> failure_;
+    QString failure_;  // null until a value does not fit
 };
 
 }  // namespace
