@@ -25,9 +25,9 @@ bool updateFileExists(const QString &dataFolder) {
 }
 
 StartupUpdateResult runStartupUpdate(store::AirportStore &store, const QString &dataFolder,
-                                     const QString &onlineDataVersion, const store::ImportProgress &progress) {
+                                     const QString &onlineDataVersion, const store::exchange::ImportProgress &progress) {
     const QString file = QDir(dataFolder).filePath(QString::fromLatin1(kUpdateFile));
-    const store::ImportResult imported = store::importUpdate(store, {file, dataFolder, onlineDataVersion}, progress);
+    const store::exchange::ImportResult imported = store::exchange::importUpdate(store, {file, dataFolder, onlineDataVersion}, progress);
     StartupUpdateResult result;
     if (!imported.error.isEmpty()) {
         const QString kept = QDir(dataFolder).filePath(QString::fromLatin1(kFailedUpdateFile));

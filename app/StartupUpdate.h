@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/UpdateImport.h"
+#include "store/exchange/UpdateImport.h"
 
 #include <QString>
 
@@ -24,6 +24,6 @@ struct StartupUpdateResult {
 // few times, never endlessly.
 [[nodiscard]] StartupUpdateResult runStartupUpdate(store::AirportStore &store, const QString &dataFolder,
                                                    const QString &onlineDataVersion,
-                                                   const store::ImportProgress &progress);
+                                                   const store::exchange::ImportProgress &progress);
 
 }  // namespace volmira::app

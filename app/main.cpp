@@ -1,4 +1,4 @@
-#include "app/Desktop.h"
+#include "app/ui/Desktop.h"
 #include "cli/Cli.h"
 #include "cli/Options.h"
 

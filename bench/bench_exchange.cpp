@@ -4,11 +4,11 @@
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
-#include "store/ExchangeExport.h"
-#include "store/ExchangeFile.h"
-#include "store/RecordFile.h"
-#include "store/UpdateHistory.h"
-#include "store/UpdateImport.h"
+#include "store/exchange/ExchangeExport.h"
+#include "store/exchange/ExchangeFile.h"
+#include "store/recordfile/RecordFile.h"
+#include "store/exchange/UpdateHistory.h"
+#include "store/exchange/UpdateImport.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -46,7 +46,7 @@ struct Fixture {
     Fixture() {
         check(QFile::copy(kShipped, source) && db.open(source, store::Database::Mode::ReadOnly).ok());
         airports = std::make_unique<store::AirportStore>(db, clock);
-        check(store::exportAirports(db, airports->airportCodes(), file).error.isEmpty());
+        check(store::exchange::exportAirports(db, airports->airportCodes(), file).error.isEmpty());
         check(QDir().mkpath(importFolder));
     }
 };
@@ -60,7 +60,7 @@ void BM_ExportAll(benchmark::State &state) {
     Fixture &f = fixture();
     const QStringList codes = f.airports->airportCodes();
     const QString out = f.dir.filePath("again.crm");
-    for (auto _ : state) check(store::exportAirports(f.db, codes, out).error.isEmpty());
+    for (auto _ : state) check(store::exchange::exportAirports(f.db, codes, out).error.isEmpty());
     state.SetBytesProcessed(state.iterations() * QFileInfo(out).size());
 }
 BENCHMARK(BM_ExportAll)->Unit(benchmark::kMillisecond);
@@ -87,14 +87,14 @@ void BM_ImportAll(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(target);
-        QFile::remove(QDir(f.importFolder).filePath(store::kUpdateHistoryFile));
+        QFile::remove(QDir(f.importFolder).filePath(store::exchange::kUpdateHistoryFile));
         check(QFile::copy(kShipped, target));
         {
             store::Database db;
             check(db.open(target).ok());
             store::AirportStore s(db, f.clock);
             state.ResumeTiming();
-            check(store::importUpdate(s, {f.file, f.importFolder, "01.09.2026"}).error.isEmpty());
+            check(store::exchange::importUpdate(s, {f.file, f.importFolder, "01.09.2026"}).error.isEmpty());
             state.PauseTiming();
         }
         state.ResumeTiming();

@@ -1,6 +1,6 @@
 // The airport window driven through its real widgets on the offscreen
 // platform: a lookup by Enter in tAirport, and one keystroke in the quick find.
-#include "browser/frmAirport.h"
+#include "browser/ui/frmAirport.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"

@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
-#include "store/BuildDatabase.h"
+#include "store/shipped/BuildDatabase.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,7 +18,7 @@ int buildDatabaseCommand(const Options &options) {
               << Qt::endl;
         return kUsage;
     }
-    store::BuildOptions build;
+    store::shipped::BuildOptions build;
     build.sourceDir = options.value("from");
     build.outFile = options.value("out");
     // The magnetic model lies beside the airport data in the bundled data folder.
@@ -29,7 +29,7 @@ int buildDatabaseCommand(const Options &options) {
 
     QElapsedTimer timer;
     timer.start();
-    const store::BuildReport report = store::buildDatabase(build);
+    const store::shipped::BuildReport report = store::shipped::buildDatabase(build);
     if (!report.error.isEmpty()) {
         err() << report.error << Qt::endl;
         return kDataError;

@@ -2,8 +2,8 @@
 #include "cli/Options.h"
 #include "cli/Session.h"
 #include "store/DateText.h"
-#include "store/ExchangeExport.h"
-#include "store/UpdateImport.h"
+#include "store/exchange/ExchangeExport.h"
+#include "store/exchange/UpdateImport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,7 +79,7 @@ int exportCommand(const Options &options) {
     const QString file = options.arguments.isEmpty()
                              ? QDir(session->dataFolder).filePath(QStringLiteral("export.crm"))
                              : options.arguments.first();
-    const store::ExportResult result = store::exportAirports(session->db, codes, file);
+    const store::exchange::ExportResult result = store::exchange::exportAirports(session->db, codes, file);
     if (!result.error.isEmpty()) {
         err() << result.error << Qt::endl;
         return kDataError;
@@ -109,7 +109,7 @@ int importCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadWrite);
     if (!session) return kDataError;
-    const store::ImportResult result = store::importUpdate(
+    const store::exchange::ImportResult result = store::exchange::importUpdate(
         *session->store, {QFileInfo(options.arguments.first()).absoluteFilePath(), session->dataFolder, version},
         drawProgress);
     if (!result.error.isEmpty()) {
@@ -117,7 +117,7 @@ int importCommand(const Options &options) {
         return kDataError;
     }
     if (!result.warning.isEmpty()) err() << result.warning << Qt::endl;
-    const store::ImportCounts &c = result.counts;
+    const store::exchange::ImportCounts &c = result.counts;
     if (options.json) {
         out() << QJsonDocument(QJsonObject{{"airportsReplaced", c.airportsReplaced},
                                            {"frequencies", c.frequencies},

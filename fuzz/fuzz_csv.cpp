@@ -1,8 +1,8 @@
 // libFuzzer target for the reader of the bundled airport data: arbitrary bytes
 // as a CSV file, each field also fed through the rules that interpret it.
 #include "store/Coordinates.h"
-#include "store/CsvReader.h"
-#include "store/ExtractRules.h"
+#include "store/shipped/CsvReader.h"
+#include "store/shipped/ExtractRules.h"
 #include "store/RunwayText.h"
 
 #include <QBuffer>

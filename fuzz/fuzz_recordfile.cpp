@@ -1,8 +1,8 @@
 // libFuzzer target for the record file reader: arbitrary bytes as a file,
 // every row read until the end or the first error, and every row taken apart
 // as an exchange record the way the update import does.
-#include "store/ExchangeFile.h"
-#include "store/RecordFile.h"
+#include "store/exchange/ExchangeFile.h"
+#include "store/recordfile/RecordFile.h"
 
 #include <cstddef>
 #include <cstdint>

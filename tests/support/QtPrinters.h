@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/RecordFile.h"
+#include "store/recordfile/RecordFile.h"
 
 #include <QString>
 

@@ -1,0 +1,85 @@
+#include "app/ui/Desktop.h"
+
+#include "app/ui/Main.h"
+#include "app/ui/frmSplash.h"
+#include "browser/ui/frmAirport.h"
+#include "cli/Options.h"
+#include "platform/DataFolder.h"
+#include "platform/Dialogs.h"
+#include "store/AirportStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTextStream>
+
+namespace volmira::app {
+
+namespace {
+
+void reportDatabaseError(platform::Dialogs &dialogs, const QString &dataFolder, const QString &detail) {
+    dialogs.inform(nullptr, QStringLiteral("Fehler Datenbank zu laden"),
+                   QStringLiteral("Fehler beim Laden der Datendatei vmdata.vmd file. Bitte überprüfen ob die Datei im "
+                                  "Verzeichnis: ") +
+                       QDir::toNativeSeparators(dataFolder) + QStringLiteral(" existiert.\n\n") + detail);
+}
+
+int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
+    // No message box may wait for a click here: what would be shown goes to stderr.
+    platform::FakeDialogs dialogs;
+    Main main(store, dialogs, dataFolder, false);
+    main.resize(1040, 620);
+    main.show();
+    browser::frmAirport &airport = main.showAirportWindow();
+    if (options.has("show")) {
+        airport.tAirport->setText(options.value("show").toUpper());
+        airport.GetInformation();
+    }
+    QApplication::processEvents();
+    QTextStream err(stderr);
+    for (const auto &box : dialogs.shown) err << box.title << ": " << box.text << Qt::endl;
+    if (!main.grab().save(options.value("screenshot"), "PNG")) {
+        err << "Das Bild " << options.value("screenshot") << " kann nicht geschrieben werden." << Qt::endl;
+        return 3;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int runDesktop(const cli::Options &options) {
+    QApplication::setApplicationName(QStringLiteral("Volmira APT"));
+    platform::MessageBoxes dialogs;
+    const QString exeDir = QApplication::applicationDirPath();
+    const QString dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);
+    if (const QString error = platform::prepareDataFolder(dataFolder, exeDir); !error.isEmpty()) {
+        dialogs.inform(nullptr, QStringLiteral("Fehler"), error);
+        return 3;
+    }
+    platform::SystemClock clock;
+    store::Database db;
+    if (const store::OpenResult opened = db.open(QDir(dataFolder).filePath(platform::kDatabaseFile)); !opened.ok()) {
+        reportDatabaseError(dialogs, dataFolder, opened.message);
+        return 3;
+    }
+    store::AirportStore store(db, clock);
+    if (options.has("screenshot")) return screenshot(store, dataFolder, options);
+
+    frmSplash splash(store, dialogs, dataFolder);
+    std::unique_ptr<Main> main;
+    QObject::connect(&splash, &frmSplash::handedOver, [&] {
+        main = std::make_unique<Main>(store, dialogs, dataFolder, splash.UpdateAvailable);
+        // Filling the screen first keeps the size where no window manager maximizes.
+        main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+        main->showMaximized();
+        main->showAirportWindow();
+    });
+    QRect centred = splash.geometry();
+    centred.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
+    splash.move(centred.topLeft());
+    splash.show();
+    return QApplication::exec();
+}
+
+}  // namespace volmira::app

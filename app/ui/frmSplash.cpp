@@ -1,0 +1,148 @@
+#include "app/ui/frmSplash.h"
+
+#include "app/MapFolders.h"
+#include "app/StartupUpdate.h"
+#include "platform/Dialogs.h"
+#include "store/AirportStore.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "Version.h"
+
+namespace volmira::app {
+
+namespace {
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, int pointSize, bool bold = false) {
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    QFont font = l->font();
+    font.setPointSize(pointSize);
+    font.setBold(bold);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignHCenter);
+    return l;
+}
+
+}  // namespace
+
+frmSplash::frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+                     QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), store_(store), dialogs_(dialogs),
+      dataFolder_(dataFolder) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(480, 300);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::Box);
+    Frame1->setStyleSheet(QStringLiteral("#Frame1 { background: #fffff0; border: 2px solid #3a5a8c; }"));
+    Frame1->installEventFilter(this);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(Frame1);
+
+    Picture1 = label(Frame1, "Picture1", QStringLiteral("\u2708"), 40);
+    Picture1->setStyleSheet(QStringLiteral("color: #3a5a8c;"));
+    lblProductName = label(Frame1, "lblProductName", QStringLiteral("Volmira APT"), 24, true);
+    Label1 = label(Frame1, "Label1", QStringLiteral("Airport Organizing Software"), 12);
+    lblCompanyProduct = label(Frame1, "lblCompanyProduct", QStringLiteral("Volmira"), 10);
+    Label2 = label(Frame1, "Label2", QString(), 4);
+    Label2->setFixedHeight(2);
+    Label2->setStyleSheet(QStringLiteral("background: #3a5a8c;"));
+    lblVersion = label(Frame1, "lblVersion", QStringLiteral("Version"), 10);
+    lblVMUpdate = label(Frame1, "lblVMUpdate", QStringLiteral("Volmira Update vorhanden"), 10, true);
+    lblDBUpdate = label(Frame1, "lblDBUpdate", QStringLiteral("Datenbank Update vorhanden"), 10, true);
+    lblVMUpdate->hide();
+    lblDBUpdate->hide();
+    progbar = new QProgressBar(Frame1);
+    progbar->setObjectName(QStringLiteral("progbar"));
+    progbar->setRange(0, 100);
+
+    auto *layout = new QVBoxLayout(Frame1);
+    layout->setContentsMargins(24, 16, 24, 16);
+    for (QWidget *w : std::initializer_list<QWidget *>{Picture1, lblProductName, Label1, Label2, lblCompanyProduct,
+                                                       lblVersion, lblVMUpdate, lblDBUpdate, progbar})
+        layout->addWidget(w);
+    layout->addStretch();
+
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    load();
+}
+
+void frmSplash::load() {
+    Timer1.start(2000);
+    lblVersion->setText(QStringLiteral("Version ") + QString::fromLatin1(kProgramVersion));
+    QDir::setCurrent(dataFolder_);
+    if (const FolderResult folders = createMapFolders(dataFolder_); !folders.error.isEmpty())
+        dialogs_.inform(this, QStringLiteral("Fehler"), folders.error);
+}
+
+// The activation step runs once the window has been painted, so that the
+// splash stands behind the update message and its progress bar can repaint
+// while the import keeps the event loop waiting.
+void frmSplash::paintEvent(QPaintEvent *event) {
+    QWidget::paintEvent(event);
+    if (!activationQueued_) {
+        activationQueued_ = true;
+        QTimer::singleShot(0, this, &frmSplash::activate);
+    }
+}
+
+void frmSplash::activate() {
+    activated_ = true;
+    progbar->hide();
+    if (const QString error = store_.setProgramVersion(QString::fromLatin1(kProgramVersion)); !error.isEmpty())
+        dialogs_.inform(this, QStringLiteral("Fehler"),
+                        QStringLiteral("Die Programmversion konnte nicht in die Datenbank geschrieben werden: ") +
+                            error);
+    if (updateFileExists(dataFolder_)) importShippedUpdate();
+}
+
+// Runs while the progress bar shows, so that a tick of Timer1 in between only
+// re-arms the timer: the hand-over waits for the import and its clean-up.
+void frmSplash::importShippedUpdate() {
+    progbar->setValue(0);
+    progbar->show();
+    dialogs_.inform(this, QString(),
+                    QStringLiteral("Es wurde ein Update für die Datenbank gefunden. Die Datenbank wird aktualisert"));
+    repaint();  // the import does not return to the event loop: clear where the message stood now
+    const StartupUpdateResult result =
+        runStartupUpdate(store_, dataFolder_, OnlineDataVersion, [this](int percent) { progbar->setValue(percent); });
+    if (!result.error.isEmpty()) dialogs_.inform(this, QString(), result.error);
+    if (!result.warning.isEmpty()) dialogs_.inform(this, QString(), result.warning);
+    UpdateAvailable = false;
+    progbar->hide();
+}
+
+void frmSplash::Timer1_Timer() {
+    // While the progress bar shows, an update import is running: wait for the next tick.
+    if (isVisible() && progbar->isHidden())
+        handOver();
+    else
+        Timer1.start(2000);
+}
+
+bool frmSplash::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == Frame1 && event->type() == QEvent::MouseButtonRelease) {
+        handOver();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmSplash::handOver() {
+    if (handedOver_) return;
+    handedOver_ = true;
+    Timer1.stop();
+    close();
+    emit handedOver();
+}
+
+}  // namespace volmira::app

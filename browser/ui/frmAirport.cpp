@@ -1,0 +1,287 @@
+#include "browser/ui/frmAirport.h"
+
+#include "browser/LastAirportFile.h"
+#include "browser/ui/frmGermanDateEdit.h"
+#include "store/DateText.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace volmira::browser {
+
+namespace {
+
+const QString kDataErrorTitle = QStringLiteral("Datenfehler");
+
+QColor colour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+void setBackground(QWidget *widget, QPalette::ColorRole role, Rgb rgb) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour(rgb));
+    widget->setPalette(palette);
+}
+
+// Also under NoSelection, which keeps clicks from selecting.
+void selectWholeRow(QTableView *grid, int row) {
+    grid->selectionModel()->select(grid->model()->index(row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// Tab moves the focus and is no typing.
+bool isTyping(const QKeyEvent *event) { return event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab; }
+
+}  // namespace
+
+frmAirport::frmAirport(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+                       QWidget *parent)
+    : QWidget(parent), store_(store), dialogs_(dialogs), dataFolder_(dataFolder) {
+    setObjectName(QStringLiteral("frmAirport"));
+    buildSearchArea();
+    buildDataPage();
+    gridAirports->raise();
+    placeDesign({});
+    // Every key of the window passes here first, as the Space shortcut needs.
+    for (QWidget *child : findChildren<QWidget *>()) child->installEventFilter(this);
+}
+
+QSize frmAirport::sizeHint() const { return {toPixels(kDesignWidth), toPixels(kDesignHeight)}; }
+
+void frmAirport::load() {
+    SkipNextResize = true;
+    for (QFrame *frame : {frmCom, frmRWY, frmApproach}) frame->show();
+    gridAirports->hide();
+    frmMap->hide();
+    frmAPT->show();
+    cmdAPTData->hide();
+    cmdKarte->show();
+    QuickfindActive = false;
+    // Today by the clock the rows are stamped with.
+    dtpToday->setDate(store::parseStoredDate(store_.now().Date));
+    setColumnWidths();
+    LoadLastAirport();
+    GetInformation();
+}
+
+void frmAirport::GetInformation() {
+    current_.reset();
+    showEmptyState();
+    frmtAirport->hide();
+    NoAirportFound = false;
+
+    std::optional<AirportView> view = lookupAirport(store_, tAirport->text(), dtpToday->date());
+    if (!view) {
+        // Set before the box: the Enter that closes it must not look up again.
+        NoAirportFound = true;
+        dialogs_.inform(this, kNotFoundTitle.toString(), kNotFoundMessage.toString());
+        return;
+    }
+    current_ = view->airport;
+    ShowAirportData(*view);
+    tSunrise->setText(view->sun.sunrise);
+    tSunset->setText(view->sun.sunset);
+    ShowLastUpdate(*view);
+}
+
+void frmAirport::showEmptyState() {
+    rsRwy->setRows({});
+    rsApproach->setRows({});
+    rsCom->setRows({});
+    for (QLineEdit *field : tData) field->clear();
+    applyScheme(ColourScheme::Vlp);
+}
+
+void frmAirport::applyScheme(ColourScheme scheme) {
+    const SchemeColours &colours = schemeColours(scheme);
+    setBackground(Frame2, QPalette::Window, colours.frame);
+    for (QLineEdit *field : tData) setBackground(field, QPalette::Base, colours.frame);
+    for (int i : {1, 2, 4, 6}) setBackground(tData[i], QPalette::Base, colours.keyFields);
+    for (int i : {0, 3}) setBackground(tData[i], QPalette::Base, colours.nameAndElevation);
+    setBackground(tData[5], QPalette::Base, colours.type);
+    for (QTableView *grid : {gridRwyData, gridApproach, gridCom})
+        setBackground(grid, QPalette::Base, colours.gridBackground);
+}
+
+void frmAirport::ShowAirportData(const AirportView &view) {
+    for (int i = 0; i < kDataFieldCount; ++i) tData[i]->setText(view.texts[i]);
+    applyScheme(view.scheme);
+    // A bound grid starts on its first row, which shows the runway's surface.
+    const auto bind = [](QTableView *grid, auto *model, const auto &rows) {
+        model->setRows(rows);
+        if (!rows.empty()) grid->setCurrentIndex(model->index(0, 0));
+    };
+    bind(gridCom, rsCom, view.frequencies);
+    bind(gridRwyData, rsRwy, view.runways);
+    bind(gridApproach, rsApproach, view.approaches);
+}
+
+void frmAirport::ShowSunTimes() {
+    if (!current_) return;
+    const SunLines lines = sunLines(*current_, dtpToday->date());
+    tSunrise->setText(lines.sunrise);
+    tSunset->setText(lines.sunset);
+}
+
+void frmAirport::ShowLastUpdate(const AirportView &view) {
+    const QString error = storeLastDate(store_, view.airport.ICAO, view.lastUpdate, view.airport.LastDate);
+    if (!error.isEmpty()) dialogs_.inform(this, kDataErrorTitle, error);
+    emit titleChanged(view.lastUpdate.title);
+}
+
+void frmAirport::showSurface(std::optional<int> surface) {
+    const SurfaceIndicator indicator = surfaceIndicator(surface);
+    setBackground(lblRWY, QPalette::Window, indicator.lblRWY);
+    setBackground(lblRWYDesc, QPalette::Window, indicator.lblRWYDesc);
+    lblRWYDesc->setText(indicator.caption);
+}
+
+void frmAirport::gridRowChanged(QTableView *grid, int row) {
+    if (row < 0) return;
+    if (grid == gridRwyData) showSurface(rsRwy->rows()[row].SURFACE);
+    if (grid->model()->rowCount() >= 2) selectWholeRow(grid, row);
+}
+
+void frmAirport::FindAirportsByName() {
+    std::vector<store::NameHit> hits = findAirportsByName(store_, tQuickfind->text());
+    if (hits.empty()) return;
+    tAirport->setText(hits.front().ICAO);
+    rsQuickfind->setRows(std::move(hits));
+    GetInformation();
+}
+
+void frmAirport::gridAirportsRowChanged(int row) {
+    if (row < 0) return;
+    tAirport->setText(rsQuickfind->rows()[row].ICAO);
+    selectWholeRow(gridAirports, row);
+    GetInformation();
+}
+
+void frmAirport::closeQuickfind() {
+    gridAirports->hide();
+    tQuickfind->clear();
+    QuickfindActive = false;
+}
+
+void frmAirport::ToggleMapView() {
+    const bool dataPageShowing = !cmdKarte->isHidden();
+    frmAPT->setVisible(!dataPageShowing);
+    frmMap->setVisible(dataPageShowing);
+    cmdAPTData->setVisible(dataPageShowing);
+    cmdKarte->setVisible(!dataPageShowing);
+}
+
+void frmAirport::LoadLastAirport() {
+    const QString path = QDir(dataFolder_).filePath(QString::fromLatin1(kLastAirportFileName));
+    if (const std::optional<QString> code = readLastAirport(path)) {
+        tAirport->setText(*code);
+        return;
+    }
+    const QString error = writeLastAirport(path, QString::fromLatin1(kFirstRunAirport));
+    if (!error.isEmpty()) dialogs_.inform(this, kDataErrorTitle, error);
+}
+
+void frmAirport::saveLastAirport() {
+    const QString path = QDir(dataFolder_).filePath(QString::fromLatin1(kLastAirportFileName));
+    const QString error = writeLastAirport(path, tAirport->text().toUpper());
+    if (!error.isEmpty()) dialogs_.inform(this, kDataErrorTitle, error);
+}
+
+void frmAirport::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    if (SkipNextResize) {
+        SkipNextResize = false;
+        return;
+    }
+    if (const std::optional<TwipPoint> origin = centredOrigin(fromPixels(width()), fromPixels(height())))
+        placeDesign(*origin);
+}
+
+bool frmAirport::spaceShortcut(QKeyEvent *event) {
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) return false;
+    if (!gridAirports->isHidden() || !frmtAirport->isHidden()) return false;
+    tTemp->setFocus();
+    ToggleMapView();
+    return true;
+}
+
+void frmAirport::tAirportEvent(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (isTyping(static_cast<QKeyEvent *>(event))) frmtAirport->show();
+        break;
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->isAutoRepeat()) break;
+        if (NoAirportFound) {
+            NoAirportFound = false;
+            break;
+        }
+        if (isEnter(key->key())) {
+            tAirport->setText(tAirport->text().toUpper());
+            GetInformation();
+        }
+        break;
+    }
+    case QEvent::FocusOut:
+        // So that cmdFindAirport looks up the upper-case code.
+        tAirport->setText(tAirport->text().toUpper());
+        break;
+    case QEvent::MouseButtonDblClick:
+        tAirport->clear();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmAirport::tQuickfindEvent(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (!isTyping(static_cast<QKeyEvent *>(event))) break;
+        if (!QuickfindActive) Label10->setText(tAirport->text());
+        QuickfindActive = true;
+        gridAirports->show();
+        break;
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->isAutoRepeat() || !isTyping(key)) break;
+        FindAirportsByName();
+        if (isEnter(key->key())) {
+            closeQuickfind();
+        } else if (key->key() == Qt::Key_Escape) {
+            closeQuickfind();
+            tAirport->setText(Label10->text());
+            GetInformation();
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        tQuickfind->clear();
+        break;
+    default:
+        break;
+    }
+}
+
+bool frmAirport::eventFilter(QObject *watched, QEvent *event) {
+    // Popups such as the date picker's calendar are windows of their own.
+    if (static_cast<QWidget *>(watched)->window() != window()) return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    // Space never presses a button of this window.
+    if (type == QEvent::KeyPress && qobject_cast<QAbstractButton *>(watched) &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space)
+        return true;
+    if (type == QEvent::KeyRelease && spaceShortcut(static_cast<QKeyEvent *>(event))) return true;
+    if (watched == tAirport) tAirportEvent(event);
+    if (watched == tQuickfind) tQuickfindEvent(event);
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace volmira::browser

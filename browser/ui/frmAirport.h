@@ -1,0 +1,133 @@
+#pragma once
+
+#include "browser/AirportLayout.h"
+#include "browser/AirportLookup.h"
+#include "browser/ui/frmAirportModels.h"
+#include "platform/Dialogs.h"
+#include "store/AirportStore.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace volmira::browser {
+
+class GermanDateEdit;
+
+// The airport window: finds an airport by ICAO code, IATA code or the
+// beginning of its name and shows its data, runways, approaches, frequencies
+// and sun times. Every control's objectName is its name here, e.g. "tAirport",
+// "tData(3)".
+class frmAirport : public QWidget {
+    Q_OBJECT
+
+public:
+    frmAirport(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+               QWidget *parent = nullptr);
+
+    // The window's load step: data page, today's date, column widths, then the
+    // airport of the previous run.
+    void load();
+    // Makes the code in tAirport the current airport, or reports that there is none.
+    void GetInformation();
+    // Writes the upper-case code of tAirport into Apt.crm; the close request calls it.
+    void saveLastAirport();
+    // Switches between the data page and the map page.
+    void ToggleMapView();
+
+    // The next resize leaves the layout alone (the load step and the main
+    // window's database menu set it).
+    bool SkipNextResize = false;
+    QLineEdit *tAirport = nullptr;
+
+    [[nodiscard]] QSize sizeHint() const override;
+
+signals:
+    // The main window's title naming the airport and its newest change.
+    void titleChanged(const QString &title);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // frmAirportControls.cpp: building the controls.
+    void buildSearchArea();
+    void buildDataPage();
+    QFrame *buildGridFrame(const char *frameName, QLabel *&label, const char *labelName, const QString &caption,
+                           QTableView *&grid, const char *gridName, Twips width, Twips gridWidth, Twips height);
+    void setColumnWidths();
+    void placeDesign(TwipPoint origin);
+
+    void showEmptyState();
+    void applyScheme(ColourScheme scheme);
+    void ShowAirportData(const AirportView &view);
+    void ShowSunTimes();
+    void ShowLastUpdate(const AirportView &view);
+    void FindAirportsByName();
+    void LoadLastAirport();
+    void showSurface(std::optional<int> surface);
+
+    bool spaceShortcut(QKeyEvent *event);
+    void tAirportEvent(QEvent *event);
+    void tQuickfindEvent(QEvent *event);
+    void closeQuickfind();
+    void gridRowChanged(QTableView *grid, int row);
+    void gridAirportsRowChanged(int row);
+
+    store::AirportStore &store_;
+    platform::Dialogs &dialogs_;
+    QString dataFolder_;
+
+    std::optional<store::ArptRow> current_;  // the current airport
+    bool NoAirportFound = false;             // the next key-up in tAirport only clears it
+    bool QuickfindActive = false;            // the code before the quick find is in Label10
+
+    QPushButton *cmdKarte = nullptr;
+    QPushButton *cmdAPTData = nullptr;
+    QLineEdit *tTemp = nullptr;
+
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label9 = nullptr;
+    QFrame *frmtAirport = nullptr;
+    QPushButton *cmdFindAirport = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *tQuickfind = nullptr;
+    QLabel *Label10 = nullptr;
+    QTableView *gridAirports = nullptr;
+
+    QFrame *frmAPT = nullptr;
+    QFrame *frmMap = nullptr;
+    QFrame *Frame2 = nullptr;
+    std::array<QLineEdit *, kDataFieldCount> tData{};
+    QFrame *frmRWY = nullptr;
+    QFrame *frmApproach = nullptr;
+    QFrame *frmCom = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *lblRWY = nullptr;
+    QLabel *lblRWYDesc = nullptr;
+    QTableView *gridRwyData = nullptr;
+    QTableView *gridApproach = nullptr;
+    QTableView *gridCom = nullptr;
+    GermanDateEdit *dtpToday = nullptr;
+    QLineEdit *tSunrise = nullptr;
+    QLineEdit *tSunset = nullptr;
+
+    RunwayModel *rsRwy = nullptr;
+    ApproachModel *rsApproach = nullptr;
+    ComModel *rsCom = nullptr;
+    QuickfindModel *rsQuickfind = nullptr;
+};
+
+}  // namespace volmira::browser

@@ -1,0 +1,221 @@
+// Building the controls of the airport window. Positions and sizes are kept in
+// twips, as the layout rule reckons; toPixels turns them into Qt's pixels.
+#include "browser/ui/frmAirport.h"
+#include "browser/ui/frmGermanDateEdit.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
+
+namespace volmira::browser {
+
+namespace {
+
+template <typename Widget>
+Widget *named(QWidget *parent, const QString &name) {
+    auto *widget = new Widget(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+void setTwips(QWidget *widget, int left, int top, int width, int height) {
+    widget->setGeometry(toPixels({left}), toPixels({top}), toPixels({width}), toPixels({height}));
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &caption) {
+    auto *l = named<QLabel>(parent, name);
+    l->setText(caption);
+    return l;
+}
+
+QLineEdit *lockedField(QWidget *parent, const QString &name) {
+    auto *field = named<QLineEdit>(parent, name);
+    field->setReadOnly(true);
+    return field;
+}
+
+// Rows are selected by the window, never by a click, so that a grid with a
+// single row shows no selection.
+void setUpGrid(QTableView *grid, QAbstractItemModel *model) {
+    grid->setModel(model);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(toPixels({300}));
+    grid->horizontalHeader()->setHighlightSections(false);
+    // The headers' leading blanks place them by eye from the left edge.
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setWordWrap(false);
+}
+
+template <std::size_t N>
+void setWidths(QTableView *grid, const std::array<GridColumn, N> &columns) {
+    for (std::size_t i = 0; i < N; ++i) grid->setColumnWidth(int(i), toPixels(columns[i].width));
+}
+
+}  // namespace
+
+void frmAirport::buildSearchArea() {
+    // Behind Frame1: it only holds the focus while the pages are switched by keyboard.
+    tTemp = named<QLineEdit>(this, QStringLiteral("tTemp"));
+    tTemp->setText(QStringLiteral("Switchtext"));
+    tTemp->resize(1, 1);
+
+    cmdKarte = named<QPushButton>(this, QStringLiteral("cmdKarte"));
+    cmdKarte->setText(QStringLiteral("Karten"));
+    cmdKarte->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    cmdAPTData = named<QPushButton>(this, QStringLiteral("cmdAPTData"));
+    cmdAPTData->setText(QStringLiteral("APT Daten"));
+    cmdAPTData->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    for (QPushButton *button : {cmdKarte, cmdAPTData}) {
+        setTwips(button, 0, 0, 1600, 780);
+        connect(button, &QPushButton::clicked, this, &frmAirport::ToggleMapView);
+    }
+    cmdAPTData->hide();
+
+    Frame1 = named<QGroupBox>(this, QStringLiteral("Frame1"));
+    Frame1->setTitle(QStringLiteral("Flughafensuche"));
+    setTwips(Frame1, 0, 0, 7860, 1000);
+
+    // Created before tAirport, so that it shows as a border around it.
+    frmtAirport = named<QFrame>(Frame1, QStringLiteral("frmtAirport"));
+    frmtAirport->setAutoFillBackground(true);
+    QPalette typing = frmtAirport->palette();
+    typing.setColor(QPalette::Window, typing.color(QPalette::Highlight));
+    frmtAirport->setPalette(typing);
+    setTwips(frmtAirport, 105, 450, 1890, 465);
+    frmtAirport->hide();
+
+    Label9 = label(Frame1, QStringLiteral("Label9"), QStringLiteral("ICAO oder IATA"));
+    setTwips(Label9, 150, 255, 1800, 240);
+    tAirport = named<QLineEdit>(Frame1, QStringLiteral("tAirport"));
+    tAirport->setText(QStringLiteral("ETHN"));
+    tAirport->setToolTip(QStringLiteral("ICAO (4 Buchstaben) oder IATA (3 Buchstaben)"));
+    setTwips(tAirport, 150, 495, 1800, 375);
+
+    cmdFindAirport = named<QPushButton>(Frame1, QStringLiteral("cmdFindAirport"));
+    cmdFindAirport->setText(QStringLiteral("Find Airport"));
+    setTwips(cmdFindAirport, 2100, 480, 1200, 405);
+    connect(cmdFindAirport, &QPushButton::clicked, this, &frmAirport::GetInformation);
+
+    Label1 = label(Frame1, QStringLiteral("Label1"), QStringLiteral("Schnellsuche"));
+    setTwips(Label1, 3480, 255, 4200, 240);
+    tQuickfind = named<QLineEdit>(Frame1, QStringLiteral("tQuickfind"));
+    setTwips(tQuickfind, 3480, 495, 4200, 375);
+
+    Label10 = named<QLabel>(Frame1, QStringLiteral("Label10"));
+    Label10->hide();
+}
+
+QFrame *frmAirport::buildGridFrame(const char *frameName, QLabel *&caption, const char *labelName,
+                                   const QString &text, QTableView *&grid, const char *gridName, Twips width,
+                                   Twips gridWidth, Twips height) {
+    auto *frame = named<QFrame>(frmAPT, QString::fromLatin1(frameName));
+    frame->resize(toPixels(width), toPixels(height));
+    caption = label(frame, QString::fromLatin1(labelName), text);
+    setTwips(caption, 0, 0, 1200, 300);
+    grid = named<QTableView>(frame, QString::fromLatin1(gridName));
+    setTwips(grid, 0, 330, gridWidth.value, height.value - 330);
+    return frame;
+}
+
+void frmAirport::buildDataPage() {
+    frmAPT = named<QFrame>(this, QStringLiteral("frmAPT"));
+    frmMap = named<QFrame>(this, QStringLiteral("frmMap"));
+    frmMap->setFrameShape(QFrame::StyledPanel);
+    for (QFrame *page : {frmAPT, frmMap}) setTwips(page, 0, 0, 15015, 6800);
+    frmMap->hide();
+
+    Frame2 = named<QFrame>(frmAPT, QStringLiteral("Frame2"));
+    Frame2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Frame2->setAutoFillBackground(true);
+    setTwips(Frame2, 120, 120, 6960, 2010);
+    for (int i = 0; i < kDataFieldCount; ++i) tData[i] = lockedField(Frame2, QStringLiteral("tData(%1)").arg(i));
+    // Name on top; code, category and position; elevation and variation; circuit altitude.
+    setTwips(tData[0], 120, 150, 6720, 375);
+    setTwips(tData[4], 120, 600, 1500, 375);
+    setTwips(tData[5], 1740, 600, 1200, 375);
+    setTwips(tData[1], 3060, 600, 3780, 375);
+    setTwips(tData[3], 120, 1050, 3300, 375);
+    setTwips(tData[2], 3540, 1050, 3300, 375);
+    setTwips(tData[6], 120, 1500, 6720, 375);
+    QFont bold = tData[0]->font();
+    bold.setBold(true);
+    tData[0]->setFont(bold);
+
+    dtpToday = named<GermanDateEdit>(frmAPT, QStringLiteral("dtpToday"));
+    setTwips(dtpToday, 120, 2280, 1900, 375);
+    tSunrise = lockedField(frmAPT, QStringLiteral("tSunrise"));
+    tSunrise->setText(QStringLiteral("Sonnenaufgang"));
+    setTwips(tSunrise, 2160, 2280, 4920, 375);
+    tSunset = lockedField(frmAPT, QStringLiteral("tSunset"));
+    tSunset->setText(QStringLiteral("Sonnenuntergang"));
+    setTwips(tSunset, 2160, 2730, 4920, 375);
+    connect(dtpToday, &QDateEdit::dateChanged, this, &frmAirport::ShowSunTimes);
+
+    frmRWY = buildGridFrame("frmRWY", Label5, "Label5", QStringLiteral("RWY Info"), gridRwyData, "gridRwyData", {7635},
+                            {7635}, {3000});
+    frmRWY->move(toPixels({7260}), toPixels({120}));
+    lblRWY = named<QLabel>(frmRWY, QStringLiteral("lblRWY"));
+    lblRWY->setAutoFillBackground(true);
+    setTwips(lblRWY, 1320, 45, 240, 210);
+    lblRWYDesc = label(frmRWY, QStringLiteral("lblRWYDesc"), QStringLiteral("Asphalt"));
+    lblRWYDesc->setAutoFillBackground(true);
+    lblRWYDesc->setAlignment(Qt::AlignCenter);
+    setTwips(lblRWYDesc, 1620, 0, 1200, 300);
+
+    frmApproach = buildGridFrame("frmApproach", Label6, "Label6", QStringLiteral("Anflug Info"), gridApproach,
+                                 "gridApproach", {7635}, {6300}, {3450});
+    frmApproach->move(toPixels({7260}), toPixels({3240}));
+    frmCom = buildGridFrame("frmCom", Label7, "Label7", QStringLiteral("COM Info"), gridCom, "gridCom", {6960},
+                            {6060}, {3450});
+    frmCom->move(toPixels({120}), toPixels({3240}));
+
+    rsRwy = makeRunwayModel(this);
+    rsApproach = makeApproachModel(this);
+    rsCom = makeComModel(this);
+    setUpGrid(gridRwyData, rsRwy);
+    setUpGrid(gridApproach, rsApproach);
+    setUpGrid(gridCom, rsCom);
+    for (QTableView *grid : {gridRwyData, gridApproach, gridCom})
+        connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this, grid](const QModelIndex &current) { gridRowChanged(grid, current.row()); });
+
+    // Above the data page, under the quick-find field.
+    gridAirports = named<QTableView>(this, QStringLiteral("gridAirports"));
+    rsQuickfind = makeQuickfindModel(this);
+    setUpGrid(gridAirports, rsQuickfind);
+    gridAirports->horizontalHeader()->setStretchLastSection(true);
+    gridAirports->resize(toPixels({4200}), toPixels({3600}));
+    gridAirports->hide();
+    connect(gridAirports->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { gridAirportsRowChanged(current.row()); });
+}
+
+void frmAirport::setColumnWidths() {
+    setWidths(gridRwyData, kRunwayColumns);
+    setWidths(gridApproach, kApproachColumns);
+    setWidths(gridCom, kComColumns);
+}
+
+void frmAirport::placeDesign(TwipPoint origin) {
+    const auto moveTo = [origin](QWidget *widget, TwipPoint designed) {
+        const TwipPoint at = placed(origin, designed);
+        widget->move(toPixels({at.left}), toPixels({at.top}));
+    };
+    moveTo(frmAPT, kPagesAt);
+    moveTo(frmMap, kPagesAt);
+    moveTo(cmdKarte, kPageButtonsAt);
+    moveTo(cmdAPTData, kPageButtonsAt);
+    moveTo(Frame1, kSearchAreaAt);
+    moveTo(gridAirports, kQuickfindListAt);
+    moveTo(tTemp, kSwitchTextAt);
+}
+
+}  // namespace volmira::browser

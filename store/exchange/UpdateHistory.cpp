@@ -1,0 +1,66 @@
+#include "store/exchange/UpdateHistory.h"
+
+#include "store/DateText.h"
+
+#include <QFileInfo>
+
+namespace volmira::store::exchange {
+
+namespace {
+
+using recordfile::FieldType;
+
+const std::vector<recordfile::FieldDef> &historyFields() {
+    static const std::vector<recordfile::FieldDef> fields{{QStringLiteral("ICAO"), FieldType::Text, 10, true},
+                                                          {QStringLiteral("Name"), FieldType::Text, 100, true},
+                                                          {QStringLiteral("Date"), FieldType::DateTime, 0, true}};
+    return fields;
+}
+
+QString textOf(const recordfile::Value &value) {
+    if (const auto *text = std::get_if<QString>(&value)) return text->isNull() ? QString(QLatin1String("")) : *text;
+    return {};
+}
+
+std::optional<recordfile::DateTime> dateOf(const recordfile::Value &value) {
+    if (const auto *date = std::get_if<recordfile::DateTime>(&value)) return *date;
+    if (const auto *text = std::get_if<QString>(&value)) {
+        const QDate day = parseStoredDate(text->left(10));
+        if (day.isValid()) return recordfile::DateTime{day, QTime(0, 0)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString readUpdateHistory(const QString &path, std::vector<HistoryEntry> &entries) {
+    entries.clear();
+    if (!QFileInfo::exists(path)) return {};
+    recordfile::Reader reader;
+    if (QString error = reader.open(path); !error.isEmpty()) return error;
+    const int icao = reader.fieldIndex(u"ICAO"), name = reader.fieldIndex(u"Name"), date = reader.fieldIndex(u"Date");
+    recordfile::Row row;
+    while (reader.next(row)) {
+        HistoryEntry entry;
+        if (icao >= 0) entry.ICAO = textOf(row[icao]);
+        if (name >= 0) entry.Name = textOf(row[name]);
+        if (date >= 0) entry.Date = dateOf(row[date]);
+        entries.push_back(std::move(entry));
+    }
+    return reader.error();
+}
+
+QString writeUpdateHistory(const QString &path, const std::vector<HistoryEntry> &entries) {
+    recordfile::Writer writer(path, historyFields());
+    if (QString error = writer.open(); !error.isEmpty()) return error;
+    for (const HistoryEntry &e : entries) {
+        recordfile::Row row(3);
+        if (!e.ICAO.isNull()) row[0] = e.ICAO;
+        if (!e.Name.isNull()) row[1] = e.Name;
+        if (e.Date) row[2] = *e.Date;
+        writer.write(row);
+    }
+    return writer.commit();
+}
+
+}  // namespace volmira::store::exchange

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+
+namespace volmira::store::shipped {
+
+struct BuildOptions {
+    QString sourceDir;  // the OurAirports extract: airports.csv, runways.csv, frequencies.csv, icao_prefixes.csv
+    QString wmmDir;     // folder holding wmm2025.wmm and wmm2025.wmm.cof
+    QString outFile;    // the database to write (replaced)
+    QString dataDate;   // YYYY-MM-DD; empty: read from sourceDir/DATA-DATE
+    QString programVersion;
+};
+
+// What the build did: rows written and rows left out, with the reason.
+struct BuildReport {
+    QString error;  // German; empty on success
+    QString dataDate;  // YYYY-MM-DD the data and the magnetic variation are dated
+    int airports = 0;
+    int runways = 0;
+    int frequencies = 0;
+    int iataCodes = 0;
+    int countries = 0;
+    int airportsWithoutCoordinates = 0;    // no or out-of-range latitude / longitude
+    int runwaysWithoutLength = 0;          // no length or under 1 m
+    int runwaysWithoutDesignator = 0;      // neither a runway number nor a heading to derive one
+    int runwaysWithoutAirport = 0;         // their airport is not in airports.csv or was left out
+    int frequenciesWithoutValue = 0;       // no positive number of MHz
+    int frequenciesWithoutAirport = 0;
+};
+
+// Builds the shipped database from the bundled public-domain data. The output
+// file is replaced only when the whole build succeeded.
+[[nodiscard]] BuildReport buildDatabase(const BuildOptions &options);
+
+}  // namespace volmira::store::shipped

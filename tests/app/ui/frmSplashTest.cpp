@@ -1,0 +1,147 @@
+#include "app/MapFolders.h"
+#include "app/ui/frmSplash.h"
+#include "platform/Dialogs.h"
+#include "store/exchange/ExchangeFile.h"
+
+#include "support/TempDatabase.h"
+#include "support/WidgetApplication.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "Version.h"
+
+using namespace volmira;
+
+namespace {
+
+// Shows the splash and lets it paint, which starts its activation step.
+void showAndActivate(app::frmSplash &splash) {
+    splash.show();
+    for (int i = 0; i < 200 && !splash.activated(); ++i) QTest::qWait(5);
+    ASSERT_TRUE(splash.activated());
+}
+
+struct Splash : ::testing::Test {
+    Splash() { test::ensureWidgetApplication(); }
+    test::TempDatabase t;
+    platform::FakeDialogs dialogs;
+};
+
+}  // namespace
+
+TEST(MapFolders, CreatesOnlyTheMissingOnesParentFirst) {
+    QTemporaryDir dir;
+    EXPECT_EQ(app::createMapFolders(dir.path()).created, app::kMapFolders);
+    EXPECT_TRUE(app::createMapFolders(dir.path()).created.isEmpty());
+
+    QDir(dir.filePath("Karten/PDF")).removeRecursively();
+    EXPECT_EQ(app::createMapFolders(dir.path()).created, QStringList{"Karten/PDF"});
+
+    QTemporaryDir blocked;
+    QFile file(blocked.filePath("Karten"));  // a file where the folder belongs
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_TRUE(app::createMapFolders(blocked.path()).error.contains("Karten"));
+}
+
+TEST_F(Splash, LoadsFoldersAndVersionAndHandsOverOnTheFirstTickOrAClick) {
+    app::frmSplash splash(*t.store, dialogs, t.folder());
+    EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Version ") + volmira::kProgramVersion);
+    EXPECT_TRUE(QDir(t.folder()).exists("Karten/Luftbilder"));
+    EXPECT_EQ(QDir::currentPath(), QDir(t.folder()).canonicalPath());
+    EXPECT_TRUE(splash.lblVMUpdate->isHidden());
+
+    QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
+    showAndActivate(splash);
+    EXPECT_TRUE(splash.progbar->isHidden());
+    EXPECT_EQ(t.store->version()->ProgramVersion, volmira::kProgramVersion);
+
+    // While the progress bar shows (an import), a tick only re-arms the timer.
+    splash.progbar->show();
+    splash.Timer1_Timer();
+    EXPECT_EQ(handedOver.count(), 0);
+    EXPECT_TRUE(splash.Timer1.isActive());
+    EXPECT_EQ(splash.Timer1.interval(), 2000);
+
+    splash.progbar->hide();
+    splash.Timer1_Timer();
+    EXPECT_EQ(handedOver.count(), 1);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Splash, AClickOnTheFrameHandsOverAtOnce) {
+    app::frmSplash splash(*t.store, dialogs, t.folder());
+    QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
+    splash.show();
+    splash.progbar->show();  // even during an import
+    QTest::mouseClick(splash.Frame1, Qt::LeftButton);
+    EXPECT_EQ(handedOver.count(), 1);
+}
+
+namespace {
+
+QString writeUpdate(const QString &folder, const QString &name) {
+    const QString path = folder + "/aptdata.vmd";
+    store::recordfile::Writer writer(path, store::exchange::fields());
+    EXPECT_EQ(writer.open(), "");
+    store::ArptRow airport;
+    airport.ICAO = "EDAA";
+    airport.Name = name;
+    writer.write(store::exchange::airportRecord(airport));
+    writer.write(store::exchange::frequencyRecord({0, "EDAA", "TOWER", "118.000", "2026-07-01", "09:00:00"}));
+    EXPECT_EQ(writer.commit(), "");
+    return path;
+}
+
+}  // namespace
+
+TEST_F(Splash, AShippedUpdateIsAnnouncedImportedWithProgressAndDeleted) {
+    t.add(t.airport("EDAA", "Alt"));
+    const QString file = writeUpdate(t.folder(), "Neu");
+    app::frmSplash splash(*t.store, dialogs, t.folder());
+    splash.UpdateAvailable = true;
+    QSignalSpy progress(splash.progbar, &QProgressBar::valueChanged);
+    showAndActivate(splash);
+
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Es wurde ein Update für die Datenbank gefunden. Die Datenbank wird aktualisert");
+    EXPECT_EQ(dialogs.shown[0].title, "");
+    QList<int> values;
+    for (const auto &signal : progress) values << signal[0].toInt();
+    EXPECT_EQ(values, (QList<int>{0, 25, 50, 75, 100}));
+    EXPECT_EQ(t.store->airportByIcao("EDAA")->Name, "Neu");
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(splash.progbar->isHidden());
+    EXPECT_FALSE(splash.UpdateAvailable);
+
+    QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
+    splash.Timer1_Timer();
+    EXPECT_EQ(handedOver.count(), 1);
+}
+
+TEST_F(Splash, ADamagedUpdateChangesNothingAndIsKeptAside) {
+    t.add(t.airport("EDAA", "Alt"));
+    QFile damaged(t.folder() + "/aptdata.vmd");
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'><s:Schema");
+    damaged.close();
+    app::frmSplash splash(*t.store, dialogs, t.folder());
+    showAndActivate(splash);
+
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].text.contains("Die Datenbank wurde nicht verändert."));
+    EXPECT_TRUE(dialogs.shown[1].text.contains("aptdata.vmd.fehler"));
+    EXPECT_EQ(t.store->airportByIcao("EDAA")->Name, "Alt");
+    EXPECT_FALSE(QFile::exists(t.folder() + "/aptdata.vmd"));
+    EXPECT_TRUE(QFile::exists(t.folder() + "/aptdata.vmd.fehler"));
+    EXPECT_FALSE(QFile::exists(t.folder() + "/UpdateInfo.crm"));
+    EXPECT_TRUE(splash.progbar->isHidden());
+}

@@ -1,0 +1,180 @@
+#include "store/exchange/ExchangeExport.h"
+#include "store/exchange/ExchangeFile.h"
+#include "store/recordfile/RecordFile.h"
+#include "store/exchange/UpdateImport.h"
+
+#include "support/QtPrinters.h"
+#include "support/TableDump.h"
+#include "support/TempDatabase.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace volmira;
+using namespace volmira::store;
+using namespace volmira::store::exchange;
+namespace rf = volmira::store::recordfile;
+
+namespace {
+
+// Every character a note can hold, and a few that break naive writers.
+const QString kAwkwardText = QStringLiteral("Tower: 08:00-20:00\r\n\tPPR <24h> & fuel 'AVGAS 100LL' \"only\" "
+                                            "Müller Straße ✈ ") +
+                             QString::fromUcs4(U"\U0001F6E9");
+
+struct Exchange : ::testing::Test {
+    test::TempDatabase t;
+
+    void fill() {
+        ArptRow full = t.airport("EDFM", kAwkwardText);
+        full.WGS_DLAT = 49.4734567890123;
+        full.WGS_DLONG = 0.1;
+        full.PR = QString(QLatin1String(""));  // empty, not null
+        full.Type = QStringLiteral("SLP");
+        full.LastKat = QStringLiteral("Tanken");
+        t.add(full);
+        ArptRow bare;  // only the code: every other column null
+        bare.ICAO = QStringLiteral("EDXX");
+        t.add(bare);
+        t.add(t.airport("EDDF", "Frankfurt"));
+
+        ASSERT_EQ(t.store->insertFrequency({0, "EDFM", "TOWER", "118.500", "2026-01-02", "08:00:00"}), "");
+        ASSERT_EQ(t.store->insertFrequency({0, "EDFM", QString(), QString(), QString(), QString()}), "");
+        ASSERT_EQ(t.store->insertRunway({0, "EDFM", "07 / 25", "07", "25", "066 / 246", "", 920, 18, 1, "2026-01-03",
+                                         "23:59:59"}),
+                  "");
+        ASSERT_EQ(t.store->insertApproach({0, "EDFM", "25", "110.300", "IFM", QString(), "", "", "2026-01-04",
+                                           "00:00:00"}),
+                  "");
+        ASSERT_EQ(t.store->insertNote({0, "EDFM", "Allgemein", "{\\rtf1 " + kAwkwardText + "}", kAwkwardText,
+                                       "2026-02-01", "12:34:56"}),
+                  "");
+        ASSERT_EQ(t.store->insertRunway({0, "EDDF", "07C / 25C", "07C", "25C", "066 / 246", "", 4000, 60, 0,
+                                         "2026-01-02", "08:00:00"}),
+                  "");
+        ASSERT_EQ(t.store->setVersion({"07.08.2026", "0.1.0"}), "");
+    }
+
+    QString file(const QString &name) const { return t.folder() + "/" + name; }
+
+    // The dataType and ICAO of every record of a file.
+    QStringList kinds(const QString &path) {
+        rf::Reader reader;
+        EXPECT_EQ(reader.open(path), "");
+        QStringList kinds;
+        rf::Row row;
+        while (reader.next(row)) kinds << std::get<QString>(row[1]) + " " + std::get<QString>(row[0]);
+        EXPECT_EQ(reader.error(), "");
+        return kinds;
+    }
+};
+
+}  // namespace
+
+TEST_F(Exchange, ExportWritesEachAirportWithItsRowsInTheFixedKindOrder) {
+    fill();
+    const ExportResult done = exportAirports(t.db, {"EDFM", "QQQQ", "edxx", "EDDF"}, file("export.crm"));
+    ASSERT_EQ(done.error, "");
+    EXPECT_EQ(done.airports, 3);
+    EXPECT_EQ(done.records, 9);
+    // The list's order; a code without an airport is left out; an airport without rows is one record.
+    EXPECT_EQ(kinds(file("export.crm")), (QStringList{"ARPT EDFM", "COM EDFM", "COM EDFM", "ILS EDFM", "RWY EDFM",
+                                                      "MyInfo EDFM", "ARPT EDXX", "ARPT EDDF", "RWY EDDF"}));
+}
+
+TEST_F(Exchange, ACodeNamedTwiceIsWrittenOnceAndNoAirportFoundLeavesAnOlderFileAlone) {
+    fill();
+    const ExportResult twice = exportAirports(t.db, {"EDDF", "eddf", "EDXX", "EDDF"}, file("export.crm"));
+    ASSERT_EQ(twice.error, "");
+    EXPECT_EQ(kinds(file("export.crm")), (QStringList{"ARPT EDDF", "RWY EDDF", "ARPT EDXX"}));
+
+    const ExportResult none = exportAirports(t.db, {"QQQQ"}, file("export.crm"));
+    EXPECT_EQ(none.error, "");
+    EXPECT_EQ(none.airports, 0);
+    EXPECT_EQ(kinds(file("export.crm")).size(), 3);
+
+    EXPECT_TRUE(exportAirports(t.db, {"EDDF"}, file("fehlt/export.crm")).error.contains("export.crm"));
+}
+
+TEST_F(Exchange, NamesAndFrequenciesAreWrittenAsTextOtherNullsStayNull) {
+    fill();
+    ASSERT_EQ(exportAirports(t.db, {"EDFM", "EDXX"}, file("export.crm")).error, "");
+    rf::Reader reader;
+    ASSERT_EQ(reader.open(file("export.crm")), "");
+    ASSERT_EQ(reader.fields().size(), 41u);
+    EXPECT_EQ(reader.fieldIndex(u"CDate"), exchange::cDate);
+    EXPECT_EQ(reader.fieldIndex(u"aRwyGLen"), exchange::aRwyGlen);
+    std::vector<rf::Row> rows;
+    rf::Row row;
+    while (reader.next(row)) rows.push_back(row);
+    ASSERT_EQ(rows.size(), 7u);
+
+    EXPECT_EQ(rows[0][exchange::aName], rf::Value(kAwkwardText));
+    EXPECT_EQ(rows[0][exchange::aDate], rf::Value(rf::DateTime{{2026, 1, 2}, {0, 0}}));
+    EXPECT_EQ(rows[0][exchange::aTime], rf::Value(rf::DateTime{rf::kOleDayZero, {8, 0}}));
+    EXPECT_TRUE(rf::isNull(rows[0][exchange::cName]));  // not a column of this kind
+    EXPECT_EQ(rows[2][exchange::cName], rf::Value(QString("")));   // null name written as text
+    EXPECT_EQ(rows[2][exchange::cFREQ], rf::Value(QString("")));
+    EXPECT_TRUE(rf::isNull(rows[2][exchange::cDate]));
+    EXPECT_TRUE(rf::isNull(rows[3][exchange::iILS_GS]));           // null approach text stays null
+    EXPECT_EQ(rows[3][exchange::iOM_FREQ], rf::Value(QString("")));
+    EXPECT_EQ(rows[6][exchange::aName], rf::Value(QString("")));   // EDXX: null name as text
+    EXPECT_TRUE(rf::isNull(rows[6][exchange::aELEV]));
+}
+
+TEST_F(Exchange, ExportThenImportGivesBackEveryCarriedColumn) {
+    fill();
+    // Names and frequencies travel as text: a null there comes back empty.
+    ASSERT_EQ(t.db.exec("UPDATE ARPT SET Name = coalesce(Name, ''); "
+                        "UPDATE ACOM SET Name = coalesce(Name, ''), FREQ = coalesce(FREQ, '')"),
+              "");
+    ASSERT_EQ(exportAirports(t.db, t.store->airportCodes(), file("all.crm")).error, "");
+
+    test::TempDatabase fresh;
+    ASSERT_EQ(fresh.store->setVersion({"07.08.2026", "0.1.0"}), "");
+    const ImportResult imported = importUpdate(*fresh.store, {file("all.crm"), fresh.folder(), ""});
+    ASSERT_EQ(imported.error, "");
+    EXPECT_EQ(imported.counts.airportsReplaced, 3);
+    EXPECT_EQ(imported.counts.notesAdded, 1);
+
+    // LastDate and LastKat are the user's, not carried by the file.
+    const QStringList carried = {"NameKey", "LastDate", "LastKat"};
+    EXPECT_EQ(test::dumpTable(fresh.db, "ARPT", carried), test::dumpTable(t.db, "ARPT", carried));
+    for (const char *table : {"RWY", "ACOM", "ILS", "MyInfo"})
+        ASSERT_FALSE(test::dumpTable(t.db, table).isEmpty()) << table;
+    for (const char *table : {"RWY", "ACOM", "ILS", "MyInfo"})
+        EXPECT_EQ(test::dumpTable(fresh.db, table, {"id"}), test::dumpTable(t.db, table, {"id"})) << table;
+}
+
+TEST_F(Exchange, ReaderDispatchesOnTheExactKindAndFindsColumnsInAnyCase) {
+    // A hand-made file: columns declared in other cases, a kind in lower case.
+    rf::Writer writer(file("hand.crm"), {{"icao", rf::FieldType::Text, 10, true},
+                                         {"DATATYPE", rf::FieldType::Text, 10, true},
+                                         {"ANAME", rf::FieldType::Text, 100, true},
+                                         {"cname", rf::FieldType::Text, 30, true},
+                                         {"CDATE", rf::FieldType::Text, 30, true},
+                                         {"cFREQ", rf::FieldType::Double, 0, true},
+                                         {"iILS_FREQ", rf::FieldType::Single, 0, true}});
+    ASSERT_EQ(writer.open(), "");
+    writer.write({QString("EDQA "), QString("ARPT"), QString("Alpha"), {}, {}, {}, {}});
+    writer.write({QString("EDQB"), QString("arpt"), QString("Beta"), {}, {}, {}, {}});
+    writer.write({QString("EDQA"), QString("COM"), {}, QString("INFO"), QString("2026-05-06"), 118.1, {}});
+    writer.write({QString("EDQA"), QString("Rwy"), {}, {}, {}, {}, {}});
+    writer.write({QString(" edqa"), QString("ILS"), {}, {}, {}, {}, double(109.9f)});
+    ASSERT_EQ(writer.commit(), "");
+
+    const ImportResult imported = importUpdate(*t.store, {file("hand.crm"), t.folder(), ""});
+    ASSERT_EQ(imported.error, "");
+    EXPECT_EQ(imported.counts.airportsReplaced, 1);
+    EXPECT_EQ(imported.counts.unknownRows, 2);
+    EXPECT_EQ(t.store->airportByIcao("EDQA")->Name, "Alpha");
+    EXPECT_FALSE(t.store->airportByIcao("EDQB"));
+    ASSERT_EQ(t.store->frequencies("EDQA").size(), 1u);
+    EXPECT_EQ(t.store->frequencies("EDQA")[0].Date, "2026-05-06");  // a date given as text
+    // Numbers where texts belong keep their digits; blanks around codes are dropped.
+    EXPECT_EQ(t.store->frequencies("EDQA")[0].FREQ, "118.1");
+    ASSERT_EQ(t.store->approaches("EDQA").size(), 1u);
+    EXPECT_EQ(t.store->approaches("EDQA")[0].ILS_FREQ, "109.9");
+    EXPECT_EQ(t.store->airportByIcao("EDQA")->ICAO, "EDQA");
+}

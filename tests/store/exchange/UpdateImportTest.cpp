@@ -1,0 +1,304 @@
+#include "store/exchange/ExchangeFile.h"
+#include "store/recordfile/RecordFile.h"
+#include "store/exchange/UpdateHistory.h"
+#include "store/exchange/UpdateImport.h"
+
+#include "support/QtPrinters.h"
+#include "support/TableDump.h"
+#include "support/TempDatabase.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace volmira;
+using namespace volmira::store;
+using namespace volmira::store::exchange;
+namespace rf = volmira::store::recordfile;
+namespace ex = volmira::store::exchange;
+
+namespace {
+
+// Builds update files record by record, as the data maker would.
+class UpdateFile {
+public:
+    UpdateFile &airport(const QString &icao, const QString &name) {
+        rf::Row row = ex::airportRecord(ArptRow{icao, name, "5000.0 N / 00800.0 E", 50.0, 8.0, 300.0, "", 2.0, 1200,
+                                                0, "VLP", "2026-07-01", "09:00:00", {}, {}});
+        rows_.push_back(row);
+        return *this;
+    }
+    UpdateFile &frequency(const QString &icao, const QString &name) {
+        rows_.push_back(ex::frequencyRecord({0, icao, name, "123.450", "2026-07-01", "09:00:00"}));
+        return *this;
+    }
+    UpdateFile &runway(const QString &icao, const QString &rwy) {
+        rows_.push_back(
+            ex::runwayRecord({0, icao, rwy, "09", "27", "087 / 267", "", 1200, 30, 0, "2026-07-01", "09:00:00"}));
+        return *this;
+    }
+    UpdateFile &approach(const QString &icao) {
+        rows_.push_back(ex::approachRecord({0, icao, "27", "109.900", "IXX", "", "", "", "2026-07-01", "09:00:00"}));
+        return *this;
+    }
+    UpdateFile &note(const QString &icao, const QString &category, const QString &text) {
+        rows_.push_back(ex::noteRecord({0, icao, category, "{\\rtf1 " + text + "}", text, "2026-07-01", "09:00:00"}));
+        return *this;
+    }
+    UpdateFile &raw(rf::Row row) {
+        rows_.push_back(std::move(row));
+        return *this;
+    }
+    QString save(const QString &path) const {
+        rf::Writer writer(path, ex::fields());
+        EXPECT_EQ(writer.open(), "");
+        for (const rf::Row &row : rows_) writer.write(row);
+        EXPECT_EQ(writer.commit(), "");
+        return path;
+    }
+
+private:
+    std::vector<rf::Row> rows_;
+};
+
+struct Import : ::testing::Test {
+    Import() {
+        // Two airports with rows of every kind, a note and a map each; a third left alone.
+        for (const char *icao : {"EDAA", "EDBB", "EDCC"}) {
+            ArptRow row = t.airport(icao, QStringLiteral("Alt ") + icao);
+            row.LastKat = "Kontakt";
+            t.add(row);
+            EXPECT_EQ(t.store->insertRunway({0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01",
+                                             "10:00:00"}),
+                      "");
+            EXPECT_EQ(t.store->insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}), "");
+            EXPECT_EQ(t.store->insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}),
+                      "");
+            EXPECT_EQ(t.store->insertNote({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}),
+                      "");
+            EXPECT_EQ(t.db.prepare("INSERT INTO MAPDATA (ICAO, Number, Name) VALUES (?, 0, 'Platzrunde')")
+                          .bind(1, QString::fromLatin1(icao))
+                          .run(),
+                      "");
+        }
+        EXPECT_EQ(t.store->setVersion({"07.08.2026", "0.1.0"}), "");
+    }
+
+    QString path(const QString &name) const { return t.folder() + "/" + name; }
+
+    ImportResult run(const QString &file, const QString &version = "01.09.2026") {
+        progress.clear();
+        return importUpdate(*t.store, {file, t.folder(), version}, [this](int p) { progress.push_back(p); });
+    }
+
+    std::vector<HistoryEntry> history() {
+        std::vector<HistoryEntry> entries;
+        EXPECT_EQ(readUpdateHistory(path(kUpdateHistoryFile), entries), "");
+        return entries;
+    }
+
+    QStringList names(const std::vector<AcomRow> &rows) {
+        QStringList names;
+        for (const AcomRow &row : rows) names << row.Name;
+        return names;
+    }
+
+    test::TempDatabase t;
+    std::vector<int> progress;
+};
+
+// A maker's file that declares the frequency date as text, holding no date.
+QString handMade(const QString &path) {
+    rf::Writer writer(path, {{"ICAO", rf::FieldType::Text, 10, true},
+                             {"dataType", rf::FieldType::Text, 10, true},
+                             {"cDate", rf::FieldType::Text, 20, true}});
+    EXPECT_EQ(writer.open(), "");
+    writer.write({QString("EDAA"), QString("ARPT"), {}});
+    writer.write({QString("EDAA"), QString("COM"), QString("gestern")});
+    EXPECT_EQ(writer.commit(), "");
+    return path;
+}
+
+QByteArray hashOf(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "(keine Datei)";
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+}  // namespace
+
+TEST_F(Import, ReplacesTheFilesAirportsWithTheirRowsAndKeepsNotesMapsAndTheLastCategory) {
+    const QString file = UpdateFile()
+                             .airport("EDAA", "Neu A").frequency("EDAA", "TOWER").frequency("EDAA", "ATIS")
+                             .runway("EDAA", "09 / 27").approach("EDAA")
+                             .airport("EDBB", "Neu B").runway("EDBB", "09 / 27").runway("EDBB", "03 / 21")
+                             .frequency("EDBB", "INFO").approach("EDBB")
+                             .save(path("aptdata.vmd"));
+    const ImportResult result = run(file);
+    ASSERT_EQ(result.error, "");
+    EXPECT_EQ(result.warning, "");
+    EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
+    EXPECT_EQ(result.counts.airportsReplaced, 2);
+    EXPECT_EQ(result.counts.frequencies, 3);
+    EXPECT_EQ(result.counts.runways, 3);
+    EXPECT_EQ(result.counts.approaches, 2);
+
+    EXPECT_EQ(t.store->airportByIcao("EDAA")->Name, "Neu A");
+    EXPECT_EQ(t.store->airportByIcao("EDAA")->LastKat, "Kontakt");
+    EXPECT_EQ(names(t.store->frequencies("EDAA")), (QStringList{"ATIS", "TOWER"}));
+    EXPECT_EQ(t.store->runways("EDBB").size(), 2u);
+    EXPECT_EQ(t.store->approaches("EDBB")[0].ILS_IDENT, "IXX");
+    for (const char *icao : {"EDAA", "EDBB"}) {
+        EXPECT_EQ(t.store->notes(icao).size(), 1u);
+        EXPECT_EQ(test::dumpTable(t.db, "MAPDATA").filter(icao).size(), 1);
+    }
+    EXPECT_EQ(t.store->airportByIcao("EDCC")->Name, "Alt EDCC");  // not in the file
+    EXPECT_EQ(names(t.store->frequencies("EDCC")), QStringList{"ALT"});
+
+    const std::vector<HistoryEntry> h = history();
+    ASSERT_EQ(h.size(), 2u);
+    EXPECT_EQ(h[1].ICAO, "EDBB");
+    EXPECT_EQ(h[1].Name, "Neu B");
+    EXPECT_EQ(h[1].Date->date, QDate(2026, 9, 1));
+    EXPECT_EQ(t.store->version()->DatabaseVersion, "01.09.2026");
+
+    // A second update adds to the history; without a version the date is null and the version stays.
+    ASSERT_EQ(run(UpdateFile().airport("EDCC", "Neu C").save(path("zwei.crm")), "").error, "");
+    ASSERT_EQ(history().size(), 3u);
+    EXPECT_FALSE(history()[2].Date);
+    EXPECT_EQ(t.store->version()->DatabaseVersion, "01.09.2026");
+}
+
+TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
+    const QString file = UpdateFile()
+                             .airport("EDAA", "Neu A").note("EDAA", "KONTAKT", "vom Hersteller")
+                             .note("EDAA", "Tanken", "AVGAS")
+                             .airport("EDNN", "Neu N").note("EDNN", "Kontakt", "eins").note("EDNN", "Kontakt", "zwei")
+                             .save(path("aptdata.vmd"));
+    const ImportResult result = run(file);
+    ASSERT_EQ(result.error, "");
+    EXPECT_EQ(result.counts.notesAdded, 3);
+    EXPECT_EQ(result.counts.notesSkipped, 1);
+    QStringList edaa;
+    for (const MyInfoRow &n : t.store->notes("EDAA")) edaa << n.Category + ": " + n.PrintInfo;
+    EXPECT_EQ(edaa, (QStringList{"Kontakt: Meine", "Tanken: AVGAS"}));
+    EXPECT_EQ(t.store->notes("EDNN").size(), 2u);  // both notes of a new airport arrive
+}
+
+TEST_F(Import, BlanksAroundACodeDoNotMakeAnAirportOfTheirOwn) {
+    ASSERT_EQ(run(UpdateFile().airport("EDAA ", "Neu A").runway(" EDAA", "09 / 27").save(path("aptdata.vmd"))).error, "");
+    EXPECT_EQ(t.store->airportCount(), 3);
+    EXPECT_EQ(t.store->airportByIcao("EDAA")->Name, "Neu A");
+    ASSERT_EQ(t.store->runways("EDAA").size(), 1u);
+    EXPECT_EQ(t.store->runways("EDAA")[0].RWY, "09 / 27");
+}
+
+TEST_F(Import, RowsWithoutTheirAirportAreAppendedAndMissingKindsAreSkipped) {
+    // Frequencies for EDCC, whose airport record is not in the file, and no runways at all.
+    const QString file = UpdateFile()
+                             .airport("EDAA", "Neu A").frequency("EDCC", "NEU")
+                             .note("EDCC", "Tanken", "Jet A1")
+                             .save(path("aptdata.vmd"));
+    ASSERT_EQ(run(file).error, "");
+    EXPECT_EQ(names(t.store->frequencies("EDCC")), (QStringList{"ALT", "NEU"}));
+    EXPECT_TRUE(t.store->runways("EDAA").empty());
+    EXPECT_EQ(t.store->notes("EDCC").size(), 2u);
+}
+
+TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
+    ASSERT_EQ(run(UpdateFile().airport("EDAA", "Vorher").save(path("first.crm"))).error, "");
+    const QStringList before = test::dumpAirportData(t.db);
+    const QByteArray historyBefore = hashOf(path(kUpdateHistoryFile));
+
+    QFile garbage(path("garbage.crm"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write("\x01\x02 kein XML");
+    garbage.close();
+    rf::Row badElevation = ex::airportRecord(t.airport("EDBB"));
+    badElevation[ex::aELEV] = QString("hoch");
+    rf::Row noCode = ex::frequencyRecord({0, "", "TOWER", "118.0", "", ""});
+
+    struct Case {
+        const char *what;
+        QString file;
+        const char *message;
+    } cases[] = {
+        {"missing", path("fehlt.crm"), "nicht gefunden"},
+        {"garbage", path("garbage.crm"), "garbage.crm"},
+        {"no airports", UpdateFile().frequency("EDAA", "X").save(path("ohne.crm")), "keine Flughäfen"},
+        {"bad value", UpdateFile().airport("EDAA", "Neu").raw(badElevation).save(path("wert.crm")),
+         "wert.crm“ ist keine gültige Datensatzdatei: Zeile 2: „hoch“ ist keine ganze Zahl (Spalte aELEV)."},
+        {"date as text", handMade(path("datum.crm")), "Datenfehler bei COM (Datensatz 2): Spalte cDate: „gestern“ ist kein Datum."},
+        {"no code", UpdateFile().airport("EDAA", "Neu").raw(noCode).save(path("code.crm")), "Datenfehler bei COM"},
+        {"twice", UpdateFile().airport("EDAA", "Neu").airport("edaa", "Neu").save(path("doppelt.crm")),
+         "mehr als einmal"},
+    };
+    for (const Case &c : cases) {
+        const ImportResult result = run(c.file);
+        EXPECT_TRUE(result.error.contains(QString::fromUtf8(c.message))) << c.what << ": " << result.error.toStdString();
+        EXPECT_EQ(test::dumpAirportData(t.db), before) << c.what;
+        EXPECT_EQ(hashOf(path(kUpdateHistoryFile)), historyBefore) << c.what;
+    }
+
+    // A database error half way, after the airports were removed: rolled back as a whole.
+    ASSERT_EQ(t.db.exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON ILS BEGIN SELECT RAISE(ABORT, 'kaputt'); END"),
+              "");
+    const ImportResult refused =
+        run(UpdateFile().airport("EDAA", "Neu").frequency("EDAA", "T").approach("EDAA").save(path("db.crm")));
+    EXPECT_TRUE(refused.error.startsWith("Datenfehler bei ILS (Datensatz 3): ")) << refused.error.toStdString();
+    EXPECT_EQ(test::dumpAirportData(t.db), before);
+    EXPECT_EQ(hashOf(path(kUpdateHistoryFile)), historyBefore);
+}
+
+TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
+    const QByteArray before = hashOf(t.path());
+    ASSERT_EQ(run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd"))).error, "");
+    EXPECT_EQ(hashOf(t.path() + ".bak"), before);
+    EXPECT_NE(hashOf(t.path()), before);
+
+    // Without a place for the copy, the import does not start.
+    QDir().mkpath(t.path() + ".bak.neu/voll");
+    const QStringList unchanged = test::dumpAirportData(t.db);
+    EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error.contains("Sicherungskopie"));
+    EXPECT_EQ(test::dumpAirportData(t.db), unchanged);
+    QDir(t.path() + ".bak.neu").removeRecursively();
+
+    // A broken history stops the import before anything changes.
+    QFile history(path(kUpdateHistoryFile));
+    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
+    history.write("<xml kaputt");
+    history.close();
+    const QStringList data = test::dumpAirportData(t.db);
+    EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error.contains(kUpdateHistoryFile));
+    EXPECT_EQ(test::dumpAirportData(t.db), data);
+}
+
+TEST_F(Import, ACommitRefusedWhileAnotherProgramReadsLeavesNoTransactionBehind) {
+    // Another running copy of the program that has shown an airport holds a read lock.
+    store::Database other;
+    ASSERT_TRUE(other.open(t.path(), Database::Mode::ReadOnly).ok());
+    Statement &reading = other.prepare("SELECT ICAO FROM ARPT");
+    ASSERT_TRUE(reading.next());
+    sqlite3_busy_timeout(t.db.handle(), 20);
+
+    const ImportResult refused = run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd")));
+    EXPECT_FALSE(refused.error.isEmpty());
+    EXPECT_NE(sqlite3_get_autocommit(t.db.handle()), 0);  // not stuck inside the import's transaction
+
+    // Once the other program lets go, a write reaches the file. Its lookups of
+    // single rows do not keep the file locked.
+    reading.reset();
+    AirportStore otherStore(other, t.clock);
+    ASSERT_TRUE(otherStore.airportByIcao("EDAA") && otherStore.version() && otherStore.icaoForIata("XXX") == std::nullopt);
+    ASSERT_EQ(t.store->saveNote("EDAA", "Tanken", "{\\rtf1 Jet}", "Jet"), "");
+    store::Database again;
+    ASSERT_TRUE(again.open(t.path(), Database::Mode::ReadOnly).ok());
+    Statement &notes = again.prepare("SELECT count(*) FROM MyInfo WHERE ICAO = 'EDAA' AND Category = 'Tanken'");
+    ASSERT_TRUE(notes.next());
+    EXPECT_EQ(notes.integer(0), 1);
+    EXPECT_EQ(t.store->airportByIcao("EDAA")->Name, "Alt EDAA");
+}

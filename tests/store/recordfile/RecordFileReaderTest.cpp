@@ -1,0 +1,500 @@
+#include "store/recordfile/RecordFile.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QStringEncoder>
+
+#include <cfloat>
+#include <limits>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+using namespace volmira::store::recordfile;
+
+const QString kData = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/recordfile/");
+
+Value text(const char *utf8) { return QString::fromUtf8(utf8); }
+Value integer(qint64 value) { return value; }
+Value date(int y, int m, int d, int h = 0, int mi = 0, int s = 0) { return DateTime{QDate(y, m, d), QTime(h, mi, s)}; }
+const Value null;
+
+struct Read {
+    std::vector<FieldDef> fields;
+    std::vector<Row> rows;
+    QString error;
+};
+
+Read drain(Reader &reader, const QString &openError) {
+    Read read;
+    read.fields = reader.fields();
+    read.error = openError;
+    if (!openError.isEmpty()) return read;
+    Row row;
+    while (reader.next(row)) read.rows.push_back(row);
+    read.error = reader.error();
+    return read;
+}
+
+Read readBytes(const QByteArray &bytes) {
+    Reader reader;
+    const QString error = reader.openBytes(bytes, QStringLiteral("t.xml"));
+    return drain(reader, error);
+}
+
+Read readFile(const QString &name) {
+    Reader reader;
+    const QString error = reader.open(kData + name);
+    return drain(reader, error);
+}
+
+QByteArray sample(const QString &name) {
+    QFile file(kData + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+constexpr char kRoot[] =
+    "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882' xmlns:dt='uuid:C2F41010-65B3-11d1-A29F-00AA00C14882' "
+    "xmlns:rs='urn:schemas-microsoft-com:rowset' xmlns:z='#RowsetSchema'>";
+
+// A file with the given row type children and data section content.
+QByteArray document(const QByteArray &columns, const QByteArray &data) {
+    return kRoot + QByteArray("<s:Schema id='RowsetSchema'><s:ElementType name='row' content='eltOnly'>") + columns +
+           "</s:ElementType></s:Schema><rs:data>" + data + "</rs:data></xml>";
+}
+
+QByteArray column(const char *name, const char *type) {
+    return QByteArray("<s:AttributeType name='") + name + "'><s:datatype dt:type='" + type + "'/></s:AttributeType>";
+}
+
+const QByteArray kAb = column("a", "int") + column("b", "string");
+
+QString invalid(const char *detail) {
+    return QStringLiteral("Die Datei „t.xml“ ist keine gültige Datensatzdatei: ") + QString::fromUtf8(detail);
+}
+
+TEST(RecordFileReader, ReadsTheSamples) {
+    const Read history = readFile(QStringLiteral("history.xml"));
+    ASSERT_EQ(history.error, QString());
+    ASSERT_EQ(history.fields.size(), 3u);
+    EXPECT_EQ(history.fields[0].name, QStringLiteral("ICAO"));
+    EXPECT_EQ(history.fields[0].type, FieldType::Text);
+    EXPECT_EQ(history.fields[0].size, 10);
+    EXPECT_EQ(history.fields[1].size, 100);
+    EXPECT_EQ(history.fields[2].type, FieldType::DateTime);
+    EXPECT_TRUE(history.fields[2].nullable);
+    const std::vector<Row> historyRows{
+        {text("EDDF"), text("Frankfurt/Main"), date(2010, 4, 21, 14, 30)},
+        {text("EDFE"), null, date(2010, 4, 21, 14, 30, 5)},
+        {text("EDFZ"), text(""), date(2010, 4, 22)},
+        {text("EDXM"), text("Flugplatz Müller's Wiese"), date(2011, 6, 1, 8, 5, 9)},
+    };
+    EXPECT_EQ(history.rows, historyRows);
+
+    const Read exchange = readFile(QStringLiteral("exchange-min.xml"));
+    ASSERT_EQ(exchange.error, QString());
+    const std::vector<FieldType> types{FieldType::Text,    FieldType::Text,     FieldType::Text,    FieldType::Double,
+                                       FieldType::Integer, FieldType::DateTime, FieldType::LongText};
+    ASSERT_EQ(exchange.fields.size(), types.size());
+    for (size_t i = 0; i < types.size(); ++i) EXPECT_EQ(exchange.fields[i].type, types[i]) << i;
+    EXPECT_EQ(exchange.fields[6].size, 1000);
+    const std::vector<Row> exchangeRows{
+        {text("EDFM"), text("ARPT"), text("Musterstadt"), 49.9863, integer(364), date(2010, 4, 21), null},
+        {text("EDFM"), text("MyInfo"), null, null, null, null,
+         text("Tower: 08:00-20:00\r\n\tPPR <24h> & fuel 'AVGAS 100LL' \"only\"")},
+    };
+    EXPECT_EQ(exchange.rows, exchangeRows);
+
+    // The library's own habits (inserted rows, raw line breaks, wrapped tags)
+    // and the pending form of the history give the same values.
+    const Read raw = readFile(QStringLiteral("exchange-min-raw.xml"));
+    EXPECT_EQ(raw.error, QString());
+    EXPECT_EQ(raw.rows, exchangeRows);
+    const Read inserts = readFile(QStringLiteral("inserts.xml"));
+    EXPECT_EQ(inserts.error, QString());
+    EXPECT_EQ(inserts.rows, historyRows);
+}
+
+struct SchemaCase {
+    const char *name;
+    QByteArray file;
+    std::vector<const char *> names;
+    std::vector<FieldType> types;
+};
+
+TEST(RecordFileReader, AcceptsEveryPlacementOfTheDeclarations) {
+    const QByteArray row = "<z:row a='1' b='x'/>";
+    const std::vector<SchemaCase> cases{
+        {"type on the attribute type",
+         document("<s:AttributeType name='a' dt:type='int'/><s:AttributeType name='b' dt:type='string' "
+                  "dt:maxLength='5'/>",
+                  row),
+         {"a", "b"},
+         {FieldType::Integer, FieldType::Text}},
+        {"no type is long text",
+         document("<s:AttributeType name='a'/><s:AttributeType name='b'></s:AttributeType>", ""),
+         {"a", "b"},
+         {FieldType::LongText, FieldType::LongText}},
+        {"rs:number orders the columns",
+         document("<s:AttributeType name='b' rs:number='2'/><s:AttributeType name='a' rs:number='1' dt:type='int'/>",
+                  row),
+         {"a", "b"},
+         {FieldType::Integer, FieldType::LongText}},
+        {"references to schema-level declarations, in their order and any case",
+         kRoot + QByteArray("<s:Schema><s:AttributeType name='unused'/><s:AttributeType name='B'/>"
+                            "<s:ElementType name='row'><s:attribute type='a'/><s:attribute type='b'/>"
+                            "<s:extends type='rs:rowbase'/></s:ElementType>"
+                            "<s:AttributeType name='A' dt:type='i2'/></s:Schema><rs:data/></xml>"),
+         {"A", "B"},
+         {FieldType::Integer, FieldType::LongText}},
+        {"alias exposes rs:name, hidden column skipped, s:Extends",
+         document("<s:AttributeType name='c0' rs:name='Field Space'/><s:AttributeType name='h' rs:hidden='TRUE'/>"
+                  "<s:AttributeType name='b'/><s:Extends type='rs:rowbase'/>",
+                  "<z:row c0='1' h='2' b='3'/>"),
+         {"Field Space", "b"},
+         {FieldType::LongText, FieldType::LongText}},
+        {"other prefixes resolved by URI, upper-case URI, no dt declaration",
+         "<xml xmlns:x='UUID:BDC6E3F0-6DA3-11D1-A2A3-00AA00C14882' xmlns:r='urn:schemas-microsoft-com:rowset' "
+         "xmlns:q='#RowsetSchema'><x:Schema><x:ElementType name='row'><x:AttributeType name='a'>"
+         "<x:datatype dt:type='float'/></x:AttributeType></x:ElementType></x:Schema>"
+         "<r:data><q:row a='1'/></r:data></xml>",
+         {"a"},
+         {FieldType::Double}},
+    };
+    for (const SchemaCase &c : cases) {
+        const Read read = readBytes(c.file);
+        EXPECT_EQ(read.error, QString()) << c.name;
+        ASSERT_EQ(read.fields.size(), c.names.size()) << c.name;
+        for (size_t i = 0; i < c.names.size(); ++i) {
+            EXPECT_EQ(read.fields[i].name, QString::fromUtf8(c.names[i])) << c.name;
+            EXPECT_EQ(read.fields[i].type, c.types[i]) << c.name;
+        }
+    }
+}
+
+TEST(RecordFileReader, MapsTypeNamesToTheNearestKind) {
+    const std::vector<std::pair<QByteArray, FieldType>> cases{
+        {"dt:type='string' rs:dbtype='str' dt:maxLength='10'", FieldType::Text},
+        {"dt:type='string' dt:maxLength='10' rs:long='true'", FieldType::LongText},
+        {"dt:type='string' dt:maxLength='4294967295'", FieldType::LongText},
+        {"dt:type='String'", FieldType::LongText},
+        {"dt:type='i1'", FieldType::Integer},
+        {"dt:type='UI8'", FieldType::Integer},
+        {"dt:type='I4'", FieldType::Integer},
+        {"dt:type='r4'", FieldType::Single},
+        {"dt:type='r8'", FieldType::Double},
+        {"dt:type='number' rs:dbtype='currency'", FieldType::Double},
+        {"dt:type='decimal'", FieldType::Double},
+        {"dt:type='Boolean'", FieldType::Boolean},
+        {"dt:type='dateTime' rs:dbtype='timestamp'", FieldType::DateTime},
+        {"dt:type='date'", FieldType::DateTime},
+        {"dt:type='time'", FieldType::DateTime},
+        {"dt:type='dateTime.tz'", FieldType::Text},
+        {"dt:type='uuid'", FieldType::Text},
+        {"dt:type='bin.hex' dt:maxLength='8'", FieldType::Text},
+    };
+    for (const auto &[attributes, type] : cases) {
+        const Read read =
+            readBytes(document("<s:AttributeType name='a'><s:datatype " + attributes + "/></s:AttributeType>", ""));
+        ASSERT_EQ(read.fields.size(), 1u) << attributes.constData();
+        EXPECT_EQ(read.fields[0].type, type) << attributes.constData();
+    }
+}
+
+TEST(RecordFileReader, NullabilityFollowsEitherFlag) {
+    const Read read = readBytes(document(
+        "<s:AttributeType name='a' rs:nullable='true'><s:datatype rs:maybenull='false'/></s:AttributeType>"
+        "<s:AttributeType name='b'><s:datatype dt:type='int' rs:maybenull='false'/></s:AttributeType>"
+        "<s:AttributeType name='c'/><s:AttributeType name='d' rs:nullable='0' rs:maybenull='FALSE'/>",
+        "<z:row a='x'/>"));
+    ASSERT_EQ(read.error, QString());
+    ASSERT_EQ(read.fields.size(), 4u);
+    EXPECT_TRUE(read.fields[0].nullable);
+    EXPECT_FALSE(read.fields[1].nullable);
+    EXPECT_TRUE(read.fields[2].nullable);
+    EXPECT_FALSE(read.fields[3].nullable);
+    // A missing value is null whatever the declaration says.
+    EXPECT_EQ(read.rows, (std::vector<Row>{{text("x"), null, null, null}}));
+}
+
+struct RowsCase {
+    const char *name;
+    QByteArray data;
+    std::vector<Row> rows;
+};
+
+TEST(RecordFileReader, BuildsTheVisibleRows) {
+    const std::vector<RowsCase> cases{
+        {"update overlays the original, forcenull clears",
+         "<rs:update><rs:original><z:row a='1' b='old'/></rs:original><z:row a='2' rs:forcenull='b'/></rs:update>",
+         {{integer(2), null}}},
+        {"update without original", "<rs:update><z:row b='new'/></rs:update>", {{null, text("new")}}},
+        {"deleted rows are not visible",
+         "<z:row a='1'/><rs:delete><z:row a='2'/><z:row a='3'/></rs:delete><z:row a='4'></z:row>",
+         {{integer(1), null}, {integer(4), null}}},
+        {"insert with forcenull listing several columns",
+         "<rs:insert><z:row a='5' b='y' rs:forcenull=' a&#x9;b '/><z:row b=''/></rs:insert>",
+         {{null, null}, {null, text("")}}},
+        {"document order of all forms",
+         "<rs:insert><z:row a='3'/></rs:insert><z:row a='1'/><rs:update><rs:original><z:row a='2'/></rs:original>"
+         "<z:row b='u'/></rs:update>",
+         {{integer(3), null}, {integer(1), null}, {integer(2), text("u")}}},
+        {"names in another case, last duplicate wins", "<z:row A='1' B='x' a='2'/>", {{integer(2), text("x")}}},
+        {"unknown elements and comments passed over",
+         "<!-- note --><rs:other><z:row a='9'/></rs:other><z:row a='1'><child x='y'/></z:row>",
+         {{integer(1), null}}},
+        {"empty data", "", {}},
+    };
+    for (const RowsCase &c : cases) {
+        const Read read = readBytes(document(kAb, c.data));
+        EXPECT_EQ(read.error, QString()) << c.name;
+        EXPECT_EQ(read.rows, c.rows) << c.name;
+    }
+    for (const QByteArray &noRows :
+         {kRoot + QByteArray("<s:Schema><s:ElementType name='row'><s:AttributeType name='a'/></s:ElementType>"
+                             "</s:Schema><rs:data/></xml>"),
+          kRoot + QByteArray("<s:Schema><s:ElementType name='row'><s:AttributeType name='a'/></s:ElementType>"
+                             "</s:Schema></xml>")}) {
+        const Read read = readBytes(noRows);
+        EXPECT_EQ(read.error, QString());
+        EXPECT_TRUE(read.rows.empty());
+    }
+}
+
+TEST(RecordFileReader, KeepsRawCharactersAndDecodesReferences) {
+    const Read read = readBytes(document(
+        column("b", "string"),
+        "<z:row b='\xEF\xBB\xBFtab\there\r\nnext\x01'/>"
+        "<z:row b=\"&#65;&#x42;&#x4a;&#x4A;&amp;&lt;&gt;&quot;&apos;&#x1F600;\"/>"
+        "<z:row b=\"it's\"/>"));
+    ASSERT_EQ(read.error, QString());
+    // A leading U+FEFF is a character of the value, not a byte order mark.
+    EXPECT_EQ(read.rows, (std::vector<Row>{{QChar(0xFEFF) + QStringLiteral("tab\there\r\nnext\x01")},
+                                           {text("ABJJ&<>\"'\xF0\x9F\x98\x80")},
+                                           {text("it's")}}));
+}
+
+TEST(RecordFileReader, ReadsEveryEncoding) {
+    const QString name = QStringLiteral("Müller");
+    const QByteArray utf8 = document(column("b", "string"), "<z:row b='Müller'/>");
+    auto utf16 = [&](QStringConverter::Encoding encoding) {
+        QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+        return QByteArray(encoder(QString::fromUtf8(utf8)));
+    };
+    QByteArray latin1 = "<?xml version='1.0' encoding='ISO-8859-1'?>\r\n" + utf8;
+    latin1.replace("Müller", "M\xFCller");
+    QByteArray windows = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + utf8;
+    windows.replace("Müller", "M\xFCller\x80");
+    const std::vector<std::pair<const char *, QByteArray>> cases{
+        {"UTF-8", utf8},
+        {"UTF-8 with BOM and blanks", "\xEF\xBB\xBF \r\n" + utf8},
+        {"UTF-8 declared", "<?xml version='1.0' encoding='UTF-8' standalone='yes'?>" + utf8},
+        {"UTF-16 LE", utf16(QStringConverter::Utf16LE)},
+        {"UTF-16 BE", utf16(QStringConverter::Utf16BE)},
+        {"Latin-1", latin1},
+    };
+    for (const auto &[label, bytes] : cases) {
+        const Read read = readBytes(bytes);
+        EXPECT_EQ(read.error, QString()) << label;
+        EXPECT_EQ(read.rows, (std::vector<Row>{{name}})) << label;
+    }
+    EXPECT_EQ(readBytes(windows).rows, (std::vector<Row>{{QStringLiteral("Müller€")}}));
+}
+
+struct ValueCase {
+    const char *type;
+    const char *stored;
+    Value value;
+};
+
+TEST(RecordFileReader, ParsesValuesOfEachType) {
+    const double smallest = std::numeric_limits<double>::denorm_min();
+    const std::vector<ValueCase> cases{
+        {"int", "364", integer(364)},
+        {"int", " -2147483648 ", integer(std::numeric_limits<qint32>::min())},
+        {"i4", "+2147483647", integer(std::numeric_limits<qint32>::max())},
+        {"i1", "-128", integer(-128)},
+        {"ui1", "255", integer(255)},
+        {"i2", "32767", integer(32767)},
+        {"ui2", "65535", integer(65535)},
+        {"ui4", "4294967295", integer(4294967295)},
+        {"i8", "-9223372036854775808", integer(std::numeric_limits<qint64>::min())},
+        {"ui8", "9223372036854775807", integer(std::numeric_limits<qint64>::max())},
+        {"float", "49.9863", 49.9863},
+        {"float", "-1E-300", -1e-300},
+        {"float", "1.7976931348623157E+308", DBL_MAX},
+        {"float", "4.9406564584124654E-324", smallest},
+        {"float", " +.5 ", 0.5},
+        {"float", "5.", 5.0},
+        {"float", "1e-400", 0.0},
+        {"r8", "3.1415899999999999", 3.14159},
+        {"r4", "5.3249998", double(5.325f)},
+        {"r4", "-3.4028231E+38", double(-3.4028231e38f)},
+        {"boolean", "True", true},
+        {"boolean", "FALSE", false},
+        {"boolean", "-1", true},
+        {"boolean", "0", false},
+        {"dateTime", "2001-02-03T04:05:06", date(2001, 2, 3, 4, 5, 6)},
+        {"dateTime", "2010-04-21", date(2010, 4, 21)},
+        {"dateTime", "14:30:00", date(1899, 12, 30, 14, 30)},
+        {"dateTime", "1899-12-30T14:30:00", date(1899, 12, 30, 14, 30)},
+        {"dateTime", "2001-02-03T04:05:06.123456789", date(2001, 2, 3, 4, 5, 6)},
+        {"dateTime", "2001-02-03T04:05:06Z", date(2001, 2, 3, 4, 5, 6)},
+        {"dateTime", "2001-02-03T04:05:06+02:00", date(2001, 2, 3, 4, 5, 6)},
+        {"dateTime", "2001-02-03T04:05-0530", date(2001, 2, 3, 4, 5)},
+        {"dateTime", "2000-02-29T23:59:59", date(2000, 2, 29, 23, 59, 59)},
+        {"date", "0100-01-01", date(100, 1, 1)},
+        {"uuid", "{12345678-1234-1234-1234-123456789ABC}", text("{12345678-1234-1234-1234-123456789ABC}")},
+    };
+    for (const ValueCase &c : cases) {
+        const Read read = readBytes(document(column("v", c.type), QByteArray("<z:row v='") + c.stored + "'/>"));
+        EXPECT_EQ(read.error, QString()) << c.type << ' ' << c.stored;
+        EXPECT_EQ(read.rows, (std::vector<Row>{{c.value}})) << c.type << ' ' << c.stored;
+    }
+}
+
+TEST(RecordFileReader, RefusesValuesThatDoNotFit) {
+    const std::vector<std::pair<const char *, const char *>> notANumber{
+        {"int", "abc"}, {"int", ""}, {"int", "1.5"}, {"int", "1,000"}, {"int", "- 1"},
+        {"float", "NaN"}, {"float", "INF"}, {"float", "-infinity"}, {"float", "1,5"}, {"float", "0x10"},
+        {"float", "1e"},
+    };
+    const std::vector<std::pair<const char *, const char *>> outOfRange{
+        {"int", "2147483648"}, {"int", "-2147483649"}, {"i1", "128"}, {"ui1", "-1"}, {"ui2", "65536"},
+        {"i8", "9223372036854775808"}, {"ui8", "18446744073709551615"}, {"int", "99999999999999999999999"},
+        {"float", "1e400"}, {"r4", "3.5e38"},
+    };
+    const std::vector<std::pair<const char *, const char *>> other{
+        {"boolean", "ja"}, {"boolean", ""},
+        {"dateTime", "2001-02-29"}, {"dateTime", "2001-13-01"}, {"dateTime", "24:00:00"},
+        {"dateTime", "2001-02-03T04:60:00"}, {"dateTime", "2001-02-03T04:05:06.1234567890"},
+        {"dateTime", "0099-01-01"}, {"dateTime", "20010203"}, {"dateTime", "2001-02-03T"}, {"dateTime", "x"},
+    };
+    auto check = [](const char *type, const char *stored, const QString &what) {
+        const Read read = readBytes(document(column("a", "int") + column("v", type),
+                                             QByteArray("<z:row a='1'/><z:row v='") + stored + "'/><z:row/>"));
+        EXPECT_EQ(read.rows.size(), 1u) << type << ' ' << stored;
+        EXPECT_EQ(read.error, invalid("Zeile 2: „") + QString::fromUtf8(stored) + what) << type << ' ' << stored;
+    };
+    for (const auto &[type, stored] : notANumber)
+        check(type, stored, QString::fromUtf8(std::string_view(type) == "int" ? "“ ist keine ganze Zahl (Spalte v)."
+                                                                              : "“ ist keine Zahl (Spalte v)."));
+    for (const auto &[type, stored] : outOfRange)
+        check(type, stored, QStringLiteral("“ liegt außerhalb des Wertebereichs (Spalte v)."));
+    for (const auto &[type, stored] : other)
+        check(type, stored,
+              QString::fromUtf8(std::string_view(type) == "boolean" ? "“ ist kein Wahrheitswert (Spalte v)."
+                                                                    : "“ ist kein gültiges Datum (Spalte v)."));
+}
+
+TEST(RecordFileReader, RefusesDamagedFilesNamingTheRow) {
+    const QByteArray good = document(kAb, "<z:row a='1'/>");
+    const std::vector<std::pair<QByteArray, QString>> cases{
+        {"<root/>", invalid("das Wurzelelement heißt „root“ statt „xml“.")},
+        {"<xml><rs:data><z:row a='1'/></rs:data></xml>",
+         invalid("die Datei enthält kein Schema (s:Schema) vor den Daten.")},
+        {"<xml></xml>", invalid("die Datei enthält kein Schema (s:Schema).")},
+        {"<xml/>", invalid("die Datei enthält kein Schema (s:Schema).")},
+        {"<!-- only a comment -->", invalid("das Wurzelelement <xml> fehlt.")},
+        {"", invalid("die Datei ist leer.")},
+        {document("", ""), invalid("das Schema deklariert keine Spalten.")},
+        {kRoot + QByteArray("<s:Schema/></xml>"), invalid("das Schema beschreibt keine Zeilen (s:ElementType fehlt).")},
+        {document("<s:attribute type='x'/>", ""), invalid("s:attribute verweist auf die unbekannte Spalte „x“.")},
+        {document(kAb, "<z:row a='1'/><z:row a='2' c='3'/>"),
+         invalid("Zeile 2: die Spalte „c“ ist im Schema nicht deklariert.")},
+        {document(kAb, "<rs:insert><z:row a='1' rs:forcenull='b c'/></rs:insert>"),
+         invalid("Zeile 1: rs:forcenull nennt die nicht deklarierte Spalte „c“.")},
+        {document(kAb, "<z:row b='&nbsp;'/>"), invalid("Zeile 1: der Verweis „&nbsp;“ ist unbekannt.")},
+        {document(kAb, "<z:row b='&#xD800;'/>"), invalid("Zeile 1: der Verweis „&#xD800;“ ist fehlerhaft.")},
+        {document(kAb, "<z:row b='&#0;'/>"), invalid("Zeile 1: der Verweis „&#0;“ ist fehlerhaft.")},
+        {document(kAb, "<z:row b='&#x110000;'/>"), invalid("Zeile 1: der Verweis „&#x110000;“ ist fehlerhaft.")},
+        {document(kAb, "<z:row b='&#X41;'/>"), invalid("Zeile 1: der Verweis „&#X41;“ ist fehlerhaft.")},
+        {document(kAb, "<z:row b='a & b'/>"), invalid("Zeile 1: der Verweis „&“ ist fehlerhaft.")},
+        {document(kAb, "<z:row b='\xC3('/>"), invalid("Zeile 1: der Text „\xEF\xBF\xBD(“ ist kein gültiges UTF-8.")},
+        {document(kAb, "<z:row a='1'/><z:row b='open/><z:row a='2'/>"),
+         invalid("Zeile 2: ein Wert enthält „<“; vermutlich fehlt ein schließendes Anführungszeichen.")},
+        {document(kAb, "<z:row a='1'/><z:row a=1/>"), invalid("Zeile 2: ein Tag ist fehlerhaft aufgebaut.")},
+        {document(kAb, "<z:row a='1'></z:rows>"),
+         invalid("Zeile 1: das Element <z:row> wird mit </z:rows> geschlossen.")},
+        {"<!DOCTYPE xml [<!ENTITY e 'x'>]>" + good, invalid("Dokumenttyp-Deklarationen werden nicht unterstützt.")},
+        {"<?xml version='1.0' encoding='EBCDIC-DE'?>" + good,
+         invalid("die Zeichenkodierung „ebcdic-de“ wird nicht unterstützt.")},
+        {QByteArray("\x01\x02\x00\x10 binary", 12),
+         QStringLiteral("Die Datei „t.xml“ ist nicht in der XML-Form gespeichert, vermutlich in der binären Form der "
+                        "Datensatzbibliothek; diese Form kann nicht gelesen werden.")},
+    };
+    for (const auto &[bytes, message] : cases) EXPECT_EQ(readBytes(bytes).error, message) << bytes.constData();
+}
+
+TEST(RecordFileReader, StopsForGoodAfterAnError) {
+    Reader reader;
+    ASSERT_EQ(reader.openBytes(document(kAb, "<z:row a='x'/><z:row a='1'/>"), QStringLiteral("t.xml")), QString());
+    Row row;
+    EXPECT_FALSE(reader.next(row));
+    EXPECT_FALSE(reader.error().isEmpty());
+    EXPECT_FALSE(reader.next(row));
+    EXPECT_EQ(reader.error(), invalid("Zeile 1: „x“ ist keine ganze Zahl (Spalte a)."));
+}
+
+TEST(RecordFileReader, ReadsOnlyTheFieldsAskedFor) {
+    Reader reader;
+    ASSERT_EQ(reader.openBytes(document(kAb, "<z:row a='x' b='eins'/><z:row a='2'/>"), QStringLiteral("t.xml")),
+              QString());
+    reader.readOnly({false, true});
+    Row row;
+    ASSERT_TRUE(reader.next(row));  // the bad integer is neither read nor checked
+    EXPECT_EQ(row, (Row{null, text("eins")}));
+    ASSERT_TRUE(reader.next(row));
+    EXPECT_EQ(row, (Row{null, null}));
+    EXPECT_FALSE(reader.next(row));
+    EXPECT_EQ(reader.error(), QString());
+}
+
+TEST(RecordFileReader, EveryCutOfAFileIsAnErrorAfterACleanPrefix) {
+    for (const char *name : {"history.xml", "exchange-min-raw.xml", "inserts.xml"}) {
+        const QByteArray whole = sample(QString::fromLatin1(name));
+        const Read full = readBytes(whole);
+        ASSERT_EQ(full.error, QString()) << name;
+        for (qsizetype cut = 0; cut < whole.size(); ++cut) {
+            const Read read = readBytes(whole.left(cut));
+            ASSERT_FALSE(read.error.isEmpty()) << name << " cut at " << cut;
+            ASSERT_LE(read.rows.size(), full.rows.size());
+            EXPECT_TRUE(std::equal(read.rows.begin(), read.rows.end(), full.rows.begin())) << name << " cut at " << cut;
+        }
+    }
+    const QByteArray history = sample(QStringLiteral("history.xml"));
+    EXPECT_EQ(readBytes(history.left(history.indexOf("EDFE"))).error, invalid("die Datei endet mitten in Zeile 2."));
+    EXPECT_EQ(readBytes(history.left(history.indexOf("\t<z:row ICAO='EDFE'"))).error,
+              invalid("die Datei endet nach Zeile 1 vor dem Ende der Daten."));
+    EXPECT_EQ(readBytes(history.left(history.indexOf("</s:Schema>"))).error,
+              invalid("die Datei endet mitten im Schema."));
+    EXPECT_EQ(readBytes(history.left(history.size() - 1)).error, invalid("die Datei endet mitten in einem Tag."));
+}
+
+TEST(RecordFileReader, FindsFieldsInAnyCaseAndReportsProgress) {
+    Reader reader;
+    Row row;
+    EXPECT_FALSE(reader.next(row));  // nothing open yet
+    EXPECT_EQ(reader.progress(), 0.0);
+    ASSERT_EQ(reader.open(kData + QStringLiteral("exchange-min.xml")), QString());
+    EXPECT_EQ(reader.fieldIndex(u"dataType"), 1);
+    EXPECT_EQ(reader.fieldIndex(u"DATATYPE"), 1);
+    EXPECT_EQ(reader.fieldIndex(u"mmyinfo"), 6);
+    EXPECT_EQ(reader.fieldIndex(u"data"), -1);
+    const double afterSchema = reader.progress();
+    EXPECT_GT(afterSchema, 0.5);
+    EXPECT_LT(afterSchema, 1.0);
+    while (reader.next(row)) {
+    }
+    EXPECT_EQ(reader.progress(), 1.0);
+
+    const QString missing = kData + QStringLiteral("missing.xml");
+    EXPECT_TRUE(reader.open(missing).startsWith(QStringLiteral("Die Datei „missing.xml“ kann nicht geöffnet werden")));
+    EXPECT_FALSE(reader.next(row));
+}
+
+}  // namespace

@@ -1,0 +1,224 @@
+#include "store/recordfile/RecordFile.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <ostream>
+#include <vector>
+
+namespace {
+
+using namespace volmira::store::recordfile;
+
+const QString kData = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/recordfile/");
+
+Value text(const char *utf8) { return QString::fromUtf8(utf8); }
+Value date(int y, int m, int d, int h = 0, int mi = 0, int s = 0) { return DateTime{QDate(y, m, d), QTime(h, mi, s)}; }
+const Value null;
+
+QByteArray contents(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString write(const QString &path, const std::vector<FieldDef> &fields, const std::vector<Row> &rows) {
+    Writer writer(path, fields);
+    if (QString error = writer.open(); !error.isEmpty()) return error;
+    for (const Row &row : rows) writer.write(row);
+    return writer.commit();
+}
+
+struct Read {
+    std::vector<FieldDef> fields;
+    std::vector<Row> rows;
+    QString error;
+};
+
+Read read(const QString &path) {
+    Reader reader;
+    Read result;
+    if (result.error = reader.open(path); !result.error.isEmpty()) return result;
+    result.fields = reader.fields();
+    Row row;
+    while (reader.next(row)) result.rows.push_back(row);
+    result.error = reader.error();
+    return result;
+}
+
+class RecordFileWriter : public testing::Test {
+protected:
+    QString path(const char *name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir_;
+};
+
+TEST_F(RecordFileWriter, WritesTheLibraryLayoutByteForByte) {
+    const std::vector<FieldDef> history{
+        {QStringLiteral("ICAO"), FieldType::Text, 10, true},
+        {QStringLiteral("Name"), FieldType::Text, 100, true},
+        {QStringLiteral("Date"), FieldType::DateTime, 0, true},
+    };
+    ASSERT_EQ(write(path("history.xml"), history,
+                    {{text("EDDF"), text("Frankfurt/Main"), date(2010, 4, 21, 14, 30)},
+                     {text("EDFE"), null, date(2010, 4, 21, 14, 30, 5)},
+                     {text("EDFZ"), text(""), date(2010, 4, 22)},
+                     {text("EDXM"), text("Flugplatz Müller's Wiese"), date(2011, 6, 1, 8, 5, 9)}}),
+              QString());
+    EXPECT_EQ(contents(path("history.xml")), contents(kData + QStringLiteral("history.xml")));
+
+    const std::vector<FieldDef> exchange{
+        {QStringLiteral("ICAO"), FieldType::Text, 10, true},
+        {QStringLiteral("dataType"), FieldType::Text, 10, true},
+        {QStringLiteral("aName"), FieldType::Text, 100, true},
+        {QStringLiteral("aWGS_DLAT"), FieldType::Double, 0, true},
+        {QStringLiteral("aELEV"), FieldType::Integer, 0, true},
+        {QStringLiteral("aDate"), FieldType::DateTime, 0, true},
+        {QStringLiteral("mMyInfo"), FieldType::LongText, 1000, true},
+    };
+    ASSERT_EQ(write(path("exchange.xml"), exchange,
+                    {{text("EDFM"), text("ARPT"), text("Musterstadt"), 49.9863, qint64(364), date(2010, 4, 21), null},
+                     {text("EDFM"), text("MyInfo"), null, null, null, null,
+                      text("Tower: 08:00-20:00\r\n\tPPR <24h> & fuel 'AVGAS 100LL' \"only\"")}}),
+              QString());
+    EXPECT_EQ(contents(path("exchange.xml")), contents(kData + QStringLiteral("exchange-min.xml")));
+}
+
+TEST_F(RecordFileWriter, ReadsBackEveryValueExactly) {
+    const std::vector<FieldDef> fields{
+        {QStringLiteral("t"), FieldType::Text, 20, true},      {QStringLiteral("l"), FieldType::LongText, 0, true},
+        {QStringLiteral("i"), FieldType::Integer, 0, true},    {QStringLiteral("d"), FieldType::Double, 0, true},
+        {QStringLiteral("s"), FieldType::Single, 0, false},    {QStringLiteral("b"), FieldType::Boolean, 0, true},
+        {QStringLiteral("w"), FieldType::DateTime, 0, true},
+    };
+    const double min = std::numeric_limits<double>::denorm_min();
+    const std::vector<Row> rows{
+        {text(""), null, qint64(INT32_MIN), 0.1, double(1.25f), true, date(2001, 2, 3, 4, 5, 6)},
+        {null, text(""), qint64(INT32_MAX), 49.9863, double(5.325f), false, date(1899, 12, 30, 14, 30)},
+        {text("a\tb\r\nc\rd\ne"), text("'\"<>&;&amp;"), qint64(0), -1e-300, double(-FLT_MAX), null, date(2010, 4, 21)},
+        {text("Höhe über NN ✈"), text("\xF0\x9F\x9B\xA9 outside the BMP"), qint64(-1), DBL_MAX, double(FLT_MIN), true,
+         date(9999, 12, 31, 23, 59, 59)},
+        {QChar(0xFEFF) + QStringLiteral("  blanks  "), QString(100000, u'x'), null, min, 0.0, null, date(100, 1, 1)},
+        {null, null, null, -0.0, 3.0, null, null},
+        {null, null, null, 1e17, double(float(0.1)), null, null},
+        {null, null, null, 123456789.5, double(3.4028231e38f), null, null},
+    };
+    ASSERT_EQ(write(path("values.xml"), fields, rows), QString());
+    const Read back = read(path("values.xml"));
+    ASSERT_EQ(back.error, QString());
+    ASSERT_EQ(back.fields.size(), fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(back.fields[i].name, fields[i].name);
+        EXPECT_EQ(back.fields[i].nullable, fields[i].nullable);
+        EXPECT_EQ(back.fields[i].type, fields[i].type);
+    }
+    EXPECT_EQ(back.rows, rows);
+    EXPECT_TRUE(std::signbit(std::get<double>(back.rows[5][3])));
+    // Line breaks and tabs go as references, never raw.
+    EXPECT_TRUE(contents(path("values.xml")).contains("'a&#x9;b&#xd;&#xa;c&#xd;d&#xa;e'"));
+    EXPECT_TRUE(contents(path("values.xml")).contains(" d='1.7976931348623157E+308'"));
+    EXPECT_TRUE(contents(path("values.xml")).contains(" s='5.3249998'"));
+}
+
+TEST_F(RecordFileWriter, AliasesNamesThatAreNoPlainXmlNames) {
+    const std::vector<FieldDef> fields{
+        {QStringLiteral("Field Space"), FieldType::Text, 10, true},
+        {QStringLiteral("1Lead"), FieldType::Text, 10, true},
+        {QStringLiteral("Name-With-Dash"), FieldType::Text, 10, true},
+        {QStringLiteral("xmlThing"), FieldType::Text, 10, true},
+        {QStringLiteral("Höhe"), FieldType::Integer, 0, true},
+        {QStringLiteral("plain"), FieldType::Text, 10, true},
+        {QStringLiteral("PLAIN"), FieldType::Text, 10, true},
+        {QStringLiteral("c0"), FieldType::Text, 10, true},
+        {QStringLiteral("a'<&>\"b"), FieldType::Text, 10, true},
+    };
+    Row row;
+    for (size_t i = 0; i < fields.size(); ++i)
+        row.push_back(fields[i].type == FieldType::Integer ? Value(qint64(i)) : Value(QString::number(i)));
+    ASSERT_EQ(write(path("names.xml"), fields, {row}), QString());
+
+    const QByteArray file = contents(path("names.xml"));
+    EXPECT_TRUE(file.contains("<s:AttributeType name='c0_1' rs:name='Field Space' rs:number='1'"));
+    EXPECT_TRUE(file.contains("<s:AttributeType name='c1' rs:name='1Lead' rs:number='2'"));
+    EXPECT_TRUE(file.contains("<s:AttributeType name='plain' rs:number='6'"));
+    EXPECT_TRUE(file.contains("<s:AttributeType name='c6' rs:name='PLAIN' rs:number='7'"));
+    EXPECT_TRUE(file.contains("<s:AttributeType name='c0' rs:number='8'"));
+    EXPECT_TRUE(file.contains("rs:name='a&#x27;&#x3c;&#x26;&#x3e;&#x22;b'"));
+    const Read back = read(path("names.xml"));
+    ASSERT_EQ(back.error, QString());
+    ASSERT_EQ(back.fields.size(), fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(back.fields[i].name, fields[i].name);
+    EXPECT_EQ(back.rows, std::vector<Row>{row});
+}
+
+TEST_F(RecordFileWriter, DropsCharactersXmlCannotCarry) {
+    QString dirty = QStringLiteral("a");
+    dirty += QChar(0x01);
+    dirty += QChar(0x00);
+    dirty += QChar(0xD800);  // unpaired high surrogate
+    dirty += QStringLiteral("b");
+    dirty += QChar(0xDC00);  // unpaired low surrogate
+    dirty += QChar(0xFFFE);
+    dirty += QChar(0xFFFF);
+    dirty += QChar(0x7F);
+    ASSERT_EQ(write(path("dirty.xml"), {{QStringLiteral("t"), FieldType::LongText, 0, true}}, {{dirty}}), QString());
+    const Read back = read(path("dirty.xml"));
+    ASSERT_EQ(back.error, QString());
+    EXPECT_EQ(back.rows, (std::vector<Row>{{QStringLiteral("ab\x7F")}}));
+}
+
+TEST_F(RecordFileWriter, ReplacesAFileOnlyOnSuccess) {
+    const QString target = path("target.xml");
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old contents");
+    }
+    const std::vector<FieldDef> fields{{QStringLiteral("d"), FieldType::Double, 0, true},
+                                       {QStringLiteral("i"), FieldType::Integer, 0, true},
+                                       {QStringLiteral("w"), FieldType::DateTime, 0, true}};
+    const std::vector<std::pair<Row, QString>> failures{
+        {{std::nan(""), null, null}, QStringLiteral("Zeile 5001: der Wert der Spalte d ist keine darstellbare Zahl")},
+        {{HUGE_VAL, null, null}, QStringLiteral("Zeile 5001: der Wert der Spalte d ist keine darstellbare Zahl")},
+        {{null, qint64(1) << 31, null},
+         QStringLiteral("Zeile 5001: der Wert 2147483648 der Spalte i passt nicht in eine 32-Bit-Zahl")},
+        {{null, null, date(10000, 1, 1)},
+         QStringLiteral("Zeile 5001: das Datum der Spalte w liegt außerhalb der Jahre 100 bis 9999")},
+        {{null, null}, QStringLiteral("Zeile 5001 hat 2 Werte für 3 Spalten")},
+    };
+    for (const auto &[bad, detail] : failures) {
+        Writer writer(target, fields);
+        ASSERT_EQ(writer.open(), QString());
+        for (int i = 0; i < 5000; ++i) writer.write({1.0, qint64(i), null});  // past the first flush
+        writer.write(bad);
+        EXPECT_EQ(contents(target), QByteArray("old contents"));
+        EXPECT_EQ(writer.commit(),
+                  QStringLiteral("Die Datei „target.xml“ kann nicht geschrieben werden: ") + detail + u'.');
+        EXPECT_EQ(contents(target), QByteArray("old contents"));
+    }
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("target.xml")});
+
+    {
+        Writer abandoned(path("new.xml"), fields);
+        ASSERT_EQ(abandoned.open(), QString());
+        abandoned.write({1.0, null, null});
+    }
+    EXPECT_FALSE(QFile::exists(path("new.xml")));
+
+    ASSERT_EQ(write(target, fields, {{2.5, null, null}}), QString());
+    EXPECT_EQ(read(target).rows, (std::vector<Row>{{2.5, null, null}}));
+
+    const QString unwritable = path("missing-folder/x.xml");
+    EXPECT_TRUE(write(unwritable, fields, {})
+                    .startsWith(QStringLiteral("Die Datei „x.xml“ kann nicht geschrieben werden: ")));
+    EXPECT_FALSE(QFile::exists(unwritable));
+}
+
+}  // namespace

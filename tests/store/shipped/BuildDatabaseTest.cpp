@@ -1,0 +1,241 @@
+#include "store/shipped/BuildDatabase.h"
+
+#include "support/QtPrinters.h"
+#include "store/Database.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <functional>
+
+using namespace volmira::store;
+using namespace volmira::store::shipped;
+
+namespace {
+
+const QString kModelDir = QStringLiteral(VOLMIRA_SOURCE_DIR "/data/wmm/magnetic");
+
+const char *kAirports =
+    "icao,type,name,latitude_deg,longitude_deg,elevation_ft,scheduled_service,iata_code\n"
+    "EDDF,large_airport,Frankfurt Main Airport,50.026706,8.55835,364,yes,FRA\n"
+    "EDXN,small_airport,Ohne Position,,,100,no,\n"
+    "SAWH,small_airport,\"Ushuaia, Malvinas Argentinas\",-54.8433,-68.295799,102,yes,USH\n"
+    "EDKV,small_airport,Dahlemer Binz,50.405602,6.52889,,no,\n"
+    "EDLM,medium_airport,Marl,51.647202,7.16333,,no,\n";
+
+const char *kRunways =
+    "icao,length_ft,width_ft,surface,lighted,le_ident,le_heading_degT,he_ident,he_heading_degT\n"
+    "EDDF,13123,148,CON,1,07R,69.6,25L,249.6\n"
+    "EDDF,9186,148,Grass,1,18,,36,\n"
+    "EDKV,3280,,ASP,0,H1,,24,\n"
+    "EDKV,1500,50,GRS,0,H1,,H2,\n"
+    "EDKV,,50,GRS,0,06,,24,\n"
+    "EDKV,0,50,GRS,0,06,,24,\n"
+    "EDXN,2000,50,ASP,0,09,,27,\n"
+    "ZZZZ,2000,50,ASP,0,09,,27,\n";
+
+const char *kFrequencies =
+    "icao,type,description,frequency_mhz\n"
+    "EDDF,TWR,Frankfurt Tower,119.9\n"
+    "EDDF,ATIS,,118.03\n"
+    "EDDF,INFO,\"Langen \"\"Info\"\"\",123.525\n"
+    "EDDF,TWR,kaputt,0\n"
+    "EDXN,TWR,x,120\n";
+
+const char *kPrefixes =
+    "prefix,iso_country,country_name_en,country_name_de,airport_count,other_countries,country_name_de_common\n"
+    "ED,DE,Germany,Deutschland,3,,Deutschland\n"
+    "SA,AR,Argentina,Argentinien,1,,Argentinien\n";
+
+void write(const QString &path, const QByteArray &text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+class BuildDatabaseTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        QDir(dir_.path()).mkdir(QStringLiteral("src"));
+        write(source("airports.csv"), kAirports);
+        write(source("runways.csv"), kRunways);
+        write(source("frequencies.csv"), kFrequencies);
+        write(source("icao_prefixes.csv"), kPrefixes);
+        options_.sourceDir = dir_.filePath(QStringLiteral("src"));
+        options_.wmmDir = kModelDir;
+        options_.outFile = dir_.filePath(QStringLiteral("vmdata.vmd"));
+        options_.dataDate = QStringLiteral("2026-08-07");
+        options_.programVersion = QStringLiteral("1.2.3");
+    }
+
+    QString source(const char *name) const { return dir_.filePath(QStringLiteral("src/") + QString::fromLatin1(name)); }
+
+    // Files in the output folder other than the sources.
+    QStringList outputFiles() const {
+        return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+
+    QTemporaryDir dir_;
+    BuildOptions options_;
+};
+
+// The first row of a query, its columns joined by "|"; NULL shows as "NULL".
+QString firstRow(Database &db, const char *sql) {
+    volmira::store::Statement &statement = db.prepare(sql);
+    if (statement.failed()) return db.lastError();
+    QStringList columns;
+    if (statement.next())
+        for (int i = 0; i < statement.columnCount(); ++i)
+            columns << statement.optText(i).value_or(QStringLiteral("NULL"));
+    return columns.join(QLatin1Char('|'));
+}
+
+TEST_F(BuildDatabaseTest, ConvertsTheRows) {
+    const BuildReport report = buildDatabase(options_);
+    ASSERT_EQ(report.error, QString());
+    EXPECT_EQ(report.dataDate, QStringLiteral("2026-08-07"));
+    EXPECT_EQ((std::vector<int>{report.airports, report.airportsWithoutCoordinates, report.runways,
+                                report.runwaysWithoutDesignator, report.runwaysWithoutLength,
+                                report.runwaysWithoutAirport, report.frequencies, report.frequenciesWithoutValue,
+                                report.frequenciesWithoutAirport, report.iataCodes, report.countries}),
+              (std::vector<int>{4, 1, 3, 1, 2, 2, 3, 1, 1, 2, 2}));
+    EXPECT_EQ(outputFiles(), QStringList{"vmdata.vmd"});
+
+    Database db;
+    ASSERT_TRUE(db.open(options_.outFile, Database::Mode::ReadOnly).ok());
+    struct Case {
+        const char *sql, *row;
+    };
+    const std::vector<Case> cases{
+        {"SELECT count(*) FROM ARPT WHERE ICAO = 'EDXN'", "0"},
+        {"SELECT Name, COORDINATES, round(WGS_DLAT, 6), round(WGS_DLONG, 6), ELEV, MAG_VAR, Type, RwyALen, RwyGLen, "
+         "PR, Date, Time, LastDate FROM ARPT WHERE ICAO = 'EDDF'",
+         "Frankfurt Main Airport|5001.6 N / 00833.5 E|50.026667|8.558333|364|4|VLP|4000|2800|NULL|2026-08-07|"
+         "00:00:00|2026-08-07"},
+        // South and west: the letters carry the hemisphere, the degrees are unsigned.
+        {"SELECT Name, COORDINATES, round(WGS_DLAT, 6), round(WGS_DLONG, 6), Type, RwyALen, RwyGLen FROM ARPT "
+         "WHERE ICAO = 'SAWH'",
+         "Ushuaia, Malvinas Argentinas|5450.6 S / 06817.7 W|54.843333|68.295|VLP|0|0"},
+        {"SELECT ELEV, MAG_VAR BETWEEN 1 AND 4, Type FROM ARPT WHERE ICAO = 'EDKV'", "NULL|1|SLP"},
+        {"SELECT Type FROM ARPT WHERE ICAO = 'EDLM'", "VLP"},
+        {"SELECT ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time FROM RWY "
+         "ORDER BY id LIMIT 1",
+         "EDDF|07R / 25L|07R|25L|066 / 246|NULL|4000|45|0|2026-08-07|00:00:00"},
+        {"SELECT group_concat(RWY || ' ' || RWYHDG || ' ' || SURFACE, ', ') FROM RWY WHERE ICAO <> 'EDDF' OR id > 1",
+         "18 / 36 180 / 360 1, 06 / 24 060 / 240 0"},
+        {"SELECT group_concat(Name || ' ' || FREQ, ', ') FROM ACOM",
+         "FRANKFURT TOWER 119.900, ATIS 118.030, LANGEN \"INFO\" 123.525"},
+        {"SELECT group_concat(IATA || ' ' || ICAO, ', ') FROM AirportCode", "FRA EDDF, USH SAWH"},
+        {"SELECT group_concat(ICAO || ' ' || Name, ', ') FROM ICAOCODE", "ED Deutschland, SA Argentinien"},
+        {"SELECT group_concat(Category, ', ') FROM MyCategory", "Allgemein, Kontakt, Tanken, Gebühren"},
+        {"SELECT DatabaseVersion, ProgramVersion FROM Version", "07.08.2026|1.2.3"},
+    };
+    for (const Case &c : cases) EXPECT_EQ(firstRow(db, c.sql), QString::fromUtf8(c.row)) << c.sql;
+}
+
+TEST_F(BuildDatabaseTest, DataDateComesFromTheExtractWhenNotGiven) {
+    options_.dataDate.clear();
+    write(source("DATA-DATE"), "2027-03-15\n");
+    ASSERT_EQ(buildDatabase(options_).error, QString());
+    Database db;
+    ASSERT_TRUE(db.open(options_.outFile, Database::Mode::ReadOnly).ok());
+    EXPECT_EQ(firstRow(db, "SELECT DatabaseVersion, (SELECT Date FROM ARPT LIMIT 1) FROM Version"),
+              QStringLiteral("15.03.2027|2027-03-15"));
+}
+
+// A failed build says why and leaves an existing database untouched, with no
+// half-written file beside it.
+TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
+    struct Case {
+        const char *name;
+        std::function<void(BuildDatabaseTest &)> damage;
+        QString error;             // the message begins so; %1 stands for the file
+        const char *file = nullptr;
+    };
+    const std::vector<Case> cases{
+        {"broken runway row",
+         [](BuildDatabaseTest &t) { write(t.source("runways.csv"), QByteArray(kRunways) + "EDDF,\"1000,50\n"); },
+         QStringLiteral("Datei %1, Zeile 10: Das Anführungszeichen wird bis zum Dateiende nicht geschlossen."),
+         "runways.csv"},
+        {"duplicate code",
+         [](BuildDatabaseTest &t) {
+             write(t.source("airports.csv"), QByteArray(kAirports) + "EDDF,small_airport,Noch einmal,50,8,,no,\n");
+         },
+         QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code EDDF steht schon in Zeile 2."), "airports.csv"},
+        {"missing column",
+         [](BuildDatabaseTest &t) { write(t.source("frequencies.csv"), "icao,type,description\nEDDF,TWR,x\n"); },
+         QStringLiteral("Datei %1: Die Spalte »frequency_mhz« fehlt in der Kopfzeile."), "frequencies.csv"},
+        {"missing file", [](BuildDatabaseTest &t) { QFile::remove(t.source("icao_prefixes.csv")); },
+         QStringLiteral("Die Datei %1 fehlt."), "icao_prefixes.csv"},
+        {"code with a blank",
+         [](BuildDatabaseTest &t) {
+             write(t.source("airports.csv"), QByteArray(kAirports) + "ED X,small_airport,Leer,50,8,,no,\n");
+         },
+         QStringLiteral("Datei %1, Zeile 7: »ED X« ist kein ICAO-Code (nur Buchstaben und Ziffern)."),
+         "airports.csv"},
+        {"date outside the magnetic model", [](BuildDatabaseTest &t) { t.options_.dataDate = "2030-01-01"; },
+         QStringLiteral("Das Datum 01.01.2030 liegt außerhalb")},
+        {"malformed date", [](BuildDatabaseTest &t) { t.options_.dataDate = "7.8.2026"; },
+         QStringLiteral("Das Datendatum »7.8.2026« ist kein Datum der Form JJJJ-MM-TT.")},
+        {"no magnetic model", [](BuildDatabaseTest &t) { t.options_.wmmDir = t.dir_.filePath("src"); },
+         QStringLiteral("Das Magnetfeldmodell WMM2025")},
+    };
+    for (const Case &c : cases) {
+        SetUp();
+        write(options_.outFile, "alte Datenbank");
+        c.damage(*this);
+        const BuildReport report = buildDatabase(options_);
+        const QString expected = c.file ? c.error.arg(QDir::toNativeSeparators(source(c.file))) : c.error;
+        EXPECT_TRUE(report.error.startsWith(expected)) << c.name << ": " << report.error.toStdString();
+        EXPECT_EQ(report.airports, 0) << c.name;
+        QFile old(options_.outFile);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly)) << c.name;
+        EXPECT_EQ(old.readAll(), QByteArray("alte Datenbank")) << c.name;
+        EXPECT_EQ(outputFiles(), QStringList{"vmdata.vmd"}) << c.name;
+    }
+}
+
+TEST(BuildDatabase, GermanSubset) {
+    QTemporaryDir dir;
+    BuildOptions options;
+    options.sourceDir = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/subset-de");
+    options.wmmDir = kModelDir;
+    options.outFile = dir.filePath(QStringLiteral("vmdata.vmd"));
+    options.dataDate = QStringLiteral("2026-08-07");
+    const BuildReport report = buildDatabase(options);
+    ASSERT_EQ(report.error, QString());
+    // Every data row is either written or counted under one reason.
+    EXPECT_EQ(report.airports + report.airportsWithoutCoordinates, 479);
+    EXPECT_EQ(report.runways + report.runwaysWithoutLength + report.runwaysWithoutDesignator +
+                  report.runwaysWithoutAirport,
+              469);
+    EXPECT_EQ(report.frequencies + report.frequenciesWithoutValue + report.frequenciesWithoutAirport, 1210);
+
+    Database db;
+    ASSERT_TRUE(db.open(options.outFile, Database::Mode::ReadOnly).ok());
+    const QString counts = QStringLiteral("%1|%2|%3|%4|%5").arg(report.airports).arg(report.runways)
+                               .arg(report.frequencies).arg(report.iataCodes).arg(report.countries);
+    struct Case {
+        const char *sql;
+        QString row;
+    };
+    const std::vector<Case> cases{
+        {"SELECT (SELECT count(*) FROM ARPT), (SELECT count(*) FROM RWY), (SELECT count(*) FROM ACOM), "
+         "(SELECT count(*) FROM AirportCode), (SELECT count(*) FROM ICAOCODE)",
+         counts},
+        {"SELECT ICAO FROM AirportCode WHERE IATA = 'FRA'", "EDDF"},
+        {"SELECT COORDINATES, RwyALen, (SELECT count(*) FROM RWY WHERE ICAO = 'EDDF'), "
+         "(SELECT count(*) FROM ACOM WHERE ICAO = 'EDDF') FROM ARPT WHERE ICAO = 'EDDF'",
+         "5001.6 N / 00833.5 E|4000|4|15"},
+        {"SELECT RwyALen, RwyGLen FROM ARPT WHERE ICAO = 'EDHN'", "0|0"},  // no runway rows
+        {"SELECT count(*) FROM RWY WHERE RWYHDG IS NULL OR length(RWYHDG) <> 9", "0"},
+        {"SELECT count(*) FROM ARPT WHERE MAG_VAR NOT BETWEEN 1 AND 6", "0"},  // Germany in 2026
+    };
+    for (const Case &c : cases) EXPECT_EQ(firstRow(db, c.sql), c.row) << c.sql;
+}
+
+}  // namespace
