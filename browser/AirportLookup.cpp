@@ -8,36 +8,46 @@ namespace {
 
 constexpr qsizetype kIataLength = 3;
 
-std::optional<store::ArptRow> findAirport(store::AirportStore &store, const QString &entered) {
+platform::Result<std::optional<store::ArptRow>> findAirport(store::AirportStore &store, const QString &entered) {
     const QString code = entered.trimmed();
     if (code.size() != kIataLength) return store.airportByIcao(code);
-    const std::optional<QString> icao = store.icaoForIata(code);
-    if (!icao) return std::nullopt;
-    return store.airportByIcao(icao->trimmed());
+    const platform::Result<std::optional<QString>> icao = store.icaoForIata(code);
+    if (!icao) return platform::Failure{icao.error()};
+    if (!*icao) return std::optional<store::ArptRow>();
+    return store.airportByIcao((*icao)->trimmed());
 }
 
 }  // namespace
 
-std::optional<AirportView> lookupAirport(store::AirportStore &store, const QString &entered, QDate day) {
+platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &store, const QString &entered,
+                                                          QDate day) {
     // The reads of one airport see one state of the file and take its read
     // lock once, instead of once per statement; nothing is written here.
     store::Transaction snapshot(store.database());
-    std::optional<store::ArptRow> airport = findAirport(store, entered);
-    if (!airport) return std::nullopt;
+    if (!snapshot.started()) return platform::Failure{snapshot.startError()};
+    platform::Result<std::optional<store::ArptRow>> airport = findAirport(store, entered);
+    if (!airport) return platform::Failure{airport.error()};
+    if (!*airport) return std::optional<AirportView>();
     AirportView view;
-    view.airport = std::move(*airport);
+    view.airport = std::move(**airport);
     const QString &icao = view.airport.ICAO;
     view.texts = airportTexts(view.airport);
     view.scheme = schemeForType(view.airport.Type);
-    view.runways = store.runways(icao);
-    view.frequencies = store.frequencies(icao);
-    view.approaches = store.approaches(icao);
+    auto runways = store.runways(icao);
+    auto frequencies = store.frequencies(icao);
+    auto approaches = store.approaches(icao);
+    auto lastUpdate = readLastUpdate(store, icao);
+    for (const QString &error : {runways.error(), frequencies.error(), approaches.error(), lastUpdate.error()})
+        if (!error.isEmpty()) return platform::Failure{error};
+    view.runways = std::move(*runways);
+    view.frequencies = std::move(*frequencies);
+    view.approaches = std::move(*approaches);
+    view.lastUpdate = std::move(*lastUpdate);
     view.sun = sunLines(view.airport, day);
-    view.lastUpdate = readLastUpdate(store, icao);
-    return view;
+    return std::optional<AirportView>(std::move(view));
 }
 
-std::vector<store::NameHit> findAirportsByName(store::AirportStore &store, const QString &text) {
+platform::Result<std::vector<store::NameHit>> findAirportsByName(store::AirportStore &store, const QString &text) {
     return store.findByName(text);
 }
 

@@ -34,13 +34,13 @@ struct AirportView {
 
 // The airport of a typed code: blanks around it are ignored; three characters
 // are an IATA code, any other length an ICAO code. Nothing when there is no
-// such airport (then show kNotFoundMessage). Reads only; the window writes
-// LastDate afterwards with storeLastDate.
-[[nodiscard]] std::optional<AirportView> lookupAirport(store::AirportStore &store, const QString &entered,
-                                                       QDate day);
+// such airport (then show kNotFoundMessage); a failure when the file cannot
+// be read. Reads only; the window writes LastDate afterwards with storeLastDate.
+[[nodiscard]] platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &store,
+                                                                         const QString &entered, QDate day);
 
 // The name quick-find: airports whose name begins with the text, in any letter
 // case, sorted by name. The first hit is the one the window shows.
-[[nodiscard]] std::vector<store::NameHit> findAirportsByName(store::AirportStore &store, const QString &text);
+[[nodiscard]] platform::Result<std::vector<store::NameHit>> findAirportsByName(store::AirportStore &store, const QString &text);
 
 }  // namespace volmira::browser

@@ -53,8 +53,10 @@ LastUpdate lastUpdate(const QString &icao, const std::vector<store::ChangeStamp>
             store::storedDateText(date)};
 }
 
-LastUpdate readLastUpdate(store::AirportStore &store, const QString &icao) {
-    return lastUpdate(icao, store.changeStamps(icao));
+platform::Result<LastUpdate> readLastUpdate(store::AirportStore &store, const QString &icao) {
+    const platform::Result<std::vector<store::ChangeStamp>> stamps = store.changeStamps(icao);
+    if (!stamps) return platform::Failure{stamps.error()};
+    return lastUpdate(icao, *stamps);
 }
 
 QString storeLastDate(store::AirportStore &store, const QString &icao, const LastUpdate &update,
@@ -64,7 +66,9 @@ QString storeLastDate(store::AirportStore &store, const QString &icao, const Las
 }
 
 RefreshedLastUpdate refreshLastUpdate(store::AirportStore &store, const QString &icao) {
-    LastUpdate update = readLastUpdate(store, icao);
+    platform::Result<LastUpdate> read = readLastUpdate(store, icao);
+    if (!read) return {LastUpdate{}, read.error()};
+    LastUpdate update = std::move(*read);
     QString error = storeLastDate(store, icao, update);
     return {std::move(update), std::move(error)};
 }

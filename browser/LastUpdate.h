@@ -28,7 +28,7 @@ struct LastUpdate {
 [[nodiscard]] LastUpdate lastUpdate(const QString &icao, const std::vector<store::ChangeStamp> &stamps);
 
 // Reads the airport's stamps; writes nothing (the command line uses this).
-[[nodiscard]] LastUpdate readLastUpdate(store::AirportStore &store, const QString &icao);
+[[nodiscard]] platform::Result<LastUpdate> readLastUpdate(store::AirportStore &store, const QString &icao);
 
 // Writes update.lastDate into ARPT.LastDate unless it is empty or equal to
 // storedLastDate. Returns the error text or empty.

@@ -42,7 +42,9 @@ int changedCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    const std::vector<store::ArptRow> changed = session->store->changedAirports();
+    const platform::Result<std::vector<store::ArptRow>> found = session->store->changedAirports();
+    if (!found) return failed(found);
+    const std::vector<store::ArptRow> &changed = *found;
     if (options.json) {
         QJsonArray rows;
         for (const auto &a : changed) rows.append(QJsonObject{{"ICAO", a.ICAO}, {"Name", a.Name}, {"LastDate", a.LastDate}});
@@ -64,11 +66,15 @@ int exportCommand(const Options &options) {
     if (!session) return kDataError;
     QStringList codes;
     if (options.isSet("all")) {
-        codes = session->store->airportCodes();
+        const platform::Result<QStringList> all = session->store->airportCodes();
+        if (!all) return failed(all);
+        codes = *all;
     } else if (options.has("icao")) {
         for (const QString &code : options.value("icao").split(u',', Qt::SkipEmptyParts)) codes << code.trimmed();
     } else {
-        for (const auto &airport : session->store->changedAirports()) codes << airport.ICAO;
+        const platform::Result<std::vector<store::ArptRow>> changed = session->store->changedAirports();
+        if (!changed) return failed(changed);
+        for (const auto &airport : *changed) codes << airport.ICAO;
         if (codes.isEmpty()) {
             // Nothing changed: no file, as in the database manager.
             err() << changedCountText(0) << Qt::endl;

@@ -15,7 +15,9 @@ int findCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    const std::vector<store::NameHit> hits = session->store->findByName(options.arguments.first());
+    const platform::Result<std::vector<store::NameHit>> found = session->store->findByName(options.arguments.first());
+    if (!found) return failed(found);
+    const std::vector<store::NameHit> &hits = *found;
     if (options.json) {
         QJsonArray array;
         for (const store::NameHit &hit : hits) array.append(QJsonObject{{"NAME", hit.NAME}, {"ICAO", hit.ICAO}});
@@ -34,8 +36,12 @@ int countriesCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    const std::vector<store::CountryRow> rows = session->store->countries();
-    const int total = session->store->airportCount();
+    const platform::Result<std::vector<store::CountryRow>> countries = session->store->countries();
+    if (!countries) return failed(countries);
+    const platform::Result<int> count = session->store->airportCount();
+    if (!count) return failed(count);
+    const std::vector<store::CountryRow> &rows = *countries;
+    const int total = *count;
     if (options.json) {
         QJsonArray array;
         for (const store::CountryRow &row : rows)

@@ -132,7 +132,10 @@ int lookupCommand(const Options &options) {
                                                             .filePath(QString::fromLatin1(browser::kLastAirportFileName)))
                                    .value_or(QString::fromLatin1(browser::kFirstRunAirport))
                              : options.arguments.first();
-    const std::optional<browser::AirportView> view = browser::lookupAirport(*session->store, code, day);
+    const platform::Result<std::optional<browser::AirportView>> found =
+        browser::lookupAirport(*session->store, code, day);
+    if (!found) return failed(found);
+    const std::optional<browser::AirportView> &view = *found;
     if (!view) {
         err() << browser::kNotFoundMessage.toString() << Qt::endl;
         return kNotFound;

@@ -26,6 +26,13 @@ struct Session {
     std::unique_ptr<store::AirportStore> store;
 };
 
+// Prints the German message of a failed read and gives the exit status of a data error.
+template <typename T>
+int failed(const platform::Result<T> &result) {
+    err() << result.error() << Qt::endl;
+    return kDataError;
+}
+
 // Finds the data folder (copying the shipped database there on first use) and
 // opens its database. On failure prints the German message and returns null.
 std::unique_ptr<Session> openSession(const Options &options, store::Database::Mode mode);

@@ -27,7 +27,8 @@ public:
     // Only on success.
     [[nodiscard]] const T &value() const & { return std::get<T>(state_); }
     [[nodiscard]] T &value() & { return std::get<T>(state_); }
-    [[nodiscard]] T &&value() && { return std::get<T>(std::move(state_)); }
+    // By value, so that `for (x : read().value())` does not outlive the result.
+    [[nodiscard]] T value() && { return std::get<T>(std::move(state_)); }
     const T *operator->() const { return &value(); }
     T *operator->() { return &value(); }
     const T &operator*() const & { return value(); }

@@ -12,17 +12,27 @@ namespace volmira::store {
 namespace {
 
 // Runs a query bound to one ICAO code and reads every row with the reader.
-template <typename Row, typename Reader>
-std::vector<Row> rowsOf(Database &db, const char *sql, const QString &icao, Reader read) {
-    std::vector<Row> rows;
+template <typename Reader>
+auto rowsOf(Database &db, const char *sql, const QString &icao, Reader read) {
     Statement &s = db.prepare(sql);
     s.bind(1, icao);
-    while (s.next()) rows.push_back(read(s));
-    return rows;
+    return s.allRows(read);
 }
 
 // The highest code point: every name that starts with a prefix sorts below prefix + this.
 const QString kAfterEverything = QString::fromUcs4(U"\U0010FFFF");
+
+// Sorts rows by a German sort key of each, keeping rows of equal keys in order.
+template <typename Row, typename Key>
+std::vector<Row> sortedBy(std::vector<Row> rows, Key key) {
+    std::vector<std::pair<QString, Row>> keyed;
+    keyed.reserve(rows.size());
+    for (Row &row : rows) keyed.emplace_back(germanSortKey(key(row)), std::move(row));
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    rows.clear();
+    for (auto &k : keyed) rows.push_back(std::move(k.second));
+    return rows;
+}
 
 }  // namespace
 
@@ -31,108 +41,91 @@ Stamp AirportStore::now() const {
     return {at.date().toString(QStringLiteral("yyyy-MM-dd")), at.time().toString(QStringLiteral("HH:mm:ss"))};
 }
 
-std::optional<ArptRow> AirportStore::airportByIcao(const QString &icao) {
+Result<std::optional<ArptRow>> AirportStore::airportByIcao(const QString &icao) {
     Statement &s = db_.prepare(sql::kAirportByIcao);
     s.bind(1, icao);
     return s.firstRow([](const Statement &row) { return readAirport(row); });
 }
 
-std::optional<QString> AirportStore::icaoForIata(const QString &iata) {
+Result<std::optional<QString>> AirportStore::icaoForIata(const QString &iata) {
     Statement &s = db_.prepare("SELECT ICAO FROM AirportCode WHERE IATA = ? LIMIT 1");
     s.bind(1, iata);
     return s.firstRow([](const Statement &row) { return row.text(0); });
 }
 
-std::vector<RwyRow> AirportStore::runways(const QString &icao) {
-    return rowsOf<RwyRow>(db_, sql::kRunways, icao, [](const Statement &s) { return readRunway(s); });
+Result<std::vector<RwyRow>> AirportStore::runways(const QString &icao) {
+    return rowsOf(db_, sql::kRunways, icao, [](const Statement &s) { return readRunway(s); });
 }
 
-std::vector<AcomRow> AirportStore::frequencies(const QString &icao) {
-    return rowsOf<AcomRow>(db_, sql::kFrequencies, icao, [](const Statement &s) { return readFrequency(s); });
+Result<std::vector<AcomRow>> AirportStore::frequencies(const QString &icao) {
+    return rowsOf(db_, sql::kFrequencies, icao, [](const Statement &s) { return readFrequency(s); });
 }
 
-std::vector<IlsRow> AirportStore::approaches(const QString &icao) {
-    return rowsOf<IlsRow>(db_, sql::kApproaches, icao, [](const Statement &s) { return readApproach(s); });
+Result<std::vector<IlsRow>> AirportStore::approaches(const QString &icao) {
+    return rowsOf(db_, sql::kApproaches, icao, [](const Statement &s) { return readApproach(s); });
 }
 
-std::vector<MyInfoRow> AirportStore::notes(const QString &icao) {
-    return rowsOf<MyInfoRow>(db_,
-                             "SELECT id, ICAO, Category, MyInfo, PrintInfo, Date, Time FROM MyInfo "
-                             "WHERE ICAO = ? ORDER BY id",
-                             icao, [](const Statement &s) { return readNote(s); });
+Result<std::vector<MyInfoRow>> AirportStore::notes(const QString &icao) {
+    return rowsOf(db_,
+                  "SELECT id, ICAO, Category, MyInfo, PrintInfo, Date, Time FROM MyInfo "
+                  "WHERE ICAO = ? ORDER BY id",
+                  icao, [](const Statement &s) { return readNote(s); });
 }
 
-QStringList AirportStore::airportCodes() {
-    QStringList codes;
-    Statement &s = db_.prepare("SELECT ICAO FROM ARPT ORDER BY ICAO");
-    while (s.next()) codes << s.text(0);
-    return codes;
+Result<QStringList> AirportStore::airportCodes() {
+    Result<std::vector<QString>> codes =
+        db_.prepare("SELECT ICAO FROM ARPT ORDER BY ICAO").allRows([](const Statement &s) { return s.text(0); });
+    if (!codes) return Failure{codes.error()};
+    return QStringList(codes->begin(), codes->end());
 }
 
-std::vector<ArptRow> AirportStore::changedAirports() {
-    const std::optional<VersionRow> v = version();
-    const QDate since = v ? parseStoredDate(v->DatabaseVersion) : QDate();
-    std::vector<ArptRow> rows;
+Result<std::vector<ArptRow>> AirportStore::changedAirports() {
+    const Result<std::optional<VersionRow>> v = version();
+    if (!v) return Failure{v.error()};
+    const QDate since = *v ? parseStoredDate((*v)->DatabaseVersion) : QDate();
     Statement &s = db_.prepare(
         "SELECT ICAO, Name, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, "
         "LastDate, LastKat FROM ARPT WHERE LastDate > ? ORDER BY ICAO");
     s.bind(1, since.isValid() ? storedDateText(since) : QStringLiteral(""));
-    while (s.next()) rows.push_back(readAirport(s));
-    return rows;
+    return s.allRows([](const Statement &row) { return readAirport(row); });
 }
 
-std::vector<ChangeStamp> AirportStore::changeStamps(const QString &icao) {
-    return rowsOf<ChangeStamp>(db_, sql::kChangeStamps, icao,
-                               [](const Statement &s) { return ChangeStamp{s.text(1), s.text(2), s.text(3)}; });
+Result<std::vector<ChangeStamp>> AirportStore::changeStamps(const QString &icao) {
+    return rowsOf(db_, sql::kChangeStamps, icao,
+                  [](const Statement &s) { return ChangeStamp{s.text(1), s.text(2), s.text(3)}; });
 }
 
-std::vector<NameHit> AirportStore::findByName(const QString &prefix) {
+Result<std::vector<NameHit>> AirportStore::findByName(const QString &prefix) {
     const QString key = foldName(prefix);
     Statement &s = db_.prepare(sql::kNamePrefix);
     s.bind(1, key).bind(2, key + kAfterEverything);
-    struct Keyed {
-        QString key;
-        NameHit hit;
-    };
-    std::vector<Keyed> keyed;
-    while (s.next()) {
-        NameHit hit{s.text(0), s.text(1)};
-        keyed.push_back({germanSortKey(hit.NAME), std::move(hit)});
-    }
-    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-        if (a.key != b.key) return a.key < b.key;
-        return a.hit.NAME != b.hit.NAME ? a.hit.NAME < b.hit.NAME : a.hit.ICAO < b.hit.ICAO;
+    Result<std::vector<NameHit>> hits = s.allRows([](const Statement &row) { return NameHit{row.text(0), row.text(1)}; });
+    if (!hits) return hits;
+    // Names of one sort key in code-point order, then by code, so that the order does not depend on the engine.
+    std::sort(hits->begin(), hits->end(), [](const NameHit &a, const NameHit &b) {
+        return a.NAME != b.NAME ? a.NAME < b.NAME : a.ICAO < b.ICAO;
     });
-    std::vector<NameHit> hits;
-    hits.reserve(keyed.size());
-    for (Keyed &k : keyed) hits.push_back(std::move(k.hit));
-    return hits;
+    return sortedBy(std::move(*hits), [](const NameHit &hit) { return hit.NAME; });
 }
 
-std::vector<CountryRow> AirportStore::countries() {
-    Statement &s = db_.prepare(sql::kCountries);
-    struct Keyed {
-        QString key;
-        CountryRow row;
-    };
-    std::vector<Keyed> keyed;
-    while (s.next()) {
+Result<std::vector<CountryRow>> AirportStore::countries() {
+    Result<std::vector<CountryRow>> rows = db_.prepare(sql::kCountries).allRows([](const Statement &s) {
         const std::optional<QString> name = s.optText(2);
-        CountryRow row{s.text(0).trimmed(), name ? name->trimmed() : QStringLiteral("Kein Land gefunden"), s.integer(1)};
-        keyed.push_back({germanSortKey(row.Name), std::move(row)});
-    }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) { return a.key < b.key; });
-    std::vector<CountryRow> rows;
-    rows.reserve(keyed.size());
-    for (Keyed &k : keyed) rows.push_back(std::move(k.row));
-    return rows;
+        return CountryRow{s.text(0).trimmed(), name ? name->trimmed() : QStringLiteral("Kein Land gefunden"),
+                          s.integer(1)};
+    });
+    if (!rows) return rows;
+    return sortedBy(std::move(*rows), [](const CountryRow &row) { return row.Name; });
 }
 
-int AirportStore::airportCount() {
-    return db_.prepare("SELECT count(*) FROM ARPT").firstRow([](const Statement &row) { return row.integer(0); }).value_or(0);
+Result<int> AirportStore::airportCount() {
+    Result<std::optional<int>> count =
+        db_.prepare("SELECT count(*) FROM ARPT").firstRow([](const Statement &row) { return row.integer(0); });
+    if (!count) return Failure{count.error()};
+    return count->value_or(0);
 }
 
-std::optional<VersionRow> AirportStore::version() {
+Result<std::optional<VersionRow>> AirportStore::version() {
     return db_.prepare("SELECT DatabaseVersion, ProgramVersion FROM Version LIMIT 1").firstRow([](const Statement &row) {
         return VersionRow{row.text(0), row.text(1)};
     });
@@ -147,8 +140,10 @@ QString AirportStore::saveNote(const QString &icao, const QString &category, con
     const Stamp at = now();
     Statement &find = db_.prepare("SELECT id FROM MyInfo WHERE ICAO = ? AND Category = ? ORDER BY id LIMIT 1");
     find.bind(1, icao).bind(2, category);
-    if (const std::optional<long long> found = find.firstRow([](const Statement &row) { return row.int64(0); })) {
-        const long long id = *found;
+    const Result<std::optional<long long>> found = find.firstRow([](const Statement &row) { return row.int64(0); });
+    if (!found) return found.error();
+    if (*found) {
+        const long long id = **found;
         return db_.prepare("UPDATE MyInfo SET MyInfo = ?, PrintInfo = ?, Date = ?, Time = ? WHERE id = ?")
             .bind(1, richText)
             .bind(2, plainText)
@@ -157,7 +152,6 @@ QString AirportStore::saveNote(const QString &icao, const QString &category, con
             .bind(5, id)
             .run();
     }
-    if (find.failed()) return find.error();
     return insertNote(MyInfoRow{0, icao, category, richText, plainText, at.Date, at.Time});
 }
 
@@ -269,17 +263,19 @@ QString AirportStore::insertCountry(const IcaoCodeRow &r) {
 }
 
 QString AirportStore::setProgramVersion(const QString &programVersion) {
-    std::optional<VersionRow> row = version();
-    if (!row) row = VersionRow{};
-    row->ProgramVersion = programVersion;
-    return setVersion(*row);
+    const Result<std::optional<VersionRow>> row = version();
+    if (!row) return row.error();
+    VersionRow changed = row->value_or(VersionRow{});
+    changed.ProgramVersion = programVersion;
+    return setVersion(changed);
 }
 
 QString AirportStore::setDatabaseVersion(const QString &databaseVersion) {
-    std::optional<VersionRow> row = version();
-    if (!row) row = VersionRow{};
-    row->DatabaseVersion = databaseVersion;
-    return setVersion(*row);
+    const Result<std::optional<VersionRow>> row = version();
+    if (!row) return row.error();
+    VersionRow changed = row->value_or(VersionRow{});
+    changed.DatabaseVersion = databaseVersion;
+    return setVersion(changed);
 }
 
 QString AirportStore::setVersion(const VersionRow &r) {

@@ -11,6 +11,9 @@
 
 namespace volmira::store {
 
+using platform::Failure;
+using platform::Result;
+
 // Date and time of day of a row stamp, as stored.
 struct Stamp {
     QString Date;  // YYYY-MM-DD
@@ -18,7 +21,8 @@ struct Stamp {
 };
 
 // The queries and writes of the airport tables. Every value is bound; codes and
-// names compare without regard to case.
+// names compare without regard to case. Every read gives a failure, never a
+// partial answer, when the engine cannot read to the end (a damaged file).
 class AirportStore {
 public:
     AirportStore(Database &db, const platform::Clock &clock) : db_(db), clock_(clock) {}
@@ -26,31 +30,31 @@ public:
     [[nodiscard]] Stamp now() const;
 
     // --- reading one airport
-    [[nodiscard]] std::optional<ArptRow> airportByIcao(const QString &icao);
+    [[nodiscard]] Result<std::optional<ArptRow>> airportByIcao(const QString &icao);
     // The ICAO code of the first AirportCode row of an IATA code.
-    [[nodiscard]] std::optional<QString> icaoForIata(const QString &iata);
-    [[nodiscard]] std::vector<RwyRow> runways(const QString &icao);         // by RWY
-    [[nodiscard]] std::vector<AcomRow> frequencies(const QString &icao);    // by Name
-    [[nodiscard]] std::vector<IlsRow> approaches(const QString &icao);      // by RWY
-    [[nodiscard]] std::vector<MyInfoRow> notes(const QString &icao);
+    [[nodiscard]] Result<std::optional<QString>> icaoForIata(const QString &iata);
+    [[nodiscard]] Result<std::vector<RwyRow>> runways(const QString &icao);         // by RWY
+    [[nodiscard]] Result<std::vector<AcomRow>> frequencies(const QString &icao);    // by Name
+    [[nodiscard]] Result<std::vector<IlsRow>> approaches(const QString &icao);      // by RWY
+    [[nodiscard]] Result<std::vector<MyInfoRow>> notes(const QString &icao);
     // The newest stamp of each of the airport's five tables that has rows, in the
     // order RWY, ACOM, ILS, ARPT, MyInfo.
-    [[nodiscard]] std::vector<ChangeStamp> changeStamps(const QString &icao);
+    [[nodiscard]] Result<std::vector<ChangeStamp>> changeStamps(const QString &icao);
 
     // --- lists
     // Airports whose name begins with the text, any letter case, German name order.
-    [[nodiscard]] std::vector<NameHit> findByName(const QString &prefix);
+    [[nodiscard]] Result<std::vector<NameHit>> findByName(const QString &prefix);
     // Country prefixes with their airport counts, in name order; a prefix without
     // an ICAOCODE row is named "Kein Land gefunden".
-    [[nodiscard]] std::vector<CountryRow> countries();
-    [[nodiscard]] int airportCount();
+    [[nodiscard]] Result<std::vector<CountryRow>> countries();
+    [[nodiscard]] Result<int> airportCount();
     // Every airport code, in code order.
-    [[nodiscard]] QStringList airportCodes();
+    [[nodiscard]] Result<QStringList> airportCodes();
     // The airports changed after the database date (LastDate later than
     // DatabaseVersion read as a date), in code order. With no readable
     // database date, every airport that has a LastDate.
-    [[nodiscard]] std::vector<ArptRow> changedAirports();
-    [[nodiscard]] std::optional<VersionRow> version();
+    [[nodiscard]] Result<std::vector<ArptRow>> changedAirports();
+    [[nodiscard]] Result<std::optional<VersionRow>> version();
 
     // --- writing; each returns an error text or empty
     [[nodiscard]] QString setLastDate(const QString &icao, const QString &date);

@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include "store/EngineError.h"
 #include "store/Schema.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -14,21 +15,40 @@ namespace volmira::store {
 namespace {
 
 // The password of the connection text; every database of the program carries it.
-constexpr const char *kKeyPragma = "PRAGMA key = 'kestrel52-118';";
+constexpr const char *kPasswordPragma = "PRAGMA key = 'kestrel52-118';";
+
+constexpr int kBusyWaitMs = 5000;
+constexpr qint64 kPageSize = 1024;
 
 OpenResult failure(OpenError error, const QString &message) { return {error, message}; }
 
-// SQLCipher answers a wrong key and a file that is no database alike. A file
-// made of whole pages that does not start with the plain header is most likely
-// encrypted with another password.
-OpenError classifyUnreadable(const QString &path) {
+// The engine answers a wrong key and an unreadable first page alike. A file of
+// whole pages that does not start with the plain header is encrypted, most
+// likely with another password; anything else is no database of ours.
+OpenResult unreadable(const QString &path, const QString &shown) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return OpenError::Unreadable;
-    const QByteArray head = file.read(16);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(OpenError::Unreadable, QStringLiteral("Die Datendatei %1 kann nicht gelesen werden.").arg(shown));
     const qint64 size = file.size();
-    if (head.startsWith("SQLite format 3")) return OpenError::NotADatabase;
-    if (size >= 1024 && size % 1024 == 0) return OpenError::WrongPassword;
-    return OpenError::NotADatabase;
+    if (file.read(16).startsWith("SQLite format 3") || size < kPageSize)
+        return failure(OpenError::NotADatabase,
+                       QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT.").arg(shown));
+    if (size % kPageSize != 0)
+        return failure(OpenError::NotADatabase,
+                       QStringLiteral("Die Datendatei %1 ist unvollständig: sie endet mitten in einem Block.").arg(shown));
+    return failure(OpenError::WrongPassword,
+                   QStringLiteral("Die Datendatei %1 lässt sich nicht entschlüsseln: sie ist mit einem anderen "
+                                  "Kennwort geschrieben oder an ihrem Anfang beschädigt.")
+                       .arg(shown));
+}
+
+// Reading the schema proves that the key fits; the engine's result code.
+int probe(sqlite3 *db) {
+    sqlite3_stmt *statement = nullptr;
+    int rc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &statement, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_step(statement);
+    sqlite3_finalize(statement);
+    return rc == SQLITE_ROW ? SQLITE_OK : rc;
 }
 
 }  // namespace
@@ -56,42 +76,36 @@ OpenResult Database::open(const QString &path, Mode mode) {
         path_ = path;
     }
 
-    int flags = SQLITE_OPEN_NOMUTEX;
-    flags |= mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr) != SQLITE_OK) {
-        close();
-        return failure(OpenError::Unreadable, QStringLiteral("Die Datendatei %1 kann nicht geöffnet werden.").arg(shown));
-    }
-    sqlite3_busy_timeout(db_, 2000);
-    if (!exec(kKeyPragma).isEmpty()) {
-        close();
-        return failure(OpenError::Unreadable, QStringLiteral("Die Datendatei %1 kann nicht geöffnet werden.").arg(shown));
-    }
-    // Reading the schema proves that the key fits.
-    sqlite3_stmt *probe = nullptr;
-    int rc = sqlite3_prepare_v2(db_, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
-    if (rc == SQLITE_OK) rc = sqlite3_step(probe);
-    sqlite3_finalize(probe);
-    if (rc != SQLITE_ROW) {
-        close();
-        switch (classifyUnreadable(path)) {
-        case OpenError::WrongPassword:
-            return failure(OpenError::WrongPassword,
-                           QStringLiteral("Das Kennwort der Datendatei %1 ist falsch.").arg(shown));
-        case OpenError::Unreadable:
-            return failure(OpenError::Unreadable, QStringLiteral("Die Datendatei %1 kann nicht gelesen werden.").arg(shown));
-        default:
-            return failure(OpenError::NotADatabase,
-                           QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT.").arg(shown));
-        }
+    const int rc = connect(path, mode, kPasswordPragma);
+    if (rc == SQLITE_NOTADB) return unreadable(path, shown);
+    if (rc != SQLITE_OK) {
+        const OpenError error = (rc & 0xff) == SQLITE_CORRUPT ? OpenError::NotADatabase : OpenError::Unreadable;
+        return failure(error, engineMessage(rc, shown));
     }
     const QString schemaError = mode == Mode::Create ? createSchema(*this) : checkSchema(*this);
     if (!schemaError.isEmpty()) {
         close();
-        return failure(OpenError::NotADatabase, QStringLiteral("Die Datei %1: %2").arg(shown, schemaError));
+        return failure(OpenError::NotADatabase, schemaError);
     }
     return {};
+}
+
+int Database::connect(const QString &path, Mode mode, const char *keyPragma) {
+    close();
+    path_ = path;
+    int flags = SQLITE_OPEN_NOMUTEX;
+    flags |= mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db_, flags, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(db_, 1);
+        // Another running copy may hold the file for a moment; wait for it before giving up.
+        sqlite3_busy_timeout(db_, kBusyWaitMs);
+        rc = sqlite3_exec(db_, keyPragma, nullptr, nullptr, nullptr);
+    }
+    if (rc == SQLITE_OK) rc = probe(db_);
+    if (rc != SQLITE_OK) close();
+    return rc;
 }
 
 Statement &Database::prepare(const char *sql) {
@@ -103,18 +117,18 @@ Statement &Database::prepare(const char *sql) {
 int Database::changes() const { return sqlite3_changes(db_); }
 
 QString Database::exec(const char *sql) {
-    char *message = nullptr;
-    if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) == SQLITE_OK) return {};
-    QString text = QString::fromUtf8(message ? message : "unbekannter Fehler");
-    sqlite3_free(message);
-    return text;
+    if (const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK)
+        return engineMessage(rc, QFileInfo(path_).absoluteFilePath());
+    return {};
 }
 
-QString Database::lastError() const { return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString(); }
+QString Database::lastError() const {
+    return db_ ? engineMessage(sqlite3_extended_errcode(db_), QFileInfo(path_).absoluteFilePath()) : QString();
+}
 
 Statement::Statement(sqlite3 *db, const char *sql) : db_(db) {
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
-        failed_ = true;
+    if (const int rc = sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); rc != SQLITE_OK) {
+        code_ = rc;
         stmt_ = nullptr;
         return;
     }
@@ -127,7 +141,7 @@ Statement &Statement::reset() {
     if (stmt_) {
         sqlite3_reset(stmt_);
         sqlite3_clear_bindings(stmt_);
-        failed_ = false;
+        code_ = SQLITE_OK;
     }
     return *this;
 }
@@ -138,10 +152,11 @@ Statement &Statement::bind(int index, const QString &value) {
     // The buffer replaces the old one only once the engine took it: a refused
     // binding keeps pointing at the old text, which must stay alive.
     QByteArray utf8 = value.toUtf8();
-    if (sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC) == SQLITE_OK)
+    if (const int rc = sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+        rc == SQLITE_OK)
         texts_[size_t(index - 1)] = std::move(utf8);
     else
-        failed_ = true;
+        code_ = rc;
     return *this;
 }
 
@@ -180,27 +195,29 @@ Statement &Statement::bindNull(int index) {
 
 bool Statement::next() {
     // After a refused binding the statement would run with a stale value.
-    if (!stmt_ || failed_) {
-        failed_ = true;
+    if (!stmt_ || failed()) {
+        if (!failed()) code_ = SQLITE_MISUSE;
         return false;
     }
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
-    if (rc != SQLITE_DONE) failed_ = true;
+    if (rc != SQLITE_DONE) code_ = rc;
     return false;
 }
 
-void Statement::letGo() { sqlite3_reset(stmt_); }
+void Statement::letGo() { sqlite3_reset(stmt_); }  // keeps code_ and the bindings
 
 QString Statement::run() {
     (void)next();
-    const QString message = failed_ ? error() : QString();
+    const QString message = failed() ? error() : QString();
     if (stmt_) sqlite3_reset(stmt_);
     return message;
 }
 
 QString Statement::error() const {
-    return QString::fromUtf8(sqlite3_errmsg(db_));
+    if (!failed()) return {};
+    const char *file = sqlite3_db_filename(db_, "main");
+    return engineMessage(code_, QString::fromUtf8(file ? file : ""));
 }
 
 int Statement::columnCount() const { return stmt_ ? sqlite3_column_count(stmt_) : 0; }
@@ -239,7 +256,8 @@ long long Statement::int64(int column) const { return sqlite3_column_int64(stmt_
 // Savepoints nest, so a function with its own transaction can run inside a larger one.
 Transaction::Transaction(Database &db) : db_(db) {
     outermost_ = sqlite3_get_autocommit(db_.handle()) != 0;
-    started_ = db_.exec("SAVEPOINT vm;").isEmpty();
+    startError_ = db_.exec("SAVEPOINT vm;");
+    started_ = startError_.isEmpty();
 }
 
 Transaction::~Transaction() {
@@ -251,7 +269,7 @@ Transaction::~Transaction() {
 }
 
 QString Transaction::commit() {
-    if (!started_) return QStringLiteral("Die Transaktion konnte nicht begonnen werden.");
+    if (!started_) return startError_;
     const QString error = db_.exec("RELEASE vm;");
     if (error.isEmpty()) done_ = true;
     return error;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -26,8 +28,7 @@ struct OpenResult {
     [[nodiscard]] bool ok() const { return error == OpenError::None; }
 };
 
-// The one encrypted connection of the process. Opening costs tens of
-// milliseconds (key derivation), so open it once and keep it.
+// The one encrypted connection of the process; open it once and keep it.
 class Database {
 public:
     enum class Mode { ReadWrite, ReadOnly, Create };
@@ -48,15 +49,20 @@ public:
     // dozen statements again and again.
     Statement &prepare(const char *sql);
 
-    // Runs statements without values (schema, pragmas). Returns the error text or empty.
+    // Runs statements without values (schema, pragmas). Returns the German error text or empty.
     [[nodiscard]] QString exec(const char *sql);
 
+    // What the last failed call on the connection met, in German.
     [[nodiscard]] QString lastError() const;
     // Rows changed by the last INSERT, UPDATE or DELETE.
     [[nodiscard]] int changes() const;
     sqlite3 *handle() const { return db_; }
 
 private:
+    // Opens the file with one key and reads its schema; the engine's result
+    // code, the connection closed unless it is SQLITE_OK.
+    int connect(const QString &path, Mode mode, const char *keyPragma);
+
     sqlite3 *db_ = nullptr;
     QString path_;
     std::map<std::string, std::unique_ptr<Statement>, std::less<>> cache_;
@@ -89,15 +95,26 @@ public:
     // Reads the first row with `read` and lets go of the statement at once: a
     // statement left standing on a row keeps the file locked for reading, and
     // another running copy of the program could then never write. Nothing when
-    // there is no row; failed() tells an error apart.
+    // there is no row; a failure when the engine could not read to the end.
     template <typename Read>
-    [[nodiscard]] auto firstRow(Read read) -> std::optional<decltype(read(*this))> {
+    [[nodiscard]] auto firstRow(Read read) -> platform::Result<std::optional<decltype(read(*this))>> {
         std::optional<decltype(read(*this))> row;
         if (next()) row = read(*this);
         if (stmt_) letGo();
+        if (failed()) return platform::Failure{error()};
         return row;
     }
-    [[nodiscard]] bool failed() const { return failed_; }
+    // Reads every row with `read`; a failure instead of a partial list when the
+    // engine stops before the end (a damaged file, a lock held too long).
+    template <typename Read>
+    [[nodiscard]] auto allRows(Read read) -> platform::Result<std::vector<decltype(read(*this))>> {
+        std::vector<decltype(read(*this))> rows;
+        while (next()) rows.push_back(read(*this));
+        if (failed()) return platform::Failure{error()};
+        return rows;
+    }
+    [[nodiscard]] bool failed() const { return code_ != 0; }
+    // What went wrong, in German; empty when nothing did.
     [[nodiscard]] QString error() const;
 
     int columnCount() const;
@@ -110,11 +127,11 @@ public:
     long long int64(int column) const;
 
 private:
-    void letGo();  // resets, keeping the error flag and the bindings
+    void letGo();
 
     sqlite3 *db_;
     sqlite3_stmt *stmt_ = nullptr;
-    bool failed_ = false;
+    int code_ = 0;  // the engine's result code of the failure; 0 while nothing failed
     // The UTF-8 of bound texts, kept until the next binding of the same
     // parameter so that the engine need not copy it.
     std::vector<QByteArray> texts_;
@@ -127,13 +144,15 @@ public:
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
-    [[nodiscard]] QString commit();  // error text or empty
+    [[nodiscard]] QString commit();  // German error text or empty
     [[nodiscard]] bool started() const { return started_; }
+    [[nodiscard]] const QString &startError() const { return startError_; }
 
 private:
     Database &db_;
     bool outermost_ = false;
     bool started_ = false;
+    QString startError_;
     bool done_ = false;
 };
 

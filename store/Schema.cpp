@@ -2,6 +2,8 @@
 
 #include "store/Database.h"
 
+#include <QFileInfo>
+
 namespace volmira::store {
 
 namespace {
@@ -127,8 +129,8 @@ CREATE TABLE Version (
 PRAGMA user_version = 1;
 )SQL";
 
-int userVersion(Database &db) {
-    return db.prepare("PRAGMA user_version").firstRow([](const Statement &row) { return row.integer(0); }).value_or(-1);
+platform::Result<std::optional<int>> userVersion(Database &db) {
+    return db.prepare("PRAGMA user_version").firstRow([](const Statement &row) { return row.integer(0); });
 }
 
 }  // namespace
@@ -140,15 +142,21 @@ QString createSchema(Database &db) {
 }
 
 QString checkSchema(Database &db) {
-    const std::optional<int> tables =
+    const platform::Result<std::optional<int>> tables =
         db.prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'ARPT'")
             .firstRow([](const Statement &row) { return row.integer(0); });
-    if (tables.value_or(0) == 0) return QStringLiteral("keine Flughafentabelle gefunden.");
-    const int version = userVersion(db);
+    if (!tables) return tables.error();
+    const QString shown = QFileInfo(db.path()).absoluteFilePath();
+    if (tables->value_or(0) == 0)
+        return QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT: sie hat keine Flughafentabelle.").arg(shown);
+    const platform::Result<std::optional<int>> stored = userVersion(db);
+    if (!stored) return stored.error();
+    const int version = stored->value_or(-1);
     if (version > kSchemaVersion)
-        return QStringLiteral("die Datenbank stammt von einer neueren Programmversion.");
+        return QStringLiteral("Die Datendatei %1 stammt von einer neueren Programmversion.").arg(shown);
     // Version 1 is the first format: a file below it was not written by this program.
-    if (version < kSchemaVersion) return QStringLiteral("unbekanntes Datenbankformat.");
+    if (version < kSchemaVersion)
+        return QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT: ihr Format ist unbekannt.").arg(shown);
     return {};
 }
 

@@ -13,7 +13,7 @@ inline constexpr int kSchemaVersion = 1;
 [[nodiscard]] QString createSchema(Database &db);
 
 // Checks that an opened file holds our tables in a format this program knows.
-// Error text or empty.
+// A German sentence naming the file, or empty.
 [[nodiscard]] QString checkSchema(Database &db);
 
 }  // namespace volmira::store

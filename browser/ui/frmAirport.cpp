@@ -76,7 +76,13 @@ void frmAirport::GetInformation() {
     frmtAirport->hide();
     NoAirportFound = false;
 
-    std::optional<AirportView> view = lookupAirport(store_, tAirport->text(), dtpToday->date());
+    platform::Result<std::optional<AirportView>> found = lookupAirport(store_, tAirport->text(), dtpToday->date());
+    if (!found) {
+        NoAirportFound = true;
+        dialogs_.inform(this, kDataErrorTitle, found.error());
+        return;
+    }
+    std::optional<AirportView> &view = *found;
     if (!view) {
         // Set before the box: the Enter that closes it must not look up again.
         NoAirportFound = true;
@@ -149,7 +155,12 @@ void frmAirport::gridRowChanged(QTableView *grid, int row) {
 }
 
 void frmAirport::FindAirportsByName() {
-    std::vector<store::NameHit> hits = findAirportsByName(store_, tQuickfind->text());
+    platform::Result<std::vector<store::NameHit>> found = findAirportsByName(store_, tQuickfind->text());
+    if (!found) {
+        dialogs_.inform(this, kDataErrorTitle, found.error());
+        return;
+    }
+    std::vector<store::NameHit> hits = std::move(*found);
     if (hits.empty()) return;
     tAirport->setText(hits.front().ICAO);
     rsQuickfind->setRows(std::move(hits));

@@ -179,9 +179,10 @@ QString Import::removeAirportRows() {
                             "DELETE FROM ILS WHERE ICAO IN (SELECT ICAO FROM temp.ImportAirports)"})
         if (QString error = db_.exec(sql); !error.isEmpty()) return error;
     Statement &lastNote = db_.prepare("SELECT coalesce(max(id), 0) FROM MyInfo");
-    const std::optional<long long> last = lastNote.firstRow([](const Statement &row) { return row.int64(0); });
-    if (!last) return lastNote.failed() ? lastNote.error() : QStringLiteral("Die Notizen können nicht gezählt werden.");
-    lastNoteBefore_ = *last;
+    const platform::Result<std::optional<long long>> last =
+        lastNote.firstRow([](const Statement &row) { return row.int64(0); });
+    if (!last) return last.error();
+    lastNoteBefore_ = last->value_or(0);
     counts.airportsReplaced = int(imported.size());
     return {};
 }
@@ -189,11 +190,12 @@ QString Import::removeAirportRows() {
 QString Import::addNote(const MyInfoRow &note) {
     Statement &held = db_.prepare("SELECT 1 FROM MyInfo WHERE ICAO = ? AND Category IS ? AND id <= ? LIMIT 1");
     held.reset().bind(1, note.ICAO).bind(2, note.Category).bind(3, lastNoteBefore_);
-    if (held.firstRow([](const Statement &) { return true; })) {
+    const platform::Result<std::optional<bool>> found = held.firstRow([](const Statement &) { return true; });
+    if (!found) return found.error();
+    if (*found) {
         ++counts.notesSkipped;
         return {};
     }
-    if (held.failed()) return held.error();
     ++counts.notesAdded;
     return store_.insertNote(note);
 }

@@ -45,7 +45,7 @@ protected:
 
     static void ok(const QString &error) { EXPECT_TRUE(error.isEmpty()) << error.toStdString(); }
     AirportStore &store() { return *t.store; }
-    std::optional<AirportView> lookup(const char *entered) { return lookupAirport(store(), entered, QDate(2026, 6, 21)); }
+    std::optional<AirportView> lookup(const char *entered) { return lookupAirport(store(), entered, QDate(2026, 6, 21)).value(); }
 
     volmira::test::TempDatabase t;
 };
@@ -79,10 +79,10 @@ TEST_F(AirportLookup, ViewHoldsEverythingTheWindowShows) {
     EXPECT_EQ(approaches, (std::vector<QString>{"07L", "25R"}));
     EXPECT_EQ(view.sun.sunrise, "Sonnenaufgang:      03:16 [ UTC ]");
     EXPECT_TRUE(view.lastUpdate.title.endsWith("Letzte Aktualisierung - Approach Info - 02 Mai 26"));
-    EXPECT_TRUE(store().airportByIcao("EDDF")->LastDate.isEmpty()) << "the lookup only reads";
+    EXPECT_TRUE(store().airportByIcao("EDDF").value()->LastDate.isEmpty()) << "the lookup only reads";
 
     EXPECT_TRUE(storeLastDate(store(), view.airport.ICAO, view.lastUpdate, view.airport.LastDate).isEmpty());
-    EXPECT_EQ(store().airportByIcao("EDDF")->LastDate, "2026-05-02");
+    EXPECT_EQ(store().airportByIcao("EDDF").value()->LastDate, "2026-05-02");
 
     const AirportView bare = lookup("edko").value();
     EXPECT_EQ(bare.scheme, ColourScheme::Other);
@@ -94,7 +94,7 @@ TEST_F(AirportLookup, ViewHoldsEverythingTheWindowShows) {
 TEST_F(AirportLookup, NameFindIgnoresCaseAlsoOfUmlauts) {
     const auto icaosOf = [this](const char *text) {
         std::vector<QString> icaos;
-        for (const NameHit &hit : findAirportsByName(store(), text)) icaos.push_back(hit.ICAO);
+        for (const NameHit &hit : findAirportsByName(store(), text).value()) icaos.push_back(hit.ICAO);
         return icaos;
     };
     const std::vector<QString> munichThenMuenster{"EDDM", "EDDG"};

@@ -53,16 +53,16 @@ TEST(LastUpdate, NoteSavedNowIsTheNewestChangeAndSetsLastDate) {
     runway.Time = "14:04:59";
     ASSERT_TRUE(t.store->insertRunway(runway).isEmpty());
 
-    const LastUpdate before = readLastUpdate(*t.store, "EDFE");
+    const LastUpdate before = readLastUpdate(*t.store, "EDFE").value();
     EXPECT_EQ(before.title, "Volmira EDFE" + kGap + "Letzte Aktualisierung - RWY Info - 07 Aug 26");
-    EXPECT_EQ(t.store->airportByIcao("EDFE")->LastDate, "2026-01-02") << "reading must not write";
+    EXPECT_EQ(t.store->airportByIcao("EDFE").value()->LastDate, "2026-01-02") << "reading must not write";
 
     ASSERT_TRUE(t.store->saveNote("EDFE", "Kontakt", "{\\rtf1 x}", "x").isEmpty());
     const RefreshedLastUpdate refreshed = refreshLastUpdate(*t.store, "EDFE");
     EXPECT_TRUE(refreshed.error.isEmpty());
     EXPECT_EQ(refreshed.update.title,
               "Volmira EDFE" + kGap + "Letzte Aktualisierung - Info Kategorie: Kontakt - 07 Aug 26");
-    EXPECT_EQ(t.store->airportByIcao("EDFE")->LastDate, "2026-08-07");
+    EXPECT_EQ(t.store->airportByIcao("EDFE").value()->LastDate, "2026-08-07");
 }
 
 TEST(LastUpdate, AirportWithoutStampsKeepsItsLastDate) {
@@ -75,5 +75,5 @@ TEST(LastUpdate, AirportWithoutStampsKeepsItsLastDate) {
     const RefreshedLastUpdate refreshed = refreshLastUpdate(*t.store, "EDXX");
     EXPECT_TRUE(refreshed.error.isEmpty());
     EXPECT_EQ(refreshed.update.title, "Volmira EDXX" + kGap + "Letzte Aktualisierung - ---");
-    EXPECT_EQ(t.store->airportByIcao("EDXX")->LastDate, "2020-02-02");
+    EXPECT_EQ(t.store->airportByIcao("EDXX").value()->LastDate, "2020-02-02");
 }

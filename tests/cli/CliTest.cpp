@@ -1,4 +1,6 @@
 // Runs the real executable on a copy of the shipped database.
+#include "support/DamagedFile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -126,4 +128,17 @@ TEST_F(Cli, UsageAndDataErrorsHaveTheirExitCodes) {
     const Result r = run({"lookup", "EDDF"});
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_FALSE(r.err.isEmpty());
+}
+
+TEST_F(Cli, ADamagedTableIsADataErrorNotAnEmptyAnswer) {
+    ASSERT_EQ(run({"countries"}).exitCode, 0);  // copies the shipped database
+    for (const char *table : {"RWY", "ARPT"}) {
+        ASSERT_TRUE(volmira::test::damageTable(dir.filePath("vmdata.vmd"), table)) << table;
+        for (const QStringList &command : {QStringList{"lookup", "EDDF"}, QStringList{"countries"}, QStringList{"find", "Frank"}}) {
+            if (QString(table) == "RWY" && command[0] != "lookup") continue;
+            const Result r = run(command);
+            EXPECT_EQ(r.exitCode, 3) << table << " " << command.join(' ').toStdString();
+            EXPECT_TRUE(r.err.contains("beschädigt")) << r.err.toStdString();
+        }
+    }
 }

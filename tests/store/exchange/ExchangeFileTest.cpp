@@ -129,7 +129,7 @@ TEST_F(Exchange, ExportThenImportGivesBackEveryCarriedColumn) {
     ASSERT_EQ(t.db.exec("UPDATE ARPT SET Name = coalesce(Name, ''); "
                         "UPDATE ACOM SET Name = coalesce(Name, ''), FREQ = coalesce(FREQ, '')"),
               "");
-    ASSERT_EQ(exportAirports(t.db, t.store->airportCodes(), file("all.crm")).error, "");
+    ASSERT_EQ(exportAirports(t.db, t.store->airportCodes().value(), file("all.crm")).error, "");
 
     test::TempDatabase fresh;
     ASSERT_EQ(fresh.store->setVersion({"07.08.2026", "0.1.0"}), "");
@@ -168,13 +168,13 @@ TEST_F(Exchange, ReaderDispatchesOnTheExactKindAndFindsColumnsInAnyCase) {
     ASSERT_EQ(imported.error, "");
     EXPECT_EQ(imported.counts.airportsReplaced, 1);
     EXPECT_EQ(imported.counts.unknownRows, 2);
-    EXPECT_EQ(t.store->airportByIcao("EDQA")->Name, "Alpha");
-    EXPECT_FALSE(t.store->airportByIcao("EDQB"));
-    ASSERT_EQ(t.store->frequencies("EDQA").size(), 1u);
-    EXPECT_EQ(t.store->frequencies("EDQA")[0].Date, "2026-05-06");  // a date given as text
+    EXPECT_EQ(t.store->airportByIcao("EDQA").value()->Name, "Alpha");
+    EXPECT_FALSE(t.store->airportByIcao("EDQB").value());
+    ASSERT_EQ(t.store->frequencies("EDQA").value().size(), 1u);
+    EXPECT_EQ(t.store->frequencies("EDQA").value()[0].Date, "2026-05-06");  // a date given as text
     // Numbers where texts belong keep their digits; blanks around codes are dropped.
-    EXPECT_EQ(t.store->frequencies("EDQA")[0].FREQ, "118.1");
-    ASSERT_EQ(t.store->approaches("EDQA").size(), 1u);
-    EXPECT_EQ(t.store->approaches("EDQA")[0].ILS_FREQ, "109.9");
-    EXPECT_EQ(t.store->airportByIcao("EDQA")->ICAO, "EDQA");
+    EXPECT_EQ(t.store->frequencies("EDQA").value()[0].FREQ, "118.1");
+    ASSERT_EQ(t.store->approaches("EDQA").value().size(), 1u);
+    EXPECT_EQ(t.store->approaches("EDQA").value()[0].ILS_FREQ, "109.9");
+    EXPECT_EQ(t.store->airportByIcao("EDQA").value()->ICAO, "EDQA");
 }

@@ -1,0 +1,39 @@
+#include "store/AirportStore.h"
+
+#include "support/DamagedFile.h"
+#include "support/TempDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace volmira;
+
+// A damaged page gives a German failure naming the file, never a short or empty answer.
+TEST(DamagedDatabase, EveryReadOfADamagedTableFails) {
+    test::TempDatabase t;
+    {
+        store::Transaction tx(t.db);
+        for (int i = 0; i < 100; ++i) t.add(t.airport(QStringLiteral("E%1").arg(i, 3, 10, QChar('0'))));
+        ASSERT_EQ(tx.commit(), "");
+    }
+    ASSERT_TRUE(t.store->insertRunway({0, "E001", "09 / 27", "09", "27", "094 / 274", "", 800, 20, 0, "", ""}).isEmpty());
+    t.db.close();
+    ASSERT_TRUE(test::damageTable(t.path(), "ARPT"));
+    ASSERT_TRUE(test::damageTable(t.path(), "RWY"));
+    ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
+
+    store::AirportStore &s = *t.store;
+    const std::vector<std::pair<const char *, std::function<QString()>>> reads = {
+        {"airportByIcao", [&] { return s.airportByIcao("E001").error(); }},
+        {"runways", [&] { return s.runways("E001").error(); }},
+        {"findByName", [&] { return s.findByName("Test").error(); }},
+        {"countries", [&] { return s.countries().error(); }},
+        {"airportCount", [&] { return s.airportCount().error(); }},
+        {"airportCodes", [&] { return s.airportCodes().error(); }},
+    };
+    for (const auto &[name, read] : reads) {
+        const QString error = read();
+        EXPECT_TRUE(error.contains("beschädigt") && error.contains(t.path())) << name << ": " << error.toStdString();
+    }
+}
