@@ -14,8 +14,18 @@ namespace volmira::store {
 
 namespace {
 
-// The password of the connection text; every database of the program carries it.
+// The password of the connection text; files written before the raw key opened with it.
 constexpr const char *kPasswordPragma = "PRAGMA key = 'kestrel52-118';";
+
+// Deriving the key from the password takes 64,000 rounds (about 30 ms) at every
+// open, which protects nothing: every copy of the program carries the password.
+// So files are written with a key derived once, as PBKDF2-HMAC-SHA256 of the
+// password, salt "Volmira APT raw key", 64,000 rounds, 32 bytes, and opened
+// with it directly. A file written before is converted at its first writable open.
+constexpr const char *kRawKeyPragma =
+    "PRAGMA key = \"x'D9430EAA7367418173EA9A421E1374AEB3FDFF51E1E0EDCA7B790B1A1F59B879'\";";
+constexpr const char *kRekeyPragma =
+    "PRAGMA rekey = \"x'D9430EAA7367418173EA9A421E1374AEB3FDFF51E1E0EDCA7B790B1A1F59B879'\";";
 
 constexpr int kBusyWaitMs = 5000;
 constexpr qint64 kPageSize = 1024;
@@ -76,7 +86,14 @@ OpenResult Database::open(const QString &path, Mode mode) {
         path_ = path;
     }
 
-    const int rc = connect(path, mode, kPasswordPragma);
+    // A new file gets the raw key; an existing one is tried with it first and
+    // then with the password.
+    int rc = connect(path, mode, kRawKeyPragma);
+    if (rc == SQLITE_NOTADB && mode != Mode::Create) {
+        rc = connect(path, mode, kPasswordPragma);
+        // Converting is only worth it: a failure leaves the file as it was.
+        if (rc == SQLITE_OK && mode == Mode::ReadWrite) (void)exec(kRekeyPragma);
+    }
     if (rc == SQLITE_NOTADB) return unreadable(path, shown);
     if (rc != SQLITE_OK) {
         const OpenError error = (rc & 0xff) == SQLITE_CORRUPT ? OpenError::NotADatabase : OpenError::Unreadable;

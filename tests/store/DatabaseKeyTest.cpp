@@ -1,0 +1,45 @@
+#include "store/Database.h"
+
+#include "support/TempDatabase.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <gtest/gtest.h>
+
+using namespace volmira;
+
+namespace {
+
+// Whether the file opens with the password of the connection text, as the
+// files of earlier versions did.
+bool opensWithPassword(const QString &path) {
+    sqlite3 *db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    int rc = sqlite3_exec(db, "PRAGMA key = 'kestrel52-118';", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return rc == SQLITE_OK;
+}
+
+}  // namespace
+
+TEST(DatabaseKey, AFileOfAnEarlierVersionOpensAndIsConvertedByAWritableOpen) {
+    test::TempDatabase t;
+    t.add(t.airport("EDAA", "Alt"));
+    EXPECT_FALSE(opensWithPassword(t.path())) << "a new file is written with the derived key";
+    ASSERT_EQ(t.db.exec("PRAGMA rekey = 'kestrel52-118';"), "");
+    t.db.close();
+    ASSERT_TRUE(opensWithPassword(t.path()));
+
+    ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
+    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Alt");
+    t.db.close();
+    EXPECT_TRUE(opensWithPassword(t.path())) << "a reader leaves the file as it is";
+
+    ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadWrite).ok());
+    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Alt");
+    t.db.close();
+    EXPECT_FALSE(opensWithPassword(t.path()));
+    ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
+    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Alt");
+}
