@@ -10,8 +10,6 @@ std::optional<int> wholeNumber(const QString &text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
 QString twoDigits(int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); }
 
 QChar mirrored(QChar side) {

@@ -7,6 +7,10 @@
 // The runway dialog's rules that turn one runway end into the pair of both ends.
 namespace volmira::store {
 
+// One of the digits 0-9 of a designator or heading; QChar::isDigit also takes
+// the digits of other scripts.
+[[nodiscard]] inline bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
 struct RunwayEnds {
     QString RwyLow;   // "09L"
     QString RwyHigh;  // "27R"

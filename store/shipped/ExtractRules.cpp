@@ -48,8 +48,6 @@ QString firstWord(const QString &text) {
     }
 }
 
-bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
 // The true heading of the low end: its own, else the high end's turned round.
 std::optional<double> lowEndTrueHeading(const RunwaySource &source) {
     if (const std::optional<double> low = number(source.leHeadingTrue)) return *low;
