@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
+#include "store/DatabaseKey.h"
 #include "store/exchange/ExchangeExport.h"
 #include "store/exchange/ExchangeFile.h"
 #include "store/recordfile/RecordFile.h"
@@ -168,8 +169,8 @@ void BM_RawBulkInsert(benchmark::State &state) {
         }
         sqlite3 *db = nullptr;
         sqlite3_open_v2(target.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_exec(db, "PRAGMA key = 'kestrel52-118'; SELECT count(*) FROM sqlite_master;", nullptr, nullptr,
-                     nullptr);
+        sqlite3_exec(db, store::key::kRawKeyPragma, nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master;", nullptr, nullptr, nullptr);
         state.ResumeTiming();
         std::vector<sqlite3_stmt *> inserts;
         for (const char *sql : kRawInserts) {

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
+#include "store/DatabaseKey.h"
 #include "store/Statements.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -46,7 +47,7 @@ struct Raw {
 
     Raw() {
         sqlite3_open_v2(fixture().path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_exec(db, "PRAGMA key = 'kestrel52-118';", nullptr, nullptr, nullptr);
+        sqlite3_exec(db, store::key::kRawKeyPragma, nullptr, nullptr, nullptr);
     }
     sqlite3_stmt *prepare(const char *sql) {
         sqlite3_stmt *s = nullptr;
@@ -70,8 +71,9 @@ struct Raw {
     }
 };
 
-const char *const kLookupStatements[] = {store::sql::kAirportByIcao, store::sql::kRunways, store::sql::kFrequencies,
-                                         store::sql::kApproaches, store::sql::kChangeStamps};
+const char *const kLookupStatements[] = {store::sql::kAirportByIcao.c_str(), store::sql::kRunways.c_str(),
+                                         store::sql::kFrequencies.c_str(), store::sql::kApproaches.c_str(),
+                                         store::sql::kChangeStamps};
 
 const char *const kAirports[] = {"EDDF", "EDHN", "KJFK", "YSSY", "LFPG", "EGLL", "EDLE", "LOWW"};
 

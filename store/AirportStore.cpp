@@ -1,8 +1,8 @@
 #include "store/AirportStore.h"
 
 #include "store/DateText.h"
-#include "store/RowReaders.h"
 #include "store/Statements.h"
+#include "store/Tables.h"
 #include "store/TextKeys.h"
 
 #include <algorithm>
@@ -42,9 +42,9 @@ Stamp AirportStore::now() const {
 }
 
 Result<std::optional<ArptRow>> AirportStore::airportByIcao(const QString &icao) {
-    Statement &s = db_.prepare(sql::kAirportByIcao);
+    Statement &s = db_.prepare(sql::kAirportByIcao.c_str());
     s.bind(1, icao);
-    return s.firstRow([](const Statement &row) { return readAirport(row); });
+    return s.firstRow([](const Statement &row) { return arptTable().read(row); });
 }
 
 Result<std::optional<QString>> AirportStore::icaoForIata(const QString &iata) {
@@ -54,22 +54,20 @@ Result<std::optional<QString>> AirportStore::icaoForIata(const QString &iata) {
 }
 
 Result<std::vector<RwyRow>> AirportStore::runways(const QString &icao) {
-    return rowsOf(db_, sql::kRunways, icao, [](const Statement &s) { return readRunway(s); });
+    return rowsOf(db_, sql::kRunways.c_str(), icao, [](const Statement &s) { return rwyTable().read(s); });
 }
 
 Result<std::vector<AcomRow>> AirportStore::frequencies(const QString &icao) {
-    return rowsOf(db_, sql::kFrequencies, icao, [](const Statement &s) { return readFrequency(s); });
+    return rowsOf(db_, sql::kFrequencies.c_str(), icao, [](const Statement &s) { return acomTable().read(s); });
 }
 
 Result<std::vector<IlsRow>> AirportStore::approaches(const QString &icao) {
-    return rowsOf(db_, sql::kApproaches, icao, [](const Statement &s) { return readApproach(s); });
+    return rowsOf(db_, sql::kApproaches.c_str(), icao, [](const Statement &s) { return ilsTable().read(s); });
 }
 
 Result<std::vector<MyInfoRow>> AirportStore::notes(const QString &icao) {
-    return rowsOf(db_,
-                  "SELECT id, ICAO, Category, MyInfo, PrintInfo, Date, Time FROM MyInfo "
-                  "WHERE ICAO = ? ORDER BY id",
-                  icao, [](const Statement &s) { return readNote(s); });
+    static const std::string sql = myInfoTable().select("WHERE ICAO = ? ORDER BY id");
+    return rowsOf(db_, sql.c_str(), icao, [](const Statement &s) { return myInfoTable().read(s); });
 }
 
 Result<QStringList> AirportStore::airportCodes() {
@@ -83,11 +81,10 @@ Result<std::vector<ArptRow>> AirportStore::changedAirports() {
     const Result<std::optional<VersionRow>> v = version();
     if (!v) return Failure{v.error()};
     const QDate since = *v ? parseStoredDate((*v)->DatabaseVersion) : QDate();
-    Statement &s = db_.prepare(
-        "SELECT ICAO, Name, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, "
-        "LastDate, LastKat FROM ARPT WHERE LastDate > ? ORDER BY ICAO");
+    static const std::string sql = arptTable().select("WHERE LastDate > ? ORDER BY ICAO");
+    Statement &s = db_.prepare(sql.c_str());
     s.bind(1, since.isValid() ? storedDateText(since) : QStringLiteral(""));
-    return s.allRows([](const Statement &row) { return readAirport(row); });
+    return s.allRows([](const Statement &row) { return arptTable().read(row); });
 }
 
 Result<std::vector<ChangeStamp>> AirportStore::changeStamps(const QString &icao) {
@@ -126,9 +123,8 @@ Result<int> AirportStore::airportCount() {
 }
 
 Result<std::optional<VersionRow>> AirportStore::version() {
-    return db_.prepare("SELECT DatabaseVersion, ProgramVersion FROM Version LIMIT 1").firstRow([](const Statement &row) {
-        return VersionRow{row.text(0), row.text(1)};
-    });
+    static const std::string sql = versionTable().select("LIMIT 1");
+    return db_.prepare(sql.c_str()).firstRow([](const Statement &row) { return versionTable().read(row); });
 }
 
 QString AirportStore::setLastDate(const QString &icao, const QString &date) {
@@ -142,125 +138,53 @@ QString AirportStore::saveNote(const QString &icao, const QString &category, con
     find.bind(1, icao).bind(2, category);
     const Result<std::optional<long long>> found = find.firstRow([](const Statement &row) { return row.int64(0); });
     if (!found) return found.error();
-    if (*found) {
-        const long long id = **found;
-        return db_.prepare("UPDATE MyInfo SET MyInfo = ?, PrintInfo = ?, Date = ?, Time = ? WHERE id = ?")
-            .bind(1, richText)
-            .bind(2, plainText)
-            .bind(3, at.Date)
-            .bind(4, at.Time)
-            .bind(5, id)
-            .run();
-    }
-    return insertNote(MyInfoRow{0, icao, category, richText, plainText, at.Date, at.Time});
+    const MyInfoRow note{found->value_or(0), icao, category, richText, plainText, at.Date, at.Time};
+    if (!*found) return insertNote(note);
+    static const std::string sql = myInfoTable().update("MyInfo", "Time", "WHERE id = ?");
+    Statement &s = db_.prepare(sql.c_str());
+    return s.bind(myInfoTable().bind(s, note, "MyInfo", "Time"), note.id).run();
 }
 
 namespace {
 
-// Binds the airport's columns from Name to Time, with the folded name, from `first` on.
-Statement &bindAirportData(Statement &s, int first, const ArptRow &r) {
-    return s.bind(first, r.Name)
-        .bind(first + 1, r.Name.isNull() ? QString() : foldName(r.Name))
-        .bind(first + 2, r.COORDINATES)
-        .bind(first + 3, r.WGS_DLAT)
-        .bind(first + 4, r.WGS_DLONG)
-        .bind(first + 5, r.ELEV)
-        .bind(first + 6, r.PR)
-        .bind(first + 7, r.MAG_VAR)
-        .bind(first + 8, r.RwyALen)
-        .bind(first + 9, r.RwyGLen)
-        .bind(first + 10, r.Type)
-        .bind(first + 11, r.Date)
-        .bind(first + 12, r.Time);
+// Inserts a row of a table with every written column.
+template <typename Row>
+QString insertRow(Database &db, const Table<Row> &table, const Row &row) {
+    static const std::string sql = table.insert();
+    Statement &s = db.prepare(sql.c_str());
+    table.bind(s, row);
+    return s.run();
 }
 
 }  // namespace
 
-QString AirportStore::insertAirport(const ArptRow &r) {
-    Statement &s = db_.prepare("INSERT INTO ARPT (ICAO, Name, NameKey, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, "
-                               "MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, LastDate, LastKat) "
-                               "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    s.bind(1, r.ICAO);
-    return bindAirportData(s, 2, r).bind(15, r.LastDate).bind(16, r.LastKat).run();
-}
+QString AirportStore::insertAirport(const ArptRow &r) { return insertRow(db_, arptTable(), r); }
 
 QString AirportStore::replaceAirport(const ArptRow &r) {
-    Statement &s = db_.prepare("UPDATE ARPT SET Name = ?, NameKey = ?, COORDINATES = ?, WGS_DLAT = ?, WGS_DLONG = ?, "
-                               "ELEV = ?, PR = ?, MAG_VAR = ?, RwyALen = ?, RwyGLen = ?, Type = ?, Date = ?, "
-                               "Time = ?, LastDate = NULL WHERE ICAO = ?");
-    const QString error = bindAirportData(s, 1, r).bind(14, r.ICAO).run();
+    static const std::string sql = arptTable().update("Name", "Time", ", LastDate = NULL WHERE ICAO = ?");
+    Statement &s = db_.prepare(sql.c_str());
+    const QString error = s.bind(arptTable().bind(s, r, "Name", "Time"), r.ICAO).run();
     if (!error.isEmpty() || db_.changes() > 0) return error;
     ArptRow fresh = r;
     fresh.LastDate = fresh.LastKat = QString();
     return insertAirport(fresh);
 }
 
-QString AirportStore::insertRunway(const RwyRow &r) {
-    return db_
-        .prepare("INSERT INTO RWY (ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time) "
-                 "VALUES (?,?,?,?,?,?,?,?,?,?,?)")
-        .bind(1, r.ICAO)
-        .bind(2, r.RWY)
-        .bind(3, r.RwyLow)
-        .bind(4, r.RwyHigh)
-        .bind(5, r.RWYHDG)
-        .bind(6, r.SLOPE)
-        .bind(7, r.Length)
-        .bind(8, r.Width)
-        .bind(9, r.SURFACE)
-        .bind(10, r.Date)
-        .bind(11, r.Time)
-        .run();
-}
+QString AirportStore::insertRunway(const RwyRow &r) { return insertRow(db_, rwyTable(), r); }
 
-QString AirportStore::insertFrequency(const AcomRow &r) {
-    return db_.prepare("INSERT INTO ACOM (ICAO, Name, FREQ, Date, Time) VALUES (?,?,?,?,?)")
-        .bind(1, r.ICAO)
-        .bind(2, r.Name)
-        .bind(3, r.FREQ)
-        .bind(4, r.Date)
-        .bind(5, r.Time)
-        .run();
-}
+QString AirportStore::insertFrequency(const AcomRow &r) { return insertRow(db_, acomTable(), r); }
 
-QString AirportStore::insertApproach(const IlsRow &r) {
-    return db_
-        .prepare("INSERT INTO ILS (ICAO, RWY, ILS_FREQ, ILS_IDENT, ILS_GS, OM_FREQ, OM_IDENT, Date, Time) "
-                 "VALUES (?,?,?,?,?,?,?,?,?)")
-        .bind(1, r.ICAO)
-        .bind(2, r.RWY)
-        .bind(3, r.ILS_FREQ)
-        .bind(4, r.ILS_IDENT)
-        .bind(5, r.ILS_GS)
-        .bind(6, r.OM_FREQ)
-        .bind(7, r.OM_IDENT)
-        .bind(8, r.Date)
-        .bind(9, r.Time)
-        .run();
-}
+QString AirportStore::insertApproach(const IlsRow &r) { return insertRow(db_, ilsTable(), r); }
 
-QString AirportStore::insertNote(const MyInfoRow &r) {
-    return db_.prepare("INSERT INTO MyInfo (ICAO, Category, MyInfo, PrintInfo, Date, Time) VALUES (?,?,?,?,?,?)")
-        .bind(1, r.ICAO)
-        .bind(2, r.Category)
-        .bind(3, r.MyInfo)
-        .bind(4, r.PrintInfo)
-        .bind(5, r.Date)
-        .bind(6, r.Time)
-        .run();
-}
+QString AirportStore::insertNote(const MyInfoRow &r) { return insertRow(db_, myInfoTable(), r); }
 
 QString AirportStore::insertCategory(const QString &category) {
     return db_.prepare("INSERT INTO MyCategory (Category) VALUES (?)").bind(1, category).run();
 }
 
-QString AirportStore::insertAirportCode(const AirportCodeRow &r) {
-    return db_.prepare("INSERT INTO AirportCode (IATA, ICAO) VALUES (?,?)").bind(1, r.IATA).bind(2, r.ICAO).run();
-}
+QString AirportStore::insertAirportCode(const AirportCodeRow &r) { return insertRow(db_, airportCodeTable(), r); }
 
-QString AirportStore::insertCountry(const IcaoCodeRow &r) {
-    return db_.prepare("INSERT INTO ICAOCODE (ICAO, Name) VALUES (?,?)").bind(1, r.ICAO).bind(2, r.Name).run();
-}
+QString AirportStore::insertCountry(const IcaoCodeRow &r) { return insertRow(db_, icaoCodeTable(), r); }
 
 QString AirportStore::setProgramVersion(const QString &programVersion) {
     const Result<std::optional<VersionRow>> row = version();
@@ -281,12 +205,7 @@ QString AirportStore::setDatabaseVersion(const QString &databaseVersion) {
 QString AirportStore::setVersion(const VersionRow &r) {
     Transaction tx(db_);
     if (QString e = db_.prepare("DELETE FROM Version").run(); !e.isEmpty()) return e;
-    if (QString e = db_.prepare("INSERT INTO Version (DatabaseVersion, ProgramVersion) VALUES (?,?)")
-                        .bind(1, r.DatabaseVersion)
-                        .bind(2, r.ProgramVersion)
-                        .run();
-        !e.isEmpty())
-        return e;
+    if (QString e = insertRow(db_, versionTable(), r); !e.isEmpty()) return e;
     return tx.commit();
 }
 

@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include "store/DatabaseKey.h"
 #include "store/EngineError.h"
 #include "store/Schema.h"
 
@@ -14,18 +15,9 @@ namespace volmira::store {
 
 namespace {
 
-// The password of the connection text; files written before the raw key opened with it.
-constexpr const char *kPasswordPragma = "PRAGMA key = 'kestrel52-118';";
-
-// Deriving the key from the password takes 64,000 rounds (about 30 ms) at every
-// open, which protects nothing: every copy of the program carries the password.
-// So files are written with a key derived once, as PBKDF2-HMAC-SHA256 of the
-// password, salt "Volmira APT raw key", 64,000 rounds, 32 bytes, and opened
-// with it directly. A file written before is converted at its first writable open.
-constexpr const char *kRawKeyPragma =
-    "PRAGMA key = \"x'D9430EAA7367418173EA9A421E1374AEB3FDFF51E1E0EDCA7B790B1A1F59B879'\";";
-constexpr const char *kRekeyPragma =
-    "PRAGMA rekey = \"x'D9430EAA7367418173EA9A421E1374AEB3FDFF51E1E0EDCA7B790B1A1F59B879'\";";
+using key::kPasswordPragma;
+using key::kRawKeyPragma;
+using key::kRekeyPragma;
 
 constexpr int kBusyWaitMs = 5000;
 constexpr qint64 kPageSize = 1024;

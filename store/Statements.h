@@ -1,21 +1,18 @@
 #pragma once
 
+#include "store/Tables.h"
+
+#include <string>
+
 // The statements the lookup, the name quick-find and the country list run,
 // named so that the benchmarks time the very same text on a bare connection.
+// The row reads are built from the tables' column lists at start-up.
 namespace volmira::store::sql {
 
-inline constexpr const char *kAirportByIcao =
-    "SELECT ICAO, Name, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, "
-    "LastDate, LastKat FROM ARPT WHERE ICAO = ?";
-inline constexpr const char *kRunways =
-    "SELECT id, ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time "
-    "FROM RWY WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id";
-inline constexpr const char *kFrequencies =
-    "SELECT id, ICAO, Name, FREQ, Date, Time FROM ACOM WHERE ICAO = ? "
-    "ORDER BY Name COLLATE NOCASE ASC, id";
-inline constexpr const char *kApproaches =
-    "SELECT id, ICAO, RWY, ILS_FREQ, ILS_IDENT, ILS_GS, OM_FREQ, OM_IDENT, Date, Time "
-    "FROM ILS WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id";
+inline const std::string kAirportByIcao = arptTable().select("WHERE ICAO = ?");
+inline const std::string kRunways = rwyTable().select("WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id");
+inline const std::string kFrequencies = acomTable().select("WHERE ICAO = ? ORDER BY Name COLLATE NOCASE ASC, id");
+inline const std::string kApproaches = ilsTable().select("WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id");
 // One statement instead of five: the newest row of each table of an airport.
 inline constexpr const char *kChangeStamps =
     "SELECT * FROM (SELECT 1, 'RWY Info', Date, Time FROM RWY WHERE ICAO = ?1 "

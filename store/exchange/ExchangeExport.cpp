@@ -1,7 +1,7 @@
 #include "store/exchange/ExchangeExport.h"
 
 #include "store/exchange/ExchangeFile.h"
-#include "store/RowReaders.h"
+#include "store/Tables.h"
 
 #include <QFileInfo>
 
@@ -15,38 +15,32 @@ namespace {
 constexpr const char *kCreateList =
     "CREATE TEMP TABLE IF NOT EXISTS ExportList (ord INTEGER PRIMARY KEY, ICAO TEXT UNIQUE COLLATE NOCASE)";
 
-constexpr const char *kAirports =
-    "SELECT l.ord, a.ICAO, a.Name, a.COORDINATES, a.WGS_DLAT, a.WGS_DLONG, a.ELEV, a.PR, a.MAG_VAR, a.RwyALen, "
-    "a.RwyGLen, a.Type, a.Date, a.Time, a.LastDate, a.LastKat "
-    "FROM temp.ExportList l JOIN ARPT a ON a.ICAO = l.ICAO ORDER BY l.ord";
-constexpr const char *kFrequencies =
-    "SELECT l.ord, t.id, t.ICAO, t.Name, t.FREQ, t.Date, t.Time "
-    "FROM temp.ExportList l JOIN ACOM t ON t.ICAO = l.ICAO ORDER BY l.ord, t.id";
-constexpr const char *kApproaches =
-    "SELECT l.ord, t.id, t.ICAO, t.RWY, t.ILS_FREQ, t.ILS_IDENT, t.ILS_GS, t.OM_FREQ, t.OM_IDENT, t.Date, t.Time "
-    "FROM temp.ExportList l JOIN ILS t ON t.ICAO = l.ICAO ORDER BY l.ord, t.id";
-constexpr const char *kRunways =
-    "SELECT l.ord, t.id, t.ICAO, t.RWY, t.RwyLow, t.RwyHigh, t.RWYHDG, t.SLOPE, t.Length, t.Width, t.SURFACE, "
-    "t.Date, t.Time FROM temp.ExportList l JOIN RWY t ON t.ICAO = l.ICAO ORDER BY l.ord, t.id";
-constexpr const char *kNotes =
-    "SELECT l.ord, t.id, t.ICAO, t.Category, t.MyInfo, t.PrintInfo, t.Date, t.Time "
-    "FROM temp.ExportList l JOIN MyInfo t ON t.ICAO = l.ICAO ORDER BY l.ord, t.id";
+// The rows of a table whose airports are on the list, by list position and
+// then in the order they were added, each after its list position.
+template <typename Row>
+const char *listedRows(const Table<Row> &table, const char *order) {
+    static const std::string sql = "SELECT l.ord, " + table.columnList("t") + " FROM temp.ExportList l JOIN " +
+                                   table.name() + " t ON t.ICAO = l.ICAO ORDER BY " + order;
+    return sql.c_str();
+}
 
 // One kind of row, walked alongside the airports: the rows of list position
 // `ord` are written right after that airport's record.
+template <typename Row>
 class KindCursor {
 public:
-    KindCursor(Database &db, const char *sql) : s_(db.prepare(sql)) {
+    KindCursor(Database &db, const Table<Row> &table)
+        : table_(table), s_(db.prepare(listedRows(table, "l.ord, t.id"))) {
         s_.reset();
         more_ = s_.next();
     }
 
-    template <typename ReadRow, typename ToRecord>
-    int writeRowsOf(long long ord, recordfile::Writer &writer, ReadRow read, ToRecord toRecord) {
+    template <typename ToRecord>
+    int writeRowsOf(long long ord, recordfile::Writer &writer, ToRecord toRecord) {
         int written = 0;
         while (more_ && s_.int64(0) <= ord) {
             if (s_.int64(0) == ord) {
-                writer.write(toRecord(read(s_, 1)));
+                writer.write(toRecord(table_.read(s_, 1)));
                 ++written;
             }
             more_ = s_.next();
@@ -54,9 +48,10 @@ public:
         return written;
     }
 
-    [[nodiscard]] QString error() const { return s_.failed() ? s_.error() : QString(); }
+    [[nodiscard]] QString error() const { return s_.error(); }
 
 private:
+    const Table<Row> &table_;
     Statement &s_;
     bool more_ = false;
 };
@@ -89,20 +84,22 @@ ExportResult exportAirports(Database &db, const QStringList &icaos, const QStrin
         result.error = error;
         return result;
     }
-    Statement &airports = db.prepare(kAirports);
+    Statement &airports = db.prepare(listedRows(arptTable(), "l.ord"));
     airports.reset();
-    KindCursor frequencies(db, kFrequencies), approaches(db, kApproaches), runways(db, kRunways),
-        notes(db, kNotes);
+    KindCursor frequencies(db, acomTable());
+    KindCursor approaches(db, ilsTable());
+    KindCursor runways(db, rwyTable());
+    KindCursor notes(db, myInfoTable());
     while (airports.next()) {
         const long long ord = airports.int64(0);
-        writer.write(exchange::airportRecord(readAirport(airports, 1)));
+        writer.write(exchange::airportRecord(arptTable().read(airports, 1)));
         ++result.airports;
-        result.records += 1 + frequencies.writeRowsOf(ord, writer, readFrequency, exchange::frequencyRecord) +
-                          approaches.writeRowsOf(ord, writer, readApproach, exchange::approachRecord) +
-                          runways.writeRowsOf(ord, writer, readRunway, exchange::runwayRecord) +
-                          notes.writeRowsOf(ord, writer, readNote, exchange::noteRecord);
+        result.records += 1 + frequencies.writeRowsOf(ord, writer, exchange::frequencyRecord) +
+                          approaches.writeRowsOf(ord, writer, exchange::approachRecord) +
+                          runways.writeRowsOf(ord, writer, exchange::runwayRecord) +
+                          notes.writeRowsOf(ord, writer, exchange::noteRecord);
     }
-    for (const QString &error : {airports.failed() ? airports.error() : QString(), frequencies.error(),
+    for (const QString &error : {airports.error(), frequencies.error(),
                                  approaches.error(), runways.error(), notes.error()})
         if (!error.isEmpty()) return failed(error);
     // No airport found: the writer is dropped, which leaves an older file as it was.

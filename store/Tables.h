@@ -1,0 +1,18 @@
+#pragma once
+
+#include "store/Rows.h"
+#include "store/Table.h"
+
+// The column lists of the tables that have a row struct, in table order.
+namespace volmira::store {
+
+const Table<ArptRow> &arptTable();      // NameKey is written from Name and never read
+const Table<RwyRow> &rwyTable();
+const Table<AcomRow> &acomTable();
+const Table<IlsRow> &ilsTable();
+const Table<MyInfoRow> &myInfoTable();
+const Table<AirportCodeRow> &airportCodeTable();
+const Table<IcaoCodeRow> &icaoCodeTable();
+const Table<VersionRow> &versionTable();
+
+}  // namespace volmira::store
