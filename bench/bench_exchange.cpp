@@ -47,7 +47,7 @@ struct Fixture {
     Fixture() {
         check(QFile::copy(kShipped, source) && db.open(source, store::Database::Mode::ReadOnly).ok());
         airports = std::make_unique<store::AirportStore>(db, clock);
-        check(store::exchange::exportAirports(db, airports->airportCodes().value(), file).error.isEmpty());
+        check(store::exchange::exportAirports(db, airports->lists.airportCodes().value(), file).error.isEmpty());
         check(QDir().mkpath(importFolder));
     }
 };
@@ -59,7 +59,7 @@ Fixture &fixture() {
 
 void BM_ExportAll(benchmark::State &state) {
     Fixture &f = fixture();
-    const QStringList codes = f.airports->airportCodes().value();
+    const QStringList codes = f.airports->lists.airportCodes().value();
     const QString out = f.dir.filePath("again.crm");
     for (auto _ : state) check(store::exchange::exportAirports(f.db, codes, out).error.isEmpty());
     state.SetBytesProcessed(state.iterations() * QFileInfo(out).size());

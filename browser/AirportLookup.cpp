@@ -10,11 +10,11 @@ constexpr qsizetype kIataLength = 3;
 
 platform::Result<std::optional<store::ArptRow>> findAirport(store::AirportStore &store, const QString &entered) {
     const QString code = entered.trimmed();
-    if (code.size() != kIataLength) return store.airportByIcao(code);
-    const platform::Result<std::optional<QString>> icao = store.icaoForIata(code);
+    if (code.size() != kIataLength) return store.reads.airportByIcao(code);
+    const platform::Result<std::optional<QString>> icao = store.reads.icaoForIata(code);
     if (!icao) return platform::Failure{icao.error()};
     if (!*icao) return std::optional<store::ArptRow>();
-    return store.airportByIcao((*icao)->trimmed());
+    return store.reads.airportByIcao((*icao)->trimmed());
 }
 
 }  // namespace
@@ -33,9 +33,9 @@ platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &
     const QString &icao = view.airport.ICAO;
     view.texts = airportTexts(view.airport);
     view.scheme = schemeForType(view.airport.Type);
-    auto runways = store.runways(icao);
-    auto frequencies = store.frequencies(icao);
-    auto approaches = store.approaches(icao);
+    auto runways = store.reads.runways(icao);
+    auto frequencies = store.reads.frequencies(icao);
+    auto approaches = store.reads.approaches(icao);
     auto lastUpdate = readLastUpdate(store, icao);
     for (const QString &error : {runways.error(), frequencies.error(), approaches.error(), lastUpdate.error()})
         if (!error.isEmpty()) return platform::Failure{error};
@@ -48,7 +48,7 @@ platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &
 }
 
 platform::Result<std::vector<store::NameHit>> findAirportsByName(store::AirportStore &store, const QString &text) {
-    return store.findByName(text);
+    return store.reads.findByName(text);
 }
 
 }  // namespace volmira::browser

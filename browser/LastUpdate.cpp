@@ -54,7 +54,7 @@ LastUpdate lastUpdate(const QString &icao, const std::vector<store::ChangeStamp>
 }
 
 platform::Result<LastUpdate> readLastUpdate(store::AirportStore &store, const QString &icao) {
-    const platform::Result<std::vector<store::ChangeStamp>> stamps = store.changeStamps(icao);
+    const platform::Result<std::vector<store::ChangeStamp>> stamps = store.reads.changeStamps(icao);
     if (!stamps) return platform::Failure{stamps.error()};
     return lastUpdate(icao, *stamps);
 }
@@ -62,7 +62,7 @@ platform::Result<LastUpdate> readLastUpdate(store::AirportStore &store, const QS
 QString storeLastDate(store::AirportStore &store, const QString &icao, const LastUpdate &update,
                       const QString &storedLastDate) {
     if (update.lastDate.isEmpty() || update.lastDate == storedLastDate) return {};
-    return store.setLastDate(icao, update.lastDate);
+    return store.edits.setLastDate(icao, update.lastDate);
 }
 
 RefreshedLastUpdate refreshLastUpdate(store::AirportStore &store, const QString &icao) {

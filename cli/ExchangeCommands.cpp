@@ -42,12 +42,13 @@ int changedCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    const platform::Result<std::vector<store::ArptRow>> found = session->store->changedAirports();
+    const platform::Result<std::vector<store::ArptRow>> found = session->store->lists.changedAirports();
     if (!found) return failed(found);
     const std::vector<store::ArptRow> &changed = *found;
     if (options.json) {
         QJsonArray rows;
-        for (const auto &a : changed) rows.append(QJsonObject{{"ICAO", a.ICAO}, {"Name", a.Name}, {"LastDate", a.LastDate}});
+        for (const auto &a : changed)
+            rows.append(QJsonObject{{"ICAO", a.ICAO}, {"Name", a.Name}, {"LastDate", a.LastDate}});
         out() << QJsonDocument(rows).toJson(QJsonDocument::Indented);
     } else {
         out() << changedCountText(changed.size()) << '\n';
@@ -66,13 +67,13 @@ int exportCommand(const Options &options) {
     if (!session) return kDataError;
     QStringList codes;
     if (options.isSet("all")) {
-        const platform::Result<QStringList> all = session->store->airportCodes();
+        const platform::Result<QStringList> all = session->store->lists.airportCodes();
         if (!all) return failed(all);
         codes = *all;
     } else if (options.has("icao")) {
         for (const QString &code : options.value("icao").split(u',', Qt::SkipEmptyParts)) codes << code.trimmed();
     } else {
-        const platform::Result<std::vector<store::ArptRow>> changed = session->store->changedAirports();
+        const platform::Result<std::vector<store::ArptRow>> changed = session->store->lists.changedAirports();
         if (!changed) return failed(changed);
         for (const auto &airport : *changed) codes << airport.ICAO;
         if (codes.isEmpty()) {

@@ -15,7 +15,8 @@ int findCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    const platform::Result<std::vector<store::NameHit>> found = session->store->findByName(options.arguments.first());
+    const platform::Result<std::vector<store::NameHit>> found =
+        session->store->reads.findByName(options.arguments.first());
     if (!found) return failed(found);
     const std::vector<store::NameHit> &hits = *found;
     if (options.json) {
@@ -36,9 +37,9 @@ int countriesCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    const platform::Result<std::vector<store::CountryRow>> countries = session->store->countries();
+    const platform::Result<std::vector<store::CountryRow>> countries = session->store->lists.countries();
     if (!countries) return failed(countries);
-    const platform::Result<int> count = session->store->airportCount();
+    const platform::Result<int> count = session->store->lists.airportCount();
     if (!count) return failed(count);
     const std::vector<store::CountryRow> &rows = *countries;
     const int total = *count;

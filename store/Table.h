@@ -88,7 +88,8 @@ public:
     // columns from `from` to `to`, bound by bind(s, row, from, to).
     std::string update(std::string_view from, std::string_view to, std::string_view rest) const {
         std::string set;
-        forRange(from, to, [&](const Column<Row> &c) { set += (set.empty() ? "" : ", ") + std::string(c.name) + " = ?"; });
+        forRange(from, to,
+                 [&](const Column<Row> &c) { set += (set.empty() ? "" : ", ") + std::string(c.name) + " = ?"; });
         return "UPDATE " + std::string(name_) + " SET " + set + " " + std::string(rest);
     }
 
@@ -122,5 +123,14 @@ private:
     const char *name_;
     std::vector<Column<Row>> columns_;
 };
+
+// Inserts a row with every written column of its table. Error text or empty.
+template <typename Row>
+[[nodiscard]] QString insertRow(Database &db, const Table<Row> &table, const Row &row) {
+    static const std::string sql = table.insert();  // one table per row type
+    Statement &s = db.prepare(sql.c_str());
+    table.bind(s, row);
+    return s.run();
+}
 
 }  // namespace volmira::store

@@ -98,7 +98,7 @@ void frmSplash::paintEvent(QPaintEvent *event) {
 void frmSplash::activate() {
     activated_ = true;
     progbar->hide();
-    if (const QString error = store_.setProgramVersion(QString::fromLatin1(kProgramVersion)); !error.isEmpty())
+    if (const QString error = store_.edits.setProgramVersion(QString::fromLatin1(kProgramVersion)); !error.isEmpty())
         dialogs_.inform(this, QStringLiteral("Fehler"),
                         QStringLiteral("Die Programmversion konnte nicht in die Datenbank geschrieben werden: ") +
                             error);

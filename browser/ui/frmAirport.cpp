@@ -64,7 +64,7 @@ void frmAirport::load() {
     cmdKarte->show();
     QuickfindActive = false;
     // Today by the clock the rows are stamped with.
-    dtpToday->setDate(store::parseStoredDate(store_.now().Date));
+    dtpToday->setDate(store::parseStoredDate(store_.edits.now().Date));
     setColumnWidths();
     LoadLastAirport();
     GetInformation();

@@ -197,21 +197,21 @@ QString Import::addNote(const MyInfoRow &note) {
         return {};
     }
     ++counts.notesAdded;
-    return store_.insertNote(note);
+    return store_.notes.insert(note);
 }
 
 QString Import::insert(const Record &record, long long number) {
     QString error;
     if (const auto *airport = std::get_if<ArptRow>(&record.row)) {
-        error = store_.replaceAirport(*airport);
+        error = store_.edits.replaceAirport(*airport);
     } else if (const auto *frequency = std::get_if<AcomRow>(&record.row)) {
-        error = store_.insertFrequency(*frequency);
+        error = store_.edits.insertFrequency(*frequency);
         ++counts.frequencies;
     } else if (const auto *approach = std::get_if<IlsRow>(&record.row)) {
-        error = store_.insertApproach(*approach);
+        error = store_.edits.insertApproach(*approach);
         ++counts.approaches;
     } else if (const auto *runway = std::get_if<RwyRow>(&record.row)) {
-        error = store_.insertRunway(*runway);
+        error = store_.edits.insertRunway(*runway);
         ++counts.runways;
     } else if (const auto *note = std::get_if<MyInfoRow>(&record.row)) {
         error = addNote(*note);
@@ -275,7 +275,8 @@ ImportResult importUpdate(AirportStore &store, const ImportRequest &request, con
         pauseForTest("removed");
         if (QString error = import.append(); !error.isEmpty()) return failed(error);
         if (!request.dataVersion.isEmpty())
-            if (QString error = store.setDatabaseVersion(request.dataVersion); !error.isEmpty()) return failed(error);
+            if (QString error = store.edits.setDatabaseVersion(request.dataVersion); !error.isEmpty())
+                return failed(error);
         pauseForTest("commit");
         if (QString error = tx.commit(); !error.isEmpty()) return failed(error);
     }

@@ -103,7 +103,7 @@ private:
             const QString code = csv.field(prefix).toUpper();
             if (code.size() != 2)
                 return csv.fault(QStringLiteral("Das Länderkürzel »%1« hat nicht zwei Zeichen.").arg(code));
-            if (QString e = written(store_.insertCountry({code, csv.field(name)})); !e.isEmpty()) return e;
+            if (QString e = written(store_.edits.insertCountry({code, csv.field(name)})); !e.isEmpty()) return e;
             ++report_.countries;
         }
         return csv.error();
@@ -204,13 +204,13 @@ private:
 
     QString writeAirports() {
         for (const PendingAirport &airport : pending_)
-            if (QString e = written(store_.insertAirport(airport.row)); !e.isEmpty()) return e;
+            if (QString e = written(store_.edits.insertAirport(airport.row)); !e.isEmpty()) return e;
         report_.airports = int(pending_.size());
         for (const RwyRow &row : runways_)
-            if (QString e = written(store_.insertRunway(row)); !e.isEmpty()) return e;
+            if (QString e = written(store_.edits.insertRunway(row)); !e.isEmpty()) return e;
         report_.runways = int(runways_.size());
         for (const AirportCodeRow &row : iataCodes_)
-            if (QString e = written(store_.insertAirportCode(row)); !e.isEmpty()) return e;
+            if (QString e = written(store_.edits.insertAirportCode(row)); !e.isEmpty()) return e;
         report_.iataCodes = int(iataCodes_.size());
         return {};
     }
@@ -236,7 +236,7 @@ private:
             row->ICAO = pending_[size_t(*found)].row.ICAO;
             row->Date = day_;
             row->Time = QString::fromLatin1(kMidnight);
-            if (QString e = written(store_.insertFrequency(*row)); !e.isEmpty()) return e;
+            if (QString e = written(store_.edits.insertFrequency(*row)); !e.isEmpty()) return e;
             ++report_.frequencies;
         }
         return csv.error();
@@ -245,8 +245,9 @@ private:
     QString categoriesAndVersion() {
         for (const QString &category : {QStringLiteral("Allgemein"), QStringLiteral("Kontakt"),
                                          QStringLiteral("Tanken"), QStringLiteral("Gebühren")})
-            if (QString e = written(store_.insertCategory(category)); !e.isEmpty()) return e;
-        return written(store_.setVersion({date_.toString(QStringLiteral("dd.MM.yyyy")), options_.programVersion}));
+            if (QString e = written(store_.notes.insertCategory(category)); !e.isEmpty()) return e;
+        return written(
+            store_.edits.setVersion({date_.toString(QStringLiteral("dd.MM.yyyy")), options_.programVersion}));
     }
 
     const BuildOptions &options_;

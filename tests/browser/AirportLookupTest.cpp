@@ -18,17 +18,17 @@ protected:
         addAirport("EDKO", "Brilon/Hochsauerland", "SLP");
         addAirport("LIAP", "L'Aquila Preturo", "SLP");
         addAirport("ZZZ", "Dreibuchstabenplatz", "SLP");
-        ok(store().insertAirportCode({"FRA", "EDDF"}));
-        ok(store().insertAirportCode({"FMO", " EDDG "}));
-        ok(store().insertAirportCode({"XXX", "EDQQ"}));
-        ok(store().insertAirportCode({"Q'A", "LIAP"}));
+        ok(store().edits.insertAirportCode({"FRA", "EDDF"}));
+        ok(store().edits.insertAirportCode({"FMO", " EDDG "}));
+        ok(store().edits.insertAirportCode({"XXX", "EDQQ"}));
+        ok(store().edits.insertAirportCode({"Q'A", "LIAP"}));
         for (const char *rwy : {"18 / 36", "07C / 25C", "07L / 25R"})
-            ok(store().insertRunway({0, "EDDF", rwy, {}, {}, {}, {}, {}, {}, 0, "2026-03-01", "08:00:00"}));
-        ok(store().insertRunway({0, "EDDM", "08L / 26R", {}, {}, {}, {}, {}, {}, 0, "2026-09-01", "08:00:00"}));
+            ok(store().edits.insertRunway({0, "EDDF", rwy, {}, {}, {}, {}, {}, {}, 0, "2026-03-01", "08:00:00"}));
+        ok(store().edits.insertRunway({0, "EDDM", "08L / 26R", {}, {}, {}, {}, {}, {}, 0, "2026-09-01", "08:00:00"}));
         for (const char *name : {"TOWER", "apron", "ATIS"})
-            ok(store().insertFrequency({0, "EDDF", name, "118.775", "2026-04-01", "09:00:00"}));
+            ok(store().edits.insertFrequency({0, "EDDF", name, "118.775", "2026-04-01", "09:00:00"}));
         for (const char *rwy : {"25R", "07L"})
-            ok(store().insertApproach({0, "EDDF", rwy, {}, {}, {}, {}, {}, "2026-05-02", "07:15:00"}));
+            ok(store().edits.insertApproach({0, "EDDF", rwy, {}, {}, {}, {}, {}, "2026-05-02", "07:15:00"}));
     }
 
     // At the position of the worked sunrise example, 50.0 N 8.6 E.
@@ -45,7 +45,9 @@ protected:
 
     static void ok(const QString &error) { EXPECT_TRUE(error.isEmpty()) << error.toStdString(); }
     AirportStore &store() { return *t.store; }
-    std::optional<AirportView> lookup(const char *entered) { return lookupAirport(store(), entered, QDate(2026, 6, 21)).value(); }
+    std::optional<AirportView> lookup(const char *entered) {
+        return lookupAirport(store(), entered, QDate(2026, 6, 21)).value();
+    }
 
     volmira::test::TempDatabase t;
 };
@@ -79,10 +81,10 @@ TEST_F(AirportLookup, ViewHoldsEverythingTheWindowShows) {
     EXPECT_EQ(approaches, (std::vector<QString>{"07L", "25R"}));
     EXPECT_EQ(view.sun.sunrise, "Sonnenaufgang:      03:16 [ UTC ]");
     EXPECT_TRUE(view.lastUpdate.title.endsWith("Letzte Aktualisierung - Approach Info - 02 Mai 26"));
-    EXPECT_TRUE(store().airportByIcao("EDDF").value()->LastDate.isEmpty()) << "the lookup only reads";
+    EXPECT_TRUE(store().reads.airportByIcao("EDDF").value()->LastDate.isEmpty()) << "the lookup only reads";
 
     EXPECT_TRUE(storeLastDate(store(), view.airport.ICAO, view.lastUpdate, view.airport.LastDate).isEmpty());
-    EXPECT_EQ(store().airportByIcao("EDDF").value()->LastDate, "2026-05-02");
+    EXPECT_EQ(store().reads.airportByIcao("EDDF").value()->LastDate, "2026-05-02");
 
     const AirportView bare = lookup("edko").value();
     EXPECT_EQ(bare.scheme, ColourScheme::Other);

@@ -51,18 +51,18 @@ TEST(LastUpdate, NoteSavedNowIsTheNewestChangeAndSetsLastDate) {
     runway.RWY = "08 / 26";
     runway.Date = "2026-08-07";
     runway.Time = "14:04:59";
-    ASSERT_TRUE(t.store->insertRunway(runway).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertRunway(runway).isEmpty());
 
     const LastUpdate before = readLastUpdate(*t.store, "EDFE").value();
     EXPECT_EQ(before.title, "Volmira EDFE" + kGap + "Letzte Aktualisierung - RWY Info - 07 Aug 26");
-    EXPECT_EQ(t.store->airportByIcao("EDFE").value()->LastDate, "2026-01-02") << "reading must not write";
+    EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-01-02") << "reading must not write";
 
-    ASSERT_TRUE(t.store->saveNote("EDFE", "Kontakt", "{\\rtf1 x}", "x").isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDFE", "Kontakt", "{\\rtf1 x}", "x").isEmpty());
     const RefreshedLastUpdate refreshed = refreshLastUpdate(*t.store, "EDFE");
     EXPECT_TRUE(refreshed.error.isEmpty());
     EXPECT_EQ(refreshed.update.title,
               "Volmira EDFE" + kGap + "Letzte Aktualisierung - Info Kategorie: Kontakt - 07 Aug 26");
-    EXPECT_EQ(t.store->airportByIcao("EDFE").value()->LastDate, "2026-08-07");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-08-07");
 }
 
 TEST(LastUpdate, AirportWithoutStampsKeepsItsLastDate) {
@@ -75,5 +75,5 @@ TEST(LastUpdate, AirportWithoutStampsKeepsItsLastDate) {
     const RefreshedLastUpdate refreshed = refreshLastUpdate(*t.store, "EDXX");
     EXPECT_TRUE(refreshed.error.isEmpty());
     EXPECT_EQ(refreshed.update.title, "Volmira EDXX" + kGap + "Letzte Aktualisierung - ---");
-    EXPECT_EQ(t.store->airportByIcao("EDXX").value()->LastDate, "2020-02-02");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDXX").value()->LastDate, "2020-02-02");
 }

@@ -29,19 +29,19 @@ TEST(AirportStore, QuotesInEveryKindOfValueAreHarmless) {
     row.PR = "1000' AGL";
     row.COORDINATES = "5001.6 N / 00833.5 E'";
     t.add(row);
-    ASSERT_TRUE(t.store->insertAirportCode({"'Q'", "E'X'"}).isEmpty());
-    ASSERT_TRUE(t.store->saveNote("E'X'", "Kat'egorie", "{\\rtf1 it's}", "it's").isEmpty());
+    ASSERT_TRUE(t.store->edits.insertAirportCode({"'Q'", "E'X'"}).isEmpty());
+    ASSERT_TRUE(t.store->notes.save("E'X'", "Kat'egorie", "{\\rtf1 it's}", "it's").isEmpty());
 
-    const auto found = t.store->airportByIcao("e'x'").value();
+    const auto found = t.store->reads.airportByIcao("e'x'").value();
     ASSERT_TRUE(found);
     EXPECT_EQ(found->Name, "L'Aéroport d'O'Hare \"Süd\"");
     EXPECT_EQ(found->PR, "1000' AGL");
-    EXPECT_EQ(t.store->icaoForIata("'q'").value().value_or(""), "E'X'");
-    ASSERT_EQ(t.store->notes("E'X'").value().size(), 1u);
-    EXPECT_EQ(t.store->notes("E'X'").value()[0].PrintInfo, "it's");
-    ASSERT_EQ(t.store->findByName("l'a").value().size(), 1u);
-    EXPECT_TRUE(t.store->findByName("' OR 1=1 --").value().empty());
-    EXPECT_FALSE(t.store->airportByIcao("' OR '1'='1").value());
+    EXPECT_EQ(t.store->reads.icaoForIata("'q'").value().value_or(""), "E'X'");
+    ASSERT_EQ(t.store->notes.ofAirport("E'X'").value().size(), 1u);
+    EXPECT_EQ(t.store->notes.ofAirport("E'X'").value()[0].PrintInfo, "it's");
+    ASSERT_EQ(t.store->reads.findByName("l'a").value().size(), 1u);
+    EXPECT_TRUE(t.store->reads.findByName("' OR 1=1 --").value().empty());
+    EXPECT_FALSE(t.store->reads.airportByIcao("' OR '1'='1").value());
 }
 
 TEST(AirportStore, CodesAndNamesCompareWithoutRegardToCase) {
@@ -50,18 +50,18 @@ TEST(AirportStore, CodesAndNamesCompareWithoutRegardToCase) {
     t.add(t.airport("EDDG", "Münster Osnabrück"));
     t.add(t.airport("EDLE", "Essen/Mülheim"));
     t.add(t.airport("EDDM", "MÜNCHEN"));
-    ASSERT_TRUE(t.store->insertAirportCode({"FMO", "EDDG"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertAirportCode({"FMO", "EDDG"}).isEmpty());
 
-    EXPECT_TRUE(t.store->airportByIcao("edhn").value());
-    EXPECT_EQ(t.store->icaoForIata("fmo").value().value_or(""), "EDDG");
+    EXPECT_TRUE(t.store->reads.airportByIcao("edhn").value());
+    EXPECT_EQ(t.store->reads.icaoForIata("fmo").value().value_or(""), "EDDG");
 
-    const auto hits = t.store->findByName("mü").value();
+    const auto hits = t.store->reads.findByName("mü").value();
     ASSERT_EQ(hits.size(), 2u);
     EXPECT_EQ(hits[0].NAME, "MÜNCHEN");  // name order, not ICAO order
     EXPECT_EQ(hits[1].NAME, "Münster Osnabrück");
-    EXPECT_EQ(t.store->findByName("MÜNSTER").value().size(), 1u);
-    EXPECT_TRUE(t.store->findByName("Mu").value().empty());  // an umlaut is its own letter
-    EXPECT_EQ(t.store->findByName("").value().size(), 4u);
+    EXPECT_EQ(t.store->reads.findByName("MÜNSTER").value().size(), 1u);
+    EXPECT_TRUE(t.store->reads.findByName("Mu").value().empty());  // an umlaut is its own letter
+    EXPECT_EQ(t.store->reads.findByName("").value().size(), 4u);
 }
 
 TEST(AirportStore, NullStaysDistinctFromEmptyText) {
@@ -74,8 +74,8 @@ TEST(AirportStore, NullStaysDistinctFromEmptyText) {
     auto other = t.airport("EDXY");
     other.PR = QStringLiteral("");
     t.add(other);
-    const auto a = t.store->airportByIcao("EDXX").value();
-    const auto b = t.store->airportByIcao("EDXY").value();
+    const auto a = t.store->reads.airportByIcao("EDXX").value();
+    const auto b = t.store->reads.airportByIcao("EDXY").value();
     ASSERT_TRUE(a && b);
     EXPECT_TRUE(a->PR.isNull());
     EXPECT_FALSE(a->ELEV);
@@ -88,24 +88,25 @@ TEST(AirportStore, TextsComeBackWhole) {
     // A note pasted from another program may open with U+FEFF, which UTF-8 decoders like to drop.
     test::TempDatabase t;
     const QString text = QChar(0xFEFF) + QStringLiteral("Öl\r\n\t") + QString::fromUcs4(U"\U0001F6E9");
-    ASSERT_EQ(t.store->insertNote({0, "EDXX", "Allgemein", text, text, "2026-01-01", "10:00:00"}), "");
-    EXPECT_EQ(t.store->notes("EDXX").value().at(0).MyInfo, text);
+    ASSERT_EQ(t.store->notes.insert({0, "EDXX", "Allgemein", text, text, "2026-01-01", "10:00:00"}), "");
+    EXPECT_EQ(t.store->notes.ofAirport("EDXX").value().at(0).MyInfo, text);
 }
 
 TEST(AirportStore, ListsComeInTheirDisplayOrder) {
     test::TempDatabase t;
     t.add(t.airport("EDDF"));
     for (const char *rwy : {"25C / 07C", "18 / 36", "07L / 25R"})
-        ASSERT_TRUE(t.store->insertRunway(runway("EDDF", rwy, 4000, 0)).isEmpty());
+        ASSERT_TRUE(t.store->edits.insertRunway(runway("EDDF", rwy, 4000, 0)).isEmpty());
     for (const char *name : {"TOWER", "atis", "Apron"})
-        ASSERT_TRUE(t.store->insertFrequency(AcomRow{0, "EDDF", name, "118.000", "2026-01-02", "08:00:00"}).isEmpty());
-    ASSERT_TRUE(t.store->insertRunway(runway("EDDX", "09 / 27", 500, 1)).isEmpty());
+        ASSERT_TRUE(
+            t.store->edits.insertFrequency(AcomRow{0, "EDDF", name, "118.000", "2026-01-02", "08:00:00"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertRunway(runway("EDDX", "09 / 27", 500, 1)).isEmpty());
 
-    const auto rwys = t.store->runways("eddf").value();
+    const auto rwys = t.store->reads.runways("eddf").value();
     ASSERT_EQ(rwys.size(), 3u);
     EXPECT_EQ(rwys[0].RWY, "07L / 25R");
     EXPECT_EQ(rwys[2].RWY, "25C / 07C");
-    const auto coms = t.store->frequencies("EDDF").value();
+    const auto coms = t.store->reads.frequencies("EDDF").value();
     ASSERT_EQ(coms.size(), 3u);
     EXPECT_EQ(coms[0].Name, "Apron");
     EXPECT_EQ(coms[1].Name, "atis");
@@ -115,12 +116,12 @@ TEST(AirportStore, ListsComeInTheirDisplayOrder) {
 TEST(AirportStore, NotesAreStampedByTheClockAndReplacedPerCategory) {
     test::TempDatabase t;
     t.add(t.airport("EDHN"));
-    ASSERT_TRUE(t.store->saveNote("EDHN", "Tanken", "a", "a").isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDHN", "Tanken", "a", "a").isEmpty());
     t.clock.set(QDateTime(QDate(2026, 12, 24), QTime(23, 59, 58)));
-    ASSERT_TRUE(t.store->saveNote("EDHN", "tanken", "b", "b").isEmpty());
-    ASSERT_TRUE(t.store->saveNote("EDHN", "Kontakt", "c", "c").isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDHN", "tanken", "b", "b").isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDHN", "Kontakt", "c", "c").isEmpty());
 
-    const auto notes = t.store->notes("EDHN").value();
+    const auto notes = t.store->notes.ofAirport("EDHN").value();
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[0].Category, "Tanken");
     EXPECT_EQ(notes[0].MyInfo, "b");
@@ -135,11 +136,11 @@ TEST(AirportStore, ChangeStampsGiveTheNewestRowOfEachTable) {
     auto newer = older;
     newer.Date = "2026-02-01";
     newer.Time = "07:00:00";
-    ASSERT_TRUE(t.store->insertRunway(newer).isEmpty());
-    ASSERT_TRUE(t.store->insertRunway(older).isEmpty());
-    ASSERT_TRUE(t.store->saveNote("EDHN", "Gebühren", "x", "x").isEmpty());
+    ASSERT_TRUE(t.store->edits.insertRunway(newer).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertRunway(older).isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDHN", "Gebühren", "x", "x").isEmpty());
 
-    const auto stamps = t.store->changeStamps("EDHN").value();
+    const auto stamps = t.store->reads.changeStamps("EDHN").value();
     ASSERT_EQ(stamps.size(), 3u);
     EXPECT_EQ(stamps[0].Name, "RWY Info");
     EXPECT_EQ(stamps[0].Date, "2026-02-01");
@@ -147,18 +148,18 @@ TEST(AirportStore, ChangeStampsGiveTheNewestRowOfEachTable) {
     EXPECT_EQ(stamps[2].Name, "Info Kategorie: Gebühren");
     EXPECT_EQ(stamps[2].Date, "2026-03-14");
 
-    ASSERT_TRUE(t.store->setLastDate("edhn", "2026-03-14").isEmpty());
-    EXPECT_EQ(t.store->airportByIcao("EDHN").value()->LastDate, "2026-03-14");
+    ASSERT_TRUE(t.store->edits.setLastDate("edhn", "2026-03-14").isEmpty());
+    EXPECT_EQ(t.store->reads.airportByIcao("EDHN").value()->LastDate, "2026-03-14");
 }
 
 TEST(AirportStore, CountryCountsEqualTheAirportsPerPrefix) {
     test::TempDatabase t;
     for (const char *icao : {"EDDF", "EDHN", "ETNL", "LOWW", "EDAA", "ZZZZ"}) t.add(t.airport(icao));
-    ASSERT_TRUE(t.store->insertCountry({"ED", "Deutschland"}).isEmpty());
-    ASSERT_TRUE(t.store->insertCountry({"ET", "Deutschland"}).isEmpty());
-    ASSERT_TRUE(t.store->insertCountry({"LO", "Österreich"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertCountry({"ED", "Deutschland"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertCountry({"ET", "Deutschland"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertCountry({"LO", "Österreich"}).isEmpty());
 
-    const auto rows = t.store->countries().value();
+    const auto rows = t.store->lists.countries().value();
     ASSERT_EQ(rows.size(), 4u);
     // German name order: Ö sorts with O, after D; the unknown prefix by its placeholder name.
     EXPECT_EQ(rows[0].ICAO, "ED");
@@ -170,17 +171,17 @@ TEST(AirportStore, CountryCountsEqualTheAirportsPerPrefix) {
     EXPECT_EQ(rows[3].Name, "Österreich");
     int sum = 0;
     for (const auto &r : rows) sum += r.Anzahl;
-    EXPECT_EQ(sum, t.store->airportCount().value());
+    EXPECT_EQ(sum, t.store->lists.airportCount().value());
 }
 
 TEST(AirportStore, VersionRowIsReplacedWhole) {
     test::TempDatabase t;
-    ASSERT_TRUE(t.store->setProgramVersion("0.0.9").isEmpty());  // made when missing
-    EXPECT_EQ(t.store->version().value()->ProgramVersion, "0.0.9");
-    ASSERT_TRUE(t.store->setVersion({"07.08.2026", "0.1.0"}).isEmpty());
-    ASSERT_TRUE(t.store->setVersion({"01.01.2027", "0.1.5"}).isEmpty());
-    ASSERT_TRUE(t.store->setProgramVersion("0.2.0").isEmpty());  // keeps the data version
-    const auto v = t.store->version().value();
+    ASSERT_TRUE(t.store->edits.setProgramVersion("0.0.9").isEmpty());  // made when missing
+    EXPECT_EQ(t.store->lists.version().value()->ProgramVersion, "0.0.9");
+    ASSERT_TRUE(t.store->edits.setVersion({"07.08.2026", "0.1.0"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.setVersion({"01.01.2027", "0.1.5"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.setProgramVersion("0.2.0").isEmpty());  // keeps the data version
+    const auto v = t.store->lists.version().value();
     ASSERT_TRUE(v);
     EXPECT_EQ(v->DatabaseVersion, "01.01.2027");
     EXPECT_EQ(v->ProgramVersion, "0.2.0");

@@ -17,7 +17,8 @@ TEST(DamagedDatabase, EveryReadOfADamagedTableFails) {
         for (int i = 0; i < 100; ++i) t.add(t.airport(QStringLiteral("E%1").arg(i, 3, 10, QChar('0'))));
         ASSERT_EQ(tx.commit(), "");
     }
-    ASSERT_TRUE(t.store->insertRunway({0, "E001", "09 / 27", "09", "27", "094 / 274", "", 800, 20, 0, "", ""}).isEmpty());
+    ASSERT_TRUE(
+        t.store->edits.insertRunway({0, "E001", "09 / 27", "09", "27", "094 / 274", "", 800, 20, 0, "", ""}).isEmpty());
     t.db.close();
     ASSERT_TRUE(test::damageTable(t.path(), "ARPT"));
     ASSERT_TRUE(test::damageTable(t.path(), "RWY"));
@@ -25,12 +26,12 @@ TEST(DamagedDatabase, EveryReadOfADamagedTableFails) {
 
     store::AirportStore &s = *t.store;
     const std::vector<std::pair<const char *, std::function<QString()>>> reads = {
-        {"airportByIcao", [&] { return s.airportByIcao("E001").error(); }},
-        {"runways", [&] { return s.runways("E001").error(); }},
-        {"findByName", [&] { return s.findByName("Test").error(); }},
-        {"countries", [&] { return s.countries().error(); }},
-        {"airportCount", [&] { return s.airportCount().error(); }},
-        {"airportCodes", [&] { return s.airportCodes().error(); }},
+        {"airportByIcao", [&] { return s.reads.airportByIcao("E001").error(); }},
+        {"runways", [&] { return s.reads.runways("E001").error(); }},
+        {"findByName", [&] { return s.reads.findByName("Test").error(); }},
+        {"countries", [&] { return s.lists.countries().error(); }},
+        {"airportCount", [&] { return s.lists.airportCount().error(); }},
+        {"airportCodes", [&] { return s.lists.airportCodes().error(); }},
     };
     for (const auto &[name, read] : reads) {
         const QString error = read();

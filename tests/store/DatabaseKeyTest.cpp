@@ -32,14 +32,14 @@ TEST(DatabaseKey, AFileOfAnEarlierVersionOpensAndIsConvertedByAWritableOpen) {
     ASSERT_TRUE(opensWithPassword(t.path()));
 
     ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Alt");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Alt");
     t.db.close();
     EXPECT_TRUE(opensWithPassword(t.path())) << "a reader leaves the file as it is";
 
     ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadWrite).ok());
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Alt");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Alt");
     t.db.close();
     EXPECT_FALSE(opensWithPassword(t.path()));
     ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Alt");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Alt");
 }

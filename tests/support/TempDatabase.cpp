@@ -31,7 +31,7 @@ store::ArptRow TempDatabase::airport(const QString &icao, const QString &name) c
 }
 
 void TempDatabase::add(const store::ArptRow &row) {
-    const QString error = store->insertAirport(row);
+    const QString error = store->edits.insertAirport(row);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 }
 

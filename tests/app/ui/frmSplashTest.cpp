@@ -61,7 +61,7 @@ TEST_F(Splash, LoadsFoldersAndVersionAndHandsOverOnTheFirstTickOrAClick) {
     QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
     showAndActivate(splash);
     EXPECT_TRUE(splash.progbar->isHidden());
-    EXPECT_EQ(t.store->version().value()->ProgramVersion, volmira::kProgramVersion);
+    EXPECT_EQ(t.store->lists.version().value()->ProgramVersion, volmira::kProgramVersion);
 
     // While the progress bar shows (an import), a tick only re-arms the timer.
     splash.progbar->show();
@@ -117,7 +117,7 @@ TEST_F(Splash, AShippedUpdateIsAnnouncedImportedWithProgressAndDeleted) {
     QList<int> values;
     for (const auto &signal : progress) values << signal[0].toInt();
     EXPECT_EQ(values, (QList<int>{0, 25, 50, 75, 100}));
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Neu");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Neu");
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(splash.progbar->isHidden());
     EXPECT_FALSE(splash.UpdateAvailable);
@@ -139,7 +139,7 @@ TEST_F(Splash, ADamagedUpdateChangesNothingAndIsKeptAside) {
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(dialogs.shown[1].text.contains("Die Datenbank wurde nicht verändert."));
     EXPECT_TRUE(dialogs.shown[1].text.contains("aptdata.vmd.fehler"));
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Alt");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Alt");
     EXPECT_FALSE(QFile::exists(t.folder() + "/aptdata.vmd"));
     EXPECT_TRUE(QFile::exists(t.folder() + "/aptdata.vmd.fehler"));
     EXPECT_FALSE(QFile::exists(t.folder() + "/UpdateInfo.crm"));

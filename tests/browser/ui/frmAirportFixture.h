@@ -34,18 +34,21 @@ protected:
         addAirport("EDKO", "Brilon/Hochsauerland", "SLP");
         addAirport("EDKA", "Aachen-Merzbr\u00FCck", "SLP");
         addAirport("ETHN", "Hohn", "SLP");
-        ok(store().insertAirportCode({"FRA", "EDDF"}));
-        ok(store().insertAirportCode({"FMO", "EDDG"}));
+        ok(store().edits.insertAirportCode({"FRA", "EDDF"}));
+        ok(store().edits.insertAirportCode({"FMO", "EDDG"}));
         for (const char *rwy : {"18 / 36", "07C / 25C", "07L / 25R"})
-            ok(store().insertRunway({0, "EDDF", rwy, {}, {}, "070", "0.1", 4000, 60, 0, "2026-03-01", "08:00:00"}));
-        ok(store().insertRunway({0, "EDKO", "06 / 24", {}, {}, "060", {}, 880, 30, 1, "2026-02-01", "08:00:00"}));
-        ok(store().insertRunway({0, "EDKA", "07 / 25", {}, {}, "070", {}, 520, 30, 2, "2026-02-01", "08:00:00"}));
-        ok(store().insertRunway({0, "EDKA", "08 / 26", {}, {}, "080", {}, 1000, 20, 0, "2026-02-01", "08:00:00"}));
+            ok(store().edits.insertRunway(
+                {0, "EDDF", rwy, {}, {}, "070", "0.1", 4000, 60, 0, "2026-03-01", "08:00:00"}));
+        ok(store().edits.insertRunway({0, "EDKO", "06 / 24", {}, {}, "060", {}, 880, 30, 1, "2026-02-01", "08:00:00"}));
+        ok(store().edits.insertRunway({0, "EDKA", "07 / 25", {}, {}, "070", {}, 520, 30, 2, "2026-02-01", "08:00:00"}));
+        ok(store().edits.insertRunway(
+            {0, "EDKA", "08 / 26", {}, {}, "080", {}, 1000, 20, 0, "2026-02-01", "08:00:00"}));
         for (const char *name : {"TOWER", "apron", "ATIS"})
-            ok(store().insertFrequency({0, "EDDF", name, "118.775", "2026-04-01", "09:00:00"}));
-        ok(store().insertFrequency({0, "EDKO", "BRILON INFO", "122.600", "2026-02-01", "08:00:00"}));
+            ok(store().edits.insertFrequency({0, "EDDF", name, "118.775", "2026-04-01", "09:00:00"}));
+        ok(store().edits.insertFrequency({0, "EDKO", "BRILON INFO", "122.600", "2026-02-01", "08:00:00"}));
         for (const char *rwy : {"25R", "07L"})
-            ok(store().insertApproach({0, "EDDF", rwy, "110.700", "IFE", "3.0", {}, {}, "2026-05-02", "07:15:00"}));
+            ok(store().edits.insertApproach(
+                {0, "EDDF", rwy, "110.700", "IFE", "3.0", {}, {}, "2026-05-02", "07:15:00"}));
         writeAptCrm("\"EDDF\"\r\n");
     }
 

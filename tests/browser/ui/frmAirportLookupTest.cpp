@@ -38,7 +38,7 @@ TEST_F(AirportWindowLookup, CodesInAnyCaseAndWithBlanksAreShownUpperCase) {
     EXPECT_TRUE(dialogs.shown.empty());
     // Each lookup names its airport in the title and keeps its newest change in LastDate.
     EXPECT_TRUE(titles->last().at(0).toString().startsWith("Volmira EDDM"));
-    EXPECT_EQ(store().airportByIcao("EDKO").value()->LastDate, "2026-02-01");
+    EXPECT_EQ(store().reads.airportByIcao("EDKO").value()->LastDate, "2026-02-01");
 }
 
 TEST_F(AirportWindowLookup, NotFoundEmptiesTheWindowAndTheClosingEnterDoesNotAskAgain) {

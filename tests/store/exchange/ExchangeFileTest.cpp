@@ -39,21 +39,21 @@ struct Exchange : ::testing::Test {
         t.add(bare);
         t.add(t.airport("EDDF", "Frankfurt"));
 
-        ASSERT_EQ(t.store->insertFrequency({0, "EDFM", "TOWER", "118.500", "2026-01-02", "08:00:00"}), "");
-        ASSERT_EQ(t.store->insertFrequency({0, "EDFM", QString(), QString(), QString(), QString()}), "");
-        ASSERT_EQ(t.store->insertRunway({0, "EDFM", "07 / 25", "07", "25", "066 / 246", "", 920, 18, 1, "2026-01-03",
-                                         "23:59:59"}),
+        ASSERT_EQ(t.store->edits.insertFrequency({0, "EDFM", "TOWER", "118.500", "2026-01-02", "08:00:00"}), "");
+        ASSERT_EQ(t.store->edits.insertFrequency({0, "EDFM", QString(), QString(), QString(), QString()}), "");
+        ASSERT_EQ(t.store->edits.insertRunway(
+                      {0, "EDFM", "07 / 25", "07", "25", "066 / 246", "", 920, 18, 1, "2026-01-03", "23:59:59"}),
                   "");
-        ASSERT_EQ(t.store->insertApproach({0, "EDFM", "25", "110.300", "IFM", QString(), "", "", "2026-01-04",
+        ASSERT_EQ(t.store->edits.insertApproach({0, "EDFM", "25", "110.300", "IFM", QString(), "", "", "2026-01-04",
                                            "00:00:00"}),
                   "");
-        ASSERT_EQ(t.store->insertNote({0, "EDFM", "Allgemein", "{\\rtf1 " + kAwkwardText + "}", kAwkwardText,
+        ASSERT_EQ(t.store->notes.insert({0, "EDFM", "Allgemein", "{\\rtf1 " + kAwkwardText + "}", kAwkwardText,
                                        "2026-02-01", "12:34:56"}),
                   "");
-        ASSERT_EQ(t.store->insertRunway({0, "EDDF", "07C / 25C", "07C", "25C", "066 / 246", "", 4000, 60, 0,
+        ASSERT_EQ(t.store->edits.insertRunway({0, "EDDF", "07C / 25C", "07C", "25C", "066 / 246", "", 4000, 60, 0,
                                          "2026-01-02", "08:00:00"}),
                   "");
-        ASSERT_EQ(t.store->setVersion({"07.08.2026", "0.1.0"}), "");
+        ASSERT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}), "");
     }
 
     QString file(const QString &name) const { return t.folder() + "/" + name; }
@@ -129,10 +129,10 @@ TEST_F(Exchange, ExportThenImportGivesBackEveryCarriedColumn) {
     ASSERT_EQ(t.db.exec("UPDATE ARPT SET Name = coalesce(Name, ''); "
                         "UPDATE ACOM SET Name = coalesce(Name, ''), FREQ = coalesce(FREQ, '')"),
               "");
-    ASSERT_EQ(exportAirports(t.db, t.store->airportCodes().value(), file("all.crm")).error, "");
+    ASSERT_EQ(exportAirports(t.db, t.store->lists.airportCodes().value(), file("all.crm")).error, "");
 
     test::TempDatabase fresh;
-    ASSERT_EQ(fresh.store->setVersion({"07.08.2026", "0.1.0"}), "");
+    ASSERT_EQ(fresh.store->edits.setVersion({"07.08.2026", "0.1.0"}), "");
     const ImportResult imported = importUpdate(*fresh.store, {file("all.crm"), fresh.folder(), ""});
     ASSERT_EQ(imported.error, "");
     EXPECT_EQ(imported.counts.airportsReplaced, 3);
@@ -168,13 +168,13 @@ TEST_F(Exchange, ReaderDispatchesOnTheExactKindAndFindsColumnsInAnyCase) {
     ASSERT_EQ(imported.error, "");
     EXPECT_EQ(imported.counts.airportsReplaced, 1);
     EXPECT_EQ(imported.counts.unknownRows, 2);
-    EXPECT_EQ(t.store->airportByIcao("EDQA").value()->Name, "Alpha");
-    EXPECT_FALSE(t.store->airportByIcao("EDQB").value());
-    ASSERT_EQ(t.store->frequencies("EDQA").value().size(), 1u);
-    EXPECT_EQ(t.store->frequencies("EDQA").value()[0].Date, "2026-05-06");  // a date given as text
+    EXPECT_EQ(t.store->reads.airportByIcao("EDQA").value()->Name, "Alpha");
+    EXPECT_FALSE(t.store->reads.airportByIcao("EDQB").value());
+    ASSERT_EQ(t.store->reads.frequencies("EDQA").value().size(), 1u);
+    EXPECT_EQ(t.store->reads.frequencies("EDQA").value()[0].Date, "2026-05-06");  // a date given as text
     // Numbers where texts belong keep their digits; blanks around codes are dropped.
-    EXPECT_EQ(t.store->frequencies("EDQA").value()[0].FREQ, "118.1");
-    ASSERT_EQ(t.store->approaches("EDQA").value().size(), 1u);
-    EXPECT_EQ(t.store->approaches("EDQA").value()[0].ILS_FREQ, "109.9");
-    EXPECT_EQ(t.store->airportByIcao("EDQA").value()->ICAO, "EDQA");
+    EXPECT_EQ(t.store->reads.frequencies("EDQA").value()[0].FREQ, "118.1");
+    ASSERT_EQ(t.store->reads.approaches("EDQA").value().size(), 1u);
+    EXPECT_EQ(t.store->reads.approaches("EDQA").value()[0].ILS_FREQ, "109.9");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDQA").value()->ICAO, "EDQA");
 }

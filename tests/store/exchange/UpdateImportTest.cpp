@@ -72,20 +72,21 @@ struct Import : ::testing::Test {
             ArptRow row = t.airport(icao, QStringLiteral("Alt ") + icao);
             row.LastKat = "Kontakt";
             t.add(row);
-            EXPECT_EQ(t.store->insertRunway({0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01",
-                                             "10:00:00"}),
+            EXPECT_EQ(t.store->edits.insertRunway(
+                          {0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01", "10:00:00"}),
                       "");
-            EXPECT_EQ(t.store->insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}), "");
-            EXPECT_EQ(t.store->insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}),
-                      "");
-            EXPECT_EQ(t.store->insertNote({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}),
+            EXPECT_EQ(t.store->edits.insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}), "");
+            EXPECT_EQ(
+                t.store->edits.insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}),
+                "");
+            EXPECT_EQ(t.store->notes.insert({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}),
                       "");
             EXPECT_EQ(t.db.prepare("INSERT INTO MAPDATA (ICAO, Number, Name) VALUES (?, 0, 'Platzrunde')")
                           .bind(1, QString::fromLatin1(icao))
                           .run(),
                       "");
         }
-        EXPECT_EQ(t.store->setVersion({"07.08.2026", "0.1.0"}), "");
+        EXPECT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}), "");
     }
 
     QString path(const QString &name) const { return t.folder() + "/" + name; }
@@ -147,30 +148,30 @@ TEST_F(Import, ReplacesTheFilesAirportsWithTheirRowsAndKeepsNotesMapsAndTheLastC
     EXPECT_EQ(result.counts.runways, 3);
     EXPECT_EQ(result.counts.approaches, 2);
 
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Neu A");
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->LastKat, "Kontakt");
-    EXPECT_EQ(names(t.store->frequencies("EDAA").value()), (QStringList{"ATIS", "TOWER"}));
-    EXPECT_EQ(t.store->runways("EDBB").value().size(), 2u);
-    EXPECT_EQ(t.store->approaches("EDBB").value()[0].ILS_IDENT, "IXX");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Neu A");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->LastKat, "Kontakt");
+    EXPECT_EQ(names(t.store->reads.frequencies("EDAA").value()), (QStringList{"ATIS", "TOWER"}));
+    EXPECT_EQ(t.store->reads.runways("EDBB").value().size(), 2u);
+    EXPECT_EQ(t.store->reads.approaches("EDBB").value()[0].ILS_IDENT, "IXX");
     for (const char *icao : {"EDAA", "EDBB"}) {
-        EXPECT_EQ(t.store->notes(icao).value().size(), 1u);
+        EXPECT_EQ(t.store->notes.ofAirport(icao).value().size(), 1u);
         EXPECT_EQ(test::dumpTable(t.db, "MAPDATA").filter(icao).size(), 1);
     }
-    EXPECT_EQ(t.store->airportByIcao("EDCC").value()->Name, "Alt EDCC");  // not in the file
-    EXPECT_EQ(names(t.store->frequencies("EDCC").value()), QStringList{"ALT"});
+    EXPECT_EQ(t.store->reads.airportByIcao("EDCC").value()->Name, "Alt EDCC");  // not in the file
+    EXPECT_EQ(names(t.store->reads.frequencies("EDCC").value()), QStringList{"ALT"});
 
     const std::vector<HistoryEntry> h = history();
     ASSERT_EQ(h.size(), 2u);
     EXPECT_EQ(h[1].ICAO, "EDBB");
     EXPECT_EQ(h[1].Name, "Neu B");
     EXPECT_EQ(h[1].Date->date, QDate(2026, 9, 1));
-    EXPECT_EQ(t.store->version().value()->DatabaseVersion, "01.09.2026");
+    EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "01.09.2026");
 
     // A second update adds to the history; without a version the date is null and the version stays.
     ASSERT_EQ(run(UpdateFile().airport("EDCC", "Neu C").save(path("zwei.crm")), "").error, "");
     ASSERT_EQ(history().size(), 3u);
     EXPECT_FALSE(history()[2].Date);
-    EXPECT_EQ(t.store->version().value()->DatabaseVersion, "01.09.2026");
+    EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "01.09.2026");
 }
 
 TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
@@ -184,17 +185,18 @@ TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
     EXPECT_EQ(result.counts.notesAdded, 3);
     EXPECT_EQ(result.counts.notesSkipped, 1);
     QStringList edaa;
-    for (const MyInfoRow &n : t.store->notes("EDAA").value()) edaa << n.Category + ": " + n.PrintInfo;
+    for (const MyInfoRow &n : t.store->notes.ofAirport("EDAA").value()) edaa << n.Category + ": " + n.PrintInfo;
     EXPECT_EQ(edaa, (QStringList{"Kontakt: Meine", "Tanken: AVGAS"}));
-    EXPECT_EQ(t.store->notes("EDNN").value().size(), 2u);  // both notes of a new airport arrive
+    EXPECT_EQ(t.store->notes.ofAirport("EDNN").value().size(), 2u);  // both notes of a new airport arrive
 }
 
 TEST_F(Import, BlanksAroundACodeDoNotMakeAnAirportOfTheirOwn) {
-    ASSERT_EQ(run(UpdateFile().airport("EDAA ", "Neu A").runway(" EDAA", "09 / 27").save(path("aptdata.vmd"))).error, "");
-    EXPECT_EQ(t.store->airportCount().value(), 3);
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Neu A");
-    ASSERT_EQ(t.store->runways("EDAA").value().size(), 1u);
-    EXPECT_EQ(t.store->runways("EDAA").value()[0].RWY, "09 / 27");
+    ASSERT_EQ(run(UpdateFile().airport("EDAA ", "Neu A").runway(" EDAA", "09 / 27").save(path("aptdata.vmd"))).error,
+              "");
+    EXPECT_EQ(t.store->lists.airportCount().value(), 3);
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Neu A");
+    ASSERT_EQ(t.store->reads.runways("EDAA").value().size(), 1u);
+    EXPECT_EQ(t.store->reads.runways("EDAA").value()[0].RWY, "09 / 27");
 }
 
 TEST_F(Import, RowsWithoutTheirAirportAreAppendedAndMissingKindsAreSkipped) {
@@ -204,9 +206,9 @@ TEST_F(Import, RowsWithoutTheirAirportAreAppendedAndMissingKindsAreSkipped) {
                              .note("EDCC", "Tanken", "Jet A1")
                              .save(path("aptdata.vmd"));
     ASSERT_EQ(run(file).error, "");
-    EXPECT_EQ(names(t.store->frequencies("EDCC").value()), (QStringList{"ALT", "NEU"}));
-    EXPECT_TRUE(t.store->runways("EDAA").value().empty());
-    EXPECT_EQ(t.store->notes("EDCC").value().size(), 2u);
+    EXPECT_EQ(names(t.store->reads.frequencies("EDCC").value()), (QStringList{"ALT", "NEU"}));
+    EXPECT_TRUE(t.store->reads.runways("EDAA").value().empty());
+    EXPECT_EQ(t.store->notes.ofAirport("EDCC").value().size(), 2u);
 }
 
 TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
@@ -293,12 +295,13 @@ TEST_F(Import, ACommitRefusedWhileAnotherProgramReadsLeavesNoTransactionBehind) 
     // single rows do not keep the file locked.
     reading.reset();
     AirportStore otherStore(other, t.clock);
-    ASSERT_TRUE(otherStore.airportByIcao("EDAA").value() && otherStore.version().value() && otherStore.icaoForIata("XXX").value() == std::nullopt);
-    ASSERT_EQ(t.store->saveNote("EDAA", "Tanken", "{\\rtf1 Jet}", "Jet"), "");
+    ASSERT_TRUE(otherStore.reads.airportByIcao("EDAA").value() && otherStore.lists.version().value() &&
+                otherStore.reads.icaoForIata("XXX").value() == std::nullopt);
+    ASSERT_EQ(t.store->notes.save("EDAA", "Tanken", "{\\rtf1 Jet}", "Jet"), "");
     store::Database again;
     ASSERT_TRUE(again.open(t.path(), Database::Mode::ReadOnly).ok());
     Statement &notes = again.prepare("SELECT count(*) FROM MyInfo WHERE ICAO = 'EDAA' AND Category = 'Tanken'");
     ASSERT_TRUE(notes.next());
     EXPECT_EQ(notes.integer(0), 1);
-    EXPECT_EQ(t.store->airportByIcao("EDAA").value()->Name, "Alt EDAA");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Alt EDAA");
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/Result.h"
+#include "store/Database.h"
+#include "store/Rows.h"
+
+#include <optional>
+#include <vector>
+
+namespace volmira::store {
+
+// What the airport window reads: one airport with its rows, and the name
+// quick-find. Codes and names compare without regard to case. Every read gives
+// a failure, never a partial answer, when the file cannot be read to the end.
+class AirportReads {
+public:
+    explicit AirportReads(Database &db) : db_(db) {}
+
+    [[nodiscard]] platform::Result<std::optional<ArptRow>> airportByIcao(const QString &icao);
+    // The ICAO code of the first AirportCode row of an IATA code.
+    [[nodiscard]] platform::Result<std::optional<QString>> icaoForIata(const QString &iata);
+    [[nodiscard]] platform::Result<std::vector<RwyRow>> runways(const QString &icao);       // by RWY
+    [[nodiscard]] platform::Result<std::vector<AcomRow>> frequencies(const QString &icao);  // by Name
+    [[nodiscard]] platform::Result<std::vector<IlsRow>> approaches(const QString &icao);    // by RWY
+    // The newest stamp of each of the airport's five tables that has rows, in the
+    // order RWY, ACOM, ILS, ARPT, MyInfo.
+    [[nodiscard]] platform::Result<std::vector<ChangeStamp>> changeStamps(const QString &icao);
+    // Airports whose name begins with the text, any letter case, German name order.
+    [[nodiscard]] platform::Result<std::vector<NameHit>> findByName(const QString &prefix);
+
+private:
+    Database &db_;
+};
+
+}  // namespace volmira::store
