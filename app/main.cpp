@@ -1,19 +1,38 @@
-#include "app/ui/Desktop.h"
 #include "cli/Cli.h"
 #include "cli/Options.h"
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+#include <unistd.h>
+
+#include <vector>
+
+namespace {
+
+// The desktop program is an executable of its own beside this one: the
+// commands then start without loading the windowing libraries, which took
+// more time than a whole lookup.
+constexpr const char *kDesktopProgram = "volmira-apt-desktop";
+
+int startDesktop(char *argv[]) {
+    const QByteArray path = QDir(QCoreApplication::applicationDirPath()).filePath(kDesktopProgram).toLocal8Bit();
+    std::vector<char *> arguments{const_cast<char *>(path.constData())};
+    for (char **argument = argv + 1; *argument; ++argument) arguments.push_back(*argument);
+    arguments.push_back(nullptr);
+    execv(path.constData(), arguments.data());
+    QTextStream(stderr) << "Das Programm " << QString::fromLocal8Bit(path) << " kann nicht gestartet werden."
+                        << Qt::endl;
+    return 3;
+}
+
+}  // namespace
 
 int main(int argc, char *argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-    const volmira::cli::Options options = volmira::cli::parseOptions(arguments);
-    // A command (or --help, or a faulty line) runs headless; nothing starts the desktop.
-    if (!options.command.isEmpty() || options.help || !options.error.isEmpty()) {
-        QCoreApplication app(argc, argv);
-        return volmira::cli::run(QCoreApplication::arguments());
-    }
-    QApplication app(argc, argv);
-    return volmira::app::runDesktop(options);
+    QCoreApplication app(argc, argv);
+    const volmira::cli::Options options = volmira::cli::parseOptions(QCoreApplication::arguments());
+    // A command (or --help, or a faulty line) runs headless; without one the desktop program starts.
+    if (options.command.isEmpty() && !options.help && options.error.isEmpty()) return startDesktop(argv);
+    return volmira::cli::run(QCoreApplication::arguments());
 }

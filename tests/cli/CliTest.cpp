@@ -142,3 +142,9 @@ TEST_F(Cli, ADamagedTableIsADataErrorNotAnEmptyAnswer) {
         }
     }
 }
+
+TEST_F(Cli, WithoutACommandTheDesktopProgramStarts) {
+    const Result r = run({"--screenshot", dir.filePath("fenster.png")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("fenster.png")));
+}
