@@ -17,7 +17,6 @@ namespace {
 
 using key::kPasswordPragma;
 using key::kRawKeyPragma;
-using key::kRekeyPragma;
 
 constexpr int kBusyWaitMs = 5000;
 constexpr qint64 kPageSize = 1024;
@@ -83,8 +82,10 @@ OpenResult Database::open(const QString &path, Mode mode) {
     int rc = connect(path, mode, kRawKeyPragma);
     if (rc == SQLITE_NOTADB && mode != Mode::Create) {
         rc = connect(path, mode, kPasswordPragma);
-        // Converting is only worth it: a failure leaves the file as it was.
-        if (rc == SQLITE_OK && mode == Mode::ReadWrite) (void)exec(kRekeyPragma);
+        // Converting only saves time, so it waits for no other program: the file
+        // stays as it is while another one has it open, until a later start.
+        if (rc == SQLITE_OK && mode == Mode::ReadWrite && aloneWithFile())
+            (void)sqlite3_rekey_v2(db_, "main", key::kRawKey, int(std::strlen(key::kRawKey)));
     }
     if (rc == SQLITE_NOTADB) return unreadable(path, shown);
     if (rc != SQLITE_OK) {
@@ -97,6 +98,13 @@ OpenResult Database::open(const QString &path, Mode mode) {
         return failure(OpenError::NotADatabase, schemaError);
     }
     return {};
+}
+
+bool Database::aloneWithFile() {
+    sqlite3_busy_timeout(db_, 0);
+    const bool alone = exec("BEGIN EXCLUSIVE;").isEmpty() && exec("COMMIT;").isEmpty();
+    sqlite3_busy_timeout(db_, kBusyWaitMs);
+    return alone;
 }
 
 int Database::connect(const QString &path, Mode mode, const char *keyPragma) {

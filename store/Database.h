@@ -62,6 +62,8 @@ private:
     // Opens the file with one key and reads its schema; the engine's result
     // code, the connection closed unless it is SQLITE_OK.
     int connect(const QString &path, Mode mode, const char *keyPragma);
+    // Whether no other connection has the file open at this moment.
+    bool aloneWithFile();
 
     sqlite3 *db_ = nullptr;
     QString path_;

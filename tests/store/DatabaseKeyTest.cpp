@@ -21,15 +21,20 @@ bool opensWithPassword(const QString &path) {
     return rc == SQLITE_OK;
 }
 
-}  // namespace
-
-TEST(DatabaseKey, AFileOfAnEarlierVersionOpensAndIsConvertedByAWritableOpen) {
-    test::TempDatabase t;
+// A file as an earlier version wrote it, with one airport.
+void writeOldFile(test::TempDatabase &t) {
     t.add(t.airport("EDAA", "Alt"));
     EXPECT_FALSE(opensWithPassword(t.path())) << "a new file is written with the derived key";
     ASSERT_EQ(t.db.exec("PRAGMA rekey = 'kestrel52-118';"), "");
     t.db.close();
     ASSERT_TRUE(opensWithPassword(t.path()));
+}
+
+}  // namespace
+
+TEST(DatabaseKey, AFileOfAnEarlierVersionOpensAndIsConvertedByAWritableOpen) {
+    test::TempDatabase t;
+    writeOldFile(t);
 
     ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
     EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Alt");
@@ -42,4 +47,21 @@ TEST(DatabaseKey, AFileOfAnEarlierVersionOpensAndIsConvertedByAWritableOpen) {
     EXPECT_FALSE(opensWithPassword(t.path()));
     ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
     EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Alt");
+}
+
+// The engine would convert the file halfway, hold it locked and finish at a later commit.
+TEST(DatabaseKey, AFileAnotherProgramHasOpenIsLeftForALaterConversion) {
+    test::TempDatabase t;
+    writeOldFile(t);
+    store::Database reader;
+    ASSERT_TRUE(reader.open(t.path(), store::Database::Mode::ReadOnly).ok());
+    ASSERT_EQ(reader.exec("BEGIN; SELECT count(*) FROM ARPT;"), "");  // holds the file for reading
+
+    ASSERT_TRUE(t.db.open(t.path()).ok());
+    ASSERT_EQ(reader.exec("COMMIT;"), "");
+    EXPECT_EQ(t.store->edits.insertAirport(t.airport("EDAB", "Neu")), "");
+    t.db.close();
+    ASSERT_TRUE(opensWithPassword(t.path()));
+    ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
+    EXPECT_EQ(t.store->lists.airportCount().value(), 2);
 }
