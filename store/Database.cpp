@@ -29,14 +29,16 @@ OpenResult failure(OpenError error, const QString &message) { return {error, mes
 OpenResult unreadable(const QString &path, const QString &shown) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(OpenError::Unreadable, QStringLiteral("Die Datendatei %1 kann nicht gelesen werden.").arg(shown));
+        return failure(OpenError::Unreadable,
+                       QStringLiteral("Die Datendatei %1 kann nicht gelesen werden.").arg(shown));
     const qint64 size = file.size();
     if (file.read(16).startsWith("SQLite format 3") || size < kPageSize)
         return failure(OpenError::NotADatabase,
                        QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT.").arg(shown));
     if (size % kPageSize != 0)
-        return failure(OpenError::NotADatabase,
-                       QStringLiteral("Die Datendatei %1 ist unvollständig: sie endet mitten in einem Block.").arg(shown));
+        return failure(
+            OpenError::NotADatabase,
+            QStringLiteral("Die Datendatei %1 ist unvollständig: sie endet mitten in einem Block.").arg(shown));
     return failure(OpenError::WrongPassword,
                    QStringLiteral("Die Datendatei %1 lässt sich nicht entschlüsseln: sie ist mit einem anderen "
                                   "Kennwort geschrieben oder an ihrem Anfang beschädigt.")
@@ -191,14 +193,18 @@ Statement &Statement::bind(int index, double value) {
     return *this;
 }
 
-Statement &Statement::bind(int index, std::optional<double> value) { return value ? bind(index, *value) : bindNull(index); }
+Statement &Statement::bind(int index, std::optional<double> value) {
+    return value ? bind(index, *value) : bindNull(index);
+}
 
 Statement &Statement::bind(int index, int value) {
     if (stmt_) sqlite3_bind_int(stmt_, index, value);
     return *this;
 }
 
-Statement &Statement::bind(int index, std::optional<int> value) { return value ? bind(index, *value) : bindNull(index); }
+Statement &Statement::bind(int index, std::optional<int> value) {
+    return value ? bind(index, *value) : bindNull(index);
+}
 
 Statement &Statement::bind(int index, long long value) {
     if (stmt_) sqlite3_bind_int64(stmt_, index, value);

@@ -2,9 +2,11 @@
 
 #include "store/Database.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 // A table's column list, with how each column is read into its row struct and
@@ -15,6 +17,8 @@ namespace volmira::store {
 template <typename Row>
 struct Column {
     const char *name;
+    const char *declaration;  // type and constraints in CREATE TABLE
+    const char *comment;      // unit and meaning, kept in the schema text
     void (*read)(const Statement &, int, Row &);  // null: never read (a derived key)
     void (*bind)(Statement &, int, const Row &);  // null: never written (the row id)
 };
@@ -35,6 +39,9 @@ T columnValue(const Statement &s, int c) {
     else if constexpr (std::is_same_v<T, std::optional<double>>) return s.optDouble(c);
     else if constexpr (std::is_same_v<T, std::optional<int>>) return s.optInt(c);
     else if constexpr (std::is_same_v<T, long long>) return s.int64(c);
+    else if constexpr (std::is_same_v<T, int>) return s.integer(c);
+    else if constexpr (std::is_same_v<T, double>) return s.optDouble(c).value_or(0);
+    else if constexpr (std::is_same_v<T, bool>) return s.integer(c) != 0;
     else static_assert(sizeof(T) == 0, "no reader for this column type");
 }
 
@@ -44,12 +51,15 @@ enum class Access { ReadWrite, ReadOnly };
 
 // The column of a struct member, read and written as it is.
 template <auto Member>
-Column<typename detail::MemberOf<decltype(Member)>::Row> column(const char *name, Access access = Access::ReadWrite) {
+Column<typename detail::MemberOf<decltype(Member)>::Row> column(const char *name, const char *declaration,
+                                                                const char *comment = "",
+                                                                Access access = Access::ReadWrite) {
     using Row = typename detail::MemberOf<decltype(Member)>::Row;
     using Value = typename detail::MemberOf<decltype(Member)>::Value;
     void (*bind)(Statement &, int, const Row &) = nullptr;
     if (access == Access::ReadWrite) bind = [](Statement &s, int c, const Row &r) { s.bind(c, r.*Member); };
-    return {name, [](const Statement &s, int c, Row &r) { r.*Member = detail::columnValue<Value>(s, c); }, bind};
+    return {name, declaration, comment,
+            [](const Statement &s, int c, Row &r) { r.*Member = detail::columnValue<Value>(s, c); }, bind};
 }
 
 template <typename Row>
@@ -58,6 +68,17 @@ public:
     Table(const char *name, std::vector<Column<Row>> columns) : name_(name), columns_(std::move(columns)) {}
 
     const char *name() const { return name_; }
+
+    // The CREATE TABLE statement, one column a line with its comment.
+    std::string create() const {
+        std::string sql = "CREATE TABLE " + std::string(name_) + " (";
+        for (std::size_t i = 0; i < columns_.size(); ++i) {
+            const Column<Row> &c = columns_[i];
+            sql += "\n  " + std::string(c.name) + " " + c.declaration + (i + 1 < columns_.size() ? "," : "");
+            if (*c.comment) sql += std::string(" -- ") + c.comment;
+        }
+        return sql + "\n);\n";
+    }
 
     // The columns that are read, in table order, each after `alias.` when given.
     std::string columnList(std::string_view alias = {}) const {

@@ -2,84 +2,135 @@
 
 #include "store/TextKeys.h"
 
+// Dates are text YYYY-MM-DD and times HH:MM:SS so that they sort. Every table
+// of per-row data has an internal id so that a grid row can be written back.
 namespace volmira::store {
+
+namespace {
+
+constexpr const char *kText = "TEXT";
+constexpr const char *kCode = "TEXT COLLATE NOCASE";
+constexpr const char *kInteger = "INTEGER";
+constexpr const char *kRowId = "INTEGER PRIMARY KEY";
+
+}  // namespace
 
 const Table<ArptRow> &arptTable() {
     static const Table<ArptRow> table(
-        "ARPT", {column<&ArptRow::ICAO>("ICAO"),
-                 column<&ArptRow::Name>("Name"),
-                 {"NameKey", nullptr,
-                  [](Statement &s, int c, const ArptRow &r) {
-                      s.bind(c, r.Name.isNull() ? QString() : foldName(r.Name));
-                  }},
-                 column<&ArptRow::COORDINATES>("COORDINATES"),
-                 column<&ArptRow::WGS_DLAT>("WGS_DLAT"),
-                 column<&ArptRow::WGS_DLONG>("WGS_DLONG"),
-                 column<&ArptRow::ELEV>("ELEV"),
-                 column<&ArptRow::PR>("PR"),
-                 column<&ArptRow::MAG_VAR>("MAG_VAR"),
-                 column<&ArptRow::RwyALen>("RwyALen"),
-                 column<&ArptRow::RwyGLen>("RwyGLen"),
-                 column<&ArptRow::Type>("Type"),
-                 column<&ArptRow::Date>("Date"),
-                 column<&ArptRow::Time>("Time"),
-                 column<&ArptRow::LastDate>("LastDate"),
-                 column<&ArptRow::LastKat>("LastKat")});
+        "ARPT",
+        {column<&ArptRow::ICAO>("ICAO", "TEXT NOT NULL COLLATE NOCASE",
+                                "four-letter code, key of every per-airport table"),
+         column<&ArptRow::Name>("Name", kCode, "airport name"),
+         {"NameKey", kText, "Name case-folded (Unicode) for the name quick-find", nullptr,
+          [](Statement &s, int c, const ArptRow &r) { s.bind(c, r.Name.isNull() ? QString() : foldName(r.Name)); }},
+         column<&ArptRow::COORDINATES>("COORDINATES", kText, "\"ddmm.m N / dddmm.m E\" as typed"),
+         column<&ArptRow::WGS_DLAT>("WGS_DLAT", "REAL", "latitude, decimal degrees, unsigned as the dialog writes it"),
+         column<&ArptRow::WGS_DLONG>("WGS_DLONG", "REAL", "longitude, decimal degrees, unsigned"),
+         column<&ArptRow::ELEV>("ELEV", "NUMERIC", "field elevation, feet"),
+         column<&ArptRow::PR>("PR", kText, "traffic circuit text"),
+         column<&ArptRow::MAG_VAR>("MAG_VAR", "NUMERIC", "magnetic variation, degrees, east positive"),
+         column<&ArptRow::RwyALen>("RwyALen", kInteger, "longest asphalt runway, metres (0: none)"),
+         column<&ArptRow::RwyGLen>("RwyGLen", kInteger, "longest grass runway, metres (0: none)"),
+         column<&ArptRow::Type>("Type", kText, "\"VLP\" or \"SLP\""),
+         column<&ArptRow::Date>("Date", kText, "last change of this row, YYYY-MM-DD"),
+         column<&ArptRow::Time>("Time", kText, "its time of day, HH:MM:SS"),
+         column<&ArptRow::LastDate>("LastDate", kText, "newest change over all rows of the airport, YYYY-MM-DD"),
+         column<&ArptRow::LastKat>("LastKat", kText, "note category selected when the note panel was last closed")});
     return table;
 }
 
 const Table<RwyRow> &rwyTable() {
     static const Table<RwyRow> table(
-        "RWY", {column<&RwyRow::id>("id", Access::ReadOnly), column<&RwyRow::ICAO>("ICAO"),
-                column<&RwyRow::RWY>("RWY"), column<&RwyRow::RwyLow>("RwyLow"), column<&RwyRow::RwyHigh>("RwyHigh"),
-                column<&RwyRow::RWYHDG>("RWYHDG"), column<&RwyRow::SLOPE>("SLOPE"), column<&RwyRow::Length>("Length"),
-                column<&RwyRow::Width>("Width"), column<&RwyRow::SURFACE>("SURFACE"), column<&RwyRow::Date>("Date"),
-                column<&RwyRow::Time>("Time")});
+        "RWY", {column<&RwyRow::id>("id", kRowId, "", Access::ReadOnly),
+                column<&RwyRow::ICAO>("ICAO", kCode),
+                column<&RwyRow::RWY>("RWY", kText, "designator pair, low end first: \"09L / 27R\""),
+                column<&RwyRow::RwyLow>("RwyLow", kText, "low designator"),
+                column<&RwyRow::RwyHigh>("RwyHigh", kText, "high designator"),
+                column<&RwyRow::RWYHDG>("RWYHDG", kText, "magnetic headings, three digits each: \"094 / 274\""),
+                column<&RwyRow::SLOPE>("SLOPE", kText, "free text, \"-0.3 / 1.0\""),
+                column<&RwyRow::Length>("Length", kInteger, "metres"),
+                column<&RwyRow::Width>("Width", kInteger, "metres"),
+                column<&RwyRow::SURFACE>("SURFACE", kInteger, "0 asphalt, anything else grass"),
+                column<&RwyRow::Date>("Date", kText),
+                column<&RwyRow::Time>("Time", kText)});
     return table;
 }
 
 const Table<AcomRow> &acomTable() {
     static const Table<AcomRow> table(
-        "ACOM", {column<&AcomRow::id>("id", Access::ReadOnly), column<&AcomRow::ICAO>("ICAO"),
-                 column<&AcomRow::Name>("Name"), column<&AcomRow::FREQ>("FREQ"), column<&AcomRow::Date>("Date"),
-                 column<&AcomRow::Time>("Time")});
+        "ACOM", {column<&AcomRow::id>("id", kRowId, "", Access::ReadOnly), column<&AcomRow::ICAO>("ICAO", kCode),
+                 column<&AcomRow::Name>("Name", kText, "station name, TOWER, ATIS, ..."),
+                 column<&AcomRow::FREQ>("FREQ", kText, "frequency as typed"), column<&AcomRow::Date>("Date", kText),
+                 column<&AcomRow::Time>("Time", kText)});
     return table;
 }
 
 const Table<IlsRow> &ilsTable() {
     static const Table<IlsRow> table(
-        "ILS", {column<&IlsRow::id>("id", Access::ReadOnly), column<&IlsRow::ICAO>("ICAO"),
-                column<&IlsRow::RWY>("RWY"), column<&IlsRow::ILS_FREQ>("ILS_FREQ"),
-                column<&IlsRow::ILS_IDENT>("ILS_IDENT"), column<&IlsRow::ILS_GS>("ILS_GS"),
-                column<&IlsRow::OM_FREQ>("OM_FREQ"), column<&IlsRow::OM_IDENT>("OM_IDENT"),
-                column<&IlsRow::Date>("Date"), column<&IlsRow::Time>("Time")});
+        "ILS", {column<&IlsRow::id>("id", kRowId, "", Access::ReadOnly),
+                column<&IlsRow::ICAO>("ICAO", kCode),
+                column<&IlsRow::RWY>("RWY", kText, "runway end served"),
+                column<&IlsRow::ILS_FREQ>("ILS_FREQ", kText, "localizer frequency"),
+                column<&IlsRow::ILS_IDENT>("ILS_IDENT", kText, "localizer identifier"),
+                column<&IlsRow::ILS_GS>("ILS_GS", kText, "glide slope"),
+                column<&IlsRow::OM_FREQ>("OM_FREQ", kText, "outer marker frequency"),
+                column<&IlsRow::OM_IDENT>("OM_IDENT", kText, "outer marker identifier"),
+                column<&IlsRow::Date>("Date", kText),
+                column<&IlsRow::Time>("Time", kText)});
     return table;
 }
 
 const Table<MyInfoRow> &myInfoTable() {
     static const Table<MyInfoRow> table(
-        "MyInfo", {column<&MyInfoRow::id>("id", Access::ReadOnly), column<&MyInfoRow::ICAO>("ICAO"),
-                   column<&MyInfoRow::Category>("Category"), column<&MyInfoRow::MyInfo>("MyInfo"),
-                   column<&MyInfoRow::PrintInfo>("PrintInfo"), column<&MyInfoRow::Date>("Date"),
-                   column<&MyInfoRow::Time>("Time")});
+        "MyInfo", {column<&MyInfoRow::id>("id", kRowId, "", Access::ReadOnly),
+                   column<&MyInfoRow::ICAO>("ICAO", kCode),
+                   column<&MyInfoRow::Category>("Category", kCode, "name of a MyCategory row"),
+                   column<&MyInfoRow::MyInfo>("MyInfo", kText, "the note as rich text"),
+                   column<&MyInfoRow::PrintInfo>("PrintInfo", kText, "the note as plain text, tabs as ten blanks"),
+                   column<&MyInfoRow::Date>("Date", kText),
+                   column<&MyInfoRow::Time>("Time", kText)});
+    return table;
+}
+
+const Table<MapDataRow> &mapDataTable() {
+    static const Table<MapDataRow> table(
+        "MAPDATA", {column<&MapDataRow::id>("id", kRowId, "", Access::ReadOnly),
+                    column<&MapDataRow::ICAO>("ICAO", kCode),
+                    column<&MapDataRow::Number>("Number", kInteger, "slot 0..9, one per map button"),
+                    column<&MapDataRow::Name>("Name", kText, "button caption"),
+                    column<&MapDataRow::Location>("Location", kText, "folder of the file"),
+                    column<&MapDataRow::File>("File", kText, "file name"),
+                    column<&MapDataRow::Active>("Active", kInteger, "1 for the map shown last"),
+                    column<&MapDataRow::W1>("W1", "REAL", "display width when the view was saved"),
+                    column<&MapDataRow::H1>("H1", "REAL", "display height when the view was saved"),
+                    column<&MapDataRow::SX>("SX", "REAL", "saved source rectangle; SW = SH = 0: none"),
+                    column<&MapDataRow::SY>("SY", "REAL"),
+                    column<&MapDataRow::SW>("SW", "REAL"),
+                    column<&MapDataRow::SH>("SH", "REAL"),
+                    column<&MapDataRow::SlideMap>("SlideMap", kInteger, "zoom slider, -100..100")});
     return table;
 }
 
 const Table<AirportCodeRow> &airportCodeTable() {
     static const Table<AirportCodeRow> table(
-        "AirportCode", {column<&AirportCodeRow::IATA>("IATA"), column<&AirportCodeRow::ICAO>("ICAO")});
+        "AirportCode", {column<&AirportCodeRow::IATA>("IATA", kCode, "three-letter IATA code"),
+                        column<&AirportCodeRow::ICAO>("ICAO", kCode)});
     return table;
 }
 
 const Table<IcaoCodeRow> &icaoCodeTable() {
-    static const Table<IcaoCodeRow> table("ICAOCODE",
-                                          {column<&IcaoCodeRow::ICAO>("ICAO"), column<&IcaoCodeRow::Name>("Name")});
+    static const Table<IcaoCodeRow> table(
+        "ICAOCODE", {column<&IcaoCodeRow::ICAO>("ICAO", kCode, "two-letter country prefix"),
+                     column<&IcaoCodeRow::Name>("Name", kText, "country name, German")});
     return table;
 }
 
 const Table<VersionRow> &versionTable() {
-    static const Table<VersionRow> table("Version", {column<&VersionRow::DatabaseVersion>("DatabaseVersion"),
-                                                     column<&VersionRow::ProgramVersion>("ProgramVersion")});
+    static const Table<VersionRow> table(
+        "Version",
+        {column<&VersionRow::DatabaseVersion>("DatabaseVersion", kText,
+                                              "date of the installed airport data, dd.mm.yyyy"),
+         column<&VersionRow::ProgramVersion>("ProgramVersion", kText, "version of the program that ran last")});
     return table;
 }
 

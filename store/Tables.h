@@ -3,7 +3,8 @@
 #include "store/Rows.h"
 #include "store/Table.h"
 
-// The column lists of the tables that have a row struct, in table order.
+// The tables that have a row struct: their columns in table order with their
+// declarations, readers and binders. The schema creates them from here.
 namespace volmira::store {
 
 const Table<ArptRow> &arptTable();      // NameKey is written from Name and never read
@@ -11,6 +12,7 @@ const Table<RwyRow> &rwyTable();
 const Table<AcomRow> &acomTable();
 const Table<IlsRow> &ilsTable();
 const Table<MyInfoRow> &myInfoTable();
+const Table<MapDataRow> &mapDataTable();
 const Table<AirportCodeRow> &airportCodeTable();
 const Table<IcaoCodeRow> &icaoCodeTable();
 const Table<VersionRow> &versionTable();
