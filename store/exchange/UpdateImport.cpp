@@ -44,13 +44,17 @@ QString dataError(QStringView kind, long long row, const QString &detail) {
 }
 
 // One pass over the file's records, in file order, reading the columns named
-// (all when none are). The callback gets the column map, the record and its
+// (all when none are). The first pass reads the file into `bytes`; the second
+// goes over the same bytes, so both see one content whatever happens to the
+// file meanwhile. The callback gets the column map, the record and its
 // number; it returns an error text to stop the pass.
 template <typename OnRecord>
-QString eachRecord(const QString &path, std::initializer_list<exchange::Column> columns, OnRecord onRecord,
-                   qint64 *ignoredValues = nullptr) {
+QString eachRecord(const QString &path, QByteArray &bytes, std::initializer_list<exchange::Column> columns,
+                   OnRecord onRecord, qint64 *ignoredValues = nullptr) {
     recordfile::Reader reader;
-    if (QString error = reader.open(path); !error.isEmpty()) return error;
+    const QString opened = bytes.isNull() ? reader.open(path) : reader.openBytes(bytes, QFileInfo(path).fileName());
+    if (!opened.isEmpty()) return opened;
+    if (bytes.isNull()) bytes = reader.bytes();
     const ColumnMap map(reader);
     if (!map.hasKind())
         return QStringLiteral("Die Update-Datei %1 hat keine Spalte dataType.").arg(QFileInfo(path).fileName());
@@ -150,6 +154,7 @@ private:
     Database &db_;
     const ImportRequest &request_;
     long long lastNoteBefore_ = 0;
+    QByteArray bytes_;                  // the file, read once for both passes
     QSet<QString> fileAirports_;        // upper case
     QHash<QString, bool> knownAirports_;  // airports not in the file: in the database?
     DuplicateRows rows_;
@@ -162,7 +167,7 @@ private:
 // they are appended; a bad one rolls the whole import back.
 QString Import::collectAirports() {
     const auto keyColumns = {exchange::ICAO, exchange::dataType, exchange::aName};
-    QString error = eachRecord(request_.file, keyColumns, [&](const ColumnMap &map, const recordfile::Row &row,
+    QString error = eachRecord(request_.file, bytes_, keyColumns, [&](const ColumnMap &map, const recordfile::Row &row,
                                                              long long n) {
         if (exchange::kindOf(map, row) != exchange::kAirportKind) return QString();
         // Only the code and the name here; the whole record is checked when it is appended.
@@ -284,24 +289,17 @@ QString Import::insert(const Record &record, long long number) {
 }
 
 QString Import::append() {
-    const QString changed = QStringLiteral("Die Update-Datei %1 hat sich während des Imports verändert.")
-                                .arg(QFileInfo(request_.file).fileName());
     std::size_t appended = 0;
-    QString error = eachRecord(
-        request_.file, {},
+    return eachRecord(
+        request_.file, bytes_, {},
         [&](const ColumnMap &map, const recordfile::Row &row, long long n) {
             const Record record = convert(map, row, counts.cutTexts);
             if (!record.error.isEmpty()) return dataError(record.kind, n, record.error);
-            // The airports must be those whose rows were removed, in the same order.
-            if (const auto *airport = std::get_if<ArptRow>(&record.row)) {
-                if (appended >= imported.size() || imported[appended].ICAO != airport->ICAO) return changed;
-                if (++appended == imported.size() / 2 + 1) pauseForTest("appending");
-            }
+            if (std::holds_alternative<ArptRow>(record.row) && ++appended == imported.size() / 2 + 1)
+                pauseForTest("appending");
             return insert(record, n);
         },
         &counts.ignoredValues);
-    if (!error.isEmpty()) return error;
-    return appended == imported.size() ? QString() : changed;
 }
 
 // The data version, or else the newest stamp of the imported records, becomes
@@ -349,11 +347,12 @@ platform::Result<ImportOutcome> importUpdate(AirportStore &store, const ImportRe
     if (QString error = import.collectAirports(); !error.isEmpty()) return failed(error);
     report(kImportFileChecked);
 
+    // The check reads every page; in the large cache they stay for the import.
+    LargePageCache cache(db);
     if (QString error = checkIntact(db); !error.isEmpty()) return failed(error);
     if (QString error = backUp(db.path()); !error.isEmpty()) return failed(error);
     pauseForTest("backup");
     {
-        LargePageCache cache(db);
         Transaction tx(db);
         if (!tx.started()) return failed(db.lastError());
         if (QString error = import.removeAirportRows(); !error.isEmpty()) return failed(error);

@@ -69,6 +69,9 @@ public:
     // The same over bytes in memory; `name` stands for the file in messages.
     [[nodiscard]] QString openBytes(QByteArray bytes, const QString &name);
 
+    // The bytes read by open(), for another pass over the same content.
+    [[nodiscard]] QByteArray bytes() const;
+
     [[nodiscard]] const std::vector<FieldDef> &fields() const;
     // The column called `name` in any case, or -1.
     [[nodiscard]] int fieldIndex(QStringView name) const;

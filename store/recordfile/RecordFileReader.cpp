@@ -555,6 +555,8 @@ QString Reader::openBytes(QByteArray bytes, const QString &name) {
     return impl_->start(std::string_view(impl_->bytes.constData(), size_t(impl_->bytes.size())));
 }
 
+QByteArray Reader::bytes() const { return impl_->bytes; }
+
 const std::vector<FieldDef> &Reader::fields() const { return impl_->fields; }
 
 int Reader::fieldIndex(QStringView name) const {
