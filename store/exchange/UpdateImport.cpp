@@ -306,19 +306,15 @@ QString Import::append() {
 // the database version, never going back; the history rows carry it.
 QString Import::setVersion() {
     QString version = request_.dataVersion;
-    if (version.isEmpty()) {
+    bool write = !version.isEmpty();
+    if (!write) {
         const std::optional<VersionRow> current = store_.version();
         const QDate before = current ? parseStoredDate(current->DatabaseVersion) : QDate();
-        if (!newest_.isValid() || (before.isValid() && newest_ <= before)) {
-            version = current ? current->DatabaseVersion : QString();
-        } else if (QString error = store_.setDatabaseVersion(defaultDateText(newest_)); !error.isEmpty()) {
-            return error;
-        } else {
-            version = defaultDateText(newest_);
-        }
-    } else if (QString error = store_.setDatabaseVersion(version); !error.isEmpty()) {
-        return error;
+        write = newest_.isValid() && (!before.isValid() || newest_ > before);
+        version = write ? defaultDateText(newest_) : current ? current->DatabaseVersion : QString();
     }
+    if (write)
+        if (QString error = store_.setDatabaseVersion(version); !error.isEmpty()) return error;
     const QDate day = parseStoredDate(version);
     for (HistoryEntry &entry : imported)
         entry.Date = day.isValid() ? std::optional(recordfile::DateTime{day, QTime(0, 0)}) : std::nullopt;
