@@ -42,19 +42,21 @@ using ImportProgress = std::function<void(int percent)>;
 // approaches, by the file's version; the user's notes and map links stay, and
 // so does the note category the user chose last. The file's notes are added
 // per airport and category only where the user held no note of that category.
-// Other rows of the file are appended as they are.
+// Other rows of the file are appended, except rows whose airport is in
+// neither the file nor the database and rows the airport already has.
 //
 // The data version becomes the database version; when it is unknown, the
 // newest Date stamp of the imported records does, unless the database
 // version is newer already. The history gains one row per airport record,
 // stamped with that version.
 //
-// A damaged database is not imported into. Otherwise it is copied to
-// vmdata.vmd.bak first and the import runs in one transaction, so a failure
-// of any kind (a damaged file, a record that does not fit, a full disk, a
-// database error) leaves the database, the backup and the history as they
-// were. The new history is written before the commit and put in place after
-// it; when the process ends in between, the next import finishes it.
+// A damaged database is not imported into, nor copied. Otherwise it is
+// copied to vmdata.vmd.bak first (the old backup is replaced only by a whole
+// copy) and the import runs in one transaction, so a failure of any kind (a
+// damaged file, a record that does not fit, a full disk, a database error)
+// leaves the database and the history as they were. The new history is
+// written before the commit and put in place after it; when the process ends
+// in between, the next import finishes it.
 [[nodiscard]] platform::Result<ImportOutcome> importUpdate(AirportStore &store, const ImportRequest &request,
                                                            const ImportProgress &progress = {});
 
