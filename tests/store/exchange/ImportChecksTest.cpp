@@ -118,6 +118,8 @@ TEST_F(ImportChecks, WithoutADataVersionTheNewestStampDatesTheDataNeverBackwards
     ASSERT_EQ(run(UpdateFile().airport("EDAA", "A").runway("EDAA", "09 / 27", "2026-09-15").save(path("a.crm"))).error(),
               "");
     EXPECT_EQ(t.store->version()->DatabaseVersion, "15.09.2026");
+    // Shown in the window, the airport is stamped with its newest row: no change of the user's.
+    ASSERT_EQ(t.store->setLastDate("EDAA", "2026-09-15"), "");
     EXPECT_TRUE(t.store->changedAirports().empty());
     ASSERT_EQ(run(UpdateFile().airport("EDBB", "B", "2026-08-01").save(path("b.crm"))).error(), "");
     EXPECT_EQ(t.store->version()->DatabaseVersion, "15.09.2026");
