@@ -27,17 +27,18 @@ bool updateFileExists(const QString &dataFolder) {
 StartupUpdateResult runStartupUpdate(store::AirportStore &store, const QString &dataFolder,
                                      const QString &onlineDataVersion, const store::exchange::ImportProgress &progress) {
     const QString file = QDir(dataFolder).filePath(QString::fromLatin1(kUpdateFile));
-    const store::exchange::ImportResult imported = store::exchange::importUpdate(store, {file, dataFolder, onlineDataVersion}, progress);
+    const platform::Result<store::exchange::ImportOutcome> imported =
+        store::exchange::importUpdate(store, {file, dataFolder, onlineDataVersion}, progress);
     StartupUpdateResult result;
-    if (!imported.error.isEmpty()) {
+    if (!imported) {
         const QString kept = QDir(dataFolder).filePath(QString::fromLatin1(kFailedUpdateFile));
         const bool renamed = removeWithRetries(kept) && QFile::rename(file, kept);
-        result.error = imported.error + QStringLiteral("\n\nDie Datenbank wurde nicht verändert. ") +
+        result.error = imported.error() + QStringLiteral("\n\nDie Datenbank wurde nicht verändert. ") +
                        (renamed ? QStringLiteral("Die Update-Datei wurde als %1 aufbewahrt.").arg(kFailedUpdateFile)
                                 : QStringLiteral("Die Update-Datei %1 konnte nicht umbenannt werden.").arg(file));
         return result;
     }
-    result.warning = imported.warning;
+    result.warning = imported->warning;
     if (!removeWithRetries(file)) {
         if (!result.warning.isEmpty()) result.warning += u'\n';
         result.warning += QStringLiteral("Die Update-Datei %1 konnte nicht gelöscht werden; bitte von Hand "

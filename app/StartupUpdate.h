@@ -19,7 +19,8 @@ struct StartupUpdateResult {
     QString warning;  // imported, but the history or the clean-up failed
 };
 
-// Imports aptdata.vmd with the online data version, then deletes it; a file
+// Imports aptdata.vmd with the online data version (empty when unknown: the
+// import then dates the data by its newest stamp), then deletes it; a file
 // that fails is renamed to aptdata.vmd.fehler instead. Deleting is retried a
 // few times, never endlessly.
 [[nodiscard]] StartupUpdateResult runStartupUpdate(store::AirportStore &store, const QString &dataFolder,

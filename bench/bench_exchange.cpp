@@ -47,7 +47,7 @@ struct Fixture {
     Fixture() {
         check(QFile::copy(kShipped, source) && db.open(source, store::Database::Mode::ReadOnly).ok());
         airports = std::make_unique<store::AirportStore>(db, clock);
-        check(store::exchange::exportAirports(db, airports->lists.airportCodes().value(), file).error.isEmpty());
+        check(store::exchange::exportAirports(*airports, airports->lists.airportCodes().value(), file).ok());
         check(QDir().mkpath(importFolder));
     }
 };
@@ -61,7 +61,7 @@ void BM_ExportAll(benchmark::State &state) {
     Fixture &f = fixture();
     const QStringList codes = f.airports->lists.airportCodes().value();
     const QString out = f.dir.filePath("again.crm");
-    for (auto _ : state) check(store::exchange::exportAirports(f.db, codes, out).error.isEmpty());
+    for (auto _ : state) check(store::exchange::exportAirports(*f.airports, codes, out).ok());
     state.SetBytesProcessed(state.iterations() * QFileInfo(out).size());
 }
 BENCHMARK(BM_ExportAll)->Unit(benchmark::kMillisecond);
@@ -95,7 +95,7 @@ void BM_ImportAll(benchmark::State &state) {
             check(db.open(target).ok());
             store::AirportStore s(db, f.clock);
             state.ResumeTiming();
-            check(store::exchange::importUpdate(s, {f.file, f.importFolder, "01.09.2026"}).error.isEmpty());
+            check(store::exchange::importUpdate(s, {f.file, f.importFolder, "01.09.2026"}).ok());
             state.PauseTiming();
         }
         state.ResumeTiming();

@@ -1,7 +1,8 @@
 #include "browser/LastAirportFile.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace volmira::browser {
 
@@ -33,11 +34,7 @@ std::optional<QString> readLastAirport(const QString &path) {
 }
 
 QString writeLastAirport(const QString &path, const QString &code) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    file.write(QByteArray("\"") + code.toUtf8() + QByteArray("\"\r\n"));
-    if (!file.commit()) return file.errorString();
-    return {};
+    return platform::writeFileAtomically(path, QByteArray("\"") + code.toUtf8() + QByteArray("\"\r\n")).error();
 }
 
 }  // namespace volmira::browser

@@ -59,6 +59,8 @@ SunEvents sunEvents(double latitude, double longitude, int dayNumber) {
 int sunDayNumber(const QDate &day) { return day.dayOfYear(); }
 
 QString clockText(double hours) {
+    // A value beyond any day (an impossible position) has no time to show.
+    if (!std::isfinite(hours)) return QStringLiteral("--:--");
     hours = intoDay(hours);
     const double whole = std::floor(hours);
     // The product can round up to 60 just below a full hour.
@@ -93,7 +95,8 @@ SunLines sunLines(const SunEvents &events) {
 
 SunLines sunLines(const store::ArptRow &airport, const QDate &day) {
     const std::optional<Position> position = airportPosition(airport);
-    if (!position || !day.isValid() || !std::isfinite(position->latitude) || !std::isfinite(position->longitude))
+    if (!position || !day.isValid() || !(std::abs(position->latitude) <= 90) ||
+        !(std::abs(position->longitude) <= 180))
         return {kSunriseLabel + QStringLiteral("---"), kSunsetLabel + QStringLiteral("---")};
     return sunLines(sunEvents(position->latitude, position->longitude, sunDayNumber(day)));
 }

@@ -86,19 +86,22 @@ int exportCommand(const Options &options) {
     const QString file = options.arguments.isEmpty()
                              ? QDir(session->dataFolder).filePath(QStringLiteral("export.crm"))
                              : options.arguments.first();
-    const store::exchange::ExportResult result = store::exchange::exportAirports(session->db, codes, file);
-    if (!result.error.isEmpty()) {
-        err() << result.error << Qt::endl;
+    const platform::Result<store::exchange::ExportCounts> result =
+        store::exchange::exportAirports(*session->store, codes, file);
+    if (!result) {
+        err() << result.error() << Qt::endl;
         return kDataError;
     }
     if (options.json)
-        out() << QJsonDocument(QJsonObject{{"airports", result.airports}, {"records", result.records}})
+        out() << QJsonDocument(QJsonObject{{"airports", result->airports}, {"records", result->records}})
                      .toJson(QJsonDocument::Indented);
+    else if (result->airports == 0)
+        err() << "Keiner der genannten Flughäfen ist in der Datenbank; es wurde nichts geschrieben." << Qt::endl;
     else
-        out() << result.airports << " Flughäfen mit " << result.records << " Datensätzen nach " << file
+        out() << result->airports << " Flughäfen mit " << result->records << " Datensätzen nach " << file
               << " geschrieben.\n";
     out().flush();
-    return result.airports > 0 ? kDone : kNotFound;
+    return result->airports > 0 ? kDone : kNotFound;
 }
 
 int importCommand(const Options &options) {
@@ -116,15 +119,15 @@ int importCommand(const Options &options) {
     }
     auto session = openSession(options, store::Database::Mode::ReadWrite);
     if (!session) return kDataError;
-    const store::exchange::ImportResult result = store::exchange::importUpdate(
+    const platform::Result<store::exchange::ImportOutcome> result = store::exchange::importUpdate(
         *session->store, {QFileInfo(options.arguments.first()).absoluteFilePath(), session->dataFolder, version},
         drawProgress);
-    if (!result.error.isEmpty()) {
-        err() << '\n' << result.error << "\nDie Datenbank wurde nicht verändert." << Qt::endl;
+    if (!result) {
+        err() << '\n' << result.error() << "\nDie Datenbank wurde nicht verändert." << Qt::endl;
         return kDataError;
     }
-    if (!result.warning.isEmpty()) err() << result.warning << Qt::endl;
-    const store::exchange::ImportCounts &c = result.counts;
+    if (!result->warning.isEmpty()) err() << result->warning << Qt::endl;
+    const store::exchange::ImportCounts &c = result->counts;
     if (options.json) {
         out() << QJsonDocument(QJsonObject{{"airportsReplaced", c.airportsReplaced},
                                            {"frequencies", c.frequencies},
@@ -132,19 +135,27 @@ int importCommand(const Options &options) {
                                            {"runways", c.runways},
                                            {"notesAdded", c.notesAdded},
                                            {"notesSkipped", c.notesSkipped},
-                                           {"unknownRows", c.unknownRows}})
+                                           {"unknownRows", c.unknownRows},
+                                           {"withoutAirport", c.withoutAirport},
+                                           {"duplicates", c.duplicates},
+                                           {"cutTexts", c.cutTexts},
+                                           {"ignoredValues", c.ignoredValues}})
                      .toJson(QJsonDocument::Indented);
     } else {
-        out() << "Flughäfen ersetzt:           " << c.airportsReplaced << '\n'
-              << "Frequenzen hinzugefügt:      " << c.frequencies << '\n'
-              << "Anflüge hinzugefügt:         " << c.approaches << '\n'
-              << "Landebahnen hinzugefügt:     " << c.runways << '\n'
-              << "Notizen hinzugefügt:         " << c.notesAdded << '\n'
-              << "Notizen übersprungen:        " << c.notesSkipped << " (Kategorie beim Benutzer schon vorhanden)\n"
-              << "Datensätze unbekannter Art:  " << c.unknownRows << '\n';
+        out() << "Flughäfen ersetzt:             " << c.airportsReplaced << '\n'
+              << "Frequenzen hinzugefügt:        " << c.frequencies << '\n'
+              << "Anflüge hinzugefügt:           " << c.approaches << '\n'
+              << "Landebahnen hinzugefügt:       " << c.runways << '\n'
+              << "Notizen hinzugefügt:           " << c.notesAdded << '\n'
+              << "Notizen übersprungen:          " << c.notesSkipped << " (Kategorie beim Benutzer schon vorhanden)\n"
+              << "Datensätze unbekannter Art:    " << c.unknownRows << '\n'
+              << "Zeilen ohne Flughafen:         " << c.withoutAirport << " (übersprungen)\n"
+              << "Doppelte Zeilen:               " << c.duplicates << " (übersprungen)\n"
+              << "Gekürzte Texte:                " << c.cutTexts << " (länger als ihre Spalte)\n"
+              << "Ignorierte Werte:              " << c.ignoredValues << " (Spalte nicht im Schema der Datei)\n";
     }
     out().flush();
-    return result.warning.isEmpty() ? kDone : kDataError;
+    return result->warning.isEmpty() ? kDone : kDataError;
 }
 
 }  // namespace volmira::cli

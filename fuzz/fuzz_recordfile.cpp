@@ -16,11 +16,12 @@ namespace {
 void takeApart(const exchange::ColumnMap &map, const Row &row) {
     const QString kind = exchange::kindOf(map, row);
     (void)exchange::airportKey(map, row);
-    if (kind == exchange::kAirportKind) (void)exchange::toAirport(map, row);
-    else if (kind == exchange::kFrequencyKind) (void)exchange::toFrequency(map, row);
-    else if (kind == exchange::kApproachKind) (void)exchange::toApproach(map, row);
-    else if (kind == exchange::kRunwayKind) (void)exchange::toRunway(map, row);
-    else (void)exchange::toNote(map, row);
+    int cut = 0;
+    if (kind == exchange::kAirportKind) (void)exchange::toAirport(map, row, cut);
+    else if (kind == exchange::kFrequencyKind) (void)exchange::toFrequency(map, row, cut);
+    else if (kind == exchange::kApproachKind) (void)exchange::toApproach(map, row, cut);
+    else if (kind == exchange::kRunwayKind) (void)exchange::toRunway(map, row, cut);
+    else (void)exchange::toNote(map, row, cut);
 }
 
 }  // namespace

@@ -68,22 +68,20 @@ QString fillList(Database &db, const QStringList &icaos) {
 
 }  // namespace
 
-ExportResult exportAirports(Database &db, const QStringList &icaos, const QString &path) {
-    ExportResult result;
+platform::Result<ExportCounts> exportAirports(AirportStore &store, const QStringList &icaos, const QString &path) {
+    Database &db = store.database();
+    ExportCounts result;
     const QString name = QFileInfo(path).fileName();
     auto failed = [&](const QString &detail) {
-        result.error = QStringLiteral("Die Exportdatei %1 konnte nicht geschrieben werden: %2").arg(name, detail);
-        return result;
+        return platform::Failure{
+            QStringLiteral("Die Exportdatei %1 konnte nicht geschrieben werden: %2").arg(name, detail)};
     };
 
     Transaction tx(db);  // the list and the reads see one state of the database
     if (QString error = fillList(db, icaos); !error.isEmpty()) return failed(error);
 
     recordfile::Writer writer(path, exchange::fields());
-    if (QString error = writer.open(); !error.isEmpty()) {
-        result.error = error;
-        return result;
-    }
+    if (QString error = writer.open(); !error.isEmpty()) return platform::Failure{error};
     Statement &airports = db.prepare(listedRows(arptTable(), "l.ord"));
     airports.reset();
     KindCursor frequencies(db, acomTable());
@@ -104,7 +102,7 @@ ExportResult exportAirports(Database &db, const QStringList &icaos, const QStrin
         if (!error.isEmpty()) return failed(error);
     // No airport found: the writer is dropped, which leaves an older file as it was.
     if (result.airports == 0) return result;
-    if (QString error = writer.commit(); !error.isEmpty()) result.error = error;
+    if (QString error = writer.commit(); !error.isEmpty()) return platform::Failure{error};
     return result;
 }
 

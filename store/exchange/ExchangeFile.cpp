@@ -1,6 +1,7 @@
 #include "store/exchange/ExchangeFile.h"
 
 #include "store/DateText.h"
+#include "store/IcaoCode.h"
 
 #include <QLocale>
 
@@ -125,27 +126,59 @@ QString describe(const Value &value) {
     return {};
 }
 
-QString misfit(Column column, const Value &value, const char *what) {
-    return {QStringLiteral("Spalte %1: „%2“ ist %3.").arg(columnName(column), describe(value), QString::fromUtf8(what))};
+QString misfit(Column column, const Value &value, const QString &what) {
+    return {QStringLiteral("Spalte %1: „%2“ ist %3.").arg(columnName(column), describe(value).left(40), what)};
 }
 
 // Reads the columns of one record; the first value that does not fit is kept
 // as the failure and later reads give empty values.
 class RecordReader {
 public:
-    RecordReader(const ColumnMap &map, const Row &row) : map_(map), row_(row) {}
+    RecordReader(const ColumnMap &map, const Row &row, int *cutTexts = nullptr)
+        : map_(map), row_(row), cutTexts_(cutTexts) {}
 
+    // Longer than the column's size: cut to it, as the maker's record-set
+    // library does when it loads the file. Long texts are never cut.
     QString text(Column column) {
+        QString value = anyText(column);
+        const FieldDef &field = fields()[column];
+        if (field.type == FieldType::Text && field.size > 0 && value.size() > field.size) {
+            qsizetype keep = field.size;
+            if (value[keep - 1].isHighSurrogate()) --keep;  // never half a character
+            value.truncate(keep);
+            if (cutTexts_) ++*cutTexts_;
+        }
+        return value;
+    }
+
+    QString anyText(Column column) {
         const Value &v = map_.value(row_, column);
         if (recordfile::isNull(v)) return {};
         if (const auto *t = std::get_if<QString>(&v)) return t->isNull() ? QString(QLatin1String("")) : *t;
         return describe(v);  // a number or date declared by the maker where we write text
     }
 
+    // A number within the range the entry dialogs accept.
+    std::optional<double> within(Column column, double lowest, double highest) {
+        const std::optional<double> d = real(column);
+        if (d && (*d < lowest || *d > highest)) {
+            fail(misfit(column, map_.value(row_, column),
+                        QStringLiteral("nicht im erlaubten Bereich von %1 bis %2").arg(lowest, 0, 'f', 0).arg(highest, 0, 'f', 0)));
+            return std::nullopt;
+        }
+        return d;
+    }
+
+    // Lengths and widths.
+    std::optional<int> notNegative(Column column) {
+        if (!within(column, 0, std::numeric_limits<int>::max())) return std::nullopt;
+        return integer(column);
+    }
+
     std::optional<double> real(Column column) {
         const Value &v = map_.value(row_, column);
         if (recordfile::isNull(v)) return std::nullopt;
-        if (const auto *d = std::get_if<double>(&v)) return *d;
+        if (const auto *d = std::get_if<double>(&v); d && std::isfinite(*d)) return *d;
         if (const auto *i = std::get_if<qint64>(&v)) return double(*i);
         if (const auto *t = std::get_if<QString>(&v)) {
             if (t->trimmed().isEmpty()) return std::nullopt;
@@ -153,7 +186,7 @@ public:
             const double d = QLocale::c().toDouble(t->trimmed(), &ok);
             if (ok && std::isfinite(d)) return d;
         }
-        fail(misfit(column, v, "keine Zahl"));
+        fail(misfit(column, v, QStringLiteral("keine Zahl")));
         return std::nullopt;
     }
 
@@ -162,7 +195,7 @@ public:
         if (!d) return std::nullopt;
         const double rounded = std::nearbyint(*d);
         if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max()) {
-            fail(misfit(column, map_.value(row_, column), "keine ganze Zahl im erlaubten Bereich"));
+            fail(misfit(column, map_.value(row_, column), QStringLiteral("keine ganze Zahl im erlaubten Bereich")));
             return std::nullopt;
         }
         return int(rounded);
@@ -177,7 +210,7 @@ public:
             const QDate day = parseStoredDate(t->trimmed().left(10));
             if (day.isValid()) return storedDateText(day);
         }
-        fail(misfit(column, v, "kein Datum"));
+        fail(misfit(column, v, QStringLiteral("kein Datum")));
         return {};
     }
 
@@ -190,16 +223,20 @@ public:
             const QTime time = parseStoredTime(t->trimmed().right(8));
             if (time.isValid()) return defaultTimeText(time);
         }
-        fail(misfit(column, v, "keine Uhrzeit"));
+        fail(misfit(column, v, QStringLiteral("keine Uhrzeit")));
         return {};
     }
 
     // The code every record must carry: without it the rows would belong to no airport.
-    // Blanks around it are dropped: "EDFM " would otherwise become an airport of its own.
     QString code() {
-        QString icao = text(ICAO).trimmed();
-        if (icao.isEmpty()) fail(kNoCodeMessage.toString());
-        return icao;
+        const QString icao = anyText(ICAO);
+        if (icao.trimmed().isEmpty()) {
+            fail(kNoCodeMessage.toString());
+            return {};
+        }
+        platform::Result<QString> checked = checkedIcaoCode(icao);
+        if (!checked) fail(checked.error());
+        return checked ? *checked : QString();
     }
 
     template <typename T>
@@ -215,6 +252,7 @@ private:
 
     const ColumnMap &map_;
     const Row &row_;
+    int *cutTexts_;
     QString failure_;  // null until a value does not fit
 };
 
@@ -314,32 +352,32 @@ QString kindOf(const ColumnMap &map, const Row &row) {
 AirportKey airportKey(const ColumnMap &map, const Row &row) {
     RecordReader read(map, row);
     AirportKey key;
-    key.ICAO = read.text(ICAO).trimmed();
+    key.ICAO = read.anyText(ICAO);
     key.Name = read.text(aName);
     return key;
 }
 
-Converted<ArptRow> toAirport(const ColumnMap &map, const Row &row) {
-    RecordReader read(map, row);
+Converted<ArptRow> toAirport(const ColumnMap &map, const Row &row, int &cutTexts) {
+    RecordReader read(map, row, &cutTexts);
     ArptRow r;
     r.ICAO = read.code();
     r.Name = read.text(aName);
     r.COORDINATES = read.text(aCOORDINATES);
-    r.WGS_DLAT = read.real(aWGS_DLAT);
-    r.WGS_DLONG = read.real(aWGS_DLONG);
-    r.ELEV = read.real(aELEV);
+    r.WGS_DLAT = read.within(aWGS_DLAT, -90, 90);
+    r.WGS_DLONG = read.within(aWGS_DLONG, -180, 180);
+    r.ELEV = read.within(aELEV, kLowestElevationFeet, kHighestElevationFeet);
     r.PR = read.text(aPR);
-    r.MAG_VAR = read.real(aMAG_VAR);
-    r.RwyALen = read.integer(aRwyALen);
-    r.RwyGLen = read.integer(aRwyGlen);
+    r.MAG_VAR = read.within(aMAG_VAR, -180, 180);
+    r.RwyALen = read.notNegative(aRwyALen);
+    r.RwyGLen = read.notNegative(aRwyGlen);
     r.Type = read.text(aType);
     r.Date = read.date(aDate);
     r.Time = read.time(aTime);
     return read.result(std::move(r));
 }
 
-Converted<AcomRow> toFrequency(const ColumnMap &map, const Row &row) {
-    RecordReader read(map, row);
+Converted<AcomRow> toFrequency(const ColumnMap &map, const Row &row, int &cutTexts) {
+    RecordReader read(map, row, &cutTexts);
     AcomRow r;
     r.ICAO = read.code();
     r.Name = read.text(cName);
@@ -349,8 +387,8 @@ Converted<AcomRow> toFrequency(const ColumnMap &map, const Row &row) {
     return read.result(std::move(r));
 }
 
-Converted<IlsRow> toApproach(const ColumnMap &map, const Row &row) {
-    RecordReader read(map, row);
+Converted<IlsRow> toApproach(const ColumnMap &map, const Row &row, int &cutTexts) {
+    RecordReader read(map, row, &cutTexts);
     IlsRow r;
     r.ICAO = read.code();
     r.RWY = read.text(iRWY);
@@ -364,15 +402,15 @@ Converted<IlsRow> toApproach(const ColumnMap &map, const Row &row) {
     return read.result(std::move(r));
 }
 
-Converted<RwyRow> toRunway(const ColumnMap &map, const Row &row) {
-    RecordReader read(map, row);
+Converted<RwyRow> toRunway(const ColumnMap &map, const Row &row, int &cutTexts) {
+    RecordReader read(map, row, &cutTexts);
     RwyRow r;
     r.ICAO = read.code();
     r.RWY = read.text(rRWY);
     r.RWYHDG = read.text(rRWYHDG);
     r.SLOPE = read.text(rSLOPE);
-    r.Length = read.integer(rLENGTH);
-    r.Width = read.integer(rWIDTH);
+    r.Length = read.notNegative(rLENGTH);
+    r.Width = read.notNegative(rWIDTH);
     r.SURFACE = read.integer(rSURFACE);
     r.RwyLow = read.text(rRWYLOW);
     r.RwyHigh = read.text(rRWYHIGH);
@@ -381,8 +419,8 @@ Converted<RwyRow> toRunway(const ColumnMap &map, const Row &row) {
     return read.result(std::move(r));
 }
 
-Converted<MyInfoRow> toNote(const ColumnMap &map, const Row &row) {
-    RecordReader read(map, row);
+Converted<MyInfoRow> toNote(const ColumnMap &map, const Row &row, int &cutTexts) {
+    RecordReader read(map, row, &cutTexts);
     MyInfoRow r;
     r.ICAO = read.code();
     r.MyInfo = read.text(mMyInfo);

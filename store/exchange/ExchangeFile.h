@@ -64,22 +64,26 @@ private:
 // Every record must name its airport.
 inline constexpr QStringView kNoCodeMessage = u"der Datensatz hat keinen ICAO-Code.";
 
-// The code (blanks around it dropped) and name of an airport record, read as
-// texts without further checks.
+// The code and name of an airport record, read as texts without further checks.
 struct AirportKey {
     QString ICAO;
     QString Name;
 };
 [[nodiscard]] AirportKey airportKey(const ColumnMap &map, const recordfile::Row &row);
 
+// The ranges the entry dialogs accept; values outside them are refused.
+inline constexpr double kLowestElevationFeet = -1500, kHighestElevationFeet = 30000;
+
 // A record turned into the table row it came from, or a German message naming
-// the column whose value does not fit.
+// the column whose value does not fit: a code against the code rule, a number
+// out of its range. Texts longer than their column are cut to it and counted
+// in `cutTexts`.
 template <typename Row>
 using Converted = std::variant<Row, QString>;
-[[nodiscard]] Converted<ArptRow> toAirport(const ColumnMap &map, const recordfile::Row &row);
-[[nodiscard]] Converted<AcomRow> toFrequency(const ColumnMap &map, const recordfile::Row &row);
-[[nodiscard]] Converted<IlsRow> toApproach(const ColumnMap &map, const recordfile::Row &row);
-[[nodiscard]] Converted<RwyRow> toRunway(const ColumnMap &map, const recordfile::Row &row);
-[[nodiscard]] Converted<MyInfoRow> toNote(const ColumnMap &map, const recordfile::Row &row);
+[[nodiscard]] Converted<ArptRow> toAirport(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
+[[nodiscard]] Converted<AcomRow> toFrequency(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
+[[nodiscard]] Converted<IlsRow> toApproach(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
+[[nodiscard]] Converted<RwyRow> toRunway(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
+[[nodiscard]] Converted<MyInfoRow> toNote(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
 
 }  // namespace volmira::store::exchange

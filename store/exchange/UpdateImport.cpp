@@ -1,17 +1,19 @@
 #include "store/exchange/UpdateImport.h"
 
+#include "platform/AtomicFile.h"
 #include "store/DateText.h"
+#include "store/IcaoCode.h"
+#include "store/exchange/DuplicateRows.h"
 #include "store/exchange/ExchangeFile.h"
-#include "store/exchange/UpdateHistory.h"
+#include "store/exchange/PendingHistory.h"
 
-#include <QDir>
-#include <QFile>
+
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <thread>
 
 namespace volmira::store::exchange {
@@ -41,12 +43,17 @@ QString dataError(QStringView kind, long long row, const QString &detail) {
 }
 
 // One pass over the file's records, in file order, reading the columns named
-// (all when none are). The callback gets the column map, the record and its
+// (all when none are). The first pass reads the file into `bytes`; the second
+// goes over the same bytes, so both see one content whatever happens to the
+// file meanwhile. The callback gets the column map, the record and its
 // number; it returns an error text to stop the pass.
 template <typename OnRecord>
-QString eachRecord(const QString &path, std::initializer_list<exchange::Column> columns, OnRecord onRecord) {
+QString eachRecord(const QString &path, QByteArray &bytes, std::initializer_list<exchange::Column> columns,
+                   OnRecord onRecord, qint64 *ignoredValues = nullptr) {
     recordfile::Reader reader;
-    if (QString error = reader.open(path); !error.isEmpty()) return error;
+    const QString opened = bytes.isNull() ? reader.open(path) : reader.openBytes(bytes, QFileInfo(path).fileName());
+    if (!opened.isEmpty()) return opened;
+    if (bytes.isNull()) bytes = reader.bytes();
     const ColumnMap map(reader);
     if (!map.hasKind())
         return QStringLiteral("Die Update-Datei %1 hat keine Spalte dataType.").arg(QFileInfo(path).fileName());
@@ -55,6 +62,7 @@ QString eachRecord(const QString &path, std::initializer_list<exchange::Column> 
     long long number = 0;
     while (reader.next(row))
         if (QString error = onRecord(map, row, ++number); !error.isEmpty()) return error;
+    if (ignoredValues) *ignoredValues = reader.ignoredValues();
     return reader.error();
 }
 
@@ -73,31 +81,38 @@ void take(Record &record, exchange::Converted<Row> converted) {
         record.row = std::move(std::get<Row>(converted));
 }
 
-Record convert(const ColumnMap &map, const recordfile::Row &row) {
+Record convert(const ColumnMap &map, const recordfile::Row &row, int &cutTexts) {
     Record record;
     record.kind = exchange::kindOf(map, row);
     const QString &k = record.kind;
-    if (k == exchange::kAirportKind) take(record, exchange::toAirport(map, row));
-    else if (k == exchange::kFrequencyKind) take(record, exchange::toFrequency(map, row));
-    else if (k == exchange::kApproachKind) take(record, exchange::toApproach(map, row));
-    else if (k == exchange::kRunwayKind) take(record, exchange::toRunway(map, row));
-    else if (k == exchange::kNoteKind) take(record, exchange::toNote(map, row));
+    if (k == exchange::kAirportKind) take(record, exchange::toAirport(map, row, cutTexts));
+    else if (k == exchange::kFrequencyKind) take(record, exchange::toFrequency(map, row, cutTexts));
+    else if (k == exchange::kApproachKind) take(record, exchange::toApproach(map, row, cutTexts));
+    else if (k == exchange::kRunwayKind) take(record, exchange::toRunway(map, row, cutTexts));
+    else if (k == exchange::kNoteKind) take(record, exchange::toNote(map, row, cutTexts));
     return record;
 }
 
-// Copies the database beside itself before the import changes it, under a
-// temporary name first so that a half copy never replaces the last good one.
+// A damaged database is not imported into, and its copy must not replace the
+// last good backup.
+QString checkIntact(Database &db) {
+    const QString damaged = QStringLiteral("Die Datendatei %1 ist beschädigt; das Update wird nicht eingespielt.")
+                                .arg(QFileInfo(db.path()).fileName());
+    Statement &check = db.prepare("PRAGMA quick_check");
+    const platform::Result<std::optional<QString>> verdict =
+        check.firstRow([](const Statement &row) { return row.text(0); });
+    if (!verdict) return verdict.error();  // a damaged file already says so
+    return verdict->value_or(QString()) == QStringLiteral("ok") ? QString() : damaged;
+}
+
+// Copies the database beside itself before the import changes it; the copy
+// takes the backup's name only once it is complete.
 QString backUp(const QString &databasePath) {
     const QString backup = databasePath + QStringLiteral(".bak");
-    const QString partial = backup + QStringLiteral(".neu");
-    QFile::remove(partial);
-    std::error_code failed;
-    if (!QFile::copy(databasePath, partial) ||
-        (std::filesystem::rename(partial.toStdString(), backup.toStdString(), failed), failed)) {
-        QFile::remove(partial);
-        return QStringLiteral("Die Sicherungskopie %1 kann nicht angelegt werden.").arg(QFileInfo(backup).fileName());
-    }
-    return {};
+    const platform::Result<> copied = platform::copyFileAtomically(databasePath, backup);
+    if (copied) return {};
+    return QStringLiteral("Die Sicherungskopie %1 kann nicht angelegt werden. %2")
+        .arg(QFileInfo(backup).fileName(), copied.error());
 }
 
 // An import rewrites most pages of the database. A page cache of 32 MB (the
@@ -121,17 +136,29 @@ public:
     QString collectAirports();
     QString removeAirportRows();
     QString append();
+    QString setVersion();
     ImportCounts counts;
     std::vector<HistoryEntry> imported;
 
 private:
     QString insert(const Record &record, long long number);
     QString addNote(const MyInfoRow &note);
+    template <typename Row>
+    bool skipped(const Row &row);
+    bool hasAirport(const QString &icao);
+    void rememberRowsOf(const QString &icao);
+    void noteDate(const QString &stored);
 
     AirportStore &store_;
     Database &db_;
     const ImportRequest &request_;
     long long lastNoteBefore_ = 0;
+    QByteArray bytes_;                  // the file, read once for both passes
+    QSet<QString> fileAirports_;        // upper case
+    QHash<QString, bool> knownAirports_;  // airports not in the file: in the database?
+    QString readError_;                   // a failed read of hasAirport, reported by the caller
+    DuplicateRows rows_;
+    QDate newest_;  // the newest Date stamp of the imported records
 };
 
 // A first pass collects the file's airports before anything changes: their
@@ -139,23 +166,21 @@ private:
 // in the file the airport record stands. The other records are checked while
 // they are appended; a bad one rolls the whole import back.
 QString Import::collectAirports() {
-    QSet<QString> codes;
-    const QDate version = parseStoredDate(request_.dataVersion);
     const auto keyColumns = {exchange::ICAO, exchange::dataType, exchange::aName};
-    QString error = eachRecord(request_.file, keyColumns, [&](const ColumnMap &map, const recordfile::Row &row,
+    QString error = eachRecord(request_.file, bytes_, keyColumns, [&](const ColumnMap &map, const recordfile::Row &row,
                                                              long long n) {
         if (exchange::kindOf(map, row) != exchange::kAirportKind) return QString();
         // Only the code and the name here; the whole record is checked when it is appended.
         const exchange::AirportKey airport = exchange::airportKey(map, row);
         if (airport.ICAO.trimmed().isEmpty())
             return dataError(exchange::kAirportKind, n, exchange::kNoCodeMessage.toString());
-        if (codes.contains(airport.ICAO.toUpper()))
+        const platform::Result<QString> code = checkedIcaoCode(airport.ICAO);
+        if (!code) return dataError(exchange::kAirportKind, n, code.error());
+        if (fileAirports_.contains(*code))
             return dataError(exchange::kAirportKind, n,
-                             QStringLiteral("der Flughafen %1 steht mehr als einmal in der Datei.").arg(airport.ICAO));
-        codes.insert(airport.ICAO.toUpper());
-        std::optional<recordfile::DateTime> stamp;
-        if (version.isValid()) stamp = recordfile::DateTime{version, QTime(0, 0)};
-        imported.push_back({airport.ICAO, airport.Name, stamp});
+                             QStringLiteral("der Flughafen %1 steht mehr als einmal in der Datei.").arg(*code));
+        fileAirports_.insert(*code);
+        imported.push_back({*code, airport.Name, std::nullopt});
         return QString();
     });
     if (!error.isEmpty()) return error;
@@ -187,6 +212,57 @@ QString Import::removeAirportRows() {
     return {};
 }
 
+bool Import::hasAirport(const QString &icao) {
+    if (fileAirports_.contains(icao)) return true;
+    const auto known = knownAirports_.constFind(icao);
+    if (known != knownAirports_.cend()) return *known;
+    const platform::Result<std::optional<ArptRow>> airport = store_.reads.airportByIcao(icao);
+    if (!airport) {
+        readError_ = airport.error();
+        return false;
+    }
+    const bool found = airport->has_value();
+    knownAirports_.insert(icao, found);
+    // Rows are added beside the ones it holds: those count as had.
+    if (found) rememberRowsOf(icao);
+    return found;
+}
+
+void Import::rememberRowsOf(const QString &icao) {
+    auto remember = [&](auto rows) {
+        if (!rows) readError_ = rows.error();
+        else
+            for (const auto &row : *rows) (void)rows_.seen(row);
+    };
+    remember(store_.reads.runways(icao));
+    remember(store_.reads.frequencies(icao));
+    remember(store_.reads.approaches(icao));
+    remember(store_.notes.ofAirport(icao));
+}
+
+// Rows of an airport that is nowhere, and rows the airport has already, are
+// left out and counted.
+template <typename Row>
+bool Import::skipped(const Row &row) {
+    const bool known = hasAirport(row.ICAO);
+    if (!readError_.isEmpty()) return true;  // the caller reports it
+    if (!known) {
+        ++counts.withoutAirport;
+        return true;
+    }
+    if (rows_.seen(row)) {
+        ++counts.duplicates;
+        return true;
+    }
+    noteDate(row.Date);
+    return false;
+}
+
+void Import::noteDate(const QString &stored) {
+    const QDate day = parseStoredDate(stored);
+    if (day.isValid() && (!newest_.isValid() || day > newest_)) newest_ = day;
+}
+
 QString Import::addNote(const MyInfoRow &note) {
     Statement &held = db_.prepare("SELECT 1 FROM MyInfo WHERE ICAO = ? AND Category IS ? AND id <= ? LIMIT 1");
     held.reset().bind(1, note.ICAO).bind(2, note.Category).bind(3, lastNoteBefore_);
@@ -196,6 +272,7 @@ QString Import::addNote(const MyInfoRow &note) {
         ++counts.notesSkipped;
         return {};
     }
+    if (skipped(note)) return readError_;
     ++counts.notesAdded;
     return store_.notes.insert(note);
 }
@@ -203,14 +280,18 @@ QString Import::addNote(const MyInfoRow &note) {
 QString Import::insert(const Record &record, long long number) {
     QString error;
     if (const auto *airport = std::get_if<ArptRow>(&record.row)) {
+        noteDate(airport->Date);
         error = store_.edits.replaceAirport(*airport);
     } else if (const auto *frequency = std::get_if<AcomRow>(&record.row)) {
+        if (skipped(*frequency)) return readError_;
         error = store_.edits.insertFrequency(*frequency);
         ++counts.frequencies;
     } else if (const auto *approach = std::get_if<IlsRow>(&record.row)) {
+        if (skipped(*approach)) return readError_;
         error = store_.edits.insertApproach(*approach);
         ++counts.approaches;
     } else if (const auto *runway = std::get_if<RwyRow>(&record.row)) {
+        if (skipped(*runway)) return readError_;
         error = store_.edits.insertRunway(*runway);
         ++counts.runways;
     } else if (const auto *note = std::get_if<MyInfoRow>(&record.row)) {
@@ -222,40 +303,54 @@ QString Import::insert(const Record &record, long long number) {
 }
 
 QString Import::append() {
-    const QString changed = QStringLiteral("Die Update-Datei %1 hat sich während des Imports verändert.")
-                                .arg(QFileInfo(request_.file).fileName());
     std::size_t appended = 0;
-    QString error = eachRecord(request_.file, {}, [&](const ColumnMap &map, const recordfile::Row &row, long long n) {
-        const Record record = convert(map, row);
-        if (!record.error.isEmpty()) return dataError(record.kind, n, record.error);
-        // The airports must be those whose rows were removed, in the same order.
-        if (const auto *airport = std::get_if<ArptRow>(&record.row)) {
-            if (appended >= imported.size() ||
-                imported[appended].ICAO.compare(airport->ICAO, Qt::CaseInsensitive) != 0)
-                return changed;
-            if (++appended == imported.size() / 2 + 1) pauseForTest("appending");
-        }
-        return insert(record, n);
-    });
-    if (!error.isEmpty()) return error;
-    return appended == imported.size() ? QString() : changed;
+    return eachRecord(
+        request_.file, bytes_, {},
+        [&](const ColumnMap &map, const recordfile::Row &row, long long n) {
+            const Record record = convert(map, row, counts.cutTexts);
+            if (!record.error.isEmpty()) return dataError(record.kind, n, record.error);
+            if (std::holds_alternative<ArptRow>(record.row) && ++appended == imported.size() / 2 + 1)
+                pauseForTest("appending");
+            return insert(record, n);
+        },
+        &counts.ignoredValues);
+}
+
+// The data version, or else the newest stamp of the imported records, becomes
+// the database version, never going back; the history rows carry it.
+QString Import::setVersion() {
+    QString version = request_.dataVersion;
+    bool write = !version.isEmpty();
+    if (!write) {
+        const platform::Result<std::optional<VersionRow>> read = store_.lists.version();
+        if (!read) return read.error();
+        const std::optional<VersionRow> &current = *read;
+        const QDate before = current ? parseStoredDate(current->DatabaseVersion) : QDate();
+        write = newest_.isValid() && (!before.isValid() || newest_ > before);
+        version = write ? defaultDateText(newest_) : current ? current->DatabaseVersion : QString();
+    }
+    if (write)
+        if (QString error = store_.edits.setDatabaseVersion(version); !error.isEmpty()) return error;
+    const QDate day = parseStoredDate(version);
+    for (HistoryEntry &entry : imported)
+        entry.Date = day.isValid() ? std::optional(recordfile::DateTime{day, QTime(0, 0)}) : std::nullopt;
+    return {};
 }
 
 }  // namespace
 
-ImportResult importUpdate(AirportStore &store, const ImportRequest &request, const ImportProgress &progress) {
+platform::Result<ImportOutcome> importUpdate(AirportStore &store, const ImportRequest &request,
+                                             const ImportProgress &progress) {
     auto report = [&](int percent) {
         if (progress) progress(percent);
     };
-    ImportResult result;
-    auto failed = [&](const QString &error) {
-        result.error = error;
-        return result;
-    };
+    auto failed = [](const QString &error) { return platform::Failure{error}; };
+    Database &db = store.database();
     report(kImportStarted);
-    const QString historyPath = QDir(request.dataFolder).filePath(QString::fromLatin1(kUpdateHistoryFile));
+    PendingHistory pending(db, request.dataFolder);
+    if (platform::Result<> finished = pending.finishEarlier(); !finished) return failed(finished.error());
     std::vector<HistoryEntry> history;
-    if (QString error = readUpdateHistory(historyPath, history); !error.isEmpty()) return failed(error);
+    if (QString error = readUpdateHistory(pending.historyPath(), history); !error.isEmpty()) return failed(error);
     if (!QFileInfo(request.file).isFile())
         return failed(QStringLiteral("Die Update-Datei %1 wurde nicht gefunden.").arg(request.file));
     report(kImportFileOpened);
@@ -264,29 +359,32 @@ ImportResult importUpdate(AirportStore &store, const ImportRequest &request, con
     if (QString error = import.collectAirports(); !error.isEmpty()) return failed(error);
     report(kImportFileChecked);
 
-    if (QString error = backUp(store.database().path()); !error.isEmpty()) return failed(error);
+    // The check reads every page; in the large cache they stay for the import.
+    LargePageCache cache(db);
+    if (QString error = checkIntact(db); !error.isEmpty()) return failed(error);
+    if (QString error = backUp(db.path()); !error.isEmpty()) return failed(error);
     pauseForTest("backup");
     {
-        LargePageCache cache(store.database());
-        Transaction tx(store.database());
-        if (!tx.started()) return failed(store.database().lastError());
+        Transaction tx(db);
+        if (!tx.started()) return failed(db.lastError());
         if (QString error = import.removeAirportRows(); !error.isEmpty()) return failed(error);
         report(kImportAirportsRemoved);
         pauseForTest("removed");
         if (QString error = import.append(); !error.isEmpty()) return failed(error);
-        if (!request.dataVersion.isEmpty())
-            if (QString error = store.edits.setDatabaseVersion(request.dataVersion); !error.isEmpty())
-                return failed(error);
+        if (QString error = import.setVersion(); !error.isEmpty()) return failed(error);
+        history.insert(history.end(), import.imported.begin(), import.imported.end());
+        if (platform::Result<> written = pending.write(history); !written) return failed(written.error());
         pauseForTest("commit");
         if (QString error = tx.commit(); !error.isEmpty()) return failed(error);
     }
-    result.counts = import.counts;
+    ImportOutcome outcome{import.counts, {}};
     pauseForTest("history");
-    history.insert(history.end(), import.imported.begin(), import.imported.end());
-    if (QString error = writeUpdateHistory(historyPath, history); !error.isEmpty())
-        result.warning = QStringLiteral("Das Update wurde eingespielt, aber die Update-Historie nicht gespeichert: ") + error;
+    if (platform::Result<> placed = pending.putInPlace(); !placed)
+        outcome.warning = QStringLiteral("Das Update wurde eingespielt; die Update-Historie wird beim nächsten "
+                                         "Import nachgetragen. ") +
+                          placed.error();
     report(kImportDone);
-    return result;
+    return outcome;
 }
 
 }  // namespace volmira::store::exchange

@@ -54,8 +54,8 @@ using Row = std::vector<Value>;
 
 // Streams the visible rows of a record file: plain rows and updated rows (the
 // original overlaid by the change and its rs:forcenull list) and inserted
-// rows, in the order of the file; deleted rows are skipped. The file is
-// mapped, not copied, so a large file is held in memory once at most.
+// rows, in the order of the file; deleted rows are skipped. The file is read
+// into memory whole when opened.
 class Reader {
 public:
     Reader();
@@ -69,6 +69,9 @@ public:
     // The same over bytes in memory; `name` stands for the file in messages.
     [[nodiscard]] QString openBytes(QByteArray bytes, const QString &name);
 
+    // The bytes read by open(), for another pass over the same content.
+    [[nodiscard]] QByteArray bytes() const;
+
     [[nodiscard]] const std::vector<FieldDef> &fields() const;
     // The column called `name` in any case, or -1.
     [[nodiscard]] int fieldIndex(QStringView name) const;
@@ -80,10 +83,12 @@ public:
 
     // Reads the next row into `row` (one value per field). False at the end of
     // the rows or on an error; error() tells which. A value that does not fit
-    // its column, a row naming an undeclared column and a truncated file are
-    // errors that name the row (counted from 1).
+    // its column and a truncated file are errors that name the row (counted
+    // from 1). A value of a column the schema does not declare is ignored.
     [[nodiscard]] bool next(Row &row);
     [[nodiscard]] const QString &error() const;
+    // The values ignored so far because their column is not declared.
+    [[nodiscard]] qint64 ignoredValues() const;
     // Fraction of the file consumed so far, 0..1, for progress reports.
     [[nodiscard]] double progress() const;
 

@@ -4,9 +4,13 @@
 #include "store/recordfile/RecordFileTokenizer.h"
 #include "store/recordfile/RecordFileValues.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+
+#include <cerrno>
 
 #include <algorithm>
 #include <string>
@@ -51,7 +55,6 @@ QString shown(std::string_view text) {
 
 struct Reader::Impl {
     QString fileName;
-    QFile file;
     QByteArray bytes;
     Source source;
     Tokenizer tokenizer;
@@ -84,6 +87,7 @@ struct Reader::Impl {
     Row current;
     Row discarded;  // the values of deleted rows, read only to be checked
     qint64 record = 0;
+    qint64 ignored = 0;  // row attributes naming no declared column
     bool updateHasRow = false;
 
     enum class Step { Continue, Row, End, Error };
@@ -432,8 +436,9 @@ bool Reader::Impl::readRow(Row &target) {
                 forceNull = &attribute;
                 continue;
             }
-            return failInRow(
-                QStringLiteral("die Spalte „%1“ ist im Schema nicht deklariert").arg(shown(attribute.name)));
+            // The library ignores a value of a column the schema does not declare.
+            ++ignored;
+            continue;
         }
         const Column &column = columns[size_t(index)];
         if (column.field < 0 || (!wanted.empty() && !wanted[size_t(column.field)])) continue;
@@ -523,18 +528,23 @@ QString Reader::open(const QString &path) {
     impl_ = std::make_unique<Impl>();
     Impl &impl = *impl_;
     impl.fileName = QFileInfo(path).fileName();
-    impl.file.setFileName(path);
-    if (!impl.file.open(QIODevice::ReadOnly)) {
+    // Read whole, not mapped: a mapped file cut short by another program would
+    // end this one; read, it only ends early, which the rows report.
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
         impl.finished = true;
-        impl.error = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2.")
-                         .arg(impl.fileName, impl.file.errorString());
+        impl.error = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2")
+                         .arg(impl.fileName, platform::systemErrorText(errno));
         return impl.error;
     }
-    const qint64 size = impl.file.size();
-    const uchar *mapped = size > 0 ? impl.file.map(0, size) : nullptr;
-    if (mapped) return impl.start(std::string_view(reinterpret_cast<const char *>(mapped), size_t(size)));
-    // Files that cannot be mapped (pipes, some network shares) are read.
-    impl.bytes = impl.file.readAll();
+    impl.bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        impl.finished = true;
+        impl.error = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
+                         .arg(impl.fileName, platform::systemErrorText(errno));
+        return impl.error;
+    }
     return impl.start(std::string_view(impl.bytes.constData(), size_t(impl.bytes.size())));
 }
 
@@ -544,6 +554,8 @@ QString Reader::openBytes(QByteArray bytes, const QString &name) {
     impl_->bytes = std::move(bytes);
     return impl_->start(std::string_view(impl_->bytes.constData(), size_t(impl_->bytes.size())));
 }
+
+QByteArray Reader::bytes() const { return impl_->bytes; }
 
 const std::vector<FieldDef> &Reader::fields() const { return impl_->fields; }
 
@@ -562,6 +574,8 @@ void Reader::readOnly(std::vector<bool> wanted) {
 bool Reader::next(Row &row) { return impl_->next(row); }
 
 const QString &Reader::error() const { return impl_->error; }
+
+qint64 Reader::ignoredValues() const { return impl_->ignored; }
 
 double Reader::progress() const {
     const size_t size = impl_->tokenizer.size();

@@ -2,8 +2,9 @@
 
 #include "store/recordfile/RecordFileValues.h"
 
+#include "platform/AtomicFile.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cmath>
@@ -103,7 +104,7 @@ struct Writer::Impl {
     QString fileName;
     std::vector<FieldDef> fields;
     std::vector<QByteArray> rowNames;  // " NAME='" ready to append
-    QSaveFile file;
+    std::unique_ptr<platform::AtomicFile> file;
     QByteArray buffer;
     QString error;
     qint64 rows = 0;
@@ -114,8 +115,7 @@ struct Writer::Impl {
             error = QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2.").arg(fileName, detail);
     }
     void flush() {
-        if (buffer.isEmpty()) return;
-        if (file.write(buffer) != buffer.size()) fail(file.errorString());
+        file->write(buffer);
         buffer.clear();
     }
     void writeSchema();
@@ -182,7 +182,7 @@ void Writer::Impl::writeValue(const FieldDef &field, const Value &value) {
 
 Writer::Writer(QString path, std::vector<FieldDef> fields) : impl_(std::make_unique<Impl>()) {
     impl_->fileName = QFileInfo(path).fileName();
-    impl_->file.setFileName(path);
+    impl_->file = std::make_unique<platform::AtomicFile>(path);
     impl_->fields = std::move(fields);
 }
 
@@ -194,8 +194,8 @@ QString Writer::open() {
         impl.fail(QStringLiteral("es sind keine Spalten angegeben"));
         return impl.error;
     }
-    if (!impl.file.open(QIODevice::WriteOnly)) {
-        impl.fail(impl.file.errorString());
+    if (const platform::Result<> opened = impl.file->open(); !opened) {
+        impl.error = opened.error();
         return impl.error;
     }
     impl.open = true;
@@ -235,13 +235,9 @@ QString Writer::commit() {
     impl.open = false;
     impl.buffer += kEnd;
     impl.flush();
-    // A cancelled commit removes the temporary file; an existing file stays.
-    if (!impl.error.isEmpty()) {
-        impl.file.cancelWriting();
-        (void)impl.file.commit();
-        return impl.error;
-    }
-    if (!impl.file.commit()) impl.fail(impl.file.errorString());
+    // On an error the temporary file is dropped; an existing file stays.
+    if (!impl.error.isEmpty()) return impl.error;
+    if (const platform::Result<> committed = impl.file->commit(); !committed) impl.error = committed.error();
     return impl.error;
 }
 

@@ -82,7 +82,10 @@ TEST(SunTimes, MissingPositionOrDayGivesPlaceholderLines) {
     ArptRow noLongitude = airportAt("5001.6 N / 00833.5 E", 50.0, 8.6);
     noLongitude.WGS_DLONG.reset();
     const ArptRow complete = airportAt("5001.6 N / 00833.5 E", 50.0, 8.6);
-    for (const SunLines &lines : {sunLines(noLongitude, QDate(2026, 6, 21)), sunLines(complete, QDate())}) {
+    // Impossible positions: no time is made of them.
+    const ArptRow beyondThePole = airportAt("", 95.5, 8.6), huge = airportAt("", 1.7e308, 8.6);
+    for (const SunLines &lines : {sunLines(noLongitude, QDate(2026, 6, 21)), sunLines(complete, QDate()),
+                                  sunLines(beyondThePole, QDate(2026, 6, 21)), sunLines(huge, QDate(2026, 6, 21))}) {
         EXPECT_EQ(lines.sunrise, "Sonnenaufgang:      ---");
         EXPECT_EQ(lines.sunset, "Sonnenuntergang:   ---");
     }

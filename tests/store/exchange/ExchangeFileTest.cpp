@@ -74,10 +74,10 @@ struct Exchange : ::testing::Test {
 
 TEST_F(Exchange, ExportWritesEachAirportWithItsRowsInTheFixedKindOrder) {
     fill();
-    const ExportResult done = exportAirports(t.db, {"EDFM", "QQQQ", "edxx", "EDDF"}, file("export.crm"));
-    ASSERT_EQ(done.error, "");
-    EXPECT_EQ(done.airports, 3);
-    EXPECT_EQ(done.records, 9);
+    const auto done = exportAirports(*t.store, {"EDFM", "QQQQ", "edxx", "EDDF"}, file("export.crm"));
+    ASSERT_EQ(done.error(), "");
+    EXPECT_EQ(done->airports, 3);
+    EXPECT_EQ(done->records, 9);
     // The list's order; a code without an airport is left out; an airport without rows is one record.
     EXPECT_EQ(kinds(file("export.crm")), (QStringList{"ARPT EDFM", "COM EDFM", "COM EDFM", "ILS EDFM", "RWY EDFM",
                                                       "MyInfo EDFM", "ARPT EDXX", "ARPT EDDF", "RWY EDDF"}));
@@ -85,21 +85,21 @@ TEST_F(Exchange, ExportWritesEachAirportWithItsRowsInTheFixedKindOrder) {
 
 TEST_F(Exchange, ACodeNamedTwiceIsWrittenOnceAndNoAirportFoundLeavesAnOlderFileAlone) {
     fill();
-    const ExportResult twice = exportAirports(t.db, {"EDDF", "eddf", "EDXX", "EDDF"}, file("export.crm"));
-    ASSERT_EQ(twice.error, "");
+    const auto twice = exportAirports(*t.store, {"EDDF", "eddf", "EDXX", "EDDF"}, file("export.crm"));
+    ASSERT_EQ(twice.error(), "");
     EXPECT_EQ(kinds(file("export.crm")), (QStringList{"ARPT EDDF", "RWY EDDF", "ARPT EDXX"}));
 
-    const ExportResult none = exportAirports(t.db, {"QQQQ"}, file("export.crm"));
-    EXPECT_EQ(none.error, "");
-    EXPECT_EQ(none.airports, 0);
+    const auto none = exportAirports(*t.store, {"QQQQ"}, file("export.crm"));
+    EXPECT_EQ(none.error(), "");
+    EXPECT_EQ(none->airports, 0);
     EXPECT_EQ(kinds(file("export.crm")).size(), 3);
 
-    EXPECT_TRUE(exportAirports(t.db, {"EDDF"}, file("fehlt/export.crm")).error.contains("export.crm"));
+    EXPECT_TRUE(exportAirports(*t.store, {"EDDF"}, file("fehlt/export.crm")).error().contains("export.crm"));
 }
 
 TEST_F(Exchange, NamesAndFrequenciesAreWrittenAsTextOtherNullsStayNull) {
     fill();
-    ASSERT_EQ(exportAirports(t.db, {"EDFM", "EDXX"}, file("export.crm")).error, "");
+    ASSERT_EQ(exportAirports(*t.store, {"EDFM", "EDXX"}, file("export.crm")).error(), "");
     rf::Reader reader;
     ASSERT_EQ(reader.open(file("export.crm")), "");
     ASSERT_EQ(reader.fields().size(), 41u);
@@ -129,14 +129,14 @@ TEST_F(Exchange, ExportThenImportGivesBackEveryCarriedColumn) {
     ASSERT_EQ(t.db.exec("UPDATE ARPT SET Name = coalesce(Name, ''); "
                         "UPDATE ACOM SET Name = coalesce(Name, ''), FREQ = coalesce(FREQ, '')"),
               "");
-    ASSERT_EQ(exportAirports(t.db, t.store->lists.airportCodes().value(), file("all.crm")).error, "");
+    ASSERT_EQ(exportAirports(*t.store, t.store->lists.airportCodes().value(), file("all.crm")).error(), "");
 
     test::TempDatabase fresh;
     ASSERT_EQ(fresh.store->edits.setVersion({"07.08.2026", "0.1.0"}), "");
-    const ImportResult imported = importUpdate(*fresh.store, {file("all.crm"), fresh.folder(), ""});
-    ASSERT_EQ(imported.error, "");
-    EXPECT_EQ(imported.counts.airportsReplaced, 3);
-    EXPECT_EQ(imported.counts.notesAdded, 1);
+    const auto imported = importUpdate(*fresh.store, {file("all.crm"), fresh.folder(), ""});
+    ASSERT_EQ(imported.error(), "");
+    EXPECT_EQ(imported->counts.airportsReplaced, 3);
+    EXPECT_EQ(imported->counts.notesAdded, 1);
 
     // LastDate and LastKat are the user's, not carried by the file.
     const QStringList carried = {"NameKey", "LastDate", "LastKat"};
@@ -164,10 +164,10 @@ TEST_F(Exchange, ReaderDispatchesOnTheExactKindAndFindsColumnsInAnyCase) {
     writer.write({QString(" edqa"), QString("ILS"), {}, {}, {}, {}, double(109.9f)});
     ASSERT_EQ(writer.commit(), "");
 
-    const ImportResult imported = importUpdate(*t.store, {file("hand.crm"), t.folder(), ""});
-    ASSERT_EQ(imported.error, "");
-    EXPECT_EQ(imported.counts.airportsReplaced, 1);
-    EXPECT_EQ(imported.counts.unknownRows, 2);
+    const auto imported = importUpdate(*t.store, {file("hand.crm"), t.folder(), ""});
+    ASSERT_EQ(imported.error(), "");
+    EXPECT_EQ(imported->counts.airportsReplaced, 1);
+    EXPECT_EQ(imported->counts.unknownRows, 2);
     EXPECT_EQ(t.store->reads.airportByIcao("EDQA").value()->Name, "Alpha");
     EXPECT_FALSE(t.store->reads.airportByIcao("EDQB").value());
     ASSERT_EQ(t.store->reads.frequencies("EDQA").value().size(), 1u);

@@ -6,6 +6,7 @@
 #include "support/QtPrinters.h"
 #include "support/TableDump.h"
 #include "support/TempDatabase.h"
+#include "support/UpdateFile.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -23,47 +24,7 @@ namespace ex = volmira::store::exchange;
 
 namespace {
 
-// Builds update files record by record, as the data maker would.
-class UpdateFile {
-public:
-    UpdateFile &airport(const QString &icao, const QString &name) {
-        rf::Row row = ex::airportRecord(ArptRow{icao, name, "5000.0 N / 00800.0 E", 50.0, 8.0, 300.0, "", 2.0, 1200,
-                                                0, "VLP", "2026-07-01", "09:00:00", {}, {}});
-        rows_.push_back(row);
-        return *this;
-    }
-    UpdateFile &frequency(const QString &icao, const QString &name) {
-        rows_.push_back(ex::frequencyRecord({0, icao, name, "123.450", "2026-07-01", "09:00:00"}));
-        return *this;
-    }
-    UpdateFile &runway(const QString &icao, const QString &rwy) {
-        rows_.push_back(
-            ex::runwayRecord({0, icao, rwy, "09", "27", "087 / 267", "", 1200, 30, 0, "2026-07-01", "09:00:00"}));
-        return *this;
-    }
-    UpdateFile &approach(const QString &icao) {
-        rows_.push_back(ex::approachRecord({0, icao, "27", "109.900", "IXX", "", "", "", "2026-07-01", "09:00:00"}));
-        return *this;
-    }
-    UpdateFile &note(const QString &icao, const QString &category, const QString &text) {
-        rows_.push_back(ex::noteRecord({0, icao, category, "{\\rtf1 " + text + "}", text, "2026-07-01", "09:00:00"}));
-        return *this;
-    }
-    UpdateFile &raw(rf::Row row) {
-        rows_.push_back(std::move(row));
-        return *this;
-    }
-    QString save(const QString &path) const {
-        rf::Writer writer(path, ex::fields());
-        EXPECT_EQ(writer.open(), "");
-        for (const rf::Row &row : rows_) writer.write(row);
-        EXPECT_EQ(writer.commit(), "");
-        return path;
-    }
-
-private:
-    std::vector<rf::Row> rows_;
-};
+using test::UpdateFile;
 
 struct Import : ::testing::Test {
     Import() {
@@ -91,7 +52,7 @@ struct Import : ::testing::Test {
 
     QString path(const QString &name) const { return t.folder() + "/" + name; }
 
-    ImportResult run(const QString &file, const QString &version = "01.09.2026") {
+    platform::Result<ImportOutcome> run(const QString &file, const QString &version = "01.09.2026") {
         progress.clear();
         return importUpdate(*t.store, {file, t.folder(), version}, [this](int p) { progress.push_back(p); });
     }
@@ -139,14 +100,14 @@ TEST_F(Import, ReplacesTheFilesAirportsWithTheirRowsAndKeepsNotesMapsAndTheLastC
                              .airport("EDBB", "Neu B").runway("EDBB", "09 / 27").runway("EDBB", "03 / 21")
                              .frequency("EDBB", "INFO").approach("EDBB")
                              .save(path("aptdata.vmd"));
-    const ImportResult result = run(file);
-    ASSERT_EQ(result.error, "");
-    EXPECT_EQ(result.warning, "");
+    const auto result = run(file);
+    ASSERT_EQ(result.error(), "");
+    EXPECT_EQ(result->warning, "");
     EXPECT_EQ(progress, (std::vector<int>{0, 25, 50, 75, 100}));
-    EXPECT_EQ(result.counts.airportsReplaced, 2);
-    EXPECT_EQ(result.counts.frequencies, 3);
-    EXPECT_EQ(result.counts.runways, 3);
-    EXPECT_EQ(result.counts.approaches, 2);
+    EXPECT_EQ(result->counts.airportsReplaced, 2);
+    EXPECT_EQ(result->counts.frequencies, 3);
+    EXPECT_EQ(result->counts.runways, 3);
+    EXPECT_EQ(result->counts.approaches, 2);
 
     EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Neu A");
     EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->LastKat, "Kontakt");
@@ -167,10 +128,10 @@ TEST_F(Import, ReplacesTheFilesAirportsWithTheirRowsAndKeepsNotesMapsAndTheLastC
     EXPECT_EQ(h[1].Date->date, QDate(2026, 9, 1));
     EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "01.09.2026");
 
-    // A second update adds to the history; without a version the date is null and the version stays.
-    ASSERT_EQ(run(UpdateFile().airport("EDCC", "Neu C").save(path("zwei.crm")), "").error, "");
+    // A second update adds to the history; without a version and with older stamps the version stays.
+    ASSERT_EQ(run(UpdateFile().airport("EDCC", "Neu C").save(path("zwei.crm")), "").error(), "");
     ASSERT_EQ(history().size(), 3u);
-    EXPECT_FALSE(history()[2].Date);
+    EXPECT_EQ(history()[2].Date->date, QDate(2026, 9, 1));
     EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "01.09.2026");
 }
 
@@ -180,10 +141,10 @@ TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
                              .note("EDAA", "Tanken", "AVGAS")
                              .airport("EDNN", "Neu N").note("EDNN", "Kontakt", "eins").note("EDNN", "Kontakt", "zwei")
                              .save(path("aptdata.vmd"));
-    const ImportResult result = run(file);
-    ASSERT_EQ(result.error, "");
-    EXPECT_EQ(result.counts.notesAdded, 3);
-    EXPECT_EQ(result.counts.notesSkipped, 1);
+    const auto result = run(file);
+    ASSERT_EQ(result.error(), "");
+    EXPECT_EQ(result->counts.notesAdded, 3);
+    EXPECT_EQ(result->counts.notesSkipped, 1);
     QStringList edaa;
     for (const MyInfoRow &n : t.store->notes.ofAirport("EDAA").value()) edaa << n.Category + ": " + n.PrintInfo;
     EXPECT_EQ(edaa, (QStringList{"Kontakt: Meine", "Tanken: AVGAS"}));
@@ -191,8 +152,7 @@ TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
 }
 
 TEST_F(Import, BlanksAroundACodeDoNotMakeAnAirportOfTheirOwn) {
-    ASSERT_EQ(run(UpdateFile().airport("EDAA ", "Neu A").runway(" EDAA", "09 / 27").save(path("aptdata.vmd"))).error,
-              "");
+    ASSERT_EQ(run(UpdateFile().airport("EDAA ", "Neu A").runway(" EDAA", "09 / 27").save(path("aptdata.vmd"))).error(), "");
     EXPECT_EQ(t.store->lists.airportCount().value(), 3);
     EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Neu A");
     ASSERT_EQ(t.store->reads.runways("EDAA").value().size(), 1u);
@@ -205,14 +165,14 @@ TEST_F(Import, RowsWithoutTheirAirportAreAppendedAndMissingKindsAreSkipped) {
                              .airport("EDAA", "Neu A").frequency("EDCC", "NEU")
                              .note("EDCC", "Tanken", "Jet A1")
                              .save(path("aptdata.vmd"));
-    ASSERT_EQ(run(file).error, "");
+    ASSERT_EQ(run(file).error(), "");
     EXPECT_EQ(names(t.store->reads.frequencies("EDCC").value()), (QStringList{"ALT", "NEU"}));
     EXPECT_TRUE(t.store->reads.runways("EDAA").value().empty());
     EXPECT_EQ(t.store->notes.ofAirport("EDCC").value().size(), 2u);
 }
 
 TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
-    ASSERT_EQ(run(UpdateFile().airport("EDAA", "Vorher").save(path("first.crm"))).error, "");
+    ASSERT_EQ(run(UpdateFile().airport("EDAA", "Vorher").save(path("first.crm"))).error(), "");
     const QStringList before = test::dumpAirportData(t.db);
     const QByteArray historyBefore = hashOf(path(kUpdateHistoryFile));
 
@@ -240,8 +200,8 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
          "mehr als einmal"},
     };
     for (const Case &c : cases) {
-        const ImportResult result = run(c.file);
-        EXPECT_TRUE(result.error.contains(QString::fromUtf8(c.message))) << c.what << ": " << result.error.toStdString();
+        const auto result = run(c.file);
+        EXPECT_TRUE(result.error().contains(QString::fromUtf8(c.message))) << c.what << ": " << result.error().toStdString();
         EXPECT_EQ(test::dumpAirportData(t.db), before) << c.what;
         EXPECT_EQ(hashOf(path(kUpdateHistoryFile)), historyBefore) << c.what;
     }
@@ -249,25 +209,26 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
     // A database error half way, after the airports were removed: rolled back as a whole.
     ASSERT_EQ(t.db.exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON ILS BEGIN SELECT RAISE(ABORT, 'kaputt'); END"),
               "");
-    const ImportResult refused =
+    const auto refused =
         run(UpdateFile().airport("EDAA", "Neu").frequency("EDAA", "T").approach("EDAA").save(path("db.crm")));
-    EXPECT_TRUE(refused.error.startsWith("Datenfehler bei ILS (Datensatz 3): ")) << refused.error.toStdString();
+    EXPECT_TRUE(refused.error().startsWith("Datenfehler bei ILS (Datensatz 3): ")) << refused.error().toStdString();
     EXPECT_EQ(test::dumpAirportData(t.db), before);
     EXPECT_EQ(hashOf(path(kUpdateHistoryFile)), historyBefore);
 }
 
 TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
     const QByteArray before = hashOf(t.path());
-    ASSERT_EQ(run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd"))).error, "");
+    ASSERT_EQ(run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd"))).error(), "");
     EXPECT_EQ(hashOf(t.path() + ".bak"), before);
     EXPECT_NE(hashOf(t.path()), before);
 
     // Without a place for the copy, the import does not start.
-    QDir().mkpath(t.path() + ".bak.neu/voll");
+    QFile::remove(t.path() + ".bak");
+    QDir().mkpath(t.path() + ".bak/voll");
     const QStringList unchanged = test::dumpAirportData(t.db);
-    EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error.contains("Sicherungskopie"));
+    EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error().contains("Sicherungskopie"));
     EXPECT_EQ(test::dumpAirportData(t.db), unchanged);
-    QDir(t.path() + ".bak.neu").removeRecursively();
+    QDir(t.path() + ".bak").removeRecursively();
 
     // A broken history stops the import before anything changes.
     QFile history(path(kUpdateHistoryFile));
@@ -275,7 +236,7 @@ TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
     history.write("<xml kaputt");
     history.close();
     const QStringList data = test::dumpAirportData(t.db);
-    EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error.contains(kUpdateHistoryFile));
+    EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error().contains(kUpdateHistoryFile));
     EXPECT_EQ(test::dumpAirportData(t.db), data);
 }
 
@@ -287,8 +248,8 @@ TEST_F(Import, ACommitRefusedWhileAnotherProgramReadsLeavesNoTransactionBehind) 
     ASSERT_TRUE(reading.next());
     sqlite3_busy_timeout(t.db.handle(), 20);
 
-    const ImportResult refused = run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd")));
-    EXPECT_FALSE(refused.error.isEmpty());
+    const auto refused = run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd")));
+    EXPECT_FALSE(refused.error().isEmpty());
     EXPECT_NE(sqlite3_get_autocommit(t.db.handle()), 0);  // not stuck inside the import's transaction
 
     // Once the other program lets go, a write reaches the file. Its lookups of

@@ -1,0 +1,48 @@
+#include "support/FullDisk.h"
+
+#include <QFile>
+
+#include <csignal>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace volmira::test {
+
+FullDisk::FullDisk(qint64 bytes) {
+    const QByteArray options = "size=" + QByteArray::number(bytes);
+    mounted_ = ::geteuid() == 0 &&
+               ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+}
+
+FullDisk::~FullDisk() {
+    if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+}
+
+QString FullDisk::skipReason() {
+    return QStringLiteral("A small file system can only be mounted as root; the write failure is tested by "
+                          "a file size limit instead.");
+}
+
+void FullDisk::fill() const {
+    QFile filler(dir_.filePath(QStringLiteral("filler")));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
+    const QByteArray block(4096, 'x');
+    while (filler.write(block) == block.size()) {
+    }
+    // The last partial block.
+    while (filler.write("x", 1) == 1) {
+    }
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails instead of ending the process
+    ::getrlimit(RLIMIT_FSIZE, &before_);
+    rlimit limited = before_;
+    limited.rlim_cur = rlim_t(bytes);
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+}
+
+FileSizeLimit::~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before_); }
+
+}  // namespace volmira::test

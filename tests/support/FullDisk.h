@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+namespace volmira::test {
+
+// A small file system of its own (tmpfs) on a temporary folder, which fill()
+// leaves without a free byte. Mounting needs root; otherwise mounted() is
+// false and the test skips with skipReason().
+class FullDisk {
+public:
+    explicit FullDisk(qint64 bytes = 256 * 1024);
+    ~FullDisk();
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+    [[nodiscard]] bool mounted() const { return mounted_; }
+    [[nodiscard]] static QString skipReason();
+    [[nodiscard]] QString path() const { return dir_.path(); }
+    [[nodiscard]] QString filePath(const QString &name) const { return dir_.filePath(name); }
+    void fill() const;
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+// While it lives, writes of this process and the processes it starts fail
+// beyond `bytes` of a file (EFBIG), as a full disk would fail them.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit before_{};
+};
+
+}  // namespace volmira::test
