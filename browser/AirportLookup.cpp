@@ -37,8 +37,4 @@ std::optional<AirportView> lookupAirport(store::AirportStore &store, const QStri
     return view;
 }
 
-std::vector<store::NameHit> findAirportsByName(store::AirportStore &store, const QString &text) {
-    return store.findByName(text);
-}
-
 }  // namespace volmira::browser

@@ -63,10 +63,4 @@ QString storeLastDate(store::AirportStore &store, const QString &icao, const Las
     return store.setLastDate(icao, update.lastDate);
 }
 
-RefreshedLastUpdate refreshLastUpdate(store::AirportStore &store, const QString &icao) {
-    LastUpdate update = readLastUpdate(store, icao);
-    QString error = storeLastDate(store, icao, update);
-    return {std::move(update), std::move(error)};
-}
-
 }  // namespace volmira::browser

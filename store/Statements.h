@@ -12,7 +12,7 @@ inline constexpr const char *kRunways =
     "FROM RWY WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id";
 inline constexpr const char *kFrequencies =
     "SELECT id, ICAO, Name, FREQ, Date, Time FROM ACOM WHERE ICAO = ? "
-    "ORDER BY Name COLLATE NOCASE ASC, id";
+    "ORDER BY Name COLLATE NOCASE ASC, CAST(FREQ AS REAL), id";
 inline constexpr const char *kApproaches =
     "SELECT id, ICAO, RWY, ILS_FREQ, ILS_IDENT, ILS_GS, OM_FREQ, OM_IDENT, Date, Time "
     "FROM ILS WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id";

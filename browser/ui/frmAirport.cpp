@@ -2,9 +2,11 @@
 
 #include "browser/LastAirportFile.h"
 #include "browser/ui/frmGermanDateEdit.h"
+#include "platform/ui/Widgets.h"
 #include "store/DateText.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
@@ -14,6 +16,8 @@
 #include <QTableView>
 
 namespace volmira::browser {
+
+using platform::showText;
 
 namespace {
 
@@ -35,6 +39,11 @@ void selectWholeRow(QTableView *grid, int row) {
 
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+// The keys that move through the quick-find list.
+bool isListKey(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+}
+
 // Tab moves the focus and is no typing.
 bool isTyping(const QKeyEvent *event) { return event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab; }
 
@@ -52,7 +61,7 @@ frmAirport::frmAirport(store::AirportStore &store, platform::Dialogs &dialogs, c
     for (QWidget *child : findChildren<QWidget *>()) child->installEventFilter(this);
 }
 
-QSize frmAirport::sizeHint() const { return {toPixels(kDesignWidth), toPixels(kDesignHeight)}; }
+QSize frmAirport::sizeHint() const { return {platform::toPixels(kDesignWidth), platform::toPixels(kDesignHeight)}; }
 
 void frmAirport::load() {
     SkipNextResize = true;
@@ -68,6 +77,8 @@ void frmAirport::load() {
     setColumnWidths();
     LoadLastAirport();
     GetInformation();
+    // A pilot types a code first.
+    tAirport->setFocus();
 }
 
 void frmAirport::GetInformation() {
@@ -78,6 +89,7 @@ void frmAirport::GetInformation() {
 
     std::optional<AirportView> view = lookupAirport(store_, tAirport->text(), dtpToday->date());
     if (!view) {
+        emit titleChanged(kNoAirportTitle.toString());
         // Set before the box: the Enter that closes it must not look up again.
         NoAirportFound = true;
         dialogs_.inform(this, kNotFoundTitle.toString(), kNotFoundMessage.toString());
@@ -85,8 +97,8 @@ void frmAirport::GetInformation() {
     }
     current_ = view->airport;
     ShowAirportData(*view);
-    tSunrise->setText(view->sun.sunrise);
-    tSunset->setText(view->sun.sunset);
+    showText(tSunrise, view->sun.sunrise);
+    showText(tSunset, view->sun.sunset);
     ShowLastUpdate(*view);
 }
 
@@ -95,6 +107,11 @@ void frmAirport::showEmptyState() {
     rsApproach->setRows({});
     rsCom->setRows({});
     for (QLineEdit *field : tData) field->clear();
+    tSunrise->clear();
+    tSunset->clear();
+    // Shown again by the first runway row.
+    lblRWY->hide();
+    lblRWYDesc->hide();
     applyScheme(ColourScheme::Vlp);
 }
 
@@ -110,7 +127,7 @@ void frmAirport::applyScheme(ColourScheme scheme) {
 }
 
 void frmAirport::ShowAirportData(const AirportView &view) {
-    for (int i = 0; i < kDataFieldCount; ++i) tData[i]->setText(view.texts[i]);
+    for (int i = 0; i < kDataFieldCount; ++i) showText(tData[i], view.texts[i]);
     applyScheme(view.scheme);
     // A bound grid starts on its first row, which shows the runway's surface.
     const auto bind = [](QTableView *grid, auto *model, const auto &rows) {
@@ -125,8 +142,8 @@ void frmAirport::ShowAirportData(const AirportView &view) {
 void frmAirport::ShowSunTimes() {
     if (!current_) return;
     const SunLines lines = sunLines(*current_, dtpToday->date());
-    tSunrise->setText(lines.sunrise);
-    tSunset->setText(lines.sunset);
+    showText(tSunrise, lines.sunrise);
+    showText(tSunset, lines.sunset);
 }
 
 void frmAirport::ShowLastUpdate(const AirportView &view) {
@@ -140,6 +157,8 @@ void frmAirport::showSurface(std::optional<int> surface) {
     setBackground(lblRWY, QPalette::Window, indicator.lblRWY);
     setBackground(lblRWYDesc, QPalette::Window, indicator.lblRWYDesc);
     lblRWYDesc->setText(indicator.caption);
+    lblRWY->show();
+    lblRWYDesc->show();
 }
 
 void frmAirport::gridRowChanged(QTableView *grid, int row) {
@@ -148,12 +167,12 @@ void frmAirport::gridRowChanged(QTableView *grid, int row) {
     if (grid->model()->rowCount() >= 2) selectWholeRow(grid, row);
 }
 
+// A text without hits empties the list and leaves the airport shown. The first
+// hit becomes the list's current row, which shows it.
 void frmAirport::FindAirportsByName() {
-    std::vector<store::NameHit> hits = findAirportsByName(store_, tQuickfind->text());
-    if (hits.empty()) return;
-    tAirport->setText(hits.front().ICAO);
-    rsQuickfind->setRows(std::move(hits));
-    GetInformation();
+    searchedName_ = tQuickfind->text();
+    rsQuickfind->setRows(store_.findByName(searchedName_));
+    if (rsQuickfind->rowCount() > 0) gridAirports->setCurrentIndex(rsQuickfind->index(0, 0));
 }
 
 void frmAirport::gridAirportsRowChanged(int row) {
@@ -164,9 +183,18 @@ void frmAirport::gridAirportsRowChanged(int row) {
 }
 
 void frmAirport::closeQuickfind() {
+    // Back to the box before the list hides, so that the focus does not go elsewhere.
+    if (gridAirports->hasFocus()) tQuickfind->setFocus();
     gridAirports->hide();
     tQuickfind->clear();
+    searchedName_.clear();
     QuickfindActive = false;
+}
+
+void frmAirport::cancelQuickfind() {
+    closeQuickfind();
+    tAirport->setText(Label10->text());
+    GetInformation();
 }
 
 void frmAirport::ToggleMapView() {
@@ -199,7 +227,8 @@ void frmAirport::resizeEvent(QResizeEvent *event) {
         SkipNextResize = false;
         return;
     }
-    if (const std::optional<TwipPoint> origin = centredOrigin(fromPixels(width()), fromPixels(height())))
+    if (const std::optional<TwipPoint> origin =
+            centredOrigin(platform::fromPixels(width()), platform::fromPixels(height())))
         placeDesign(*origin);
 }
 
@@ -241,25 +270,30 @@ void frmAirport::tAirportEvent(QEvent *event) {
     }
 }
 
-void frmAirport::tQuickfindEvent(QEvent *event) {
+bool frmAirport::tQuickfindEvent(QEvent *event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (!isTyping(static_cast<QKeyEvent *>(event))) break;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!isTyping(key)) break;
+        // The arrow keys pick a hit of the list while the text stays.
+        if (isListKey(key->key()) && QuickfindActive) {
+            QCoreApplication::sendEvent(gridAirports, event);
+            return true;
+        }
         if (!QuickfindActive) Label10->setText(tAirport->text());
         QuickfindActive = true;
         gridAirports->show();
         break;
+    }
     case QEvent::KeyRelease: {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->isAutoRepeat() || !isTyping(key)) break;
-        FindAirportsByName();
-        if (isEnter(key->key())) {
+        // Only a changed text searches again: Enter keeps the hit picked in the list.
+        if (tQuickfind->text() != searchedName_) FindAirportsByName();
+        if (isEnter(key->key()))
             closeQuickfind();
-        } else if (key->key() == Qt::Key_Escape) {
-            closeQuickfind();
-            tAirport->setText(Label10->text());
-            GetInformation();
-        }
+        else if (key->key() == Qt::Key_Escape)
+            cancelQuickfind();
         break;
     }
     case QEvent::MouseButtonDblClick:
@@ -268,6 +302,22 @@ void frmAirport::tQuickfindEvent(QEvent *event) {
     default:
         break;
     }
+    return false;
+}
+
+// Enter and Escape in the list act as in the quick-find box.
+bool frmAirport::gridAirportsEvent(QEvent *event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (isEnter(key)) {
+        closeQuickfind();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        cancelQuickfind();
+        return true;
+    }
+    return false;
 }
 
 bool frmAirport::eventFilter(QObject *watched, QEvent *event) {
@@ -280,7 +330,8 @@ bool frmAirport::eventFilter(QObject *watched, QEvent *event) {
         return true;
     if (type == QEvent::KeyRelease && spaceShortcut(static_cast<QKeyEvent *>(event))) return true;
     if (watched == tAirport) tAirportEvent(event);
-    if (watched == tQuickfind) tQuickfindEvent(event);
+    if (watched == tQuickfind && tQuickfindEvent(event)) return true;
+    if (watched == gridAirports && gridAirportsEvent(event)) return true;
     return QWidget::eventFilter(watched, event);
 }
 
