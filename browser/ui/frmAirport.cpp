@@ -77,8 +77,9 @@ void frmAirport::load() {
     setColumnWidths();
     LoadLastAirport();
     GetInformation();
-    // A pilot types a code first.
+    // A pilot types a code first; it replaces the one shown.
     tAirport->setFocus();
+    tAirport->selectAll();
 }
 
 void frmAirport::GetInformation() {

@@ -38,6 +38,7 @@ TEST_F(AirportWindowQuickfind, EnterKeepsTheAirportPickedWithTheArrowKeys) {
     list()->setFocus();
     QTest::keyClick(list(), Qt::Key_Down);
     EXPECT_EQ(shownIcao(), "EDDG");
+    EXPECT_TRUE(list()->selectionModel()->isRowSelected(1, {}));
     QTest::keyClick(list(), Qt::Key_Return);
     EXPECT_TRUE(list()->isHidden());
     EXPECT_EQ(shownIcao(), "EDDG");

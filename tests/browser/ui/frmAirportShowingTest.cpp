@@ -30,6 +30,7 @@ protected:
 TEST_F(AirportWindowShowing, TheCodeBoxHasTheFocusAtStart) {
     open();
     EXPECT_TRUE(window->tAirport->hasFocus()) << QApplication::focusWidget()->objectName().toStdString();
+    EXPECT_EQ(window->tAirport->selectedText(), "EDDF");
 }
 
 TEST_F(AirportWindowShowing, AFailedLookupLeavesNothingOfThePreviousAirport) {
