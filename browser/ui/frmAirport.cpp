@@ -288,7 +288,8 @@ bool frmAirport::tQuickfindEvent(QEvent *event) {
     }
     case QEvent::KeyRelease: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->isAutoRepeat() || !isTyping(key)) break;
+        // A key-up without its key-down here (Enter or Escape in the list) is over.
+        if (key->isAutoRepeat() || !isTyping(key) || !QuickfindActive) break;
         // Only a changed text searches again: Enter keeps the hit picked in the list.
         if (tQuickfind->text() != searchedName_) FindAirportsByName();
         if (isEnter(key->key()))
