@@ -17,6 +17,7 @@
 
 namespace volmira::browser {
 
+using platform::selectWholeRow;
 using platform::showText;
 
 namespace {
@@ -29,12 +30,6 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, Rgb rgb) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour(rgb));
     widget->setPalette(palette);
-}
-
-// Also under NoSelection, which keeps clicks from selecting.
-void selectWholeRow(QTableView *grid, int row) {
-    grid->selectionModel()->select(grid->model()->index(row, 0),
-                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }

@@ -76,6 +76,11 @@ void setUpGrid(QTableView *grid, QAbstractItemModel *model) {
     grid->setTabKeyNavigation(false);
 }
 
+void selectWholeRow(QTableView *grid, int row) {
+    grid->selectionModel()->select(grid->model()->index(row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
 void setColumnWidth(QTableView *grid, int column, Twips width) { grid->setColumnWidth(column, toPixels(width)); }
 
 void fitColumnToValues(QTableView *grid, int fitted, int rest) {

@@ -42,6 +42,9 @@ void showText(QLineEdit *field, const QString &text);
 // too narrow for its text shows the whole text as a tooltip.
 void setUpGrid(QTableView *grid, QAbstractItemModel *model);
 
+// Marks the row as the one selected, also in a grid whose clicks select nothing.
+void selectWholeRow(QTableView *grid, int row);
+
 void setColumnWidth(QTableView *grid, int column, Twips width);
 
 // The column takes the width its values and its header need; the other one
