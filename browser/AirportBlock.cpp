@@ -6,8 +6,6 @@ namespace volmira::browser {
 
 namespace {
 
-constexpr double kFeetPerMetre = 3.2808;
-
 // The nearest whole number, a half to the even neighbour: a stored 2.5 shows as 2.
 double roundHalfEven(double value) {
     const double lower = std::floor(value);
@@ -20,12 +18,6 @@ double roundHalfEven(double value) {
 // A whole number without sign for zero ("-0" would show otherwise).
 QString wholeNumber(double value) { return QString::number(value + 0.0, 'f', 0); }
 
-// The number format "#####": whole number, a half away from zero, no digit for zero.
-QString hashFormat(double value) {
-    const double rounded = std::round(value);
-    return rounded == 0 ? QString() : wholeNumber(rounded);
-}
-
 constexpr SchemeColours kVlpColours{
     {0xFF, 0xFF, 0x80}, {0xFF, 0xFF, 0x80}, {0xFF, 0xFF, 0xC0}, {0x80, 0xFF, 0x80}, {0xFF, 0xFF, 0x80}};
 constexpr SchemeColours kOtherColours{
@@ -33,11 +25,13 @@ constexpr SchemeColours kOtherColours{
 
 }  // namespace
 
-QString elevationText(std::optional<double> feet) {
-    if (!feet) return kNoElevationText.toString();
-    const double wholeFeet = roundHalfEven(*feet);
-    return QStringLiteral("ELEV: ") + wholeNumber(wholeFeet) + QStringLiteral(" ft / ") +
-           hashFormat(wholeFeet / kFeetPerMetre) + QStringLiteral(" m");
+QString elevationText(std::optional<store::Length> elevation) {
+    if (!elevation) return kNoElevationText.toString();
+    const double wholeFeet = roundHalfEven(elevation->inFeet());
+    // Metres of the feet shown, a half away from zero; a field at sea level shows "0 m".
+    const double wholeMetres = std::round(store::Length::feet(wholeFeet).inMetres());
+    return QStringLiteral("ELEV: ") + wholeNumber(wholeFeet) + QStringLiteral(" ft / ") + wholeNumber(wholeMetres) +
+           QStringLiteral(" m");
 }
 
 QString variationText(std::optional<double> degrees) {
@@ -52,7 +46,7 @@ DataTexts airportTexts(const store::ArptRow &airport) {
     texts[0] = airport.Name;
     texts[1] = airport.COORDINATES;
     texts[2] = variationText(airport.MAG_VAR);
-    texts[3] = elevationText(airport.ELEV);
+    texts[3] = elevationText(airport.ELEV ? std::optional(store::Length::feet(*airport.ELEV)) : std::nullopt);
     texts[4] = airport.ICAO;
     texts[5] = airport.Type;
     if (!airport.PR.isEmpty()) texts[6] = QStringLiteral("PR ") + airport.PR;

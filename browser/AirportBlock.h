@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/Rgb.h"
+#include "store/Length.h"
 #include "store/Rows.h"
 
 #include <QString>
@@ -26,7 +27,7 @@ inline constexpr QStringView kNoVariationText = u"VAR ---";
 
 [[nodiscard]] DataTexts airportTexts(const store::ArptRow &airport);
 // "ELEV: 1311 ft / 400 m"
-[[nodiscard]] QString elevationText(std::optional<double> feet);
+[[nodiscard]] QString elevationText(std::optional<store::Length> elevation);
 // "VAR 2 E", "VAR 2 W"
 [[nodiscard]] QString variationText(std::optional<double> degrees);
 

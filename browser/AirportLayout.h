@@ -1,12 +1,14 @@
 #pragma once
 
-#include "browser/Twips.h"
+#include "platform/Twips.h"
 
 #include <optional>
 
 // Where the airport window puts its fixed-size design: centred while the window
 // is larger, left where it was while the window is smaller in either direction.
 namespace volmira::browser {
+
+using platform::Twips;
 
 struct TwipPoint {
     int left = 0;

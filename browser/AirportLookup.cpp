@@ -47,8 +47,4 @@ platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &
     return std::optional<AirportView>(std::move(view));
 }
 
-platform::Result<std::vector<store::NameHit>> findAirportsByName(store::AirportStore &store, const QString &text) {
-    return store.reads.findByName(text);
-}
-
 }  // namespace volmira::browser

@@ -39,8 +39,4 @@ struct AirportView {
 [[nodiscard]] platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &store,
                                                                          const QString &entered, QDate day);
 
-// The name quick-find: airports whose name begins with the text, in any letter
-// case, sorted by name. The first hit is the one the window shows.
-[[nodiscard]] platform::Result<std::vector<store::NameHit>> findAirportsByName(store::AirportStore &store, const QString &text);
-
 }  // namespace volmira::browser

@@ -1,47 +1,43 @@
 #pragma once
 
-#include "browser/Twips.h"
-
-#include <QStringView>
+#include "platform/GridColumn.h"
 
 #include <array>
 
-// Columns of the three detail grids of the airport window: header text (the
-// leading blanks centre it by eye and are part of the text), the column of the
-// row it shows, and the width the window gives it when it loads.
+// Columns of the grids of the airport window: header text and the width the
+// window gives the column when it loads.
 namespace volmira::browser {
 
-struct GridColumn {
-    QStringView header;
-    QStringView column;
-    Twips width;
-};
+using platform::GridColumn;
 
 inline constexpr std::array<GridColumn, 5> kRunwayColumns{{
-    {u"      RWY", u"RWY", {1200}},
-    {u" RWY HDG", u"RWYHDG", {1300}},
-    {u"    Slope", u"SLOPE", {1200}},
-    {u"    L\u00E4nge [ m ]", u"Length", {1740}},
-    {u"    Breite [ m ]", u"Width", {1740}},
+    {u"      RWY", {1200}},
+    {u" RWY HDG", {1300}},
+    {u"    Slope", {1200}},
+    {u"    L\u00E4nge [ m ]", {1740}},
+    {u"    Breite [ m ]", {1740}},
 }};
 
 inline constexpr std::array<GridColumn, 6> kApproachColumns{{
-    {u"   RWY", u"RWY", {900}},
-    {u" ILS-Freq", u"ILS_FREQ", {1000}},
-    {u" ILS-Ident", u"ILS_IDENT", {1000}},
-    {u"  ILS-GS", u"ILS_GS", {1000}},
-    {u" OM-Freq", u"OM_FREQ", {1000}},
-    {u" OM-Ident", u"OM_IDENT", {1000}},
+    {u"   RWY", {900}},
+    {u" ILS-Freq", {1000}},
+    {u" ILS-Ident", {1000}},
+    {u"  ILS-GS", {1000}},
+    {u" OM-Freq", {1000}},
+    {u" OM-Ident", {1000}},
 }};
 
+// The window fits these two to the grid: the frequency to its values, the name
+// to the rest, so that names are not cut. No leading blanks before the
+// frequency's header, which is only as wide as the frequencies.
 inline constexpr std::array<GridColumn, 2> kComColumns{{
-    {u"      ATC NAME", u"Name", {2100}},
-    {u"                   FREQUENZ", u"FREQ", {3600}},
+    {u"      ATC NAME", {}},
+    {u"FREQUENZ", {}},
 }};
 
 // The quick-find list of the search area: the names of the hits.
 inline constexpr std::array<GridColumn, 1> kQuickfindColumns{{
-    {u"          Flughafen", u"NAME", {3900}},
+    {u"          Flughafen", {3900}},
 }};
 
 }  // namespace volmira::browser

@@ -65,12 +65,4 @@ QString storeLastDate(store::AirportStore &store, const QString &icao, const Las
     return store.edits.setLastDate(icao, update.lastDate);
 }
 
-RefreshedLastUpdate refreshLastUpdate(store::AirportStore &store, const QString &icao) {
-    platform::Result<LastUpdate> read = readLastUpdate(store, icao);
-    if (!read) return {LastUpdate{}, read.error()};
-    LastUpdate update = std::move(*read);
-    QString error = storeLastDate(store, icao, update);
-    return {std::move(update), std::move(error)};
-}
-
 }  // namespace volmira::browser

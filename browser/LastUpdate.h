@@ -4,6 +4,7 @@
 #include "store/Rows.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 #include <vector>
@@ -12,6 +13,9 @@
 // newest change, and ARPT.LastDate keeps that change's date for the database
 // manager's list of changed airports.
 namespace volmira::browser {
+
+// The main window's title while no airport is shown.
+inline constexpr QStringView kNoAirportTitle = u"Volmira APT";
 
 struct LastUpdate {
     QString title;     // the main window's title
@@ -34,13 +38,5 @@ struct LastUpdate {
 // storedLastDate. Returns the error text or empty.
 [[nodiscard]] QString storeLastDate(store::AirportStore &store, const QString &icao, const LastUpdate &update,
                                     const QString &storedLastDate = QString());
-
-struct RefreshedLastUpdate {
-    LastUpdate update;
-    QString error;  // of writing LastDate; empty on success
-};
-
-// What the window does after it has stored a change: recompute and write LastDate.
-[[nodiscard]] RefreshedLastUpdate refreshLastUpdate(store::AirportStore &store, const QString &icao);
 
 }  // namespace volmira::browser

@@ -11,7 +11,7 @@ namespace volmira::store::sql {
 
 inline const std::string kAirportByIcao = arptTable().select("WHERE ICAO = ?");
 inline const std::string kRunways = rwyTable().select("WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id");
-inline const std::string kFrequencies = acomTable().select("WHERE ICAO = ? ORDER BY Name COLLATE NOCASE ASC, id");
+inline const std::string kFrequencies = acomTable().select("WHERE ICAO = ? ORDER BY Name COLLATE NOCASE ASC, CAST(FREQ AS REAL), id");
 inline const std::string kApproaches = ilsTable().select("WHERE ICAO = ? ORDER BY RWY COLLATE NOCASE ASC, id");
 // One statement instead of five: the newest row of each table of an airport.
 inline constexpr const char *kChangeStamps =

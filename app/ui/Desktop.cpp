@@ -6,6 +6,7 @@
 #include "cli/Options.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/VersionSource.h"
 #include "store/AirportStore.h"
 
 #include <QApplication>
@@ -66,10 +67,11 @@ int runDesktop(const cli::Options &options) {
     store::AirportStore store(db, clock);
     if (options.has("screenshot")) return screenshot(store, dataFolder, options);
 
-    frmSplash splash(store, dialogs, dataFolder);
+    platform::OfflineVersionSource versions;
+    frmSplash splash(store, dialogs, versions, dataFolder);
     std::unique_ptr<Main> main;
     QObject::connect(&splash, &frmSplash::handedOver, [&] {
-        main = std::make_unique<Main>(store, dialogs, dataFolder, splash.UpdateAvailable);
+        main = std::make_unique<Main>(store, dialogs, dataFolder, splash.updateAvailable());
         // Filling the screen first keeps the size where no window manager maximizes.
         main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();

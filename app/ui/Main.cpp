@@ -24,7 +24,7 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, const QString
            QWidget *parent)
     : QMainWindow(parent), store_(store), dialogs_(dialogs), dataFolder_(dataFolder) {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(QStringLiteral("Volmira APT"));
+    setWindowTitle(browser::kNoAirportTitle.toString());
     children_ = new QStackedWidget(this);
     setCentralWidget(children_);
 
@@ -45,9 +45,10 @@ browser::frmAirport &Main::showAirportWindow() {
     if (!airport_) {
         airport_ = new browser::frmAirport(store_, dialogs_, dataFolder_, children_);
         connect(airport_, &browser::frmAirport::titleChanged, this, &QWidget::setWindowTitle);
-        children_->addWidget(airport_);
-        children_->setCurrentWidget(airport_);
+        // Loaded before the frame sizes it: the load step's SkipNextResize is
+        // meant for that first sizing, not for the user's first resize.
         airport_->load();
+        children_->addWidget(airport_);
     }
     children_->setCurrentWidget(airport_);
     return *airport_;

@@ -3,6 +3,8 @@
 #include "app/MapFolders.h"
 #include "app/StartupUpdate.h"
 #include "platform/Dialogs.h"
+#include "platform/VersionSource.h"
+#include "platform/ui/Widgets.h"
 #include "store/AirportStore.h"
 
 #include <QDir>
@@ -18,28 +20,24 @@ namespace volmira::app {
 
 namespace {
 
-QLabel *label(QWidget *parent, const char *name, const QString &text, int pointSize, bool bold = false) {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    QFont font = l->font();
-    font.setPointSize(pointSize);
-    font.setBold(bold);
-    l->setFont(font);
+// A centred line of the splash in its own type size.
+QLabel *splashLabel(QWidget *parent, const char *name, const QString &text, int pointSize, bool bold = false) {
+    QLabel *l = platform::label(parent, QString::fromLatin1(name), text);
+    platform::setFontSize(l, pointSize, bold);
     l->setAlignment(Qt::AlignHCenter);
     return l;
 }
 
 }  // namespace
 
-frmSplash::frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
-                     QWidget *parent)
+frmSplash::frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, platform::VersionSource &versions,
+                     const QString &dataFolder, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), store_(store), dialogs_(dialogs),
       dataFolder_(dataFolder) {
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(480, 300);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1 = platform::named<QFrame>(this, QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setStyleSheet(QStringLiteral("#Frame1 { background: #fffff0; border: 2px solid #3a5a8c; }"));
     Frame1->installEventFilter(this);
@@ -47,21 +45,18 @@ frmSplash::frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, con
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(Frame1);
 
-    Picture1 = label(Frame1, "Picture1", QStringLiteral("\u2708"), 40);
+    Picture1 = splashLabel(Frame1, "Picture1", QStringLiteral("\u2708"), 40);
     Picture1->setStyleSheet(QStringLiteral("color: #3a5a8c;"));
-    lblProductName = label(Frame1, "lblProductName", QStringLiteral("Volmira APT"), 24, true);
-    Label1 = label(Frame1, "Label1", QStringLiteral("Airport Organizing Software"), 12);
-    lblCompanyProduct = label(Frame1, "lblCompanyProduct", QStringLiteral("Volmira"), 10);
-    Label2 = label(Frame1, "Label2", QString(), 4);
+    lblProductName = splashLabel(Frame1, "lblProductName", QStringLiteral("Volmira APT"), 24, true);
+    Label1 = splashLabel(Frame1, "Label1", QStringLiteral("Airport Organizing Software"), 12);
+    lblCompanyProduct = splashLabel(Frame1, "lblCompanyProduct", QStringLiteral("Volmira"), 10);
+    Label2 = splashLabel(Frame1, "Label2", QString(), 4);
     Label2->setFixedHeight(2);
     Label2->setStyleSheet(QStringLiteral("background: #3a5a8c;"));
-    lblVersion = label(Frame1, "lblVersion", QStringLiteral("Version"), 10);
-    lblVMUpdate = label(Frame1, "lblVMUpdate", QStringLiteral("Volmira Update vorhanden"), 10, true);
-    lblDBUpdate = label(Frame1, "lblDBUpdate", QStringLiteral("Datenbank Update vorhanden"), 10, true);
-    lblVMUpdate->hide();
-    lblDBUpdate->hide();
-    progbar = new QProgressBar(Frame1);
-    progbar->setObjectName(QStringLiteral("progbar"));
+    lblVersion = splashLabel(Frame1, "lblVersion", QStringLiteral("Version"), 10);
+    lblVMUpdate = splashLabel(Frame1, "lblVMUpdate", QStringLiteral("Volmira Update vorhanden"), 10, true);
+    lblDBUpdate = splashLabel(Frame1, "lblDBUpdate", QStringLiteral("Datenbank Update vorhanden"), 10, true);
+    progbar = platform::named<QProgressBar>(Frame1, QStringLiteral("progbar"));
     progbar->setRange(0, 100);
 
     auto *layout = new QVBoxLayout(Frame1);
@@ -73,15 +68,25 @@ frmSplash::frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, con
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
-    load();
+    load(versions);
 }
 
-void frmSplash::load() {
+void frmSplash::load(platform::VersionSource &versions) {
     Timer1.start(2000);
     lblVersion->setText(QStringLiteral("Version ") + QString::fromLatin1(kProgramVersion));
     QDir::setCurrent(dataFolder_);
     if (const FolderResult folders = createMapFolders(dataFolder_); !folders.error.isEmpty())
         dialogs_.inform(this, QStringLiteral("Fehler"), folders.error);
+    CheckVersions(versions);
+}
+
+void frmSplash::CheckVersions(platform::VersionSource &versions) {
+    const std::optional<store::VersionRow> installed = store_.lists.version().value();
+    versions_ = checkVersions(QString::fromLatin1(kProgramVersion), installed ? installed->DatabaseVersion : QString(),
+                              versions.fetch());
+    UpdateAvailable = versions_.updateAvailable();
+    lblVMUpdate->setVisible(versions_.programUpdate);
+    lblDBUpdate->setVisible(versions_.dataUpdate);
 }
 
 // The activation step runs once the window has been painted, so that the
@@ -114,7 +119,8 @@ void frmSplash::importShippedUpdate() {
                     QStringLiteral("Es wurde ein Update für die Datenbank gefunden. Die Datenbank wird aktualisert"));
     repaint();  // the import does not return to the event loop: clear where the message stood now
     const StartupUpdateResult result =
-        runStartupUpdate(store_, dataFolder_, OnlineDataVersion, [this](int percent) { progbar->setValue(percent); });
+        runStartupUpdate(store_, dataFolder_, versions_.onlineDataVersion.value_or(QString()),
+                         [this](int percent) { progbar->setValue(percent); });
     if (!result.error.isEmpty()) dialogs_.inform(this, QString(), result.error);
     if (!result.warning.isEmpty()) dialogs_.inform(this, QString(), result.warning);
     UpdateAvailable = false;

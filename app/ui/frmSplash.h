@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/VersionCheck.h"
+
 #include <QFrame>
 #include <QTimer>
 
@@ -8,6 +10,7 @@ class QProgressBar;
 
 namespace volmira::platform {
 class Dialogs;
+class VersionSource;
 }
 namespace volmira::store {
 class AirportStore;
@@ -15,14 +18,14 @@ class AirportStore;
 
 namespace volmira::app {
 
-// The start window: prepares the working folders, records the running program
-// version, imports a shipped update file and hands over to the main window
-// after a short pause or a click.
+// The start window: prepares the working folders, asks the download site for
+// newer versions, records the running program version, imports a shipped
+// update file and hands over to the main window after a short pause or a click.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
-    frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
-              QWidget *parent = nullptr);
+    frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, platform::VersionSource &versions,
+              const QString &dataFolder, QWidget *parent = nullptr);
 
     QLabel *lblProductName;
     QLabel *Label1;
@@ -36,10 +39,9 @@ public:
     QFrame *Frame1;
     QTimer Timer1;
 
-    // Set by the online version check: a newer program or data version is offered.
-    bool UpdateAvailable = false;
-    // The data version the download site offers; empty until the check ran.
-    QString OnlineDataVersion;
+    // The download site offers a newer program or data version, and no update
+    // import has run since; the main window shows "Update vorhanden" then.
+    [[nodiscard]] bool updateAvailable() const { return UpdateAvailable; }
 
     // A tick of Timer1: hands over unless an update import is running.
     void Timer1_Timer();
@@ -55,7 +57,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void load();
+    void load(platform::VersionSource &versions);
+    void CheckVersions(platform::VersionSource &versions);
     void activate();
     void importShippedUpdate();
     void handOver();
@@ -63,6 +66,8 @@ private:
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
     QString dataFolder_;
+    VersionCheck versions_;
+    bool UpdateAvailable = false;
     bool activationQueued_ = false;
     bool activated_ = false;
     bool handedOver_ = false;

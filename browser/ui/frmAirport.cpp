@@ -2,9 +2,11 @@
 
 #include "browser/LastAirportFile.h"
 #include "browser/ui/frmGermanDateEdit.h"
+#include "platform/ui/Widgets.h"
 #include "store/DateText.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
@@ -14,6 +16,9 @@
 #include <QTableView>
 
 namespace volmira::browser {
+
+using platform::selectWholeRow;
+using platform::showText;
 
 namespace {
 
@@ -27,13 +32,12 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, Rgb rgb) {
     widget->setPalette(palette);
 }
 
-// Also under NoSelection, which keeps clicks from selecting.
-void selectWholeRow(QTableView *grid, int row) {
-    grid->selectionModel()->select(grid->model()->index(row, 0),
-                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// The keys that move through the quick-find list.
+bool isListKey(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+}
 
 // Tab moves the focus and is no typing.
 bool isTyping(const QKeyEvent *event) { return event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab; }
@@ -52,7 +56,7 @@ frmAirport::frmAirport(store::AirportStore &store, platform::Dialogs &dialogs, c
     for (QWidget *child : findChildren<QWidget *>()) child->installEventFilter(this);
 }
 
-QSize frmAirport::sizeHint() const { return {toPixels(kDesignWidth), toPixels(kDesignHeight)}; }
+QSize frmAirport::sizeHint() const { return {platform::toPixels(kDesignWidth), platform::toPixels(kDesignHeight)}; }
 
 void frmAirport::load() {
     SkipNextResize = true;
@@ -68,6 +72,9 @@ void frmAirport::load() {
     setColumnWidths();
     LoadLastAirport();
     GetInformation();
+    // A pilot types a code first; it replaces the one shown.
+    tAirport->setFocus();
+    tAirport->selectAll();
 }
 
 void frmAirport::GetInformation() {
@@ -84,6 +91,7 @@ void frmAirport::GetInformation() {
     }
     std::optional<AirportView> &view = *found;
     if (!view) {
+        emit titleChanged(kNoAirportTitle.toString());
         // Set before the box: the Enter that closes it must not look up again.
         NoAirportFound = true;
         dialogs_.inform(this, kNotFoundTitle.toString(), kNotFoundMessage.toString());
@@ -91,8 +99,8 @@ void frmAirport::GetInformation() {
     }
     current_ = view->airport;
     ShowAirportData(*view);
-    tSunrise->setText(view->sun.sunrise);
-    tSunset->setText(view->sun.sunset);
+    showText(tSunrise, view->sun.sunrise);
+    showText(tSunset, view->sun.sunset);
     ShowLastUpdate(*view);
 }
 
@@ -101,6 +109,11 @@ void frmAirport::showEmptyState() {
     rsApproach->setRows({});
     rsCom->setRows({});
     for (QLineEdit *field : tData) field->clear();
+    tSunrise->clear();
+    tSunset->clear();
+    // Shown again by the first runway row.
+    lblRWY->hide();
+    lblRWYDesc->hide();
     applyScheme(ColourScheme::Vlp);
 }
 
@@ -116,7 +129,7 @@ void frmAirport::applyScheme(ColourScheme scheme) {
 }
 
 void frmAirport::ShowAirportData(const AirportView &view) {
-    for (int i = 0; i < kDataFieldCount; ++i) tData[i]->setText(view.texts[i]);
+    for (int i = 0; i < kDataFieldCount; ++i) showText(tData[i], view.texts[i]);
     applyScheme(view.scheme);
     // A bound grid starts on its first row, which shows the runway's surface.
     const auto bind = [](QTableView *grid, auto *model, const auto &rows) {
@@ -131,8 +144,8 @@ void frmAirport::ShowAirportData(const AirportView &view) {
 void frmAirport::ShowSunTimes() {
     if (!current_) return;
     const SunLines lines = sunLines(*current_, dtpToday->date());
-    tSunrise->setText(lines.sunrise);
-    tSunset->setText(lines.sunset);
+    showText(tSunrise, lines.sunrise);
+    showText(tSunset, lines.sunset);
 }
 
 void frmAirport::ShowLastUpdate(const AirportView &view) {
@@ -146,6 +159,8 @@ void frmAirport::showSurface(std::optional<int> surface) {
     setBackground(lblRWY, QPalette::Window, indicator.lblRWY);
     setBackground(lblRWYDesc, QPalette::Window, indicator.lblRWYDesc);
     lblRWYDesc->setText(indicator.caption);
+    lblRWY->show();
+    lblRWYDesc->show();
 }
 
 void frmAirport::gridRowChanged(QTableView *grid, int row) {
@@ -154,17 +169,17 @@ void frmAirport::gridRowChanged(QTableView *grid, int row) {
     if (grid->model()->rowCount() >= 2) selectWholeRow(grid, row);
 }
 
+// A text without hits empties the list and leaves the airport shown. The first
+// hit becomes the list's current row, which shows it.
 void frmAirport::FindAirportsByName() {
-    platform::Result<std::vector<store::NameHit>> found = findAirportsByName(store_, tQuickfind->text());
+    searchedName_ = tQuickfind->text();
+    platform::Result<std::vector<store::NameHit>> found = store_.reads.findByName(searchedName_);
     if (!found) {
         dialogs_.inform(this, kDataErrorTitle, found.error());
         return;
     }
-    std::vector<store::NameHit> hits = std::move(*found);
-    if (hits.empty()) return;
-    tAirport->setText(hits.front().ICAO);
-    rsQuickfind->setRows(std::move(hits));
-    GetInformation();
+    rsQuickfind->setRows(std::move(*found));
+    if (rsQuickfind->rowCount() > 0) gridAirports->setCurrentIndex(rsQuickfind->index(0, 0));
 }
 
 void frmAirport::gridAirportsRowChanged(int row) {
@@ -175,9 +190,18 @@ void frmAirport::gridAirportsRowChanged(int row) {
 }
 
 void frmAirport::closeQuickfind() {
+    // Back to the box before the list hides, so that the focus does not go elsewhere.
+    if (gridAirports->hasFocus()) tQuickfind->setFocus();
     gridAirports->hide();
     tQuickfind->clear();
+    searchedName_.clear();
     QuickfindActive = false;
+}
+
+void frmAirport::cancelQuickfind() {
+    closeQuickfind();
+    tAirport->setText(Label10->text());
+    GetInformation();
 }
 
 void frmAirport::ToggleMapView() {
@@ -210,7 +234,8 @@ void frmAirport::resizeEvent(QResizeEvent *event) {
         SkipNextResize = false;
         return;
     }
-    if (const std::optional<TwipPoint> origin = centredOrigin(fromPixels(width()), fromPixels(height())))
+    if (const std::optional<TwipPoint> origin =
+            centredOrigin(platform::fromPixels(width()), platform::fromPixels(height())))
         placeDesign(*origin);
 }
 
@@ -252,25 +277,31 @@ void frmAirport::tAirportEvent(QEvent *event) {
     }
 }
 
-void frmAirport::tQuickfindEvent(QEvent *event) {
+bool frmAirport::tQuickfindEvent(QEvent *event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (!isTyping(static_cast<QKeyEvent *>(event))) break;
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!isTyping(key)) break;
+        // The arrow keys pick a hit of the list while the text stays.
+        if (isListKey(key->key()) && QuickfindActive) {
+            QCoreApplication::sendEvent(gridAirports, event);
+            return true;
+        }
         if (!QuickfindActive) Label10->setText(tAirport->text());
         QuickfindActive = true;
         gridAirports->show();
         break;
+    }
     case QEvent::KeyRelease: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->isAutoRepeat() || !isTyping(key)) break;
-        FindAirportsByName();
-        if (isEnter(key->key())) {
+        // A key-up without its key-down here (Enter or Escape in the list) is over.
+        if (key->isAutoRepeat() || !isTyping(key) || !QuickfindActive) break;
+        // Only a changed text searches again: Enter keeps the hit picked in the list.
+        if (tQuickfind->text() != searchedName_) FindAirportsByName();
+        if (isEnter(key->key()))
             closeQuickfind();
-        } else if (key->key() == Qt::Key_Escape) {
-            closeQuickfind();
-            tAirport->setText(Label10->text());
-            GetInformation();
-        }
+        else if (key->key() == Qt::Key_Escape)
+            cancelQuickfind();
         break;
     }
     case QEvent::MouseButtonDblClick:
@@ -279,6 +310,22 @@ void frmAirport::tQuickfindEvent(QEvent *event) {
     default:
         break;
     }
+    return false;
+}
+
+// Enter and Escape in the list act as in the quick-find box.
+bool frmAirport::gridAirportsEvent(QEvent *event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (isEnter(key)) {
+        closeQuickfind();
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        cancelQuickfind();
+        return true;
+    }
+    return false;
 }
 
 bool frmAirport::eventFilter(QObject *watched, QEvent *event) {
@@ -291,7 +338,8 @@ bool frmAirport::eventFilter(QObject *watched, QEvent *event) {
         return true;
     if (type == QEvent::KeyRelease && spaceShortcut(static_cast<QKeyEvent *>(event))) return true;
     if (watched == tAirport) tAirportEvent(event);
-    if (watched == tQuickfind) tQuickfindEvent(event);
+    if (watched == tQuickfind && tQuickfindEvent(event)) return true;
+    if (watched == gridAirports && gridAirportsEvent(event)) return true;
     return QWidget::eventFilter(watched, event);
 }
 

@@ -4,6 +4,7 @@
 #include "browser/AirportLookup.h"
 #include "browser/ui/frmAirportModels.h"
 #include "platform/Dialogs.h"
+#include "platform/Twips.h"
 #include "store/AirportStore.h"
 
 #include <QWidget>
@@ -64,7 +65,8 @@ private:
     void buildSearchArea();
     void buildDataPage();
     QFrame *buildGridFrame(const char *frameName, QLabel *&label, const char *labelName, const QString &caption,
-                           QTableView *&grid, const char *gridName, Twips width, Twips gridWidth, Twips height);
+                           QTableView *&grid, const char *gridName, platform::Twips width, platform::Twips gridWidth,
+                           platform::Twips height);
     void setColumnWidths();
     void placeDesign(TwipPoint origin);
 
@@ -79,8 +81,12 @@ private:
 
     bool spaceShortcut(QKeyEvent *event);
     void tAirportEvent(QEvent *event);
-    void tQuickfindEvent(QEvent *event);
+    // True when the event was used up.
+    bool tQuickfindEvent(QEvent *event);
+    bool gridAirportsEvent(QEvent *event);
     void closeQuickfind();
+    // Escape: closes the list and shows the airport of before the quick find again.
+    void cancelQuickfind();
     void gridRowChanged(QTableView *grid, int row);
     void gridAirportsRowChanged(int row);
 
@@ -91,6 +97,7 @@ private:
     std::optional<store::ArptRow> current_;  // the current airport
     bool NoAirportFound = false;             // the next key-up in tAirport only clears it
     bool QuickfindActive = false;            // the code before the quick find is in Label10
+    QString searchedName_;                   // the quick-find text the list holds the hits of
 
     QPushButton *cmdKarte = nullptr;
     QPushButton *cmdAPTData = nullptr;

@@ -2,6 +2,7 @@
 // twips, as the layout rule reckons; toPixels turns them into Qt's pixels.
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmGermanDateEdit.h"
+#include "platform/ui/Widgets.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -14,52 +15,11 @@
 
 namespace volmira::browser {
 
-namespace {
-
-template <typename Widget>
-Widget *named(QWidget *parent, const QString &name) {
-    auto *widget = new Widget(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
-void setTwips(QWidget *widget, int left, int top, int width, int height) {
-    widget->setGeometry(toPixels({left}), toPixels({top}), toPixels({width}), toPixels({height}));
-}
-
-QLabel *label(QWidget *parent, const QString &name, const QString &caption) {
-    auto *l = named<QLabel>(parent, name);
-    l->setText(caption);
-    return l;
-}
-
-QLineEdit *lockedField(QWidget *parent, const QString &name) {
-    auto *field = named<QLineEdit>(parent, name);
-    field->setReadOnly(true);
-    return field;
-}
-
-// Rows are selected by the window, never by a click, so that a grid with a
-// single row shows no selection.
-void setUpGrid(QTableView *grid, QAbstractItemModel *model) {
-    grid->setModel(model);
-    grid->verticalHeader()->hide();
-    grid->verticalHeader()->setDefaultSectionSize(toPixels({300}));
-    grid->horizontalHeader()->setHighlightSections(false);
-    // The headers' leading blanks place them by eye from the left edge.
-    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setWordWrap(false);
-}
-
-template <std::size_t N>
-void setWidths(QTableView *grid, const std::array<GridColumn, N> &columns) {
-    for (std::size_t i = 0; i < N; ++i) grid->setColumnWidth(int(i), toPixels(columns[i].width));
-}
-
-}  // namespace
+using platform::label;
+using platform::lockedField;
+using platform::named;
+using platform::setTwips;
+using platform::toPixels;
 
 void frmAirport::buildSearchArea() {
     // Behind Frame1: it only holds the focus while the pages are switched by keyboard.
@@ -180,9 +140,9 @@ void frmAirport::buildDataPage() {
     rsRwy = makeRunwayModel(this);
     rsApproach = makeApproachModel(this);
     rsCom = makeComModel(this);
-    setUpGrid(gridRwyData, rsRwy);
-    setUpGrid(gridApproach, rsApproach);
-    setUpGrid(gridCom, rsCom);
+    platform::setUpGrid(gridRwyData, rsRwy);
+    platform::setUpGrid(gridApproach, rsApproach);
+    platform::setUpGrid(gridCom, rsCom);
     for (QTableView *grid : {gridRwyData, gridApproach, gridCom})
         connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, grid](const QModelIndex &current) { gridRowChanged(grid, current.row()); });
@@ -190,7 +150,7 @@ void frmAirport::buildDataPage() {
     // Above the data page, under the quick-find field.
     gridAirports = named<QTableView>(this, QStringLiteral("gridAirports"));
     rsQuickfind = makeQuickfindModel(this);
-    setUpGrid(gridAirports, rsQuickfind);
+    platform::setUpGrid(gridAirports, rsQuickfind);
     gridAirports->horizontalHeader()->setStretchLastSection(true);
     gridAirports->resize(toPixels({4200}), toPixels({3600}));
     gridAirports->hide();
@@ -199,9 +159,9 @@ void frmAirport::buildDataPage() {
 }
 
 void frmAirport::setColumnWidths() {
-    setWidths(gridRwyData, kRunwayColumns);
-    setWidths(gridApproach, kApproachColumns);
-    setWidths(gridCom, kComColumns);
+    platform::setColumnWidths(gridRwyData, kRunwayColumns);
+    platform::setColumnWidths(gridApproach, kApproachColumns);
+    platform::fitColumnToValues(gridCom, 1, 0);
 }
 
 void frmAirport::placeDesign(TwipPoint origin) {

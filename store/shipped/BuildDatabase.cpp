@@ -5,6 +5,7 @@
 #include "store/Coordinates.h"
 #include "store/shipped/CsvReader.h"
 #include "store/Database.h"
+#include "store/Length.h"
 #include "store/shipped/ExtractRules.h"
 #include "store/shipped/MagneticVariation.h"
 
@@ -145,7 +146,7 @@ private:
             row.WGS_DLAT = degreesFromText(latitudeText(*latitude));
             row.WGS_DLONG = degreesFromText(longitudeText(*longitude));
             row.ELEV = extract::number(csv.field(elevation));
-            const double heightMetres = row.ELEV ? *row.ELEV * 0.3048 : 0.0;
+            const double heightMetres = row.ELEV ? Length::feet(*row.ELEV).inMetres() : 0.0;
             airport.declination = model_.declination(*latitude, *longitude, heightMetres, date_);
             if (airport.declination) row.MAG_VAR = std::round(*airport.declination) + 0.0;  // no "-0"
             row.Type = extract::airportType({csv.field(type), csv.field(scheduled)});

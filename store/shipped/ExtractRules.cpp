@@ -1,5 +1,6 @@
 #include "store/shipped/ExtractRules.h"
 
+#include "store/Length.h"
 #include "store/RunwayText.h"
 
 #include <QSet>
@@ -9,8 +10,6 @@
 namespace volmira::store::shipped::extract {
 
 namespace {
-
-constexpr double kMetresPerFoot = 0.3048;
 
 // First words of the paved surfaces, as the extract spells them: codes (ASP,
 // CON, PEM, BIT, ...), codes with a condition (ASPH-G, CONC-F) and free text
@@ -67,7 +66,7 @@ std::optional<double> number(const QString &text) {
 std::optional<int> metresFromFeet(double feet) {
     // Beyond any runway or mountain; keeps the conversion to int defined.
     if (!std::isfinite(feet) || std::abs(feet) > 1e7) return std::nullopt;
-    return int(std::lround(feet * kMetresPerFoot));
+    return int(std::lround(Length::feet(feet).inMetres()));
 }
 
 bool isHardSurface(const QString &surface) { return hardWords().contains(firstWord(surface.toUpper())); }

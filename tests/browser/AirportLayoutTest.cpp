@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 using namespace volmira::browser;
+using namespace volmira::platform;
 
 TEST(AirportLayout, DesignIsCentredOnlyWhenTheWindowIsLargerInBothDirections) {
     const struct {

@@ -58,10 +58,9 @@ TEST(LastUpdate, NoteSavedNowIsTheNewestChangeAndSetsLastDate) {
     EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-01-02") << "reading must not write";
 
     ASSERT_TRUE(t.store->notes.save("EDFE", "Kontakt", "{\\rtf1 x}", "x").isEmpty());
-    const RefreshedLastUpdate refreshed = refreshLastUpdate(*t.store, "EDFE");
-    EXPECT_TRUE(refreshed.error.isEmpty());
-    EXPECT_EQ(refreshed.update.title,
-              "Volmira EDFE" + kGap + "Letzte Aktualisierung - Info Kategorie: Kontakt - 07 Aug 26");
+    const LastUpdate after = readLastUpdate(*t.store, "EDFE").value();
+    EXPECT_TRUE(storeLastDate(*t.store, "EDFE", after).isEmpty());
+    EXPECT_EQ(after.title, "Volmira EDFE" + kGap + "Letzte Aktualisierung - Info Kategorie: Kontakt - 07 Aug 26");
     EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-08-07");
 }
 
@@ -72,8 +71,8 @@ TEST(LastUpdate, AirportWithoutStampsKeepsItsLastDate) {
     airport.Time.clear();
     airport.LastDate = "2020-02-02";
     t.add(airport);
-    const RefreshedLastUpdate refreshed = refreshLastUpdate(*t.store, "EDXX");
-    EXPECT_TRUE(refreshed.error.isEmpty());
-    EXPECT_EQ(refreshed.update.title, "Volmira EDXX" + kGap + "Letzte Aktualisierung - ---");
+    const LastUpdate update = readLastUpdate(*t.store, "EDXX").value();
+    EXPECT_TRUE(storeLastDate(*t.store, "EDXX", update).isEmpty());
+    EXPECT_EQ(update.title, "Volmira EDXX" + kGap + "Letzte Aktualisierung - ---");
     EXPECT_EQ(t.store->reads.airportByIcao("EDXX").value()->LastDate, "2020-02-02");
 }

@@ -2,6 +2,7 @@
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
 #include "platform/Dialogs.h"
+#include "platform/VersionSource.h"
 
 #include "support/QtPrinters.h"
 #include "support/TempDatabase.h"
@@ -85,10 +86,24 @@ TEST_F(MainWindow, ClosingSavesTheCodeShownInUpperCaseAndIsNeverRefused) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST_F(MainWindow, TheUsersFirstResizeCentresTheAirportWindow) {
+    app::Main main(*t.store, dialogs, t.folder(), false);
+    main.resize(1100, 650);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    const QWidget *page = main.showAirportWindow().findChild<QWidget *>("frmAPT");
+    QCoreApplication::processEvents();
+    const QPoint before = page->pos();
+    main.resize(1400, 900);
+    QCoreApplication::processEvents();
+    EXPECT_GT(page->pos().x(), before.x());
+}
+
 TEST_F(MainWindow, TheSplashHandsOverAfterTwoSecondsOfARealEventLoop) {
     QElapsedTimer loaded;
     loaded.start();
-    app::frmSplash splash(*t.store, dialogs, t.folder());
+    platform::FakeVersionSource versions;
+    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
     QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
     splash.show();
     ASSERT_TRUE(handedOver.wait(4000));

@@ -1,6 +1,7 @@
 #include "app/MapFolders.h"
 #include "app/ui/frmSplash.h"
 #include "platform/Dialogs.h"
+#include "platform/VersionSource.h"
 #include "store/exchange/ExchangeFile.h"
 
 #include "support/TempDatabase.h"
@@ -32,6 +33,7 @@ struct Splash : ::testing::Test {
     Splash() { test::ensureWidgetApplication(); }
     test::TempDatabase t;
     platform::FakeDialogs dialogs;
+    platform::FakeVersionSource versions;
 };
 
 }  // namespace
@@ -52,11 +54,13 @@ TEST(MapFolders, CreatesOnlyTheMissingOnesParentFirst) {
 }
 
 TEST_F(Splash, LoadsFoldersAndVersionAndHandsOverOnTheFirstTickOrAClick) {
-    app::frmSplash splash(*t.store, dialogs, t.folder());
+    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
     EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Version ") + volmira::kProgramVersion);
     EXPECT_TRUE(QDir(t.folder()).exists("Karten/Luftbilder"));
     EXPECT_EQ(QDir::currentPath(), QDir(t.folder()).canonicalPath());
-    EXPECT_TRUE(splash.lblVMUpdate->isHidden());
+    EXPECT_EQ(versions.asked, 1);
+    EXPECT_TRUE(splash.lblVMUpdate->isHidden());  // no answer from the site
+    EXPECT_FALSE(splash.updateAvailable());
 
     QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
     showAndActivate(splash);
@@ -78,7 +82,7 @@ TEST_F(Splash, LoadsFoldersAndVersionAndHandsOverOnTheFirstTickOrAClick) {
 }
 
 TEST_F(Splash, AClickOnTheFrameHandsOverAtOnce) {
-    app::frmSplash splash(*t.store, dialogs, t.folder());
+    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
     QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
     splash.show();
     splash.progbar->show();  // even during an import
@@ -106,8 +110,11 @@ QString writeUpdate(const QString &folder, const QString &name) {
 TEST_F(Splash, AShippedUpdateIsAnnouncedImportedWithProgressAndDeleted) {
     t.add(t.airport("EDAA", "Alt"));
     const QString file = writeUpdate(t.folder(), "Neu");
-    app::frmSplash splash(*t.store, dialogs, t.folder());
-    splash.UpdateAvailable = true;
+    versions.answer = platform::OnlineVersionTexts{volmira::kProgramVersion, "01.12.2026"};
+    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
+    EXPECT_TRUE(splash.lblVMUpdate->isHidden());
+    EXPECT_FALSE(splash.lblDBUpdate->isHidden());
+    EXPECT_TRUE(splash.updateAvailable());
     QSignalSpy progress(splash.progbar, &QProgressBar::valueChanged);
     showAndActivate(splash);
 
@@ -120,7 +127,8 @@ TEST_F(Splash, AShippedUpdateIsAnnouncedImportedWithProgressAndDeleted) {
     EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Neu");
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(splash.progbar->isHidden());
-    EXPECT_FALSE(splash.UpdateAvailable);
+    EXPECT_FALSE(splash.updateAvailable());
+    EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "01.12.2026");
 
     QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
     splash.Timer1_Timer();
@@ -133,7 +141,7 @@ TEST_F(Splash, ADamagedUpdateChangesNothingAndIsKeptAside) {
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write("<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'><s:Schema");
     damaged.close();
-    app::frmSplash splash(*t.store, dialogs, t.folder());
+    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
     showAndActivate(splash);
 
     ASSERT_EQ(dialogs.shown.size(), 2u);

@@ -122,22 +122,3 @@ TEST_F(AirportWindowLookup, EscapeReturnsToTheAirportShownBeforeTheFirstKey) {
     QTest::keyClick(quickfind(), Qt::Key_Escape);
     EXPECT_EQ(control<QLabel>("Label10")->text(), "EDDF");
 }
-
-TEST_F(AirportWindowLookup, NameWithoutMatchChangesNothing) {
-    open();
-    type(quickfind(), "q'");
-    EXPECT_EQ(window->tAirport->text(), "EDDF");
-    EXPECT_EQ(shownIcao(), "EDDF");
-    EXPECT_EQ(list()->model()->rowCount(), 0);
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(AirportWindowLookup, ChoosingARowOfTheListShowsThatAirport) {
-    open();
-    type(quickfind(), "m\u00FC");
-    list()->setCurrentIndex(list()->model()->index(1, 0));
-    EXPECT_EQ(window->tAirport->text(), "EDDG");
-    EXPECT_EQ(shownIcao(), "EDDG");
-    EXPECT_TRUE(list()->selectionModel()->isRowSelected(1, {}));
-    EXPECT_FALSE(list()->isHidden());
-}

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace volmira::browser {
+namespace volmira::platform {
 
 // A length in twips (1/1440 inch), the unit in which the window's layout is kept.
 struct Twips {
@@ -18,4 +18,4 @@ inline constexpr int kTwipsPerPixel = 15;
 
 [[nodiscard]] constexpr Twips fromPixels(int pixels) { return {pixels * kTwipsPerPixel}; }
 
-}  // namespace volmira::browser
+}  // namespace volmira::platform
