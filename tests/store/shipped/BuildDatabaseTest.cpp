@@ -24,7 +24,7 @@ const char *kAirports =
     "EDXN,small_airport,Ohne Position,,,100,no,\n"
     "SAWH,small_airport,\"Ushuaia, Malvinas Argentinas\",-54.8433,-68.295799,102,yes,USH\n"
     "EDKV,small_airport,Dahlemer Binz,50.405602,6.52889,,no,\n"
-    "EDLM,medium_airport,Marl,51.647202,7.16333,,no,\n";
+    "EDLM,medium_airport,Marl,51.647202,7.16333,40000,no,\n";
 
 const char *kRunways =
     "icao,length_ft,width_ft,surface,lighted,le_ident,le_heading_degT,he_ident,he_heading_degT\n"
@@ -34,6 +34,7 @@ const char *kRunways =
     "EDKV,1500,50,GRS,0,H1,,H2,\n"
     "EDKV,,50,GRS,0,06,,24,\n"
     "EDKV,0,50,GRS,0,06,,24,\n"
+    "EDKV,1000,-50,ASP,0,09,,27,\n"
     "EDXN,2000,50,ASP,0,09,,27,\n"
     "ZZZZ,2000,50,ASP,0,09,,27,\n";
 
@@ -43,6 +44,8 @@ const char *kFrequencies =
     "EDDF,ATIS,,118.03\n"
     "EDDF,INFO,\"Langen \"\"Info\"\"\",123.525\n"
     "EDDF,TWR,kaputt,0\n"
+    "EDDF,OPS,RAAF AIR OPS,1123.5\n"
+    "EDDF,TWR,ohne Wert,\n"
     "EDXN,TWR,x,120\n";
 
 const char *kPrefixes =
@@ -98,11 +101,12 @@ TEST_F(BuildDatabaseTest, ConvertsTheRows) {
     const BuildReport report = buildDatabase(options_);
     ASSERT_EQ(report.error, QString());
     EXPECT_EQ(report.dataDate, QStringLiteral("2026-08-07"));
-    EXPECT_EQ((std::vector<int>{report.airports, report.airportsWithoutCoordinates, report.runways,
-                                report.runwaysWithoutDesignator, report.runwaysWithoutLength,
-                                report.runwaysWithoutAirport, report.frequencies, report.frequenciesWithoutValue,
+    EXPECT_EQ((std::vector<int>{report.airports, report.airportsWithoutCoordinates, report.elevationsOutOfRange,
+                                report.runways, report.runwaysWithoutDesignator, report.runwaysWithoutLength,
+                                report.runwaysWithoutAirport, report.runwaysOutOfRange, report.frequencies,
+                                report.frequenciesWithoutValue, report.frequenciesOutOfRange,
                                 report.frequenciesWithoutAirport, report.iataCodes, report.countries}),
-              (std::vector<int>{4, 1, 3, 1, 2, 2, 3, 1, 1, 2, 2}));
+              (std::vector<int>{4, 1, 1, 3, 1, 2, 2, 1, 3, 1, 2, 1, 2, 2}));
     EXPECT_EQ(outputFiles(), QStringList{"vmdata.vmd"});
 
     Database db;
@@ -121,7 +125,7 @@ TEST_F(BuildDatabaseTest, ConvertsTheRows) {
          "WHERE ICAO = 'SAWH'",
          "Ushuaia, Malvinas Argentinas|5450.6 S / 06817.7 W|54.843333|68.295|VLP|0|0"},
         {"SELECT ELEV, MAG_VAR BETWEEN 1 AND 4, Type FROM ARPT WHERE ICAO = 'EDKV'", "NULL|1|SLP"},
-        {"SELECT Type FROM ARPT WHERE ICAO = 'EDLM'", "VLP"},
+        {"SELECT Type, ELEV FROM ARPT WHERE ICAO = 'EDLM'", "VLP|NULL"},
         {"SELECT ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time FROM RWY "
          "ORDER BY id LIMIT 1",
          "EDDF|07R / 25L|07R|25L|066 / 246|NULL|4000|45|0|2026-08-07|00:00:00"},
@@ -159,7 +163,7 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
     const std::vector<Case> cases{
         {"broken runway row",
          [](BuildDatabaseTest &t) { write(t.source("runways.csv"), QByteArray(kRunways) + "EDDF,\"1000,50\n"); },
-         QStringLiteral("Datei %1, Zeile 10: Das Anführungszeichen wird bis zum Dateiende nicht geschlossen."),
+         QStringLiteral("Datei %1, Zeile 11: Das Anführungszeichen wird bis zum Dateiende nicht geschlossen."),
          "runways.csv"},
         {"duplicate code",
          [](BuildDatabaseTest &t) {
@@ -211,9 +215,11 @@ TEST(BuildDatabase, GermanSubset) {
     // Every data row is either written or counted under one reason.
     EXPECT_EQ(report.airports + report.airportsWithoutCoordinates, 479);
     EXPECT_EQ(report.runways + report.runwaysWithoutLength + report.runwaysWithoutDesignator +
-                  report.runwaysWithoutAirport,
+                  report.runwaysWithoutAirport + report.runwaysOutOfRange,
               469);
-    EXPECT_EQ(report.frequencies + report.frequenciesWithoutValue + report.frequenciesWithoutAirport, 1210);
+    EXPECT_EQ(report.frequencies + report.frequenciesWithoutValue + report.frequenciesOutOfRange +
+                  report.frequenciesWithoutAirport,
+              1210);
 
     Database db;
     ASSERT_TRUE(db.open(options.outFile, Database::Mode::ReadOnly).ok());
