@@ -1,7 +1,8 @@
 #include "store/shipped/BuildDatabase.h"
 
-#include "support/QtPrinters.h"
 #include "store/Database.h"
+#include "support/Files.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -53,11 +54,8 @@ const char *kPrefixes =
     "ED,DE,Germany,Deutschland,3,,Deutschland\n"
     "SA,AR,Argentina,Argentinien,1,,Argentinien\n";
 
-void write(const QString &path, const QByteArray &text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-}
+using volmira::test::readFile;
+void write(const QString &path, const QByteArray &text) { volmira::test::writeFile(path, text); }
 
 class BuildDatabaseTest : public ::testing::Test {
 public:
@@ -196,9 +194,7 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
         const QString expected = c.file ? c.error.arg(QDir::toNativeSeparators(source(c.file))) : c.error;
         EXPECT_TRUE(report.error.startsWith(expected)) << c.name << ": " << report.error.toStdString();
         EXPECT_EQ(report.airports, 0) << c.name;
-        QFile old(options_.outFile);
-        ASSERT_TRUE(old.open(QIODevice::ReadOnly)) << c.name;
-        EXPECT_EQ(old.readAll(), QByteArray("alte Datenbank")) << c.name;
+        EXPECT_EQ(readFile(options_.outFile), "alte Datenbank") << c.name;
         EXPECT_EQ(outputFiles(), QStringList{"vmdata.vmd"}) << c.name;
     }
 }
