@@ -131,15 +131,6 @@ TEST_F(AirportWindowLayout, FirstRunShowsTheDesignerCodeAndWritesEdhn) {
     EXPECT_EQ(aptCrm(), "\"EDHN\"\r\n");
 }
 
-TEST_F(AirportWindowLayout, ClosingSavesTheCodeInUpperCase) {
-    open();
-    window->tAirport->clear();
-    type(window->tAirport, "edko");  // left without Enter
-    window->saveLastAirport();
-    EXPECT_EQ(aptCrm(), "\"EDKO\"\r\n");
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
 TEST_F(AirportWindowLayout, RememberedCodeNoLongerInTheDatabaseIsReported) {
     writeAptCrm("\"EDQQ\"\r\n");
     open();
