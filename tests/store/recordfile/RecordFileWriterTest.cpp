@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QSet>
+#include <QXmlStreamReader>
 
 #include <cfloat>
 #include <cmath>
@@ -99,7 +101,15 @@ TEST_F(RecordFileWriter, AliasesNamesThatAreNoPlainXmlNames) {
         row.push_back(fields[i].type == FieldType::Integer ? Value(qint64(i)) : Value(QString::number(i)));
     ASSERT_EQ(write(path("names.xml"), fields, {row}), QString());
 
-    // Whatever the aliases, every name comes back.
+    // Whatever the aliases, every name comes back, and no two columns share one
+    // even without regard to case, as the library matches them.
+    QXmlStreamReader xml(contents(path("names.xml")));
+    QSet<QString> declared;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"AttributeType")
+            declared.insert(xml.attributes().value("name").toString().toLower());
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(declared.size(), fields.size());
     const Records back = read(path("names.xml"));
     ASSERT_EQ(back.error, QString());
     ASSERT_EQ(back.fields.size(), fields.size());
