@@ -3,13 +3,13 @@
 #include "store/exchange/UpdateHistory.h"
 #include "store/exchange/UpdateImport.h"
 
+#include "support/Files.h"
 #include "support/QtPrinters.h"
 #include "support/TableDump.h"
 #include "support/TempDatabase.h"
 
 #include <sqlcipher/sqlite3.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -123,11 +123,7 @@ QString handMade(const QString &path) {
     return path;
 }
 
-QByteArray hashOf(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "(keine Datei)";
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
+QByteArray hashOf(const QString &path) { return test::fileHash(path); }
 
 }  // namespace
 
@@ -214,10 +210,7 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
     const QStringList before = test::dumpAirportData(t.db);
     const QByteArray historyBefore = hashOf(path(kUpdateHistoryFile));
 
-    QFile garbage(path("garbage.crm"));
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-    garbage.write("\x01\x02 kein XML");
-    garbage.close();
+    test::writeFile(path("garbage.crm"), "\x01\x02 kein XML");
     rf::Row badElevation = ex::airportRecord(t.airport("EDBB"));
     badElevation[ex::aELEV] = QString("hoch");
     rf::Row noCode = ex::frequencyRecord({0, "", "TOWER", "118.0", "", ""});
@@ -268,10 +261,7 @@ TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
     QDir(t.path() + ".bak.neu").removeRecursively();
 
     // A broken history stops the import before anything changes.
-    QFile history(path(kUpdateHistoryFile));
-    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
-    history.write("<xml kaputt");
-    history.close();
+    test::writeFile(path(kUpdateHistoryFile), "<xml kaputt");
     const QStringList data = test::dumpAirportData(t.db);
     EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error.contains(kUpdateHistoryFile));
     EXPECT_EQ(test::dumpAirportData(t.db), data);
