@@ -139,22 +139,6 @@ TEST(RecordFileReader, MapsTypeNamesToTheNearestKind) {
     }
 }
 
-TEST(RecordFileReader, NullabilityFollowsEitherFlag) {
-    const Read read = readBytes(document(
-        "<s:AttributeType name='a' rs:nullable='true'><s:datatype rs:maybenull='false'/></s:AttributeType>"
-        "<s:AttributeType name='b'><s:datatype dt:type='int' rs:maybenull='false'/></s:AttributeType>"
-        "<s:AttributeType name='c'/><s:AttributeType name='d' rs:nullable='0' rs:maybenull='FALSE'/>",
-        "<z:row a='x'/>"));
-    ASSERT_EQ(read.error, QString());
-    ASSERT_EQ(read.fields.size(), 4u);
-    EXPECT_TRUE(read.fields[0].nullable);
-    EXPECT_FALSE(read.fields[1].nullable);
-    EXPECT_TRUE(read.fields[2].nullable);
-    EXPECT_FALSE(read.fields[3].nullable);
-    // A missing value is null whatever the declaration says.
-    EXPECT_EQ(read.rows, (std::vector<Row>{{text("x"), null, null, null}}));
-}
-
 struct RowsCase {
     const char *name;
     QByteArray data;

@@ -40,18 +40,6 @@ TEST(ExtractRules, UsableDesignators) {
     }
 }
 
-TEST(ExtractRules, AirportType) {
-    struct Case {
-        const char *type, *scheduled, *result;
-    };
-    for (const Case &c : {Case{"large_airport", "no", "VLP"}, Case{"medium_airport", "no", "VLP"},
-                          Case{"small_airport", "yes", "VLP"}, Case{"small_airport", "no", "SLP"},
-                          Case{"small_airport", "", "SLP"}})
-        EXPECT_EQ(airportType({QString::fromLatin1(c.type), QString::fromLatin1(c.scheduled)}),
-                  QString::fromLatin1(c.result))
-            << c.type << " " << c.scheduled;
-}
-
 // A runways.csv row reduced to length, width, surface, le ident and heading, he ident and heading.
 RunwaySource runway(const char *csv) {
     const QStringList f = QString::fromUtf8(csv).split(QLatin1Char(','));
