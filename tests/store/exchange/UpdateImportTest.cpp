@@ -185,14 +185,6 @@ TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
     EXPECT_EQ(t.store->notes("EDNN").size(), 2u);  // both notes of a new airport arrive
 }
 
-TEST_F(Import, BlanksAroundACodeDoNotMakeAnAirportOfTheirOwn) {
-    ASSERT_EQ(run(UpdateFile().airport("EDAA ", "Neu A").runway(" EDAA", "09 / 27").save(path("aptdata.vmd"))).error, "");
-    EXPECT_EQ(t.store->airportCount(), 3);
-    EXPECT_EQ(t.store->airportByIcao("EDAA")->Name, "Neu A");
-    ASSERT_EQ(t.store->runways("EDAA").size(), 1u);
-    EXPECT_EQ(t.store->runways("EDAA")[0].RWY, "09 / 27");
-}
-
 TEST_F(Import, RowsWithoutTheirAirportAreAppendedAndMissingKindsAreSkipped) {
     // Frequencies for EDCC, whose airport record is not in the file, and no runways at all.
     const QString file = UpdateFile()
