@@ -79,10 +79,6 @@ TEST(RecordFileReader, AcceptsEveryPlacementOfTheDeclarations) {
                   row),
          {"a", "b"},
          {FieldType::Integer, FieldType::Text}},
-        {"no type is long text",
-         document("<s:AttributeType name='a'/><s:AttributeType name='b'></s:AttributeType>", ""),
-         {"a", "b"},
-         {FieldType::LongText, FieldType::LongText}},
         {"rs:number orders the columns",
          document("<s:AttributeType name='b' rs:number='2'/><s:AttributeType name='a' rs:number='1' dt:type='int'/>",
                   row),
@@ -128,7 +124,7 @@ TEST(RecordFileReader, MapsTypeNamesToTheNearestKind) {
         {"dt:type='String'", FieldType::LongText},      {"dt:type='UI8'", FieldType::Integer},
         {"dt:type='r4'", FieldType::Single},            {"dt:type='number' rs:dbtype='currency'", FieldType::Double},
         {"dt:type='Boolean'", FieldType::Boolean},      {"dt:type='time'", FieldType::DateTime},
-        {"dt:type='dateTime.tz'", FieldType::Text},
+        {"dt:type='dateTime.tz'", FieldType::Text},       {"", FieldType::LongText},  // no type is long text
         {"dt:type='bin.hex' dt:maxLength='8'", FieldType::Text},
     };
     for (const auto &[attributes, type] : cases) {
