@@ -43,10 +43,13 @@ int buildDatabaseCommand(const Options &options) {
                                            {"iataCodes", report.iataCodes},
                                            {"countries", report.countries},
                                            {"airportsWithoutCoordinates", report.airportsWithoutCoordinates},
+                                           {"elevationsOutOfRange", report.elevationsOutOfRange},
                                            {"runwaysWithoutLength", report.runwaysWithoutLength},
                                            {"runwaysWithoutDesignator", report.runwaysWithoutDesignator},
                                            {"runwaysWithoutAirport", report.runwaysWithoutAirport},
+                                           {"runwaysOutOfRange", report.runwaysOutOfRange},
                                            {"frequenciesWithoutValue", report.frequenciesWithoutValue},
+                                           {"frequenciesOutOfRange", report.frequenciesOutOfRange},
                                            {"frequenciesWithoutAirport", report.frequenciesWithoutAirport},
                                            {"milliseconds", ms}})
                      .toJson(QJsonDocument::Indented);
@@ -54,12 +57,15 @@ int buildDatabaseCommand(const Options &options) {
         out() << "Datenbank " << build.outFile << " (Datenstand " << report.dataDate << ") erstellt in " << ms
               << " ms\n"
               << "  Flughäfen:       " << report.airports << " (ohne Koordinaten übersprungen: "
-              << report.airportsWithoutCoordinates << ")\n"
+              << report.airportsWithoutCoordinates << "; unmögliche Höhe weggelassen: "
+              << report.elevationsOutOfRange << ")\n"
               << "  Landebahnen:     " << report.runways << " (ohne Länge übersprungen: " << report.runwaysWithoutLength
               << ", ohne brauchbare Kennung übersprungen: " << report.runwaysWithoutDesignator
-              << ", ohne Flughafen übersprungen: " << report.runwaysWithoutAirport << ")\n"
+              << ", ohne Flughafen übersprungen: " << report.runwaysWithoutAirport
+              << ", mit unmöglicher Länge oder Breite übersprungen: " << report.runwaysOutOfRange << ")\n"
               << "  Frequenzen:      " << report.frequencies << " (ohne Frequenzwert übersprungen: "
-              << report.frequenciesWithoutValue << ", ohne Flughafen übersprungen: " << report.frequenciesWithoutAirport
+              << report.frequenciesWithoutValue << ", mit unmöglichem Wert übersprungen: "
+              << report.frequenciesOutOfRange << ", ohne Flughafen übersprungen: " << report.frequenciesWithoutAirport
               << ")\n"
               << "  IATA-Codes:      " << report.iataCodes << '\n'
               << "  Länderkennungen: " << report.countries << '\n';

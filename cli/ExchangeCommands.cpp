@@ -52,7 +52,8 @@ int changedCommand(const Options &options) {
         out() << QJsonDocument(rows).toJson(QJsonDocument::Indented);
     } else {
         out() << changedCountText(changed.size()) << '\n';
-        for (const auto &a : changed) out() << a.ICAO.leftJustified(6) << a.LastDate << "  " << a.Name << '\n';
+        for (const auto &a : changed)
+            out() << printable(a.ICAO).leftJustified(6) << printable(a.LastDate) << "  " << printable(a.Name) << '\n';
     }
     out().flush();
     return kDone;

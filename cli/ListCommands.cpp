@@ -24,7 +24,7 @@ int findCommand(const Options &options) {
         for (const store::NameHit &hit : hits) array.append(QJsonObject{{"NAME", hit.NAME}, {"ICAO", hit.ICAO}});
         out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
-        for (const store::NameHit &hit : hits) out() << hit.ICAO << "  " << hit.NAME << '\n';
+        for (const store::NameHit &hit : hits) out() << printable(hit.ICAO) << "  " << printable(hit.NAME) << '\n';
     }
     out().flush();
     return hits.empty() ? kNotFound : kDone;
@@ -50,8 +50,8 @@ int countriesCommand(const Options &options) {
         out() << QJsonDocument(QJsonObject{{"total", total}, {"countries", array}}).toJson(QJsonDocument::Indented);
     } else {
         for (const store::CountryRow &row : rows)
-            out() << row.ICAO << "  " << qSetFieldWidth(6) << Qt::right << row.Anzahl << qSetFieldWidth(0) << Qt::left
-                  << "  " << row.Name << '\n';
+            out() << printable(row.ICAO) << "  " << qSetFieldWidth(6) << Qt::right << row.Anzahl << qSetFieldWidth(0)
+                  << Qt::left << "  " << printable(row.Name) << '\n';
         out() << "Insgesamt " << total << " Flughäfen" << '\n';
     }
     out().flush();

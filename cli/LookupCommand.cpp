@@ -77,7 +77,7 @@ void printGrid(const QString &caption, const std::array<browser::GridColumn, N> 
     }
     auto line = [&](auto text) {
         out() << ' ';
-        for (std::size_t c = 0; c < N; ++c) out() << ' ' << text(c).leftJustified(widths[c]);
+        for (std::size_t c = 0; c < N; ++c) out() << ' ' << printable(text(c)).leftJustified(widths[c]);
         out() << '\n';
     };
     line([&](std::size_t c) { return columns[c].header.trimmed().toString(); });
@@ -85,16 +85,16 @@ void printGrid(const QString &caption, const std::array<browser::GridColumn, N> 
 }
 
 void printView(const browser::AirportView &v) {
-    out() << v.lastUpdate.title << "\n\n";
+    out() << printable(v.lastUpdate.title) << "\n\n";
     for (const QString &text : v.texts)
-        if (!text.isEmpty()) out() << "  " << text << '\n';
+        if (!text.isEmpty()) out() << "  " << printable(text) << '\n';
     out() << '\n';
 
     std::vector<std::array<QString, 5>> runways;
     for (const auto &r : v.runways) runways.push_back({r.RWY, r.RWYHDG, r.SLOPE, cell(r.Length), cell(r.Width)});
     printGrid("RWY Info", browser::kRunwayColumns, runways);
     for (const auto &r : v.runways)
-        out() << "  " << r.RWY << ": " << browser::surfaceIndicator(r.SURFACE).caption << '\n';
+        out() << "  " << printable(r.RWY) << ": " << browser::surfaceIndicator(r.SURFACE).caption << '\n';
 
     std::vector<std::array<QString, 6>> approaches;
     for (const auto &r : v.approaches)

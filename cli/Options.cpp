@@ -40,6 +40,11 @@ Options parseOptions(const QStringList &arguments) {
                 options.error = QStringLiteral("Unbekannte Option: --%1").arg(name);
                 return options;
             }
+            // An empty value would silently mean the default: --data-dir "" the real data folder.
+            if (value.isEmpty()) {
+                options.error = QStringLiteral("Die Option --%1 braucht einen Wert.").arg(name);
+                return options;
+            }
             options.values.insert(name, value);
         } else if (options.command.isEmpty()) {
             options.command = arg;

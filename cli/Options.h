@@ -21,7 +21,8 @@ struct Options {
     [[nodiscard]] bool isSet(const QString &name) const { return switches.contains(name); }
 };
 
-// Options that take a value, and switches (--json, --help, --all); anything else is a usage error.
+// Options that take a value, and switches (--json, --help, --all); anything else, and an
+// option given an empty value, is a usage error.
 [[nodiscard]] Options parseOptions(const QStringList &arguments);
 
 }  // namespace volmira::cli

@@ -20,6 +20,12 @@ QTextStream &err() {
     return stream;
 }
 
+QString printable(QString text) {
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control) c = QChar::ReplacementCharacter;
+    return text;
+}
+
 std::unique_ptr<Session> openSession(const Options &options, store::Database::Mode mode) {
     auto session = std::make_unique<Session>();
     const QString exeDir = QCoreApplication::applicationDirPath();

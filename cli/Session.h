@@ -18,6 +18,12 @@ enum Exit { kDone = 0, kNotFound = 1, kUsage = 2, kDataError = 3 };
 QTextStream &out();
 QTextStream &err();
 
+// A stored text as the text output prints it: control characters (an escape
+// sequence in a name can clear or rewrite the terminal; a line break or carriage
+// return would break or overwrite the line) become U+FFFD, which shows that
+// something was there without being mistaken for a character of the name.
+[[nodiscard]] QString printable(QString text);
+
 // The data folder and its open database for one command.
 struct Session {
     QString dataFolder;

@@ -146,6 +146,10 @@ private:
             row.WGS_DLAT = degreesFromText(latitudeText(*latitude));
             row.WGS_DLONG = degreesFromText(longitudeText(*longitude));
             row.ELEV = extract::number(csv.field(elevation));
+            if (row.ELEV && !extract::isPossibleElevation(*row.ELEV)) {
+                row.ELEV.reset();
+                ++report_.elevationsOutOfRange;
+            }
             const double heightMetres = row.ELEV ? Length::feet(*row.ELEV).inMetres() : 0.0;
             airport.declination = model_.declination(*latitude, *longitude, heightMetres, date_);
             if (airport.declination) row.MAG_VAR = std::round(*airport.declination) + 0.0;  // no "-0"
@@ -192,6 +196,10 @@ private:
                 ++report_.runwaysWithoutDesignator;
                 continue;
             }
+            if (runway.skip == extract::RunwaySkip::OutOfRange) {
+                ++report_.runwaysOutOfRange;
+                continue;
+            }
             RwyRow &row = runway.row;
             row.ICAO = airport.row.ICAO;
             row.Date = day_;
@@ -228,16 +236,18 @@ private:
                 ++report_.frequenciesWithoutAirport;
                 continue;
             }
-            std::optional<AcomRow> row =
+            extract::FrequencyConversion frequency =
                 extract::convertFrequency(csv.field(type), csv.field(description), csv.field(megahertz));
-            if (!row) {
-                ++report_.frequenciesWithoutValue;
+            if (frequency.skip != extract::FrequencySkip::None) {
+                ++(frequency.skip == extract::FrequencySkip::NoValue ? report_.frequenciesWithoutValue
+                                                                     : report_.frequenciesOutOfRange);
                 continue;
             }
-            row->ICAO = pending_[size_t(*found)].row.ICAO;
-            row->Date = day_;
-            row->Time = QString::fromLatin1(kMidnight);
-            if (QString e = written(store_.edits.insertFrequency(*row)); !e.isEmpty()) return e;
+            AcomRow &row = frequency.row;
+            row.ICAO = pending_[size_t(*found)].row.ICAO;
+            row.Date = day_;
+            row.Time = QString::fromLatin1(kMidnight);
+            if (QString e = written(store_.edits.insertFrequency(row)); !e.isEmpty()) return e;
             ++report_.frequencies;
         }
         return csv.error();

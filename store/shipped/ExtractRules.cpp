@@ -69,6 +69,8 @@ std::optional<int> metresFromFeet(double feet) {
     return int(std::lround(Length::feet(feet).inMetres()));
 }
 
+bool isPossibleElevation(double feet) { return feet >= -1500 && feet <= 30000; }
+
 bool isHardSurface(const QString &surface) { return hardWords().contains(firstWord(surface.toUpper())); }
 
 std::optional<QString> usableDesignator(const QString &ident) {
@@ -99,6 +101,12 @@ QString airportType(const AirportSource &source) {
 RunwayConversion convertRunway(const RunwaySource &source, std::optional<double> declination) {
     RunwayConversion result;
     const std::optional<double> lengthFt = number(source.lengthFt);
+    const std::optional<double> widthFt = number(source.widthFt);
+    const auto impossible = [](const std::optional<double> &feet) { return feet && (*feet < 0 || !metresFromFeet(*feet)); };
+    if (impossible(lengthFt) || impossible(widthFt)) {
+        result.skip = RunwaySkip::OutOfRange;
+        return result;
+    }
     const std::optional<int> length = lengthFt ? metresFromFeet(*lengthFt) : std::nullopt;
     if (!length || *length < 1) {
         result.skip = RunwaySkip::Length;
@@ -132,21 +140,29 @@ RunwayConversion convertRunway(const RunwaySource &source, std::optional<double>
     row.RwyHigh = ends->RwyHigh;
     row.RWYHDG = runwayHeadings(QString::number(heading)).value_or(QString());
     row.Length = *length;
-    const std::optional<double> widthFt = number(source.widthFt);
     const std::optional<int> width = widthFt ? metresFromFeet(*widthFt) : std::nullopt;
     if (width && *width >= 1) row.Width = *width;
     row.SURFACE = isHardSurface(source.surface) ? 0 : 1;
     return result;
 }
 
-std::optional<AcomRow> convertFrequency(const QString &type, const QString &description, const QString &megahertz) {
+FrequencyConversion convertFrequency(const QString &type, const QString &description, const QString &megahertz) {
+    FrequencyConversion result;
     const std::optional<double> value = number(megahertz);
-    if (!value || *value <= 0 || *value > 1e6) return std::nullopt;
-    AcomRow row;
+    if (!value) {
+        result.skip = FrequencySkip::NoValue;
+        return result;
+    }
+    // Judged as written, with three decimals: 0.0004 would show as 0.000.
+    const double kilohertz = std::round(*value * 1000.0);
+    if (kilohertz <= 0 || kilohertz >= 1e6) {
+        result.skip = FrequencySkip::OutOfRange;
+        return result;
+    }
     const QString name = description.trimmed().isEmpty() ? type.trimmed() : description.trimmed();
-    row.Name = name.toUpper();
-    row.FREQ = QString::number(*value, 'f', 3);
-    return row;
+    result.row.Name = name.toUpper();
+    result.row.FREQ = QString::number(kilohertz / 1000.0, 'f', 3);
+    return result;
 }
 
 }  // namespace volmira::store::shipped::extract

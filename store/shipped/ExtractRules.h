@@ -25,6 +25,9 @@ namespace volmira::store::shipped::extract {
 // "09l" gives "09L"); empty for helipads, water lanes and true-heading idents.
 [[nodiscard]] std::optional<QString> usableDesignator(const QString &ident);
 
+// True for an elevation the import and the airport dialog accept (-1500 to 30000 ft).
+[[nodiscard]] bool isPossibleElevation(double feet);
+
 // A heading in degrees brought into 0..360 and rounded; 359.6 gives 360.
 [[nodiscard]] int wholeHeading(double degrees);
 
@@ -48,7 +51,8 @@ struct RunwaySource {
     QString heHeadingTrue;
 };
 
-enum class RunwaySkip { None, Length, Designator };
+// OutOfRange: a negative or impossibly large length or width, which the import would refuse.
+enum class RunwaySkip { None, Length, Designator, OutOfRange };
 
 struct RunwayConversion {
     RwyRow row;  // valid when skip is None; ICAO, Date and Time are left to the caller
@@ -61,10 +65,19 @@ struct RunwayConversion {
 // is unknown.
 [[nodiscard]] RunwayConversion convertRunway(const RunwaySource &source, std::optional<double> declination);
 
+// NoValue: no number of MHz. OutOfRange: 0 MHz or less, or 1000 MHz and more,
+// which no airband radio tunes (the extract holds typing slips such as 1123.5);
+// the bands between (HF, military 30-88 and 138-144 MHz, UHF) are kept.
+enum class FrequencySkip { None, NoValue, OutOfRange };
+
+struct FrequencyConversion {
+    AcomRow row;  // valid when skip is None; ICAO, Date and Time are left to the caller
+    FrequencySkip skip = FrequencySkip::None;
+};
+
 // A frequency row: Name = description, else type, upper case; FREQ = MHz with
-// three decimals. Empty when the frequency is no positive number (or one
-// beyond any radio band, which would only make a long meaningless text).
-[[nodiscard]] std::optional<AcomRow> convertFrequency(const QString &type, const QString &description,
-                                                      const QString &megahertz);
+// three decimals.
+[[nodiscard]] FrequencyConversion convertFrequency(const QString &type, const QString &description,
+                                                   const QString &megahertz);
 
 }  // namespace volmira::store::shipped::extract

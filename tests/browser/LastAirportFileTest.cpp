@@ -1,8 +1,8 @@
 #include "browser/LastAirportFile.h"
+#include "support/Files.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,11 +14,7 @@ namespace {
 class LastAirportFile : public ::testing::Test {
 protected:
     QString path() const { return dir.filePath("Apt.crm"); }
-    void write(const QByteArray &content) {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    void write(const QByteArray &content) { volmira::test::writeFile(path(), content); }
     QTemporaryDir dir;
 };
 
@@ -44,9 +40,7 @@ TEST_F(LastAirportFile, MissingFileReadsAsNothing) { EXPECT_EQ(readLastAirport(p
 TEST_F(LastAirportFile, WritesOneQuotedStringWithCrLfAndReplacesTheFile) {
     write("\"EDDF\"\r\nold second line\r\n");
     EXPECT_EQ(writeLastAirport(path(), "EDHN"), "");
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "\"EDHN\"\r\n");
+    EXPECT_EQ(volmira::test::readFile(path()), "\"EDHN\"\r\n");
     EXPECT_EQ(readLastAirport(path()), "EDHN");
 }
 

@@ -1,5 +1,7 @@
 #include "platform/DataFolder.h"
 
+#include "support/Files.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,21 +9,15 @@
 #include <gtest/gtest.h>
 
 using namespace volmira::platform;
-
-namespace {
-void write(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-}  // namespace
+using volmira::test::readFile;
+using volmira::test::writeFile;
 
 TEST(DataFolder, CommandLineThenEnvironmentThenPortableThenPerUser) {
     QTemporaryDir exe;
     qunsetenv("VOLMIRA_APT_HOME");
     EXPECT_TRUE(resolveDataFolder({}, exe.path()).endsWith("/volmira-apt"));
 
-    write(QDir(exe.path()).filePath("vmdata.vmd"), "x");  // a portable install
+    writeFile(QDir(exe.path()).filePath("vmdata.vmd"), "x");  // a portable install
     EXPECT_EQ(resolveDataFolder({}, exe.path()), exe.path());
 
     qputenv("VOLMIRA_APT_HOME", "/tmp/volmira-home");
@@ -33,42 +29,36 @@ TEST(DataFolder, CommandLineThenEnvironmentThenPortableThenPerUser) {
 TEST(DataFolder, CopiesTheShippedDatabaseOnlyWhenThereIsNone) {
     QTemporaryDir exe, home;
     const QString data = QDir(home.path()).filePath("neu/tief");
+    const QString database = QDir(data).filePath("vmdata.vmd");
     EXPECT_EQ(prepareDataFolder(data, exe.path()), QString());  // nothing shipped: the caller reports it
-    EXPECT_FALSE(QFile::exists(QDir(data).filePath("vmdata.vmd")));
+    EXPECT_FALSE(QFile::exists(database));
 
-    write(QDir(exe.path()).filePath(kShippedDatabase), "shipped");
+    writeFile(QDir(exe.path()).filePath(kShippedDatabase), "shipped");
     EXPECT_EQ(prepareDataFolder(data, exe.path()), QString());
-    QFile copied(QDir(data).filePath("vmdata.vmd"));
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copied.readAll(), "shipped");
-    copied.close();
+    EXPECT_EQ(readFile(database), "shipped");
 
-    write(QDir(data).filePath("vmdata.vmd"), "the user's own");
+    writeFile(database, "the user's own");
     EXPECT_EQ(prepareDataFolder(data, exe.path()), QString());
-    ASSERT_TRUE(copied.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copied.readAll(), "the user's own");
+    EXPECT_EQ(readFile(database), "the user's own");
     EXPECT_EQ(QDir(data).entryList(QDir::Files), QStringList{"vmdata.vmd"});
 }
 
 TEST(DataFolder, ANewInstallationGetsTheShippedSettingsButNeverLosesTheUsers) {
     QTemporaryDir exe, fresh, upgraded;
-    write(QDir(exe.path()).filePath(kShippedDatabase), "shipped");
-    write(QDir(exe.path()).filePath(kShippedSettings), "\"EDHN\"\r\n");
-    auto settings = [](const QString &folder) {
-        QFile file(QDir(folder).filePath(kShippedSettings));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(keine)");
-    };
+    writeFile(QDir(exe.path()).filePath(kShippedDatabase), "shipped");
+    writeFile(QDir(exe.path()).filePath(kShippedSettings), "\"EDHN\"\r\n");
+    auto settings = [](const QString &folder) { return readFile(QDir(folder).filePath(kShippedSettings)); };
 
     EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()), QString());
     EXPECT_EQ(settings(fresh.path()), "\"EDHN\"\r\n");
 
     // Settings left from an earlier installation are the user's.
-    write(QDir(upgraded.path()).filePath(kShippedSettings), "\"EDDF\"\r\n");
+    writeFile(QDir(upgraded.path()).filePath(kShippedSettings), "\"EDDF\"\r\n");
     EXPECT_EQ(prepareDataFolder(upgraded.path(), exe.path()), QString());
     EXPECT_EQ(settings(upgraded.path()), "\"EDDF\"\r\n");
 
     // Once installed, a deleted settings file stays deleted: the airport window's first-run rule applies.
     QFile::remove(QDir(fresh.path()).filePath(kShippedSettings));
     EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()), QString());
-    EXPECT_EQ(settings(fresh.path()), "(keine)");
+    EXPECT_EQ(settings(fresh.path()), "(keine Datei)");
 }

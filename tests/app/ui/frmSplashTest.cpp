@@ -4,6 +4,7 @@
 #include "platform/VersionSource.h"
 #include "store/exchange/ExchangeFile.h"
 
+#include "support/Files.h"
 #include "support/TempDatabase.h"
 #include "support/WidgetApplication.h"
 
@@ -47,9 +48,7 @@ TEST(MapFolders, CreatesOnlyTheMissingOnesParentFirst) {
     EXPECT_EQ(app::createMapFolders(dir.path()).created, QStringList{"Karten/PDF"});
 
     QTemporaryDir blocked;
-    QFile file(blocked.filePath("Karten"));  // a file where the folder belongs
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    test::writeFile(blocked.filePath("Karten"), "");  // a file where the folder belongs
     EXPECT_TRUE(app::createMapFolders(blocked.path()).error.contains("Karten"));
 }
 
@@ -137,10 +136,7 @@ TEST_F(Splash, AShippedUpdateIsAnnouncedImportedWithProgressAndDeleted) {
 
 TEST_F(Splash, ADamagedUpdateChangesNothingAndIsKeptAside) {
     t.add(t.airport("EDAA", "Alt"));
-    QFile damaged(t.folder() + "/aptdata.vmd");
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'><s:Schema");
-    damaged.close();
+    test::writeFile(t.folder() + "/aptdata.vmd", "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'><s:Schema");
     app::frmSplash splash(*t.store, dialogs, versions, t.folder());
     showAndActivate(splash);
 

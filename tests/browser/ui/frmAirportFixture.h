@@ -2,8 +2,9 @@
 
 #include "browser/ui/frmAirport.h"
 #include "platform/Dialogs.h"
+#include "support/Files.h"
 #include "support/QtPrinters.h"
-#include "support/TempDatabase.h"
+#include "support/SampleAirports.h"
 #include "support/WidgetApplication.h"
 
 #include <QApplication>
@@ -19,62 +20,21 @@
 
 namespace volmira::test {
 
-// The airport window over a small database: Frankfurt (three asphalt runways,
-// two approaches, three frequencies, IATA FRA), Münster (category "vlp", IATA
-// FMO), München, Brilon (SLP, one grass runway), Aachen (grass, then asphalt)
-// and Hohn, the window's designer code. All lie at 50.0 N 8.6 E.
+// The airport window over the sample airports, opening on Frankfurt.
 class AirportWindowTest : public ::testing::Test {
 protected:
     AirportWindowTest() { ensureWidgetApplication(); }
 
     void SetUp() override {
-        addAirport("EDDF", "Frankfurt/Main", "VLP");
-        addAirport("EDDG", "M\u00FCnster Osnabr\u00FCck", "vlp");
-        addAirport("EDDM", "M\u00FCnchen", "VLP");
-        addAirport("EDKO", "Brilon/Hochsauerland", "SLP");
-        addAirport("EDKA", "Aachen-Merzbr\u00FCck", "SLP");
-        addAirport("ETHN", "Hohn", "SLP");
-        ok(store().edits.insertAirportCode({"FRA", "EDDF"}));
-        ok(store().edits.insertAirportCode({"FMO", "EDDG"}));
-        for (const char *rwy : {"18 / 36", "07C / 25C", "07L / 25R"})
-            ok(store().edits.insertRunway(
-                {0, "EDDF", rwy, {}, {}, "070", "0.1", 4000, 60, 0, "2026-03-01", "08:00:00"}));
-        ok(store().edits.insertRunway({0, "EDKO", "06 / 24", {}, {}, "060", {}, 880, 30, 1, "2026-02-01", "08:00:00"}));
-        ok(store().edits.insertRunway({0, "EDKA", "07 / 25", {}, {}, "070", {}, 520, 30, 2, "2026-02-01", "08:00:00"}));
-        ok(store().edits.insertRunway(
-            {0, "EDKA", "08 / 26", {}, {}, "080", {}, 1000, 20, 0, "2026-02-01", "08:00:00"}));
-        for (const char *name : {"TOWER", "apron", "ATIS"})
-            ok(store().edits.insertFrequency({0, "EDDF", name, "118.775", "2026-04-01", "09:00:00"}));
-        ok(store().edits.insertFrequency({0, "EDKO", "BRILON INFO", "122.600", "2026-02-01", "08:00:00"}));
-        for (const char *rwy : {"25R", "07L"})
-            ok(store().edits.insertApproach(
-                {0, "EDDF", rwy, "110.700", "IFE", "3.0", {}, {}, "2026-05-02", "07:15:00"}));
+        addSampleAirports(t);
         writeAptCrm("\"EDDF\"\r\n");
     }
 
-    void addAirport(const char *icao, const char *name, const char *type) {
-        store::ArptRow row = t.airport(icao, name);
-        row.Type = type;
-        row.COORDINATES = "5000.0 N / 00836.0 E";
-        row.WGS_DLAT = 50.0;
-        row.WGS_DLONG = 8.6;
-        row.LastDate.clear();
-        t.add(row);
-    }
-
-    static void ok(const QString &error) { EXPECT_TRUE(error.isEmpty()) << error.toStdString(); }
     store::AirportStore &store() { return *t.store; }
 
     QString aptCrmPath() const { return QDir(t.folder()).filePath("Apt.crm"); }
-    void writeAptCrm(const QByteArray &content) {
-        QFile file(aptCrmPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    QByteArray aptCrm() const {
-        QFile file(aptCrmPath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-    }
+    void writeAptCrm(const QByteArray &content) { writeFile(aptCrmPath(), content); }
+    QByteArray aptCrm() const { return readFile(aptCrmPath()); }
 
     // Builds, loads and shows the window, as the main window does.
     browser::frmAirport &open() {

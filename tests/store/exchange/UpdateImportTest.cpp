@@ -3,6 +3,7 @@
 #include "store/exchange/UpdateHistory.h"
 #include "store/exchange/UpdateImport.h"
 
+#include "support/Files.h"
 #include "support/QtPrinters.h"
 #include "support/TableDump.h"
 #include "support/TempDatabase.h"
@@ -10,7 +11,6 @@
 
 #include <sqlcipher/sqlite3.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 
@@ -85,11 +85,7 @@ QString handMade(const QString &path) {
     return path;
 }
 
-QByteArray hashOf(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "(keine Datei)";
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
+QByteArray hashOf(const QString &path) { return test::fileHash(path); }
 
 }  // namespace
 
@@ -151,14 +147,6 @@ TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
     EXPECT_EQ(t.store->notes.ofAirport("EDNN").value().size(), 2u);  // both notes of a new airport arrive
 }
 
-TEST_F(Import, BlanksAroundACodeDoNotMakeAnAirportOfTheirOwn) {
-    ASSERT_EQ(run(UpdateFile().airport("EDAA ", "Neu A").runway(" EDAA", "09 / 27").save(path("aptdata.vmd"))).error(), "");
-    EXPECT_EQ(t.store->lists.airportCount().value(), 3);
-    EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Neu A");
-    ASSERT_EQ(t.store->reads.runways("EDAA").value().size(), 1u);
-    EXPECT_EQ(t.store->reads.runways("EDAA").value()[0].RWY, "09 / 27");
-}
-
 TEST_F(Import, RowsWithoutTheirAirportAreAppendedAndMissingKindsAreSkipped) {
     // Frequencies for EDCC, whose airport record is not in the file, and no runways at all.
     const QString file = UpdateFile()
@@ -176,10 +164,7 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
     const QStringList before = test::dumpAirportData(t.db);
     const QByteArray historyBefore = hashOf(path(kUpdateHistoryFile));
 
-    QFile garbage(path("garbage.crm"));
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-    garbage.write("\x01\x02 kein XML");
-    garbage.close();
+    test::writeFile(path("garbage.crm"), "\x01\x02 kein XML");
     rf::Row badElevation = ex::airportRecord(t.airport("EDBB"));
     badElevation[ex::aELEV] = QString("hoch");
     rf::Row noCode = ex::frequencyRecord({0, "", "TOWER", "118.0", "", ""});
@@ -231,10 +216,7 @@ TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
     QDir(t.path() + ".bak").removeRecursively();
 
     // A broken history stops the import before anything changes.
-    QFile history(path(kUpdateHistoryFile));
-    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
-    history.write("<xml kaputt");
-    history.close();
+    test::writeFile(path(kUpdateHistoryFile), "<xml kaputt");
     const QStringList data = test::dumpAirportData(t.db);
     EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error().contains(kUpdateHistoryFile));
     EXPECT_EQ(test::dumpAirportData(t.db), data);

@@ -16,7 +16,6 @@ using Records = std::vector<std::vector<QString>>;
 
 struct Parsed {
     Records records;
-    std::vector<int> lines;
     QString error;
 };
 
@@ -32,7 +31,6 @@ Parsed parse(const QByteArray &text, std::initializer_list<const char *> require
         std::vector<QString> fields;
         for (int i = 0; i < columns; ++i) fields.push_back(csv.field(i));
         parsed.records.push_back(fields);
-        parsed.lines.push_back(csv.line());
     }
     parsed.error = csv.error();
     return parsed;

@@ -15,13 +15,9 @@ using namespace volmira::store::shipped::extract;
 namespace {
 
 TEST(ExtractRules, SurfaceSpellingsOfTheData) {
-    for (const char *hard : {"ASP", "CON", "PEM", "ASPH-G", "CONC", "BIT", "ASFALT", "PAVED", "asphalt", "Concrete",
-                             "Bitumen", "Sealed", "Tarmac", "Macadam", "Composite", "ASP/GRS", "Asphalt/Turf",
-                             "Surface paved", "CONC-TRTD-G", "Tar - lights 5 clicks on 124.8", "B"})
+    for (const char *hard : {"ASP", "asphalt", "ASP/GRS", "Surface paved", "CONC-TRTD-G", "Tar - lights 5 clicks", "B"})
         EXPECT_TRUE(isHardSurface(QString::fromUtf8(hard))) << hard;
-    for (const char *soft : {"GRS", "Grass", "GRE", "GVL", "UNK", "", "UNPAVED", "Unpaved", "unsealed", "WATER",
-                             "Dirt", "TURF", "grass-asphalt", "Gras", "X", "C", "Piçarra", "Oilgravel",
-                             "crushed rock and asphalt"})
+    for (const char *soft : {"GRS", "", "UNPAVED", "unsealed", "grass-asphalt", "X", "C", "crushed rock and asphalt"})
         EXPECT_FALSE(isHardSurface(QString::fromUtf8(soft))) << soft;
 }
 
@@ -42,18 +38,6 @@ TEST(ExtractRules, UsableDesignators) {
         else
             EXPECT_FALSE(usable.has_value()) << c.ident;
     }
-}
-
-TEST(ExtractRules, AirportType) {
-    struct Case {
-        const char *type, *scheduled, *result;
-    };
-    for (const Case &c : {Case{"large_airport", "no", "VLP"}, Case{"medium_airport", "no", "VLP"},
-                          Case{"small_airport", "yes", "VLP"}, Case{"small_airport", "no", "SLP"},
-                          Case{"small_airport", "", "SLP"}})
-        EXPECT_EQ(airportType({QString::fromLatin1(c.type), QString::fromLatin1(c.scheduled)}),
-                  QString::fromLatin1(c.result))
-            << c.type << " " << c.scheduled;
 }
 
 // A runways.csv row reduced to length, width, surface, le ident and heading, he ident and heading.
@@ -96,6 +80,9 @@ TEST(ExtractRules, RunwayConversion) {
         {"no length", ",50,ASP,09,,27,", 3.72, RunwaySkip::Length},
         {"length zero", "0,50,ASP,09,,27,", 3.72, RunwaySkip::Length},
         {"length not a number", "long,50,ASP,09,,27,", 3.72, RunwaySkip::Length},
+        {"negative length", "-2000,50,ASP,09,,27,", 3.72, RunwaySkip::OutOfRange},
+        {"negative width", "2000,-50,ASP,09,,27,", 3.72, RunwaySkip::OutOfRange},
+        {"length beyond any runway", "1e12,50,ASP,09,,27,", 3.72, RunwaySkip::OutOfRange},
     };
     for (const Case &c : cases) {
         const RunwayConversion result = convertRunway(runway(c.source), c.declination);
@@ -113,27 +100,31 @@ TEST(ExtractRules, RunwayConversion) {
 TEST(ExtractRules, FrequencyConversion) {
     struct Case {
         const char *type, *description, *megahertz;
-        const char *name = nullptr, *freq = nullptr;  // nullptr: skipped
+        FrequencySkip skip;
+        const char *name = "", *freq = "";
     };
     const std::vector<Case> cases{
-        {"TWR", "Frankfurt Tower", "119.9", "FRANKFURT TOWER", "119.900"},
-        {"ATIS", "", "118.03", "ATIS", "118.030"},
-        {"info", " ", "123.525", "INFO", "123.525"},
-        {"AFIS", "Gebühren-Info", "120.2376", "GEBÜHREN-INFO", "120.238"},
-        {"UNIC", "", "0"},
-        {"TWR", "x", "watch hours 1030"},
-        {"TWR", "x", ""},
+        {"TWR", "Frankfurt Tower", "119.9", FrequencySkip::None, "FRANKFURT TOWER", "119.900"},
+        {"ATIS", "", "118.03", FrequencySkip::None, "ATIS", "118.030"},
+        {"info", " ", "123.525", FrequencySkip::None, "INFO", "123.525"},
+        {"AFIS", "Gebühren-Info", "120.2376", FrequencySkip::None, "GEBÜHREN-INFO", "120.238"},
+        {"HF", "", "5.79", FrequencySkip::None, "HF", "5.790"},  // short wave and the military bands stay
+        {"OPS", "", "999.9994", FrequencySkip::None, "OPS", "999.999"},
+        {"UNIC", "", "0", FrequencySkip::OutOfRange},
+        {"UNIC", "", "0.0004", FrequencySkip::OutOfRange},  // would read 0.000
+        {"UNIC", "", "-120", FrequencySkip::OutOfRange},
+        {"OPS", "RAAF AIR OPS", "1123.5", FrequencySkip::OutOfRange},
+        {"OPS", "", "999.9996", FrequencySkip::OutOfRange},  // would read 1000.000
+        {"TWR", "x", "watch hours 1030", FrequencySkip::NoValue},
+        {"TWR", "x", "", FrequencySkip::NoValue},
     };
     for (const Case &c : cases) {
-        const std::optional<AcomRow> row = convertFrequency(QString::fromUtf8(c.type), QString::fromUtf8(c.description),
-                                                            QString::fromUtf8(c.megahertz));
-        if (!c.name) {
-            EXPECT_FALSE(row.has_value()) << c.megahertz;
-            continue;
-        }
-        ASSERT_TRUE(row.has_value()) << c.megahertz;
-        EXPECT_EQ(row->Name, QString::fromUtf8(c.name));
-        EXPECT_EQ(row->FREQ, QString::fromUtf8(c.freq));
+        const FrequencyConversion result = convertFrequency(
+            QString::fromUtf8(c.type), QString::fromUtf8(c.description), QString::fromUtf8(c.megahertz));
+        ASSERT_EQ(result.skip, c.skip) << c.megahertz;
+        if (c.skip != FrequencySkip::None) continue;
+        EXPECT_EQ(result.row.Name, QString::fromUtf8(c.name));
+        EXPECT_EQ(result.row.FREQ, QString::fromUtf8(c.freq));
     }
 }
 
