@@ -2,6 +2,7 @@
 
 #include "store/DateText.h"
 #include "store/IcaoCode.h"
+#include "store/ValueRanges.h"
 
 #include <QLocale>
 
@@ -159,11 +160,13 @@ public:
     }
 
     // A number within the range the entry dialogs accept.
-    std::optional<double> within(Column column, double lowest, double highest) {
+    std::optional<double> within(Column column, ValueRange range) {
         const std::optional<double> d = real(column);
-        if (d && (*d < lowest || *d > highest)) {
+        if (d && !range.holds(*d)) {
             fail(misfit(column, map_.value(row_, column),
-                        QStringLiteral("nicht im erlaubten Bereich von %1 bis %2").arg(lowest, 0, 'f', 0).arg(highest, 0, 'f', 0)));
+                        QStringLiteral("nicht im erlaubten Bereich von %1 bis %2")
+                            .arg(range.lowest, 0, 'f', 0)
+                            .arg(range.highest, 0, 'f', 0)));
             return std::nullopt;
         }
         return d;
@@ -171,7 +174,7 @@ public:
 
     // Lengths and widths.
     std::optional<int> notNegative(Column column) {
-        if (!within(column, 0, std::numeric_limits<int>::max())) return std::nullopt;
+        if (!within(column, {0, double(std::numeric_limits<int>::max())})) return std::nullopt;
         return integer(column);
     }
 
@@ -363,11 +366,11 @@ Converted<ArptRow> toAirport(const ColumnMap &map, const Row &row, int &cutTexts
     r.ICAO = read.code();
     r.Name = read.text(aName);
     r.COORDINATES = read.text(aCOORDINATES);
-    r.WGS_DLAT = read.within(aWGS_DLAT, -90, 90);
-    r.WGS_DLONG = read.within(aWGS_DLONG, -180, 180);
-    r.ELEV = read.within(aELEV, kLowestElevationFeet, kHighestElevationFeet);
+    r.WGS_DLAT = read.within(aWGS_DLAT, kLatitudeRange);
+    r.WGS_DLONG = read.within(aWGS_DLONG, kLongitudeRange);
+    r.ELEV = read.within(aELEV, kElevationFeetRange);
     r.PR = read.text(aPR);
-    r.MAG_VAR = read.within(aMAG_VAR, -180, 180);
+    r.MAG_VAR = read.within(aMAG_VAR, kVariationRange);
     r.RwyALen = read.notNegative(aRwyALen);
     r.RwyGLen = read.notNegative(aRwyGlen);
     r.Type = read.text(aType);

@@ -71,9 +71,6 @@ struct AirportKey {
 };
 [[nodiscard]] AirportKey airportKey(const ColumnMap &map, const recordfile::Row &row);
 
-// The ranges the entry dialogs accept; values outside them are refused.
-inline constexpr double kLowestElevationFeet = -1500, kHighestElevationFeet = 30000;
-
 // A record turned into the table row it came from, or a German message naming
 // the column whose value does not fit: a code against the code rule, a number
 // out of its range. Texts longer than their column are cut to it and counted

@@ -5,7 +5,9 @@
 #include "store/Coordinates.h"
 #include "store/shipped/CsvReader.h"
 #include "store/Database.h"
+#include "store/IcaoCode.h"
 #include "store/Length.h"
+#include "store/ValueRanges.h"
 #include "store/shipped/ExtractRules.h"
 #include "store/shipped/MagneticVariation.h"
 
@@ -38,14 +40,6 @@ private:
 };
 
 // Codes as ICAO assigns them; blanks or quotes would break the lookups and files built on them.
-bool isValidIcao(const QString &code) {
-    if (code.isEmpty() || code.size() > 10) return false;
-    for (const QChar c : code)
-        if (!(c >= QLatin1Char('A') && c <= QLatin1Char('Z')) && !(c >= QLatin1Char('0') && c <= QLatin1Char('9')))
-            return false;
-    return true;
-}
-
 // An airport read from airports.csv, kept until its runways are known.
 struct PendingAirport {
     ArptRow row;
@@ -123,17 +117,17 @@ private:
         const int iata = csv.column("iata_code");
         QHash<QString, int> seen;
         while (csv.next()) {
-            const QString code = csv.field(icao).toUpper();
-            if (code.isEmpty()) return csv.fault(QStringLiteral("Der ICAO-Code fehlt."));
-            if (!isValidIcao(code))
-                return csv.fault(QStringLiteral("»%1« ist kein ICAO-Code (nur Buchstaben und Ziffern).").arg(code));
+            if (csv.field(icao).isEmpty()) return csv.fault(QStringLiteral("Der ICAO-Code fehlt."));
+            const platform::Result<QString> checked = checkedIcaoCode(csv.field(icao));
+            if (!checked) return csv.fault(checked.error());
+            const QString code = *checked;
             if (const auto first = seen.constFind(code); first != seen.constEnd())
                 return csv.fault(QStringLiteral("Der ICAO-Code %1 steht schon in Zeile %2.").arg(code).arg(*first));
             seen.insert(code, csv.line());
 
             const std::optional<double> latitude = extract::number(csv.field(lat));
             const std::optional<double> longitude = extract::number(csv.field(lon));
-            if (!latitude || !longitude || std::abs(*latitude) > 90 || std::abs(*longitude) > 180) {
+            if (!latitude || !longitude || !kLatitudeRange.holds(*latitude) || !kLongitudeRange.holds(*longitude)) {
                 ++report_.airportsWithoutCoordinates;
                 continue;
             }

@@ -1,6 +1,7 @@
 #include "store/shipped/ExtractRules.h"
 
 #include "store/Length.h"
+#include "store/ValueRanges.h"
 #include "store/RunwayText.h"
 
 #include <QSet>
@@ -69,7 +70,7 @@ std::optional<int> metresFromFeet(double feet) {
     return int(std::lround(Length::feet(feet).inMetres()));
 }
 
-bool isPossibleElevation(double feet) { return feet >= -1500 && feet <= 30000; }
+bool isPossibleElevation(double feet) { return kElevationFeetRange.holds(feet); }
 
 bool isHardSurface(const QString &surface) { return hardWords().contains(firstWord(surface.toUpper())); }
 

@@ -173,7 +173,8 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
          [](BuildDatabaseTest &t) {
              write(t.source("airports.csv"), QByteArray(kAirports) + "ED X,small_airport,Leer,50,8,,no,\n");
          },
-         QStringLiteral("Datei %1, Zeile 7: »ED X« ist kein ICAO-Code (nur Buchstaben und Ziffern)."),
+         QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code „ED X“ ist ungültig: erlaubt sind nur die Buchstaben A bis Z, "
+                        "Ziffern und „-“."),
          "airports.csv"},
         {"malformed date", [](BuildDatabaseTest &t) { t.options_.dataDate = "7.8.2026"; },
          QStringLiteral("Das Datendatum »7.8.2026« ist kein Datum der Form JJJJ-MM-TT.")},
