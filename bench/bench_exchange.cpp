@@ -70,7 +70,7 @@ void BM_ReadExchangeFile(benchmark::State &state) {
     Fixture &f = fixture();
     for (auto _ : state) {
         store::recordfile::Reader reader;
-        check(reader.open(f.file).isEmpty());
+        check(reader.open(f.file).error().isEmpty());
         store::recordfile::Row row;
         long long rows = 0;
         while (reader.next(row)) ++rows;
@@ -145,7 +145,7 @@ std::vector<RawRow> rawRows(const QString &file) {
     const QStringList kinds = {"ARPT", "COM", "ILS", "RWY", "MyInfo"};
     std::vector<RawRow> rows;
     store::recordfile::Reader reader;
-    check(reader.open(file).isEmpty());
+    check(reader.open(file).error().isEmpty());
     store::recordfile::Row row;
     while (reader.next(row)) {
         const int table = int(kinds.indexOf(std::get<QString>(row[ex::dataType])));

@@ -33,8 +33,8 @@ std::optional<QString> readLastAirport(const QString &path) {
     return text.mid(at, end - at).trimmed();
 }
 
-QString writeLastAirport(const QString &path, const QString &code) {
-    return platform::writeFileAtomically(path, QByteArray("\"") + code.toUtf8() + QByteArray("\"\r\n")).error();
+platform::Result<> writeLastAirport(const QString &path, const QString &code) {
+    return platform::writeFileAtomically(path, QByteArray("\"") + code.toUtf8() + QByteArray("\"\r\n"));
 }
 
 }  // namespace volmira::browser

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 
 #include <optional>
@@ -17,7 +19,7 @@ inline constexpr char kFirstRunAirport[] = "EDHN";
 // file is missing, unreadable or holds no value.
 [[nodiscard]] std::optional<QString> readLastAirport(const QString &path);
 
-// Replaces the file atomically. Returns the error text or empty.
-[[nodiscard]] QString writeLastAirport(const QString &path, const QString &code);
+// Replaces the file atomically.
+[[nodiscard]] platform::Result<> writeLastAirport(const QString &path, const QString &code);
 
 }  // namespace volmira::browser

@@ -59,8 +59,8 @@ platform::Result<LastUpdate> readLastUpdate(store::AirportStore &store, const QS
     return lastUpdate(icao, *stamps);
 }
 
-QString storeLastDate(store::AirportStore &store, const QString &icao, const LastUpdate &update,
-                      const QString &storedLastDate) {
+platform::Result<> storeLastDate(store::AirportStore &store, const QString &icao, const LastUpdate &update,
+                                 const QString &storedLastDate) {
     if (update.lastDate.isEmpty() || update.lastDate == storedLastDate) return {};
     return store.edits.setLastDate(icao, update.lastDate);
 }

@@ -35,8 +35,8 @@ struct LastUpdate {
 [[nodiscard]] platform::Result<LastUpdate> readLastUpdate(store::AirportStore &store, const QString &icao);
 
 // Writes update.lastDate into ARPT.LastDate unless it is empty or equal to
-// storedLastDate. Returns the error text or empty.
-[[nodiscard]] QString storeLastDate(store::AirportStore &store, const QString &icao, const LastUpdate &update,
-                                    const QString &storedLastDate = QString());
+// storedLastDate.
+[[nodiscard]] platform::Result<> storeLastDate(store::AirportStore &store, const QString &icao,
+                                               const LastUpdate &update, const QString &storedLastDate = QString());
 
 }  // namespace volmira::browser

@@ -30,14 +30,14 @@ std::unique_ptr<Session> openSession(const Options &options, store::Database::Mo
     auto session = std::make_unique<Session>();
     const QString exeDir = QCoreApplication::applicationDirPath();
     session->dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);
-    if (const QString error = platform::prepareDataFolder(session->dataFolder, exeDir); !error.isEmpty()) {
-        err() << error << Qt::endl;
+    if (const platform::Result<> prepared = platform::prepareDataFolder(session->dataFolder, exeDir); !prepared) {
+        err() << prepared.error() << Qt::endl;
         return nullptr;
     }
-    const store::OpenResult opened =
+    const platform::Result<> opened =
         session->db.open(QDir(session->dataFolder).filePath(platform::kDatabaseFile), mode);
-    if (!opened.ok()) {
-        err() << opened.message << Qt::endl;
+    if (!opened) {
+        err() << opened.error() << Qt::endl;
         return nullptr;
     }
     session->store = std::make_unique<store::AirportStore>(session->db, session->clock);

@@ -29,7 +29,7 @@ void takeApart(const exchange::ColumnMap &map, const Row &row) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Reader reader;
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    if (!reader.openBytes(bytes, QStringLiteral("fuzz.xml")).isEmpty()) return 0;
+    if (!reader.openBytes(bytes, QStringLiteral("fuzz.xml")).error().isEmpty()) return 0;
     for (const FieldDef &field : reader.fields())
         if (reader.fieldIndex(field.name) < 0) std::abort();
     const exchange::ColumnMap map(reader);

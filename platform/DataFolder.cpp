@@ -16,9 +16,9 @@ QString resolveDataFolder(const QString &commandLineDir, const QString &executab
     return QDir(generic).filePath(QStringLiteral("volmira-apt"));
 }
 
-QString prepareDataFolder(const QString &dataFolder, const QString &executableDir) {
+Result<> prepareDataFolder(const QString &dataFolder, const QString &executableDir) {
     if (!QDir().mkpath(dataFolder))
-        return QStringLiteral("Der Datenordner %1 kann nicht angelegt werden.").arg(dataFolder);
+        return Failure{QStringLiteral("Der Datenordner %1 kann nicht angelegt werden.").arg(dataFolder)};
     const QString target = QDir(dataFolder).filePath(kDatabaseFile);
     if (QFileInfo::exists(target)) return {};
     const QString shipped = QDir(executableDir).filePath(kShippedDatabase);
@@ -29,7 +29,8 @@ QString prepareDataFolder(const QString &dataFolder, const QString &executableDi
     QFile::remove(partial);
     if (!QFile::copy(shipped, partial) || !QFile::rename(partial, target)) {
         QFile::remove(partial);
-        return QStringLiteral("Die mitgelieferte Datenbank kann nicht nach %1 kopiert werden.").arg(dataFolder);
+        return Failure{
+            QStringLiteral("Die mitgelieferte Datenbank kann nicht nach %1 kopiert werden.").arg(dataFolder)};
     }
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     // A new installation starts on the airport the shipped settings name. A

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QString>
 
 namespace volmira::platform {
@@ -17,7 +19,7 @@ inline constexpr const char *kDatabaseFile = "vmdata.vmd";
 inline constexpr const char *kShippedSettings = "Apt.crm";
 
 // Makes the folder and, when it has no vmdata.vmd, copies the shipped database
-// into it, with the shipped Apt.crm when the folder has none. Returns an error text in German or empty on success.
-[[nodiscard]] QString prepareDataFolder(const QString &dataFolder, const QString &executableDir);
+// into it, with the shipped Apt.crm when the folder has none.
+[[nodiscard]] Result<> prepareDataFolder(const QString &dataFolder, const QString &executableDir);
 
 }  // namespace volmira::platform

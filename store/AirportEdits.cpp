@@ -5,52 +5,54 @@
 
 namespace volmira::store {
 
-QString AirportEdits::setLastDate(const QString &icao, const QString &date) {
+platform::Result<> AirportEdits::setLastDate(const QString &icao, const QString &date) {
     return db_.prepare("UPDATE ARPT SET LastDate = ? WHERE ICAO = ?").bind(1, date).bind(2, icao).run();
 }
 
-QString AirportEdits::insertAirport(const ArptRow &r) { return insertRow(db_, arptTable(), r); }
+platform::Result<> AirportEdits::insertAirport(const ArptRow &r) { return insertRow(db_, arptTable(), r); }
 
-QString AirportEdits::replaceAirport(const ArptRow &r) {
+platform::Result<> AirportEdits::replaceAirport(const ArptRow &r) {
     static const std::string sql = arptTable().update("Name", "Time", ", LastDate = NULL WHERE ICAO = ?");
     Statement &s = db_.prepare(sql.c_str());
-    const QString error = s.bind(arptTable().bind(s, r, "Name", "Time"), r.ICAO).run();
-    if (!error.isEmpty() || db_.changes() > 0) return error;
+    platform::Result<> updated = s.bind(arptTable().bind(s, r, "Name", "Time"), r.ICAO).run();
+    if (!updated || db_.changes() > 0) return updated;
     ArptRow fresh = r;
     fresh.LastDate = fresh.LastKat = QString();
     return insertAirport(fresh);
 }
 
-QString AirportEdits::insertRunway(const RwyRow &r) { return insertRow(db_, rwyTable(), r); }
+platform::Result<> AirportEdits::insertRunway(const RwyRow &r) { return insertRow(db_, rwyTable(), r); }
 
-QString AirportEdits::insertFrequency(const AcomRow &r) { return insertRow(db_, acomTable(), r); }
+platform::Result<> AirportEdits::insertFrequency(const AcomRow &r) { return insertRow(db_, acomTable(), r); }
 
-QString AirportEdits::insertApproach(const IlsRow &r) { return insertRow(db_, ilsTable(), r); }
+platform::Result<> AirportEdits::insertApproach(const IlsRow &r) { return insertRow(db_, ilsTable(), r); }
 
-QString AirportEdits::insertAirportCode(const AirportCodeRow &r) { return insertRow(db_, airportCodeTable(), r); }
+platform::Result<> AirportEdits::insertAirportCode(const AirportCodeRow &r) {
+    return insertRow(db_, airportCodeTable(), r);
+}
 
-QString AirportEdits::insertCountry(const IcaoCodeRow &r) { return insertRow(db_, icaoCodeTable(), r); }
+platform::Result<> AirportEdits::insertCountry(const IcaoCodeRow &r) { return insertRow(db_, icaoCodeTable(), r); }
 
-QString AirportEdits::setProgramVersion(const QString &programVersion) {
+platform::Result<> AirportEdits::setProgramVersion(const QString &programVersion) {
     const platform::Result<std::optional<VersionRow>> row = AirportLists(db_).version();
-    if (!row) return row.error();
+    if (!row) return platform::Failure{row.error()};
     VersionRow changed = row->value_or(VersionRow{});
     changed.ProgramVersion = programVersion;
     return setVersion(changed);
 }
 
-QString AirportEdits::setDatabaseVersion(const QString &databaseVersion) {
+platform::Result<> AirportEdits::setDatabaseVersion(const QString &databaseVersion) {
     const platform::Result<std::optional<VersionRow>> row = AirportLists(db_).version();
-    if (!row) return row.error();
+    if (!row) return platform::Failure{row.error()};
     VersionRow changed = row->value_or(VersionRow{});
     changed.DatabaseVersion = databaseVersion;
     return setVersion(changed);
 }
 
-QString AirportEdits::setVersion(const VersionRow &r) {
+platform::Result<> AirportEdits::setVersion(const VersionRow &r) {
     Transaction tx(db_);
-    if (QString e = db_.prepare("DELETE FROM Version").run(); !e.isEmpty()) return e;
-    if (QString e = insertRow(db_, versionTable(), r); !e.isEmpty()) return e;
+    if (platform::Result<> removed = db_.prepare("DELETE FROM Version").run(); !removed) return removed;
+    if (platform::Result<> inserted = insertRow(db_, versionTable(), r); !inserted) return inserted;
     return tx.commit();
 }
 

@@ -21,28 +21,22 @@ using key::kRawKeyPragma;
 constexpr int kBusyWaitMs = 5000;
 constexpr qint64 kPageSize = 1024;
 
-OpenResult failure(OpenError error, const QString &message) { return {error, message}; }
-
 // The engine answers a wrong key and an unreadable first page alike. A file of
 // whole pages that does not start with the plain header is encrypted, most
 // likely with another password; anything else is no database of ours.
-OpenResult unreadable(const QString &path, const QString &shown) {
+platform::Result<> unreadable(const QString &path, const QString &shown) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(OpenError::Unreadable,
-                       QStringLiteral("Die Datendatei %1 kann nicht gelesen werden.").arg(shown));
+        return platform::Failure{QStringLiteral("Die Datendatei %1 kann nicht gelesen werden.").arg(shown)};
     const qint64 size = file.size();
     if (file.read(16).startsWith("SQLite format 3") || size < kPageSize)
-        return failure(OpenError::NotADatabase,
-                       QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT.").arg(shown));
+        return platform::Failure{QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT.").arg(shown)};
     if (size % kPageSize != 0)
-        return failure(
-            OpenError::NotADatabase,
-            QStringLiteral("Die Datendatei %1 ist unvollständig: sie endet mitten in einem Block.").arg(shown));
-    return failure(OpenError::WrongPassword,
-                   QStringLiteral("Die Datendatei %1 lässt sich nicht entschlüsseln: sie ist mit einem anderen "
-                                  "Kennwort geschrieben oder an ihrem Anfang beschädigt.")
-                       .arg(shown));
+        return platform::Failure{
+            QStringLiteral("Die Datendatei %1 ist unvollständig: sie endet mitten in einem Block.").arg(shown)};
+    return platform::Failure{QStringLiteral("Die Datendatei %1 lässt sich nicht entschlüsseln: sie ist mit einem "
+                                            "anderen Kennwort geschrieben oder an ihrem Anfang beschädigt.")
+                                 .arg(shown)};
 }
 
 // Reading the schema proves that the key fits; the engine's result code.
@@ -64,17 +58,17 @@ void Database::close() {
     db_ = nullptr;
 }
 
-OpenResult Database::open(const QString &path, Mode mode) {
+platform::Result<> Database::open(const QString &path, Mode mode) {
     close();
     path_ = path;
     const QString shown = QFileInfo(path).absoluteFilePath();
     if (mode != Mode::Create && !QFileInfo(path).isFile())
-        return failure(OpenError::Missing, QStringLiteral("Die Datendatei %1 wurde nicht gefunden.").arg(shown));
+        return platform::Failure{QStringLiteral("Die Datendatei %1 wurde nicht gefunden.").arg(shown)};
 
     // A process killed inside a transaction leaves a journal behind. Only a
     // connection that may write rolls it back, so a reader opens one first.
     if (mode == Mode::ReadOnly && QFileInfo::exists(path + QStringLiteral("-journal"))) {
-        if (OpenResult recovered = open(path, Mode::ReadWrite); !recovered.ok()) return recovered;
+        if (platform::Result<> recovered = open(path, Mode::ReadWrite); !recovered) return recovered;
         close();
         path_ = path;
     }
@@ -90,21 +84,17 @@ OpenResult Database::open(const QString &path, Mode mode) {
             (void)sqlite3_rekey_v2(db_, "main", key::kRawKey, int(std::strlen(key::kRawKey)));
     }
     if (rc == SQLITE_NOTADB) return unreadable(path, shown);
-    if (rc != SQLITE_OK) {
-        const OpenError error = (rc & 0xff) == SQLITE_CORRUPT ? OpenError::NotADatabase : OpenError::Unreadable;
-        return failure(error, engineMessage(rc, shown));
-    }
-    const QString schemaError = mode == Mode::Create ? createSchema(*this) : checkSchema(*this);
-    if (!schemaError.isEmpty()) {
+    if (rc != SQLITE_OK) return platform::Failure{engineMessage(rc, shown)};
+    if (platform::Result<> schema = mode == Mode::Create ? createSchema(*this) : checkSchema(*this); !schema) {
         close();
-        return failure(OpenError::NotADatabase, schemaError);
+        return schema;
     }
     return {};
 }
 
 bool Database::aloneWithFile() {
     sqlite3_busy_timeout(db_, 0);
-    const bool alone = exec("BEGIN EXCLUSIVE;").isEmpty() && exec("COMMIT;").isEmpty();
+    const bool alone = exec("BEGIN EXCLUSIVE;") && exec("COMMIT;");
     sqlite3_busy_timeout(db_, kBusyWaitMs);
     return alone;
 }
@@ -135,9 +125,9 @@ Statement &Database::prepare(const char *sql) {
 
 int Database::changes() const { return sqlite3_changes(db_); }
 
-QString Database::exec(const char *sql) {
+platform::Result<> Database::exec(const char *sql) {
     if (const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK)
-        return engineMessage(rc, QFileInfo(path_).absoluteFilePath());
+        return platform::Failure{engineMessage(rc, QFileInfo(path_).absoluteFilePath())};
     return {};
 }
 
@@ -230,11 +220,11 @@ bool Statement::next() {
 
 void Statement::letGo() { sqlite3_reset(stmt_); }  // keeps code_ and the bindings
 
-QString Statement::run() {
+platform::Result<> Statement::run() {
     (void)next();
-    const QString message = failed() ? error() : QString();
     if (stmt_) sqlite3_reset(stmt_);
-    return message;
+    if (failed()) return platform::Failure{error()};
+    return {};
 }
 
 QString Statement::error() const {
@@ -279,23 +269,22 @@ long long Statement::int64(int column) const { return sqlite3_column_int64(stmt_
 // Savepoints nest, so a function with its own transaction can run inside a larger one.
 Transaction::Transaction(Database &db) : db_(db) {
     outermost_ = sqlite3_get_autocommit(db_.handle()) != 0;
-    startError_ = db_.exec("SAVEPOINT vm;");
-    started_ = startError_.isEmpty();
+    start_ = db_.exec("SAVEPOINT vm;");
 }
 
 Transaction::~Transaction() {
-    if (!started_ || done_) return;
+    if (!start_ || done_) return;
     // The outermost one ends with a plain ROLLBACK, which cannot fail: a failed
     // RELEASE (a commit refused while another process reads) would otherwise
     // leave the connection inside a transaction that swallows every later write.
     (void)db_.exec(outermost_ ? "ROLLBACK;" : "ROLLBACK TO vm; RELEASE vm;");
 }
 
-QString Transaction::commit() {
-    if (!started_) return startError_;
-    const QString error = db_.exec("RELEASE vm;");
-    if (error.isEmpty()) done_ = true;
-    return error;
+platform::Result<> Transaction::commit() {
+    if (!start_) return start_;
+    platform::Result<> released = db_.exec("RELEASE vm;");
+    if (released) done_ = true;
+    return released;
 }
 
 }  // namespace volmira::store

@@ -19,15 +19,6 @@ namespace volmira::store {
 
 class Statement;
 
-// Why an open failed; the caller turns it into the message the user sees.
-enum class OpenError { None, Missing, WrongPassword, NotADatabase, Unreadable };
-
-struct OpenResult {
-    OpenError error = OpenError::None;
-    QString message;  // German, names the file
-    [[nodiscard]] bool ok() const { return error == OpenError::None; }
-};
-
 // The one encrypted connection of the process; open it once and keep it.
 class Database {
 public:
@@ -40,7 +31,8 @@ public:
 
     // Opens the file with the program's password and checks at once that the
     // key fits. Create makes a new empty encrypted file (used by build-database).
-    [[nodiscard]] OpenResult open(const QString &path, Mode mode = Mode::ReadWrite);
+    // A failure names the file and says what is wrong with it.
+    [[nodiscard]] platform::Result<> open(const QString &path, Mode mode = Mode::ReadWrite);
     [[nodiscard]] bool isOpen() const { return db_ != nullptr; }
     void close();
     const QString &path() const { return path_; }
@@ -49,8 +41,8 @@ public:
     // dozen statements again and again.
     Statement &prepare(const char *sql);
 
-    // Runs statements without values (schema, pragmas). Returns the German error text or empty.
-    [[nodiscard]] QString exec(const char *sql);
+    // Runs statements without values (schema, pragmas).
+    [[nodiscard]] platform::Result<> exec(const char *sql);
 
     // What the last failed call on the connection met, in German.
     [[nodiscard]] QString lastError() const;
@@ -92,8 +84,8 @@ public:
 
     // Steps to the next row; false at the end or on error (see failed()).
     [[nodiscard]] bool next();
-    // Runs a statement without result rows. Returns the error text or empty.
-    [[nodiscard]] QString run();
+    // Runs a statement without result rows.
+    [[nodiscard]] platform::Result<> run();
     // Reads the first row with `read` and lets go of the statement at once: a
     // statement left standing on a row keeps the file locked for reading, and
     // another running copy of the program could then never write. Nothing when
@@ -146,15 +138,14 @@ public:
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
-    [[nodiscard]] QString commit();  // German error text or empty
-    [[nodiscard]] bool started() const { return started_; }
-    [[nodiscard]] const QString &startError() const { return startError_; }
+    [[nodiscard]] platform::Result<> commit();
+    [[nodiscard]] bool started() const { return start_.ok(); }
+    [[nodiscard]] const QString &startError() const { return start_.error(); }
 
 private:
     Database &db_;
     bool outermost_ = false;
-    bool started_ = false;
-    QString startError_;
+    platform::Result<> start_;
     bool done_ = false;
 };
 

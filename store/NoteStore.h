@@ -17,12 +17,12 @@ public:
     // The airport's notes in the order they were added.
     [[nodiscard]] platform::Result<std::vector<MyInfoRow>> ofAirport(const QString &icao);
     // Stores the note of a category, replacing the airport's note of that
-    // category; stamped now. Error text or empty.
-    [[nodiscard]] QString save(const QString &icao, const QString &category, const QString &richText,
-                               const QString &plainText);
+    // category; stamped now.
+    [[nodiscard]] platform::Result<> save(const QString &icao, const QString &category, const QString &richText,
+                                          const QString &plainText);
     // A plain insert that keeps the row's own Date and Time (importing data).
-    [[nodiscard]] QString insert(const MyInfoRow &row);
-    [[nodiscard]] QString insertCategory(const QString &category);
+    [[nodiscard]] platform::Result<> insert(const MyInfoRow &row);
+    [[nodiscard]] platform::Result<> insertCategory(const QString &category);
 
 private:
     Database &db_;

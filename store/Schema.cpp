@@ -49,29 +49,32 @@ platform::Result<std::optional<int>> userVersion(Database &db) {
 
 }  // namespace
 
-QString createSchema(Database &db) {
+platform::Result<> createSchema(Database &db) {
     Transaction tx(db);
-    if (const QString error = db.exec(schema().c_str()); !error.isEmpty()) return error;
+    if (platform::Result<> created = db.exec(schema().c_str()); !created) return created;
     return tx.commit();
 }
 
-QString checkSchema(Database &db) {
+platform::Result<> checkSchema(Database &db) {
     const platform::Result<std::optional<int>> tables =
         db.prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'ARPT'")
             .firstRow([](const Statement &row) { return row.integer(0); });
-    if (!tables) return tables.error();
+    if (!tables) return platform::Failure{tables.error()};
     const QString shown = QFileInfo(db.path()).absoluteFilePath();
     if (tables->value_or(0) == 0)
-        return QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT: sie hat keine Flughafentabelle.")
-            .arg(shown);
+        return platform::Failure{
+            QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT: sie hat keine Flughafentabelle.")
+                .arg(shown)};
     const platform::Result<std::optional<int>> stored = userVersion(db);
-    if (!stored) return stored.error();
+    if (!stored) return platform::Failure{stored.error()};
     const int version = stored->value_or(-1);
     if (version > kSchemaVersion)
-        return QStringLiteral("Die Datendatei %1 stammt von einer neueren Programmversion.").arg(shown);
+        return platform::Failure{
+            QStringLiteral("Die Datendatei %1 stammt von einer neueren Programmversion.").arg(shown)};
     // Version 1 is the first format: a file below it was not written by this program.
     if (version < kSchemaVersion)
-        return QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT: ihr Format ist unbekannt.").arg(shown);
+        return platform::Failure{
+            QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT: ihr Format ist unbekannt.").arg(shown)};
     return {};
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "platform/Result.h"
 
 namespace volmira::store {
 
@@ -9,11 +9,11 @@ class Database;
 // Schema version kept in PRAGMA user_version.
 inline constexpr int kSchemaVersion = 1;
 
-// Creates the eleven tables and their indexes in a new file. Error text or empty.
-[[nodiscard]] QString createSchema(Database &db);
+// Creates the eleven tables and their indexes in a new file.
+[[nodiscard]] platform::Result<> createSchema(Database &db);
 
 // Checks that an opened file holds our tables in a format this program knows.
-// A German sentence naming the file, or empty.
-[[nodiscard]] QString checkSchema(Database &db);
+// A failure names the file.
+[[nodiscard]] platform::Result<> checkSchema(Database &db);
 
 }  // namespace volmira::store

@@ -145,9 +145,9 @@ private:
     std::vector<Column<Row>> columns_;
 };
 
-// Inserts a row with every written column of its table. Error text or empty.
+// Inserts a row with every written column of its table.
 template <typename Row>
-[[nodiscard]] QString insertRow(Database &db, const Table<Row> &table, const Row &row) {
+[[nodiscard]] platform::Result<> insertRow(Database &db, const Table<Row> &table, const Row &row) {
     static const std::string sql = table.insert();  // one table per row type
     Statement &s = db.prepare(sql.c_str());
     table.bind(s, row);

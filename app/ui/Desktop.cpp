@@ -54,14 +54,14 @@ int runDesktop(const cli::Options &options) {
     platform::MessageBoxes dialogs;
     const QString exeDir = QApplication::applicationDirPath();
     const QString dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);
-    if (const QString error = platform::prepareDataFolder(dataFolder, exeDir); !error.isEmpty()) {
-        dialogs.inform(nullptr, QStringLiteral("Fehler"), error);
+    if (const platform::Result<> prepared = platform::prepareDataFolder(dataFolder, exeDir); !prepared) {
+        dialogs.inform(nullptr, QStringLiteral("Fehler"), prepared.error());
         return 3;
     }
     platform::SystemClock clock;
     store::Database db;
-    if (const store::OpenResult opened = db.open(QDir(dataFolder).filePath(platform::kDatabaseFile)); !opened.ok()) {
-        reportDatabaseError(dialogs, dataFolder, opened.message);
+    if (const platform::Result<> opened = db.open(QDir(dataFolder).filePath(platform::kDatabaseFile)); !opened) {
+        reportDatabaseError(dialogs, dataFolder, opened.error());
         return 3;
     }
     store::AirportStore store(db, clock);

@@ -103,10 +103,11 @@ void frmSplash::paintEvent(QPaintEvent *event) {
 void frmSplash::activate() {
     activated_ = true;
     progbar->hide();
-    if (const QString error = store_.edits.setProgramVersion(QString::fromLatin1(kProgramVersion)); !error.isEmpty())
+    if (const platform::Result<> written = store_.edits.setProgramVersion(QString::fromLatin1(kProgramVersion));
+        !written)
         dialogs_.inform(this, QStringLiteral("Fehler"),
                         QStringLiteral("Die Programmversion konnte nicht in die Datenbank geschrieben werden: ") +
-                            error);
+                            written.error());
     if (updateFileExists(dataFolder_)) importShippedUpdate();
 }
 

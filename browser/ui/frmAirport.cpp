@@ -149,8 +149,8 @@ void frmAirport::ShowSunTimes() {
 }
 
 void frmAirport::ShowLastUpdate(const AirportView &view) {
-    const QString error = storeLastDate(store_, view.airport.ICAO, view.lastUpdate, view.airport.LastDate);
-    if (!error.isEmpty()) dialogs_.inform(this, kDataErrorTitle, error);
+    const platform::Result<> stored = storeLastDate(store_, view.airport.ICAO, view.lastUpdate, view.airport.LastDate);
+    if (!stored) dialogs_.inform(this, kDataErrorTitle, stored.error());
     emit titleChanged(view.lastUpdate.title);
 }
 
@@ -218,14 +218,14 @@ void frmAirport::LoadLastAirport() {
         tAirport->setText(*code);
         return;
     }
-    const QString error = writeLastAirport(path, QString::fromLatin1(kFirstRunAirport));
-    if (!error.isEmpty()) dialogs_.inform(this, kDataErrorTitle, error);
+    const platform::Result<> written = writeLastAirport(path, QString::fromLatin1(kFirstRunAirport));
+    if (!written) dialogs_.inform(this, kDataErrorTitle, written.error());
 }
 
 void frmAirport::saveLastAirport() {
     const QString path = QDir(dataFolder_).filePath(QString::fromLatin1(kLastAirportFileName));
-    const QString error = writeLastAirport(path, tAirport->text().toUpper());
-    if (!error.isEmpty()) dialogs_.inform(this, kDataErrorTitle, error);
+    const platform::Result<> written = writeLastAirport(path, tAirport->text().toUpper());
+    if (!written) dialogs_.inform(this, kDataErrorTitle, written.error());
 }
 
 void frmAirport::resizeEvent(QResizeEvent *event) {

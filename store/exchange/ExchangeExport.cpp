@@ -56,13 +56,13 @@ private:
     bool more_ = false;
 };
 
-QString fillList(Database &db, const QStringList &icaos) {
-    if (QString error = db.exec(kCreateList); !error.isEmpty()) return error;
-    if (QString error = db.exec("DELETE FROM temp.ExportList"); !error.isEmpty()) return error;
+platform::Result<> fillList(Database &db, const QStringList &icaos) {
+    if (platform::Result<> created = db.exec(kCreateList); !created) return created;
+    if (platform::Result<> emptied = db.exec("DELETE FROM temp.ExportList"); !emptied) return emptied;
     // An airport named twice is written once: the import refuses a file that holds it twice.
     Statement &insert = db.prepare("INSERT OR IGNORE INTO temp.ExportList (ICAO) VALUES (?)");
     for (const QString &icao : icaos)
-        if (QString error = insert.reset().bind(1, icao).run(); !error.isEmpty()) return error;
+        if (platform::Result<> added = insert.reset().bind(1, icao).run(); !added) return added;
     return {};
 }
 
@@ -78,10 +78,10 @@ platform::Result<ExportCounts> exportAirports(AirportStore &store, const QString
     };
 
     Transaction tx(db);  // the list and the reads see one state of the database
-    if (QString error = fillList(db, icaos); !error.isEmpty()) return failed(error);
+    if (platform::Result<> listed = fillList(db, icaos); !listed) return failed(listed.error());
 
     recordfile::Writer writer(path, exchange::fields());
-    if (QString error = writer.open(); !error.isEmpty()) return platform::Failure{error};
+    if (platform::Result<> opened = writer.open(); !opened) return platform::Failure{opened.error()};
     Statement &airports = db.prepare(listedRows(arptTable(), "l.ord"));
     airports.reset();
     KindCursor frequencies(db, acomTable());
@@ -102,7 +102,7 @@ platform::Result<ExportCounts> exportAirports(AirportStore &store, const QString
         if (!error.isEmpty()) return failed(error);
     // No airport found: the writer is dropped, which leaves an older file as it was.
     if (result.airports == 0) return result;
-    if (QString error = writer.commit(); !error.isEmpty()) return platform::Failure{error};
+    if (platform::Result<> committed = writer.commit(); !committed) return platform::Failure{committed.error()};
     return result;
 }
 

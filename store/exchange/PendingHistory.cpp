@@ -34,17 +34,12 @@ platform::Result<> PendingHistory::finishEarlier() {
     }
     if (QFileInfo::exists(pending_))
         if (platform::Result<> placed = putInPlace(); !placed) return placed;
-    if (QString error = db_.exec("DROP TABLE IF EXISTS UpdateHistoryPending"); !error.isEmpty())
-        return platform::Failure{error};
-    return {};
+    return db_.exec("DROP TABLE IF EXISTS UpdateHistoryPending");
 }
 
 platform::Result<> PendingHistory::write(const std::vector<HistoryEntry> &entries) {
-    if (QString error = writeUpdateHistory(pending_, entries); !error.isEmpty()) return platform::Failure{error};
-    if (QString error = db_.exec("CREATE TABLE IF NOT EXISTS UpdateHistoryPending (Written INTEGER)");
-        !error.isEmpty())
-        return platform::Failure{error};
-    return {};
+    if (platform::Result<> written = writeUpdateHistory(pending_, entries); !written) return written;
+    return db_.exec("CREATE TABLE IF NOT EXISTS UpdateHistoryPending (Written INTEGER)");
 }
 
 platform::Result<> PendingHistory::putInPlace() {

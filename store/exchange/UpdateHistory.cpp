@@ -33,11 +33,11 @@ std::optional<recordfile::DateTime> dateOf(const recordfile::Value &value) {
 
 }  // namespace
 
-QString readUpdateHistory(const QString &path, std::vector<HistoryEntry> &entries) {
-    entries.clear();
-    if (!QFileInfo::exists(path)) return {};
+platform::Result<std::vector<HistoryEntry>> readUpdateHistory(const QString &path) {
+    std::vector<HistoryEntry> entries;
+    if (!QFileInfo::exists(path)) return entries;
     recordfile::Reader reader;
-    if (QString error = reader.open(path); !error.isEmpty()) return error;
+    if (platform::Result<> opened = reader.open(path); !opened) return platform::Failure{opened.error()};
     const int icao = reader.fieldIndex(u"ICAO"), name = reader.fieldIndex(u"Name"), date = reader.fieldIndex(u"Date");
     recordfile::Row row;
     while (reader.next(row)) {
@@ -47,12 +47,13 @@ QString readUpdateHistory(const QString &path, std::vector<HistoryEntry> &entrie
         if (date >= 0) entry.Date = dateOf(row[date]);
         entries.push_back(std::move(entry));
     }
-    return reader.error();
+    if (!reader.error().isEmpty()) return platform::Failure{reader.error()};
+    return entries;
 }
 
-QString writeUpdateHistory(const QString &path, const std::vector<HistoryEntry> &entries) {
+platform::Result<> writeUpdateHistory(const QString &path, const std::vector<HistoryEntry> &entries) {
     recordfile::Writer writer(path, historyFields());
-    if (QString error = writer.open(); !error.isEmpty()) return error;
+    if (platform::Result<> opened = writer.open(); !opened) return opened;
     for (const HistoryEntry &e : entries) {
         recordfile::Row row(3);
         if (!e.ICAO.isNull()) row[0] = e.ICAO;

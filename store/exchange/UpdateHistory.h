@@ -19,10 +19,10 @@ struct HistoryEntry {
     std::optional<recordfile::DateTime> Date;
 };
 
-// Reads the history; a missing file is an empty history. Returns a German
-// message naming the file when it exists but cannot be read.
-[[nodiscard]] QString readUpdateHistory(const QString &path, std::vector<HistoryEntry> &entries);
-// Replaces the file atomically. Returns a German message or empty.
-[[nodiscard]] QString writeUpdateHistory(const QString &path, const std::vector<HistoryEntry> &entries);
+// Reads the history; a missing file is an empty history. A failure names the
+// file when it exists but cannot be read.
+[[nodiscard]] platform::Result<std::vector<HistoryEntry>> readUpdateHistory(const QString &path);
+// Replaces the file atomically.
+[[nodiscard]] platform::Result<> writeUpdateHistory(const QString &path, const std::vector<HistoryEntry> &entries);
 
 }  // namespace volmira::store::exchange

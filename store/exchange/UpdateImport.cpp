@@ -51,8 +51,9 @@ template <typename OnRecord>
 QString eachRecord(const QString &path, QByteArray &bytes, std::initializer_list<exchange::Column> columns,
                    OnRecord onRecord, qint64 *ignoredValues = nullptr) {
     recordfile::Reader reader;
-    const QString opened = bytes.isNull() ? reader.open(path) : reader.openBytes(bytes, QFileInfo(path).fileName());
-    if (!opened.isEmpty()) return opened;
+    const platform::Result<> opened =
+        bytes.isNull() ? reader.open(path) : reader.openBytes(bytes, QFileInfo(path).fileName());
+    if (!opened) return opened.error();
     if (bytes.isNull()) bytes = reader.bytes();
     const ColumnMap map(reader);
     if (!map.hasKind())
@@ -195,14 +196,14 @@ QString Import::collectAirports() {
 QString Import::removeAirportRows() {
     for (const char *sql : {"CREATE TEMP TABLE IF NOT EXISTS ImportAirports (ICAO TEXT COLLATE NOCASE PRIMARY KEY)",
                             "DELETE FROM temp.ImportAirports"})
-        if (QString error = db_.exec(sql); !error.isEmpty()) return error;
+        if (platform::Result<> done = db_.exec(sql); !done) return done.error();
     Statement &add = db_.prepare("INSERT INTO temp.ImportAirports (ICAO) VALUES (?)");
     for (const HistoryEntry &airport : imported)
-        if (QString error = add.reset().bind(1, airport.ICAO).run(); !error.isEmpty()) return error;
+        if (platform::Result<> added = add.reset().bind(1, airport.ICAO).run(); !added) return added.error();
     for (const char *sql : {"DELETE FROM RWY WHERE ICAO IN (SELECT ICAO FROM temp.ImportAirports)",
                             "DELETE FROM ACOM WHERE ICAO IN (SELECT ICAO FROM temp.ImportAirports)",
                             "DELETE FROM ILS WHERE ICAO IN (SELECT ICAO FROM temp.ImportAirports)"})
-        if (QString error = db_.exec(sql); !error.isEmpty()) return error;
+        if (platform::Result<> removed = db_.exec(sql); !removed) return removed.error();
     Statement &lastNote = db_.prepare("SELECT coalesce(max(id), 0) FROM MyInfo");
     const platform::Result<std::optional<long long>> last =
         lastNote.firstRow([](const Statement &row) { return row.int64(0); });
@@ -274,25 +275,25 @@ QString Import::addNote(const MyInfoRow &note) {
     }
     if (skipped(note)) return readError_;
     ++counts.notesAdded;
-    return store_.notes.insert(note);
+    return store_.notes.insert(note).error();
 }
 
 QString Import::insert(const Record &record, long long number) {
     QString error;
     if (const auto *airport = std::get_if<ArptRow>(&record.row)) {
         noteDate(airport->Date);
-        error = store_.edits.replaceAirport(*airport);
+        error = store_.edits.replaceAirport(*airport).error();
     } else if (const auto *frequency = std::get_if<AcomRow>(&record.row)) {
         if (skipped(*frequency)) return readError_;
-        error = store_.edits.insertFrequency(*frequency);
+        error = store_.edits.insertFrequency(*frequency).error();
         ++counts.frequencies;
     } else if (const auto *approach = std::get_if<IlsRow>(&record.row)) {
         if (skipped(*approach)) return readError_;
-        error = store_.edits.insertApproach(*approach);
+        error = store_.edits.insertApproach(*approach).error();
         ++counts.approaches;
     } else if (const auto *runway = std::get_if<RwyRow>(&record.row)) {
         if (skipped(*runway)) return readError_;
-        error = store_.edits.insertRunway(*runway);
+        error = store_.edits.insertRunway(*runway).error();
         ++counts.runways;
     } else if (const auto *note = std::get_if<MyInfoRow>(&record.row)) {
         error = addNote(*note);
@@ -330,7 +331,7 @@ QString Import::setVersion() {
         version = write ? defaultDateText(newest_) : current ? current->DatabaseVersion : QString();
     }
     if (write)
-        if (QString error = store_.edits.setDatabaseVersion(version); !error.isEmpty()) return error;
+        if (platform::Result<> written = store_.edits.setDatabaseVersion(version); !written) return written.error();
     const QDate day = parseStoredDate(version);
     for (HistoryEntry &entry : imported)
         entry.Date = day.isValid() ? std::optional(recordfile::DateTime{day, QTime(0, 0)}) : std::nullopt;
@@ -349,8 +350,9 @@ platform::Result<ImportOutcome> importUpdate(AirportStore &store, const ImportRe
     report(kImportStarted);
     PendingHistory pending(db, request.dataFolder);
     if (platform::Result<> finished = pending.finishEarlier(); !finished) return failed(finished.error());
-    std::vector<HistoryEntry> history;
-    if (QString error = readUpdateHistory(pending.historyPath(), history); !error.isEmpty()) return failed(error);
+    platform::Result<std::vector<HistoryEntry>> read = readUpdateHistory(pending.historyPath());
+    if (!read) return failed(read.error());
+    std::vector<HistoryEntry> history = std::move(read).value();
     if (!QFileInfo(request.file).isFile())
         return failed(QStringLiteral("Die Update-Datei %1 wurde nicht gefunden.").arg(request.file));
     report(kImportFileOpened);
@@ -375,7 +377,7 @@ platform::Result<ImportOutcome> importUpdate(AirportStore &store, const ImportRe
         history.insert(history.end(), import.imported.begin(), import.imported.end());
         if (platform::Result<> written = pending.write(history); !written) return failed(written.error());
         pauseForTest("commit");
-        if (QString error = tx.commit(); !error.isEmpty()) return failed(error);
+        if (platform::Result<> committed = tx.commit(); !committed) return failed(committed.error());
     }
     ImportOutcome outcome{import.counts, {}};
     pauseForTest("history");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QString>
@@ -65,9 +67,9 @@ public:
 
     // Opens the file and reads its column declarations. Returns a German
     // message naming the file when it cannot be read or is no record file.
-    [[nodiscard]] QString open(const QString &path);
+    [[nodiscard]] platform::Result<> open(const QString &path);
     // The same over bytes in memory; `name` stands for the file in messages.
-    [[nodiscard]] QString openBytes(QByteArray bytes, const QString &name);
+    [[nodiscard]] platform::Result<> openBytes(QByteArray bytes, const QString &name);
 
     // The bytes read by open(), for another pass over the same content.
     [[nodiscard]] QByteArray bytes() const;
@@ -107,11 +109,11 @@ public:
     Writer(const Writer &) = delete;
     Writer &operator=(const Writer &) = delete;
 
-    [[nodiscard]] QString open();  // German message, or empty
+    [[nodiscard]] platform::Result<> open();
     // One value per field, in the order of the fields. Values of another
     // alternative than the column's type are written as they are.
     void write(const Row &row);
-    [[nodiscard]] QString commit();  // German message, or empty
+    [[nodiscard]] platform::Result<> commit();
 
 private:
     struct Impl;

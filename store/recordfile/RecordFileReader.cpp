@@ -92,8 +92,8 @@ struct Reader::Impl {
 
     enum class Step { Continue, Row, End, Error };
 
-    QString start(std::string_view raw);
-    QString readSchema();
+    platform::Result<> start(std::string_view raw);
+    platform::Result<> readSchema();
     bool next(Row &row);
 
     Step step();
@@ -154,21 +154,21 @@ bool Reader::Impl::failScan() {
     }
 }
 
-QString Reader::Impl::start(std::string_view raw) {
+platform::Result<> Reader::Impl::start(std::string_view raw) {
     switch (prepareSource(raw, source)) {
     case SourceFault::Empty:
         fail(QStringLiteral("die Datei ist leer"));
-        return error;
+        return platform::Failure{error};
     case SourceFault::NotXml:
         error = QStringLiteral("Die Datei „%1“ ist nicht in der XML-Form gespeichert, vermutlich in der binären "
                                "Form der Datensatzbibliothek; diese Form kann nicht gelesen werden.")
                     .arg(fileName);
         finished = true;
-        return error;
+        return platform::Failure{error};
     case SourceFault::UnknownEncoding:
         fail(QStringLiteral("die Zeichenkodierung „%1“ wird nicht unterstützt")
                  .arg(QString::fromLatin1(source.encoding.left(40))));
-        return error;
+        return platform::Failure{error};
     case SourceFault::None:
         break;
     }
@@ -177,14 +177,14 @@ QString Reader::Impl::start(std::string_view raw) {
     return readSchema();
 }
 
-QString Reader::Impl::readSchema() {
+platform::Result<> Reader::Impl::readSchema() {
     while (!schemaDone) {
         switch (step()) {
         case Step::Error:
-            return error;
+            return platform::Failure{error};
         case Step::End:
             fail(QStringLiteral("die Datei enthält kein Schema (s:Schema)"));
-            return error;
+            return platform::Failure{error};
         default:
             break;
         }
@@ -524,7 +524,7 @@ Reader::Reader() : impl_(std::make_unique<Impl>()) {}
 
 Reader::~Reader() = default;
 
-QString Reader::open(const QString &path) {
+platform::Result<> Reader::open(const QString &path) {
     impl_ = std::make_unique<Impl>();
     Impl &impl = *impl_;
     impl.fileName = QFileInfo(path).fileName();
@@ -536,19 +536,19 @@ QString Reader::open(const QString &path) {
         impl.finished = true;
         impl.error = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2")
                          .arg(impl.fileName, platform::systemErrorText(errno));
-        return impl.error;
+        return platform::Failure{impl.error};
     }
     impl.bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         impl.finished = true;
         impl.error = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
                          .arg(impl.fileName, platform::systemErrorText(errno));
-        return impl.error;
+        return platform::Failure{impl.error};
     }
     return impl.start(std::string_view(impl.bytes.constData(), size_t(impl.bytes.size())));
 }
 
-QString Reader::openBytes(QByteArray bytes, const QString &name) {
+platform::Result<> Reader::openBytes(QByteArray bytes, const QString &name) {
     impl_ = std::make_unique<Impl>();
     impl_->fileName = name;
     impl_->bytes = std::move(bytes);

@@ -188,15 +188,15 @@ Writer::Writer(QString path, std::vector<FieldDef> fields) : impl_(std::make_uni
 
 Writer::~Writer() = default;
 
-QString Writer::open() {
+platform::Result<> Writer::open() {
     Impl &impl = *impl_;
     if (impl.fields.empty()) {
         impl.fail(QStringLiteral("es sind keine Spalten angegeben"));
-        return impl.error;
+        return platform::Failure{impl.error};
     }
     if (const platform::Result<> opened = impl.file->open(); !opened) {
         impl.error = opened.error();
-        return impl.error;
+        return platform::Failure{impl.error};
     }
     impl.open = true;
     impl.buffer.reserve(kFlushBytes + kFlushBytes / 4);
@@ -226,19 +226,20 @@ void Writer::write(const Row &row) {
     if (impl.buffer.size() >= kFlushBytes) impl.flush();
 }
 
-QString Writer::commit() {
+platform::Result<> Writer::commit() {
     Impl &impl = *impl_;
     if (!impl.open) {
         impl.fail(QStringLiteral("die Datei wurde nicht geöffnet"));
-        return impl.error;
+        return platform::Failure{impl.error};
     }
     impl.open = false;
     impl.buffer += kEnd;
     impl.flush();
     // On an error the temporary file is dropped; an existing file stays.
-    if (!impl.error.isEmpty()) return impl.error;
-    if (const platform::Result<> committed = impl.file->commit(); !committed) impl.error = committed.error();
-    return impl.error;
+    if (!impl.error.isEmpty()) return platform::Failure{impl.error};
+    platform::Result<> committed = impl.file->commit();
+    if (!committed) impl.error = committed.error();
+    return committed;
 }
 
 }  // namespace volmira::store::recordfile

@@ -56,7 +56,7 @@ public:
         if (!file_.open(QIODevice::ReadOnly))
             return QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
                 .arg(reader_.fileName(), file_.errorString());
-        return reader_.readHeader(columns);
+        return reader_.readHeader(columns).error();
     }
     CsvReader &reader() { return reader_; }
 
@@ -83,9 +83,8 @@ public:
 private:
     QString source(const char *name) const { return QDir(options_.sourceDir).filePath(QString::fromLatin1(name)); }
 
-    static QString written(const QString &storeError) {
-        return storeError.isEmpty() ? QString()
-                                    : QStringLiteral("Fehler beim Schreiben der Datenbank: %1").arg(storeError);
+    static QString written(const platform::Result<> &stored) {
+        return stored ? QString() : QStringLiteral("Fehler beim Schreiben der Datenbank: %1").arg(stored.error());
     }
 
     QString countries() {
@@ -282,22 +281,22 @@ QString readDataDate(const BuildOptions &options, QDate &date) {
     }
     date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid()) return QStringLiteral("%1 »%2« ist kein Datum der Form JJJJ-MM-TT.").arg(origin, text);
-    return MagneticVariation::checkDate(date);
+    return MagneticVariation::checkDate(date).error();
 }
 
 // Writes the whole database into the given (new, empty) file.
 QString writeDatabase(const QString &path, const BuildOptions &options, const QDate &date,
                       const MagneticVariation &model, BuildReport &report) {
     Database db;
-    if (const OpenResult opened = db.open(path, Database::Mode::Create); !opened.ok()) return opened.message;
+    if (platform::Result<> opened = db.open(path, Database::Mode::Create); !opened) return opened.error();
     // No journal file beside the temporary one; a failed build discards the file anyway.
-    if (QString e = db.exec("PRAGMA journal_mode = MEMORY;"); !e.isEmpty()) return e;
+    if (platform::Result<> journal = db.exec("PRAGMA journal_mode = MEMORY;"); !journal) return journal.error();
     const DataDateClock clock(date);
     AirportStore store(db, clock);
     Transaction transaction(db);
     if (!transaction.started()) return QStringLiteral("Die Transaktion konnte nicht begonnen werden.");
     if (QString e = Builder(options, date, model, store, report).run(); !e.isEmpty()) return e;
-    return transaction.commit();
+    return transaction.commit().error();
 }
 
 }  // namespace

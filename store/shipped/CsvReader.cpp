@@ -20,10 +20,10 @@ QString CsvReader::fault(const QString &text) const {
     return QStringLiteral("Datei %1, Zeile %2: %3").arg(fileName_).arg(recordLine_).arg(text);
 }
 
-QString CsvReader::readHeader(std::initializer_list<const char *> required) {
+platform::Result<> CsvReader::readHeader(std::initializer_list<const char *> required) {
     if (!readRecord()) {
         if (error_.isEmpty()) error_ = QStringLiteral("Die Datei %1 ist leer.").arg(fileName_);
-        return error_;
+        return platform::Failure{error_};
     }
     header_ = std::move(fields_);
     for (QByteArray &name : header_) name = name.trimmed();
@@ -31,7 +31,7 @@ QString CsvReader::readHeader(std::initializer_list<const char *> required) {
         if (column(name) < 0) {
             error_ = QStringLiteral("Datei %1: Die Spalte »%2« fehlt in der Kopfzeile.")
                          .arg(fileName_, QString::fromUtf8(name));
-            return error_;
+            return platform::Failure{error_};
         }
     }
     return {};

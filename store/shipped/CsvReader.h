@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,8 +21,7 @@ public:
     CsvReader(QIODevice &device, QString fileName);
 
     // Reads the header line and checks that it names every required column.
-    // Error text or empty.
-    [[nodiscard]] QString readHeader(std::initializer_list<const char *> required = {});
+    [[nodiscard]] platform::Result<> readHeader(std::initializer_list<const char *> required = {});
 
     // Index of a header column, -1 when the header lacks it.
     [[nodiscard]] int column(const char *name) const;

@@ -33,10 +33,11 @@ double MagneticVariation::fractionalYear(const QDate &date) {
     return date.year() + double(date.dayOfYear() - 1) / date.daysInYear();
 }
 
-QString MagneticVariation::checkDate(const QDate &date) {
+platform::Result<> MagneticVariation::checkDate(const QDate &date) {
     if (date.isValid() && covered(fractionalYear(date))) return {};
-    return QStringLiteral("Das Datum %1 liegt außerhalb des Magnetfeldmodells WMM2025 (01.01.2025 bis 31.12.2029).")
-        .arg(date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QStringLiteral("(ungültig)"));
+    return platform::Failure{
+        QStringLiteral("Das Datum %1 liegt außerhalb des Magnetfeldmodells WMM2025 (01.01.2025 bis 31.12.2029).")
+            .arg(date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QStringLiteral("(ungültig)"))};
 }
 
 std::optional<double> MagneticVariation::declination(double latitude, double longitude, double heightMetres,

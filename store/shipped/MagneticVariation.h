@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Result.h"
+
 #include <QDate>
 #include <QString>
 
@@ -28,8 +30,8 @@ public:
 
     // year + (day of year - 1) / days in the year, as NOAA counts.
     [[nodiscard]] static double fractionalYear(const QDate &date);
-    // German message when the model does not cover the date, else empty.
-    [[nodiscard]] static QString checkDate(const QDate &date);
+    // A failure saying so when the model does not cover the date.
+    [[nodiscard]] static platform::Result<> checkDate(const QDate &date);
 
     // Declination in degrees, east positive, at a position (degrees, north and
     // east positive) and height above sea level in metres. Empty when the model

@@ -48,7 +48,7 @@ TEST_F(AirportLookup, ViewHoldsEverythingTheWindowShows) {
     EXPECT_TRUE(view.lastUpdate.title.endsWith("Letzte Aktualisierung - Approach Info - 02 Mai 26"));
     EXPECT_TRUE(store().reads.airportByIcao("EDDF").value()->LastDate.isEmpty()) << "the lookup only reads";
 
-    EXPECT_TRUE(storeLastDate(store(), view.airport.ICAO, view.lastUpdate, view.airport.LastDate).isEmpty());
+    EXPECT_TRUE(storeLastDate(store(), view.airport.ICAO, view.lastUpdate, view.airport.LastDate).error().isEmpty());
     EXPECT_EQ(store().reads.airportByIcao("EDDF").value()->LastDate, "2026-05-02");
 
     const AirportView bare = lookup("ethn").value();

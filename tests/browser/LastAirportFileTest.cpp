@@ -39,11 +39,11 @@ TEST_F(LastAirportFile, MissingFileReadsAsNothing) { EXPECT_EQ(readLastAirport(p
 
 TEST_F(LastAirportFile, WritesOneQuotedStringWithCrLfAndReplacesTheFile) {
     write("\"EDDF\"\r\nold second line\r\n");
-    EXPECT_EQ(writeLastAirport(path(), "EDHN"), "");
+    EXPECT_EQ(writeLastAirport(path(), "EDHN").error(), "");
     EXPECT_EQ(volmira::test::readFile(path()), "\"EDHN\"\r\n");
     EXPECT_EQ(readLastAirport(path()), "EDHN");
 }
 
 TEST_F(LastAirportFile, WritingIntoAMissingFolderReportsTheError) {
-    EXPECT_NE(writeLastAirport(QDir(dir.path()).filePath("missing/Apt.crm"), "EDHN"), "");
+    EXPECT_NE(writeLastAirport(QDir(dir.path()).filePath("missing/Apt.crm"), "EDHN").error(), "");
 }

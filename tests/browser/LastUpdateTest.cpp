@@ -51,15 +51,15 @@ TEST(LastUpdate, NoteSavedNowIsTheNewestChangeAndSetsLastDate) {
     runway.RWY = "08 / 26";
     runway.Date = "2026-08-07";
     runway.Time = "14:04:59";
-    ASSERT_TRUE(t.store->edits.insertRunway(runway).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertRunway(runway).error().isEmpty());
 
     const LastUpdate before = readLastUpdate(*t.store, "EDFE").value();
     EXPECT_EQ(before.title, "Volmira EDFE" + kGap + "Letzte Aktualisierung - RWY Info - 07 Aug 26");
     EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-01-02") << "reading must not write";
 
-    ASSERT_TRUE(t.store->notes.save("EDFE", "Kontakt", "{\\rtf1 x}", "x").isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDFE", "Kontakt", "{\\rtf1 x}", "x").error().isEmpty());
     const LastUpdate after = readLastUpdate(*t.store, "EDFE").value();
-    EXPECT_TRUE(storeLastDate(*t.store, "EDFE", after).isEmpty());
+    EXPECT_TRUE(storeLastDate(*t.store, "EDFE", after).error().isEmpty());
     EXPECT_EQ(after.title, "Volmira EDFE" + kGap + "Letzte Aktualisierung - Info Kategorie: Kontakt - 07 Aug 26");
     EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-08-07");
 }
@@ -72,7 +72,7 @@ TEST(LastUpdate, AirportWithoutStampsKeepsItsLastDate) {
     airport.LastDate = "2020-02-02";
     t.add(airport);
     const LastUpdate update = readLastUpdate(*t.store, "EDXX").value();
-    EXPECT_TRUE(storeLastDate(*t.store, "EDXX", update).isEmpty());
+    EXPECT_TRUE(storeLastDate(*t.store, "EDXX", update).error().isEmpty());
     EXPECT_EQ(update.title, "Volmira EDXX" + kGap + "Letzte Aktualisierung - ---");
     EXPECT_EQ(t.store->reads.airportByIcao("EDXX").value()->LastDate, "2020-02-02");
 }

@@ -30,15 +30,15 @@ TEST(DataFolder, CopiesTheShippedDatabaseOnlyWhenThereIsNone) {
     QTemporaryDir exe, home;
     const QString data = QDir(home.path()).filePath("neu/tief");
     const QString database = QDir(data).filePath("vmdata.vmd");
-    EXPECT_EQ(prepareDataFolder(data, exe.path()), QString());  // nothing shipped: the caller reports it
+    EXPECT_EQ(prepareDataFolder(data, exe.path()).error(), QString());  // nothing shipped: the caller reports it
     EXPECT_FALSE(QFile::exists(database));
 
     writeFile(QDir(exe.path()).filePath(kShippedDatabase), "shipped");
-    EXPECT_EQ(prepareDataFolder(data, exe.path()), QString());
+    EXPECT_EQ(prepareDataFolder(data, exe.path()).error(), QString());
     EXPECT_EQ(readFile(database), "shipped");
 
     writeFile(database, "the user's own");
-    EXPECT_EQ(prepareDataFolder(data, exe.path()), QString());
+    EXPECT_EQ(prepareDataFolder(data, exe.path()).error(), QString());
     EXPECT_EQ(readFile(database), "the user's own");
     EXPECT_EQ(QDir(data).entryList(QDir::Files), QStringList{"vmdata.vmd"});
 }
@@ -49,16 +49,16 @@ TEST(DataFolder, ANewInstallationGetsTheShippedSettingsButNeverLosesTheUsers) {
     writeFile(QDir(exe.path()).filePath(kShippedSettings), "\"EDHN\"\r\n");
     auto settings = [](const QString &folder) { return readFile(QDir(folder).filePath(kShippedSettings)); };
 
-    EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()), QString());
+    EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()).error(), QString());
     EXPECT_EQ(settings(fresh.path()), "\"EDHN\"\r\n");
 
     // Settings left from an earlier installation are the user's.
     writeFile(QDir(upgraded.path()).filePath(kShippedSettings), "\"EDDF\"\r\n");
-    EXPECT_EQ(prepareDataFolder(upgraded.path(), exe.path()), QString());
+    EXPECT_EQ(prepareDataFolder(upgraded.path(), exe.path()).error(), QString());
     EXPECT_EQ(settings(upgraded.path()), "\"EDDF\"\r\n");
 
     // Once installed, a deleted settings file stays deleted: the airport window's first-run rule applies.
     QFile::remove(QDir(fresh.path()).filePath(kShippedSettings));
-    EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()), QString());
+    EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()).error(), QString());
     EXPECT_EQ(settings(fresh.path()), "(keine Datei)");
 }

@@ -120,7 +120,9 @@ TEST_F(ExchangeCli, AnImportKilledAtAnyStageLeavesOldOrNewDataAndTheNextStartWor
         // The next import puts the history of a committed import in place and drops that of one rolled back.
         ASSERT_EQ(runCommand(target.path(), {"import", small}).exitCode, 0) << stage;
         std::vector<store::exchange::HistoryEntry> entries;
-        ASSERT_EQ(store::exchange::readUpdateHistory(history, entries), "");
+        const auto entriesRead = store::exchange::readUpdateHistory(history);
+        ASSERT_EQ(entriesRead.error(), "");
+        entries = *entriesRead;
         EXPECT_EQ(entries.size(), committed ? 19232u : 1u) << stage;
     }
 }

@@ -29,8 +29,8 @@ TEST(AirportStore, QuotesInEveryKindOfValueAreHarmless) {
     row.PR = "1000' AGL";
     row.COORDINATES = "5001.6 N / 00833.5 E'";
     t.add(row);
-    ASSERT_TRUE(t.store->edits.insertAirportCode({"'Q'", "E'X'"}).isEmpty());
-    ASSERT_TRUE(t.store->notes.save("E'X'", "Kat'egorie", "{\\rtf1 it's}", "it's").isEmpty());
+    ASSERT_TRUE(t.store->edits.insertAirportCode({"'Q'", "E'X'"}).error().isEmpty());
+    ASSERT_TRUE(t.store->notes.save("E'X'", "Kat'egorie", "{\\rtf1 it's}", "it's").error().isEmpty());
 
     const auto found = t.store->reads.airportByIcao("e'x'").value();
     ASSERT_TRUE(found);
@@ -50,7 +50,7 @@ TEST(AirportStore, CodesAndNamesCompareWithoutRegardToCase) {
     t.add(t.airport("EDDG", "Münster Osnabrück"));
     t.add(t.airport("EDLE", "Essen/Mülheim"));
     t.add(t.airport("EDDM", "MÜNCHEN"));
-    ASSERT_TRUE(t.store->edits.insertAirportCode({"FMO", "EDDG"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertAirportCode({"FMO", "EDDG"}).error().isEmpty());
 
     EXPECT_TRUE(t.store->reads.airportByIcao("edhn").value());
     EXPECT_EQ(t.store->reads.icaoForIata("fmo").value().value_or(""), "EDDG");
@@ -88,7 +88,7 @@ TEST(AirportStore, TextsComeBackWhole) {
     // A note pasted from another program may open with U+FEFF, which UTF-8 decoders like to drop.
     test::TempDatabase t;
     const QString text = QChar(0xFEFF) + QStringLiteral("Öl\r\n\t") + QString::fromUcs4(U"\U0001F6E9");
-    ASSERT_EQ(t.store->notes.insert({0, "EDXX", "Allgemein", text, text, "2026-01-01", "10:00:00"}), "");
+    ASSERT_EQ(t.store->notes.insert({0, "EDXX", "Allgemein", text, text, "2026-01-01", "10:00:00"}).error(), "");
     EXPECT_EQ(t.store->notes.ofAirport("EDXX").value().at(0).MyInfo, text);
 }
 
@@ -96,11 +96,11 @@ TEST(AirportStore, ListsComeInTheirDisplayOrder) {
     test::TempDatabase t;
     t.add(t.airport("EDDF"));
     for (const char *rwy : {"25C / 07C", "18 / 36", "07L / 25R"})
-        ASSERT_TRUE(t.store->edits.insertRunway(runway("EDDF", rwy, 4000, 0)).isEmpty());
+        ASSERT_TRUE(t.store->edits.insertRunway(runway("EDDF", rwy, 4000, 0)).error().isEmpty());
     for (const char *name : {"TOWER", "atis", "Apron"})
         ASSERT_TRUE(
-            t.store->edits.insertFrequency(AcomRow{0, "EDDF", name, "118.000", "2026-01-02", "08:00:00"}).isEmpty());
-    ASSERT_TRUE(t.store->edits.insertRunway(runway("EDDX", "09 / 27", 500, 1)).isEmpty());
+            t.store->edits.insertFrequency(AcomRow{0, "EDDF", name, "118.000", "2026-01-02", "08:00:00"}).error().isEmpty());
+    ASSERT_TRUE(t.store->edits.insertRunway(runway("EDDX", "09 / 27", 500, 1)).error().isEmpty());
 
     const auto rwys = t.store->reads.runways("eddf").value();
     ASSERT_EQ(rwys.size(), 3u);
@@ -116,10 +116,10 @@ TEST(AirportStore, ListsComeInTheirDisplayOrder) {
 TEST(AirportStore, NotesAreStampedByTheClockAndReplacedPerCategory) {
     test::TempDatabase t;
     t.add(t.airport("EDHN"));
-    ASSERT_TRUE(t.store->notes.save("EDHN", "Tanken", "a", "a").isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDHN", "Tanken", "a", "a").error().isEmpty());
     t.clock.set(QDateTime(QDate(2026, 12, 24), QTime(23, 59, 58)));
-    ASSERT_TRUE(t.store->notes.save("EDHN", "tanken", "b", "b").isEmpty());
-    ASSERT_TRUE(t.store->notes.save("EDHN", "Kontakt", "c", "c").isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDHN", "tanken", "b", "b").error().isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDHN", "Kontakt", "c", "c").error().isEmpty());
 
     const auto notes = t.store->notes.ofAirport("EDHN").value();
     ASSERT_EQ(notes.size(), 2u);
@@ -136,9 +136,9 @@ TEST(AirportStore, ChangeStampsGiveTheNewestRowOfEachTable) {
     auto newer = older;
     newer.Date = "2026-02-01";
     newer.Time = "07:00:00";
-    ASSERT_TRUE(t.store->edits.insertRunway(newer).isEmpty());
-    ASSERT_TRUE(t.store->edits.insertRunway(older).isEmpty());
-    ASSERT_TRUE(t.store->notes.save("EDHN", "Gebühren", "x", "x").isEmpty());
+    ASSERT_TRUE(t.store->edits.insertRunway(newer).error().isEmpty());
+    ASSERT_TRUE(t.store->edits.insertRunway(older).error().isEmpty());
+    ASSERT_TRUE(t.store->notes.save("EDHN", "Gebühren", "x", "x").error().isEmpty());
 
     const auto stamps = t.store->reads.changeStamps("EDHN").value();
     ASSERT_EQ(stamps.size(), 3u);
@@ -148,16 +148,16 @@ TEST(AirportStore, ChangeStampsGiveTheNewestRowOfEachTable) {
     EXPECT_EQ(stamps[2].Name, "Info Kategorie: Gebühren");
     EXPECT_EQ(stamps[2].Date, "2026-03-14");
 
-    ASSERT_TRUE(t.store->edits.setLastDate("edhn", "2026-03-14").isEmpty());
+    ASSERT_TRUE(t.store->edits.setLastDate("edhn", "2026-03-14").error().isEmpty());
     EXPECT_EQ(t.store->reads.airportByIcao("EDHN").value()->LastDate, "2026-03-14");
 }
 
 TEST(AirportStore, CountryCountsEqualTheAirportsPerPrefix) {
     test::TempDatabase t;
     for (const char *icao : {"EDDF", "EDHN", "ETNL", "LOWW", "EDAA", "ZZZZ"}) t.add(t.airport(icao));
-    ASSERT_TRUE(t.store->edits.insertCountry({"ED", "Deutschland"}).isEmpty());
-    ASSERT_TRUE(t.store->edits.insertCountry({"ET", "Deutschland"}).isEmpty());
-    ASSERT_TRUE(t.store->edits.insertCountry({"LO", "Österreich"}).isEmpty());
+    ASSERT_TRUE(t.store->edits.insertCountry({"ED", "Deutschland"}).error().isEmpty());
+    ASSERT_TRUE(t.store->edits.insertCountry({"ET", "Deutschland"}).error().isEmpty());
+    ASSERT_TRUE(t.store->edits.insertCountry({"LO", "Österreich"}).error().isEmpty());
 
     const auto rows = t.store->lists.countries().value();
     ASSERT_EQ(rows.size(), 4u);
@@ -176,11 +176,11 @@ TEST(AirportStore, CountryCountsEqualTheAirportsPerPrefix) {
 
 TEST(AirportStore, VersionRowIsReplacedWhole) {
     test::TempDatabase t;
-    ASSERT_TRUE(t.store->edits.setProgramVersion("0.0.9").isEmpty());  // made when missing
+    ASSERT_TRUE(t.store->edits.setProgramVersion("0.0.9").error().isEmpty());  // made when missing
     EXPECT_EQ(t.store->lists.version().value()->ProgramVersion, "0.0.9");
-    ASSERT_TRUE(t.store->edits.setVersion({"07.08.2026", "0.1.0"}).isEmpty());
-    ASSERT_TRUE(t.store->edits.setVersion({"01.01.2027", "0.1.5"}).isEmpty());
-    ASSERT_TRUE(t.store->edits.setProgramVersion("0.2.0").isEmpty());  // keeps the data version
+    ASSERT_TRUE(t.store->edits.setVersion({"07.08.2026", "0.1.0"}).error().isEmpty());
+    ASSERT_TRUE(t.store->edits.setVersion({"01.01.2027", "0.1.5"}).error().isEmpty());
+    ASSERT_TRUE(t.store->edits.setProgramVersion("0.2.0").error().isEmpty());  // keeps the data version
     const auto v = t.store->lists.version().value();
     ASSERT_TRUE(v);
     EXPECT_EQ(v->DatabaseVersion, "01.01.2027");

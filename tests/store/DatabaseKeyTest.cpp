@@ -25,7 +25,7 @@ bool opensWithPassword(const QString &path) {
 void writeOldFile(test::TempDatabase &t) {
     t.add(t.airport("EDAA", "Alt"));
     EXPECT_FALSE(opensWithPassword(t.path())) << "a new file is written with the derived key";
-    ASSERT_EQ(t.db.exec("PRAGMA rekey = 'kestrel52-118';"), "");
+    ASSERT_EQ(t.db.exec("PRAGMA rekey = 'kestrel52-118';").error(), "");
     t.db.close();
     ASSERT_TRUE(opensWithPassword(t.path()));
 }
@@ -55,11 +55,11 @@ TEST(DatabaseKey, AFileAnotherProgramHasOpenIsLeftForALaterConversion) {
     writeOldFile(t);
     store::Database reader;
     ASSERT_TRUE(reader.open(t.path(), store::Database::Mode::ReadOnly).ok());
-    ASSERT_EQ(reader.exec("BEGIN; SELECT count(*) FROM ARPT;"), "");  // holds the file for reading
+    ASSERT_EQ(reader.exec("BEGIN; SELECT count(*) FROM ARPT;").error(), "");  // holds the file for reading
 
     ASSERT_TRUE(t.db.open(t.path()).ok());
-    ASSERT_EQ(reader.exec("COMMIT;"), "");
-    EXPECT_EQ(t.store->edits.insertAirport(t.airport("EDAB", "Neu")), "");
+    ASSERT_EQ(reader.exec("COMMIT;").error(), "");
+    EXPECT_EQ(t.store->edits.insertAirport(t.airport("EDAB", "Neu")).error(), "");
     t.db.close();
     ASSERT_TRUE(opensWithPassword(t.path()));
     ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());

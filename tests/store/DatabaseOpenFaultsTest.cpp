@@ -21,15 +21,15 @@ void fill(test::TempDatabase &t, int airports) {
     {
         store::Transaction tx(t.db);
         for (int i = 0; i < airports; ++i) t.add(t.airport(QStringLiteral("E%1").arg(i, 3, 10, QChar('0'))));
-        ASSERT_EQ(tx.commit(), "");
+        ASSERT_EQ(tx.commit().error(), "");
     }
     t.db.close();
 }
 
 // Everything the open says, or the failure of the first full read after it.
 QString openAndRead(store::Database &db, const QString &path) {
-    const store::OpenResult opened = db.open(path, store::Database::Mode::ReadOnly);
-    if (!opened.ok()) return opened.message;
+    const volmira::platform::Result<> opened = db.open(path, store::Database::Mode::ReadOnly);
+    if (!opened.ok()) return opened.error();
     return db.prepare("SELECT count(*) FROM ARPT WHERE Name <> ''").allRows([](const store::Statement &) { return 0; }).error();
 }
 
@@ -53,12 +53,12 @@ TEST(DatabaseOpenFaults, AReaderWaitsForALockAndThenSaysTheFileIsInUse) {
     fill(t, 1);
     store::Database writer;
     ASSERT_TRUE(writer.open(t.path()).ok());
-    ASSERT_EQ(writer.exec("BEGIN EXCLUSIVE;"), "");
+    ASSERT_EQ(writer.exec("BEGIN EXCLUSIVE;").error(), "");
     QElapsedTimer waited;
     waited.start();
-    const store::OpenResult opened = t.db.open(t.path(), store::Database::Mode::ReadOnly);
+    const volmira::platform::Result<> opened = t.db.open(t.path(), store::Database::Mode::ReadOnly);
     EXPECT_GE(waited.elapsed(), 4500);
-    EXPECT_EQ(opened.message.toStdString(), "Die Datenbank wird gerade von einem anderen Programm benutzt.");
+    EXPECT_EQ(opened.error().toStdString(), "Die Datenbank wird gerade von einem anderen Programm benutzt.");
 }
 
 // A journal left by a killed writer needs writing to roll back; on a read-only
@@ -75,10 +75,10 @@ TEST(DatabaseOpenFaults, AJournalThatCannotBeRolledBackIsSaidSo) {
         // A writer whose changes no longer fit its cache has written its journal and changed the file.
         store::Database writer;
         ASSERT_TRUE(writer.open(t.path()).ok());
-        ASSERT_EQ(writer.exec("PRAGMA cache_size = 10; BEGIN;"), "");
+        ASSERT_EQ(writer.exec("PRAGMA cache_size = 10; BEGIN;").error(), "");
         for (int i = 0; i < 400; ++i) {
             const QString error =
-                writer.prepare("INSERT INTO MyInfo (ICAO, MyInfo) VALUES ('E001', ?)").bind(1, QString(300, 'x')).run();
+                writer.prepare("INSERT INTO MyInfo (ICAO, MyInfo) VALUES ('E001', ?)").bind(1, QString(300, 'x')).run().error();
             ASSERT_EQ(error, "");
         }
         ASSERT_TRUE(QFileInfo::exists(t.path() + "-journal"));

@@ -11,11 +11,11 @@ using namespace volmira;
 TEST(EngineError, ARefusedWriteSaysWhyInGerman) {
     test::TempDatabase t;
     t.add(t.airport("EDAA"));
-    const QString twice = t.store->edits.insertAirport(t.airport("EDAA"));
+    const QString twice = t.store->edits.insertAirport(t.airport("EDAA")).error();
     EXPECT_TRUE(twice.contains("schon vorhanden")) << twice.toStdString();
 
     t.db.close();
     ASSERT_TRUE(t.db.open(t.path(), store::Database::Mode::ReadOnly).ok());
-    const QString readOnly = t.store->edits.setLastDate("EDAA", "2026-05-01");
+    const QString readOnly = t.store->edits.setLastDate("EDAA", "2026-05-01").error();
     EXPECT_TRUE(readOnly.contains("schreibgeschützt") && readOnly.contains(t.path())) << readOnly.toStdString();
 }

@@ -18,7 +18,7 @@ CommandResult runCommand(const QString &dataDir, QStringList arguments) {
 void executeSql(const QString &database, const char *sql) {
     store::Database db;
     ASSERT_TRUE(db.open(database).ok()) << database.toStdString();
-    ASSERT_EQ(db.exec(sql), "") << sql;
+    ASSERT_EQ(db.exec(sql).error(), "") << sql;
 }
 
 }  // namespace volmira::test

@@ -43,7 +43,7 @@ inline Records drain(rf::Reader &reader, const QString &openError) {
 
 inline Records readRecordFile(const QString &path) {
     rf::Reader reader;
-    const QString error = reader.open(path);
+    const QString error = reader.open(path).error();
     return drain(reader, error);
 }
 

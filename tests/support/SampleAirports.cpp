@@ -26,17 +26,17 @@ void addSampleAirports(TempDatabase &t) {
     for (const auto &[icao, name, type] : airports) addSampleAirport(t, icao, QString::fromUtf8(name), type);
     store::AirportStore &s = *t.store;
     for (const auto &[iata, icao] : {std::pair{"FRA", "EDDF"}, {"FMO", " EDDG "}, {"XXX", "EDQQ"}, {"Q'A", "LIAP"}})
-        expectOk(s.edits.insertAirportCode({iata, icao}));
+        expectOk(s.edits.insertAirportCode({iata, icao}).error());
     for (const char *rwy : {"18 / 36", "07C / 25C", "07L / 25R"})
-        expectOk(s.edits.insertRunway({0, "EDDF", rwy, {}, {}, "070", "0.1", 4000, 60, 0, "2026-03-01", "08:00:00"}));
-    expectOk(s.edits.insertRunway({0, "EDKO", "06 / 24", {}, {}, "060", {}, 880, 30, 1, "2026-02-01", "08:00:00"}));
-    expectOk(s.edits.insertRunway({0, "EDKA", "07 / 25", {}, {}, "070", {}, 520, 30, 2, "2026-02-01", "08:00:00"}));
-    expectOk(s.edits.insertRunway({0, "EDKA", "08 / 26", {}, {}, "080", {}, 1000, 20, 0, "2026-02-01", "08:00:00"}));
+        expectOk(s.edits.insertRunway({0, "EDDF", rwy, {}, {}, "070", "0.1", 4000, 60, 0, "2026-03-01", "08:00:00"}).error());
+    expectOk(s.edits.insertRunway({0, "EDKO", "06 / 24", {}, {}, "060", {}, 880, 30, 1, "2026-02-01", "08:00:00"}).error());
+    expectOk(s.edits.insertRunway({0, "EDKA", "07 / 25", {}, {}, "070", {}, 520, 30, 2, "2026-02-01", "08:00:00"}).error());
+    expectOk(s.edits.insertRunway({0, "EDKA", "08 / 26", {}, {}, "080", {}, 1000, 20, 0, "2026-02-01", "08:00:00"}).error());
     for (const char *name : {"TOWER", "apron", "ATIS"})
-        expectOk(s.edits.insertFrequency({0, "EDDF", name, "118.775", "2026-04-01", "09:00:00"}));
-    expectOk(s.edits.insertFrequency({0, "EDKO", "BRILON INFO", "122.600", "2026-02-01", "08:00:00"}));
+        expectOk(s.edits.insertFrequency({0, "EDDF", name, "118.775", "2026-04-01", "09:00:00"}).error());
+    expectOk(s.edits.insertFrequency({0, "EDKO", "BRILON INFO", "122.600", "2026-02-01", "08:00:00"}).error());
     for (const char *rwy : {"25R", "07L"})
-        expectOk(s.edits.insertApproach({0, "EDDF", rwy, "110.700", "IFE", "3.0", {}, {}, "2026-05-02", "07:15:00"}));
+        expectOk(s.edits.insertApproach({0, "EDDF", rwy, "110.700", "IFE", "3.0", {}, {}, "2026-05-02", "07:15:00"}).error());
 }
 
 }  // namespace volmira::test

@@ -5,8 +5,8 @@
 namespace volmira::test {
 
 TempDatabase::TempDatabase() : clock(QDateTime(QDate(2026, 3, 14), QTime(10, 15, 0))) {
-    const store::OpenResult opened = db.open(path(), store::Database::Mode::Create);
-    EXPECT_TRUE(opened.ok()) << opened.message.toStdString();
+    const volmira::platform::Result<> opened = db.open(path(), store::Database::Mode::Create);
+    EXPECT_TRUE(opened.ok()) << opened.error().toStdString();
     store = std::make_unique<store::AirportStore>(db, clock);
 }
 
@@ -31,7 +31,7 @@ store::ArptRow TempDatabase::airport(const QString &icao, const QString &name) c
 }
 
 void TempDatabase::add(const store::ArptRow &row) {
-    const QString error = store->edits.insertAirport(row);
+    const QString error = store->edits.insertAirport(row).error();
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 }
 

@@ -34,9 +34,9 @@ public:
     }
     QString save(const QString &path) const {
         store::recordfile::Writer writer(path, store::exchange::fields());
-        EXPECT_EQ(writer.open(), "");
+        EXPECT_EQ(writer.open().error(), "");
         for (const store::recordfile::Row &row : rows_) writer.write(row);
-        EXPECT_EQ(writer.commit(), "");
+        EXPECT_EQ(writer.commit().error(), "");
         return path;
     }
 

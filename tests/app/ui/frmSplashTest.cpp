@@ -94,13 +94,13 @@ namespace {
 QString writeUpdate(const QString &folder, const QString &name) {
     const QString path = folder + "/aptdata.vmd";
     store::recordfile::Writer writer(path, store::exchange::fields());
-    EXPECT_EQ(writer.open(), "");
+    EXPECT_EQ(writer.open().error(), "");
     store::ArptRow airport;
     airport.ICAO = "EDAA";
     airport.Name = name;
     writer.write(store::exchange::airportRecord(airport));
     writer.write(store::exchange::frequencyRecord({0, "EDAA", "TOWER", "118.000", "2026-07-01", "09:00:00"}));
-    EXPECT_EQ(writer.commit(), "");
+    EXPECT_EQ(writer.commit().error(), "");
     return path;
 }
 

@@ -32,8 +32,8 @@ QByteArray hashOf(const QString &path) {
 struct ImportChecks : ::testing::Test {
     ImportChecks() {
         t.add(t.airport("EDAA", "Alt A"));
-        EXPECT_EQ(t.store->edits.insertFrequency({0, "EDAA", "ALT", "120.000", "2020-01-01", "10:00:00"}), "");
-        EXPECT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}), "");
+        EXPECT_EQ(t.store->edits.insertFrequency({0, "EDAA", "ALT", "120.000", "2020-01-01", "10:00:00"}).error(), "");
+        EXPECT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}).error(), "");
     }
     QString path(const QString &name) const { return t.folder() + "/" + name; }
     platform::Result<ImportOutcome> run(const QString &file, const QString &folder = {}) {
@@ -119,12 +119,14 @@ TEST_F(ImportChecks, WithoutADataVersionTheNewestStampDatesTheDataNeverBackwards
               "");
     EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "15.09.2026");
     // Shown in the window, the airport is stamped with its newest row: no change of the user's.
-    ASSERT_EQ(t.store->edits.setLastDate("EDAA", "2026-09-15"), "");
+    ASSERT_EQ(t.store->edits.setLastDate("EDAA", "2026-09-15").error(), "");
     EXPECT_TRUE(t.store->lists.changedAirports().value().empty());
     ASSERT_EQ(run(UpdateFile().airport("EDBB", "B", "2026-08-01").save(path("b.crm"))).error(), "");
     EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "15.09.2026");
     std::vector<HistoryEntry> history;
-    ASSERT_EQ(readUpdateHistory(path(kUpdateHistoryFile), history), "");
+    const auto historyRead = readUpdateHistory(path(kUpdateHistoryFile));
+    ASSERT_EQ(historyRead.error(), "");
+    history = *historyRead;
     ASSERT_EQ(history.size(), 2u);
     for (const HistoryEntry &entry : history) EXPECT_EQ(entry.Date->date, QDate(2026, 9, 15)) << entry.ICAO.toStdString();
 }

@@ -34,20 +34,20 @@ struct Import : ::testing::Test {
             row.LastKat = "Kontakt";
             t.add(row);
             EXPECT_EQ(t.store->edits.insertRunway(
-                          {0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01", "10:00:00"}),
+                          {0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01", "10:00:00"}).error(),
                       "");
-            EXPECT_EQ(t.store->edits.insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}), "");
+            EXPECT_EQ(t.store->edits.insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}).error(), "");
             EXPECT_EQ(
-                t.store->edits.insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}),
+                t.store->edits.insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}).error(),
                 "");
-            EXPECT_EQ(t.store->notes.insert({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}),
+            EXPECT_EQ(t.store->notes.insert({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}).error(),
                       "");
             EXPECT_EQ(t.db.prepare("INSERT INTO MAPDATA (ICAO, Number, Name) VALUES (?, 0, 'Platzrunde')")
                           .bind(1, QString::fromLatin1(icao))
-                          .run(),
+                          .run().error(),
                       "");
         }
-        EXPECT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}), "");
+        EXPECT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}).error(), "");
     }
 
     QString path(const QString &name) const { return t.folder() + "/" + name; }
@@ -59,7 +59,9 @@ struct Import : ::testing::Test {
 
     std::vector<HistoryEntry> history() {
         std::vector<HistoryEntry> entries;
-        EXPECT_EQ(readUpdateHistory(path(kUpdateHistoryFile), entries), "");
+        const auto entriesRead = readUpdateHistory(path(kUpdateHistoryFile));
+        EXPECT_EQ(entriesRead.error(), "");
+        if (entriesRead) entries = *entriesRead;
         return entries;
     }
 
@@ -78,10 +80,10 @@ QString handMade(const QString &path) {
     rf::Writer writer(path, {{"ICAO", rf::FieldType::Text, 10, true},
                              {"dataType", rf::FieldType::Text, 10, true},
                              {"cDate", rf::FieldType::Text, 20, true}});
-    EXPECT_EQ(writer.open(), "");
+    EXPECT_EQ(writer.open().error(), "");
     writer.write({QString("EDAA"), QString("ARPT"), {}});
     writer.write({QString("EDAA"), QString("COM"), QString("gestern")});
-    EXPECT_EQ(writer.commit(), "");
+    EXPECT_EQ(writer.commit().error(), "");
     return path;
 }
 
@@ -192,7 +194,7 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
     }
 
     // A database error half way, after the airports were removed: rolled back as a whole.
-    ASSERT_EQ(t.db.exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON ILS BEGIN SELECT RAISE(ABORT, 'kaputt'); END"),
+    ASSERT_EQ(t.db.exec("CREATE TEMP TRIGGER refuse BEFORE INSERT ON ILS BEGIN SELECT RAISE(ABORT, 'kaputt'); END").error(),
               "");
     const auto refused =
         run(UpdateFile().airport("EDAA", "Neu").frequency("EDAA", "T").approach("EDAA").save(path("db.crm")));
@@ -240,7 +242,7 @@ TEST_F(Import, ACommitRefusedWhileAnotherProgramReadsLeavesNoTransactionBehind) 
     AirportStore otherStore(other, t.clock);
     ASSERT_TRUE(otherStore.reads.airportByIcao("EDAA").value() && otherStore.lists.version().value() &&
                 otherStore.reads.icaoForIata("XXX").value() == std::nullopt);
-    ASSERT_EQ(t.store->notes.save("EDAA", "Tanken", "{\\rtf1 Jet}", "Jet"), "");
+    ASSERT_EQ(t.store->notes.save("EDAA", "Tanken", "{\\rtf1 Jet}", "Jet").error(), "");
     store::Database again;
     ASSERT_TRUE(again.open(t.path(), Database::Mode::ReadOnly).ok());
     Statement &notes = again.prepare("SELECT count(*) FROM MyInfo WHERE ICAO = 'EDAA' AND Category = 'Tanken'");

@@ -24,7 +24,7 @@ Value integer(qint64 value) { return value; }
 
 Read readBytes(const QByteArray &bytes) {
     Reader reader;
-    const QString error = reader.openBytes(bytes, QStringLiteral("t.xml"));
+    const QString error = reader.openBytes(bytes, QStringLiteral("t.xml")).error();
     return drain(reader, error);
 }
 
@@ -327,7 +327,7 @@ TEST(RecordFileReader, RefusesDamagedFilesNamingTheRow) {
 
 TEST(RecordFileReader, StopsForGoodAfterAnError) {
     Reader reader;
-    ASSERT_EQ(reader.openBytes(document(kAb, "<z:row a='x'/><z:row a='1'/>"), QStringLiteral("t.xml")), QString());
+    ASSERT_EQ(reader.openBytes(document(kAb, "<z:row a='x'/><z:row a='1'/>"), QStringLiteral("t.xml")).error(), QString());
     Row row;
     EXPECT_FALSE(reader.next(row));
     EXPECT_FALSE(reader.error().isEmpty());
@@ -337,7 +337,7 @@ TEST(RecordFileReader, StopsForGoodAfterAnError) {
 
 TEST(RecordFileReader, ReadsOnlyTheFieldsAskedFor) {
     Reader reader;
-    ASSERT_EQ(reader.openBytes(document(kAb, "<z:row a='x' b='eins'/><z:row a='2'/>"), QStringLiteral("t.xml")),
+    ASSERT_EQ(reader.openBytes(document(kAb, "<z:row a='x' b='eins'/><z:row a='2'/>"), QStringLiteral("t.xml")).error(),
               QString());
     reader.readOnly({false, true});
     Row row;
@@ -375,7 +375,7 @@ TEST(RecordFileReader, FindsFieldsInAnyCaseAndReportsProgress) {
     Row row;
     EXPECT_FALSE(reader.next(row));  // nothing open yet
     EXPECT_EQ(reader.progress(), 0.0);
-    ASSERT_EQ(reader.open(kRecordFileSamples + QStringLiteral("exchange-min.xml")), QString());
+    ASSERT_EQ(reader.open(kRecordFileSamples + QStringLiteral("exchange-min.xml")).error(), QString());
     EXPECT_EQ(reader.fieldIndex(u"dataType"), 1);
     EXPECT_EQ(reader.fieldIndex(u"DATATYPE"), 1);
     EXPECT_EQ(reader.fieldIndex(u"mmyinfo"), 6);
@@ -388,7 +388,7 @@ TEST(RecordFileReader, FindsFieldsInAnyCaseAndReportsProgress) {
     EXPECT_EQ(reader.progress(), 1.0);
 
     const QString missing = kRecordFileSamples + QStringLiteral("missing.xml");
-    EXPECT_TRUE(reader.open(missing).startsWith(QStringLiteral("Die Datei „missing.xml“ kann nicht geöffnet werden")));
+    EXPECT_TRUE(reader.open(missing).error().startsWith(QStringLiteral("Die Datei „missing.xml“ kann nicht geöffnet werden")));
     EXPECT_FALSE(reader.next(row));
 }
 
@@ -396,7 +396,7 @@ TEST(RecordFileReader, FindsFieldsInAnyCaseAndReportsProgress) {
 
 TEST(RecordFileReader, IgnoresAndCountsValuesOfUndeclaredColumns) {
     Reader reader;
-    const QString error = reader.openBytes(document(kAb, "<z:row a='1' c='3'/><z:row b='x' c='' d='4'/>"), "t.xml");
+    const QString error = reader.openBytes(document(kAb, "<z:row a='1' c='3'/><z:row b='x' c='' d='4'/>"), "t.xml").error();
     const Read read = drain(reader, error);
     EXPECT_EQ(read.error, "");
     EXPECT_EQ(read.rows, (std::vector<Row>{{integer(1), null}, {null, text("x")}}));
@@ -413,7 +413,7 @@ TEST(RecordFileReader, AFileCutShortAfterOpeningIsReadAsItWas) {
     file.write(document(kAb, rows));
     file.close();
     Reader reader;
-    ASSERT_EQ(reader.open(path), "");
+    ASSERT_EQ(reader.open(path).error(), "");
     ASSERT_TRUE(file.resize(100));  // a mapped file would end the process on the next row
     const Read read = drain(reader, "");
     EXPECT_EQ(read.error, "");

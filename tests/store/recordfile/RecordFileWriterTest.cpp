@@ -28,9 +28,9 @@ QByteArray contents(const QString &path) { return volmira::test::readFile(path);
 
 QString write(const QString &path, const std::vector<FieldDef> &fields, const std::vector<Row> &rows) {
     Writer writer(path, fields);
-    if (QString error = writer.open(); !error.isEmpty()) return error;
+    if (QString error = writer.open().error(); !error.isEmpty()) return error;
     for (const Row &row : rows) writer.write(row);
-    return writer.commit();
+    return writer.commit().error();
 }
 
 Records read(const QString &path) { return readRecordFile(path); }
@@ -154,11 +154,11 @@ TEST_F(RecordFileWriter, ReplacesAFileOnlyOnSuccess) {
     };
     for (const auto &[bad, detail] : failures) {
         Writer writer(target, fields);
-        ASSERT_EQ(writer.open(), QString());
+        ASSERT_EQ(writer.open().error(), QString());
         for (int i = 0; i < 5000; ++i) writer.write({1.0, qint64(i), null});  // past the first flush
         writer.write(bad);
         EXPECT_EQ(contents(target), QByteArray("old contents"));
-        EXPECT_EQ(writer.commit(),
+        EXPECT_EQ(writer.commit().error(),
                   QStringLiteral("Die Datei „target.xml“ kann nicht geschrieben werden: ") + detail + u'.');
         EXPECT_EQ(contents(target), QByteArray("old contents"));
     }
@@ -166,7 +166,7 @@ TEST_F(RecordFileWriter, ReplacesAFileOnlyOnSuccess) {
 
     {
         Writer abandoned(path("new.xml"), fields);
-        ASSERT_EQ(abandoned.open(), QString());
+        ASSERT_EQ(abandoned.open().error(), QString());
         abandoned.write({1.0, null, null});
     }
     EXPECT_FALSE(QFile::exists(path("new.xml")));

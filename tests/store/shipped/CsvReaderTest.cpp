@@ -25,7 +25,7 @@ Parsed parse(const QByteArray &text, std::initializer_list<const char *> require
     buffer.open(QIODevice::ReadOnly);
     CsvReader csv(buffer, QStringLiteral("test.csv"));
     Parsed parsed;
-    if (parsed.error = csv.readHeader(required); !parsed.error.isEmpty()) return parsed;
+    if (parsed.error = csv.readHeader(required).error(); !parsed.error.isEmpty()) return parsed;
     const int columns = csv.column("c") >= 0 ? 3 : 2;
     while (csv.next()) {
         std::vector<QString> fields;
@@ -69,7 +69,7 @@ TEST(CsvReader, NamesColumnsByHeaderAndCountsLines) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     CsvReader csv(buffer, QStringLiteral("airports.csv"));
-    ASSERT_EQ(csv.readHeader({"icao", "name"}), QString());
+    ASSERT_EQ(csv.readHeader({"icao", "name"}).error(), QString());
     EXPECT_EQ(csv.column("icao"), 1);
     EXPECT_EQ(csv.column("missing"), -1);
     ASSERT_TRUE(csv.next());

@@ -53,10 +53,10 @@ TEST(MagneticVariation, OnlyTheModelYearsAreCovered) {
     };
     for (const Case &c : {Case{QDate(2024, 12, 31), false}, Case{QDate(2025, 1, 1), true},
                           Case{QDate(2029, 12, 31), true}, Case{QDate(2030, 1, 1), false}, Case{QDate(), false}}) {
-        EXPECT_EQ(MagneticVariation::checkDate(c.date).isEmpty(), c.covered) << c.date.toString().toStdString();
+        EXPECT_EQ(MagneticVariation::checkDate(c.date).error().isEmpty(), c.covered) << c.date.toString().toStdString();
         EXPECT_EQ(model().declination(50, 8, 0, c.date).has_value(), c.covered) << c.date.toString().toStdString();
     }
-    EXPECT_EQ(MagneticVariation::checkDate(QDate(2030, 1, 1)),
+    EXPECT_EQ(MagneticVariation::checkDate(QDate(2030, 1, 1)).error(),
               QStringLiteral("Das Datum 01.01.2030 liegt außerhalb des Magnetfeldmodells WMM2025 (01.01.2025 bis "
                              "31.12.2029)."));
 }
