@@ -143,10 +143,6 @@ TEST(RecordFileReader, BuildsTheVisibleRows) {
         {"insert with forcenull listing several columns",
          "<rs:insert><z:row a='5' b='y' rs:forcenull=' a&#x9;b '/><z:row b=''/></rs:insert>",
          {{null, null}, {null, text("")}}},
-        {"document order of all forms",
-         "<rs:insert><z:row a='3'/></rs:insert><z:row a='1'/><rs:update><rs:original><z:row a='2'/></rs:original>"
-         "<z:row b='u'/></rs:update>",
-         {{integer(3), null}, {integer(1), null}, {integer(2), text("u")}}},
         {"names in another case, last duplicate wins", "<z:row A='1' B='x' a='2'/>", {{integer(2), text("x")}}},
         {"unknown elements and comments passed over",
          "<!-- note --><rs:other><z:row a='9'/></rs:other><z:row a='1'><child x='y'/></z:row>",
