@@ -162,6 +162,12 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
          QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code EDDF steht schon in Zeile 2."), "airports.csv"},
         {"missing file", [](BuildDatabaseTest &t) { QFile::remove(t.source("icao_prefixes.csv")); },
          QStringLiteral("Die Datei %1 fehlt."), "icao_prefixes.csv"},
+        {"code with a blank",
+         [](BuildDatabaseTest &t) {
+             write(t.source("airports.csv"), QByteArray(kAirports) + "ED X,small_airport,Leer,50,8,,no,\n");
+         },
+         QStringLiteral("Datei %1, Zeile 7: »ED X« ist kein ICAO-Code (nur Buchstaben und Ziffern)."),
+         "airports.csv"},
         {"malformed date", [](BuildDatabaseTest &t) { t.options_.dataDate = "7.8.2026"; },
          QStringLiteral("Das Datendatum »7.8.2026« ist kein Datum der Form JJJJ-MM-TT.")},
     };
