@@ -118,11 +118,7 @@ TEST_F(RecordFileWriter, DropsCharactersXmlCannotCarry) {
 
 TEST_F(RecordFileWriter, ReplacesAFileOnlyOnSuccess) {
     const QString target = path("target.xml");
-    {
-        QFile old(target);
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("old contents");
-    }
+    writeFile(target, "old contents");
     const std::vector<FieldDef> fields{{QStringLiteral("d"), FieldType::Double, 0, true},
                                        {QStringLiteral("i"), FieldType::Integer, 0, true},
                                        {QStringLiteral("w"), FieldType::DateTime, 0, true}};

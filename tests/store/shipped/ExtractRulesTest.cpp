@@ -44,8 +44,6 @@ TEST(ExtractRules, RunwayConversion) {
         int surface = 0;
     };
     const std::vector<Case> cases{
-        {"low end with true headings", "13123,148,CON,07R,69.6,25L,249.6", 3.72, RunwaySkip::None, "07R / 25L",
-         "066 / 246", 4000, 45, 0},
         {"only the high heading", "3280,98,Asphalt,16,,34,342", 3.72, RunwaySkip::None, "16 / 34", "158 / 338", 1000,
          30, 0},
         {"heading past 360", "1896,98,Grass,18,,36,362", -1.4, RunwaySkip::None, "18 / 36", "003 / 183", 578, 30, 1},
