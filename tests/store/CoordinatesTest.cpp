@@ -18,8 +18,6 @@ TEST(Coordinates, TextFromSignedDegrees) {
     const std::vector<Case> cases{
         {50.026706, 8.55835, "5001.6 N / 00833.5 E"},       // Frankfurt
         {-54.8433, -68.295799, "5450.6 S / 06817.7 W"},     // Ushuaia
-        {-33.946098, 151.177002, "3356.8 S / 15110.6 E"},   // Sydney
-        {40.639801, -73.7793, "4038.4 N / 07346.8 W"},      // New York
         {49.99999, 9.999, "5000.0 N / 00959.9 E"},          // 59.9994' rounds up into the degree
         {0.0, -0.0000001, "0000.0 N / 00000.0 E"},          // a zero that rounds away keeps N and E
         {-0.01, 179.99999, "0000.6 S / 18000.0 E"},
@@ -30,24 +28,9 @@ TEST(Coordinates, TextFromSignedDegrees) {
 }
 
 TEST(Coordinates, DegreesFromTextAsTheAirportDialogComputes) {
-    struct Case {
-        const char *text;
-        double degrees;
-    };
-    const std::vector<Case> cases{
-        {"4907.1", 49.118333333333},
-        {"4907,1", 49.118333333333},
-        {"00946.5", 9.775},
-        {"5001.6", 50.026666666667},
-        {"15110.6", 151.176666666667},
-        {"0000.0", 0.0},
-        {"9000.0", 90.0},
-    };
-    for (const Case &c : cases) {
-        const std::optional<double> degrees = degreesFromText(QString::fromLatin1(c.text));
-        ASSERT_TRUE(degrees.has_value()) << c.text;
-        EXPECT_NEAR(*degrees, c.degrees, 1e-9) << c.text;
-    }
+    for (const auto &[text, degrees] : {std::pair{"4907.1", 49.118333333333}, {"4907,1", 49.118333333333},
+                                        {"00946.5", 9.775}, {"15110.6", 151.176666666667}, {"9000.0", 90.0}})
+        EXPECT_NEAR(degreesFromText(QString::fromLatin1(text)).value_or(-1), degrees, 1e-9) << text;
     for (const char *text : {"", "abc", "49O7.1", "4907.1x"})
         EXPECT_FALSE(degreesFromText(QString::fromLatin1(text)).has_value()) << text;
 }

