@@ -66,9 +66,6 @@ TEST_F(ExchangeCli, ChangedAirportsAreTheDefaultExportAndNothingChangedWritesNot
     store::Database db;
     ASSERT_TRUE(db.open(targetDb(), store::Database::Mode::ReadOnly).ok());
     EXPECT_EQ(test::dumpTable(db, "Version").value(0).section('|', 0, 0), "Version: \"01.12.2026\"");
-
-    EXPECT_EQ(runCommand(target.path(), {"import", file(), "--data-version", "gestern"}).exitCode, 2);
-    EXPECT_EQ(runCommand(target.path(), {"export", file(), "--all", "--icao", "EDDF"}).exitCode, 2);
 }
 
 // Everything exported and imported elsewhere gives back every carried column,

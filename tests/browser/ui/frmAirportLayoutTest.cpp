@@ -1,9 +1,6 @@
-#include "frmAirportFixture.h"
+#include "support/AirportWindowFixture.h"
 
-#include <QFrame>
-#include <QGroupBox>
 #include <QPushButton>
-#include <QTableView>
 
 using volmira::test::AirportWindowTest;
 
@@ -17,11 +14,6 @@ protected:
         EXPECT_EQ(control("cmdAPTData")->isHidden(), !map);
         EXPECT_EQ(control("cmdKarte")->isHidden(), map);
         return map;
-    }
-    // Resizes and waits for the resize to arrive.
-    void resizeTo(int width, int height) {
-        window->resize(width, height);
-        QCoreApplication::processEvents();
     }
 };
 
@@ -43,12 +35,10 @@ TEST_F(AirportWindowLayout, SpaceSwitchesPagesUnlessACodeIsBeingTyped) {
     QTest::keyClick(window->tAirport, Qt::Key_Space);
     EXPECT_EQ(window->tAirport->text(), "ED ");
     EXPECT_FALSE(mapPageShowing());
-    EXPECT_FALSE(control("frmtAirport")->isHidden());
 
     // After a lookup no code is being typed any more.
     QTest::keyClick(window->tAirport, Qt::Key_Backspace);
     QTest::keyClick(window->tAirport, Qt::Key_Return);
-    EXPECT_TRUE(control("frmtAirport")->isHidden());
     QWidget *frequencies = control("gridCom");
     frequencies->setFocus();
     QTest::keyClick(frequencies, Qt::Key_Space);
@@ -71,11 +61,6 @@ TEST_F(AirportWindowLayout, SpaceNeverPressesAButton) {
     EXPECT_TRUE(mapPageShowing());
     QTest::keyClick(window->tAirport, Qt::Key_Return);
     EXPECT_EQ(dialogs.shown.size(), 1u);
-
-    QTest::mouseClick(control<QPushButton>("cmdAPTData"), Qt::LeftButton);
-    EXPECT_FALSE(mapPageShowing());
-    QTest::mouseClick(control<QPushButton>("cmdKarte"), Qt::LeftButton);
-    EXPECT_TRUE(mapPageShowing());
 }
 
 TEST_F(AirportWindowLayout, QuickFindListTurnsTheSpaceShortcutOff) {
@@ -85,42 +70,6 @@ TEST_F(AirportWindowLayout, QuickFindListTurnsTheSpaceShortcutOff) {
     type(quickfind, " ");
     EXPECT_FALSE(mapPageShowing());
     EXPECT_EQ(shownIcao(), "EDKA");
-}
-
-TEST_F(AirportWindowLayout, DesignStaysCentredWhileTheWindowIsLarger) {
-    open();
-    QWidget *frmAPT = control("frmAPT");
-    QWidget *frame1 = control("Frame1");
-    QWidget *list = control("gridAirports");
-
-    // 1200 x 700 pixels: the design starts at 1410, 1328 twips (1327.5 rounded to even).
-    resizeTo(1200, 700);
-    EXPECT_EQ(frmAPT->pos(), QPoint(99, 159));
-    EXPECT_EQ(frame1->pos(), QPoint(214, 89));
-    EXPECT_EQ(list->pos(), QPoint(446, 147));
-
-    // Smaller than the design in either direction: nothing moves.
-    for (const QSize size : {QSize(1000, 900), QSize(1400, 500)}) {
-        resizeTo(size.width(), size.height());
-        EXPECT_EQ(frmAPT->pos(), QPoint(99, 159)) << size.width() << "x" << size.height();
-        EXPECT_EQ(frame1->pos(), QPoint(214, 89));
-    }
-
-    // Exactly the design's size puts it at the top left corner.
-    resizeTo(1012, 523);
-    EXPECT_EQ(frmAPT->pos(), QPoint(5, 70));
-    EXPECT_EQ(frame1->pos(), QPoint(120, 0));
-}
-
-TEST_F(AirportWindowLayout, SkipNextResizeLeavesTheLayoutOnce) {
-    open();
-    resizeTo(1012, 523);
-    window->SkipNextResize = true;
-    resizeTo(1200, 700);
-    EXPECT_FALSE(window->SkipNextResize);
-    EXPECT_EQ(control("frmAPT")->pos(), QPoint(5, 70));
-    resizeTo(1201, 700);
-    EXPECT_EQ(control("frmAPT")->pos(), QPoint(100, 159));
 }
 
 TEST_F(AirportWindowLayout, FirstRunShowsTheDesignerCodeAndWritesEdhn) {
