@@ -1,12 +1,9 @@
 #include "app/ui/Main.h"
-#include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
-#include "platform/VersionSource.h"
 
 #include "support/AirportWindowFixture.h"
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QMenuBar>
 
 using namespace volmira;
@@ -54,16 +51,4 @@ TEST_F(MainWindow, TheUsersFirstResizeCentresTheAirportWindow) {
     main.resize(1400, 900);
     QCoreApplication::processEvents();
     EXPECT_GT(page->pos().x(), before.x());
-}
-
-TEST_F(MainWindow, TheSplashHandsOverAfterTwoSecondsOfARealEventLoop) {
-    QElapsedTimer loaded;
-    loaded.start();
-    platform::FakeVersionSource versions;
-    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
-    QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
-    splash.show();
-    ASSERT_TRUE(handedOver.wait(4000));
-    EXPECT_GE(loaded.elapsed(), 1800);  // a coarse timer may fire up to 5 % early
-    EXPECT_FALSE(splash.isVisible());
 }

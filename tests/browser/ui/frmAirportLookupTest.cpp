@@ -16,15 +16,6 @@ protected:
 
 }  // namespace
 
-TEST_F(AirportWindowLookup, OpensOnThePreviousRunsAirportAndNamesItInTheTitle) {
-    open();
-    EXPECT_EQ(window->tAirport->text(), "EDDF");
-    EXPECT_EQ(field(0)->text(), "Frankfurt/Main");
-    EXPECT_TRUE(dialogs.shown.empty());
-    ASSERT_EQ(titles->count(), 1);
-    EXPECT_TRUE(titles->at(0).at(0).toString().startsWith("Volmira EDDF   ")) << titles->at(0).at(0).toString().toStdString();
-}
-
 TEST_F(AirportWindowLookup, CodesInAnyCaseAndWithBlanksAreShownUpperCase) {
     open();
     const struct {
