@@ -67,11 +67,3 @@ TEST_F(AirportWindowLayout, FirstRunShowsTheDesignerCodeAndWritesEdhn) {
     EXPECT_EQ(field(0)->text(), "Hohn");
     EXPECT_EQ(aptCrm(), "\"EDHN\"\r\n");
 }
-
-TEST_F(AirportWindowLayout, RememberedCodeNoLongerInTheDatabaseIsReported) {
-    writeAptCrm("\"EDQQ\"\r\n");
-    open();
-    EXPECT_EQ(window->tAirport->text(), "EDQQ");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Es wurde kein Flughafen gefunden");
-}
