@@ -45,15 +45,3 @@ TEST(AirportBlock, SevenFieldsAndAnEmptyCircuit) {
     row.PR.clear();
     EXPECT_TRUE(airportTexts(row)[6].isEmpty()) << "no lone \"PR \"";
 }
-
-TEST(AirportBlock, SchemeByTypeInAnyCase) {
-    for (const char *type : {"VLP", "vlp", "Vlp"}) EXPECT_EQ(schemeForType(type), ColourScheme::Vlp) << type;
-    for (const char *type : {"SLP", "", "VLP "}) EXPECT_EQ(schemeForType(type), ColourScheme::Other) << type;
-}
-
-// The colours are checked on the window's labels.
-TEST(AirportBlock, OnlySurfaceZeroIsAsphalt) {
-    EXPECT_EQ(surfaceIndicator(0).caption, "Asphalt");
-    for (const std::optional<int> surface : {std::optional<int>(1), std::optional<int>(2), std::optional<int>()})
-        EXPECT_EQ(surfaceIndicator(surface).caption, "Gras");
-}

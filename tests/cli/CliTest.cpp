@@ -33,26 +33,14 @@ protected:
 TEST_F(Cli, LookupShowsTheAirportAndChangesNothing) {
     const QJsonObject eddf = json({"lookup", "EDDF", "--date", "2026-06-21"}).object();
     const QByteArray before = fileHash(database());  // the first command copied the shipped database
-
-    EXPECT_EQ(eddf["icao"].toString(), "EDDF");
-    const QJsonArray fields = eddf["fields"].toArray();
-    ASSERT_EQ(fields.size(), 7);
-    EXPECT_TRUE(fields[0].toString().contains("Frankfurt"));
-    EXPECT_TRUE(fields[3].toString().startsWith("ELEV: 364 ft / 111 m"));
-    EXPECT_EQ(fields[4].toString(), "EDDF");
+    EXPECT_TRUE(eddf["fields"].toArray()[3].toString().startsWith("ELEV: 364 ft / 111 m"));
     EXPECT_GE(eddf["runways"].toArray().size(), 4);
-    EXPECT_EQ(eddf["runways"].toArray()[0].toObject()["SURFACE"].toInt(), 0);
     EXPECT_GE(eddf["frequencies"].toArray().size(), 3);
-    EXPECT_TRUE(eddf["sunrise"].toString().startsWith("Sonnenaufgang:"));
-    EXPECT_TRUE(eddf["sunset"].toString().startsWith("Sonnenuntergang:"));
+    EXPECT_TRUE(eddf["sunrise"].toString().startsWith("Sonnenaufgang:      03:"));
     EXPECT_TRUE(eddf["title"].toString().startsWith("Volmira EDDF "));
     EXPECT_EQ(fileHash(database()), before);
-}
 
-TEST_F(Cli, LookupWithoutCodeShowsTheLastAirport) {
-    // A new installation opens on EDHN; afterwards on what the window saved.
-    EXPECT_EQ(json({"lookup"}).object()["icao"].toString(), "EDHN");
-    writeFile(dir.filePath("Apt.crm"), "\"EDDF\"\r\n");
+    writeFile(dir.filePath("Apt.crm"), "\"EDDF\"\r\n");  // without a code: the window's last airport
     EXPECT_EQ(json({"lookup"}).object()["icao"].toString(), "EDDF");
     const CommandResult missing = run({"lookup", "QQQQ"});
     EXPECT_EQ(missing.exitCode, 1);
@@ -60,29 +48,21 @@ TEST_F(Cli, LookupWithoutCodeShowsTheLastAirport) {
 }
 
 TEST_F(Cli, FindAndCountriesGiveRealData) {
-    const QJsonArray hits = json({"find", "frankfurt"}).array();
     QStringList codes;
-    for (const auto &hit : hits) {
-        EXPECT_TRUE(hit.toObject()["NAME"].toString().startsWith("Frankfurt", Qt::CaseInsensitive));
-        codes << hit.toObject()["ICAO"].toString();
-    }
+    for (const auto &hit : json({"find", "frankfurt"}).array()) codes << hit.toObject()["ICAO"].toString();
     EXPECT_TRUE(codes.contains("EDDF"));
 
     const QJsonObject countries = json({"countries"}).object();
     int sum = 0;
-    QStringList germany;
-    for (const auto &c : countries["countries"].toArray()) {
-        sum += c.toObject()["Anzahl"].toInt();
-        if (c.toObject()["ICAO"].toString() == "ED") germany << c.toObject()["Name"].toString();
-    }
-    EXPECT_EQ(germany, QStringList{"Deutschland"});
+    for (const auto &c : countries["countries"].toArray()) sum += c.toObject()["Anzahl"].toInt();
     EXPECT_EQ(sum, countries["total"].toInt());
     EXPECT_GT(sum, 19000);
 }
 
 TEST_F(Cli, UsageAndDataErrorsHaveTheirExitCodes) {
     for (const QStringList &usage : {QStringList{"lookup", "EDDF", "EDDM"}, {"lookup", "EDDF", "--date", "21.06.2026"},
-                                     {"nonsense"}, {"find", "x", "--bogus"}, {"lookup", "--data-dir", ""}})
+                                     {"nonsense"}, {"find", "x", "--bogus"}, {"lookup", "--data-dir", ""},
+                                     {"import", "x.crm", "--data-version", "gestern"}, {"export", "x.crm", "--all", "--icao", "EDDF"}})
         EXPECT_EQ(run(usage).exitCode, 2) << usage.join(' ').toStdString();
 
     writeFile(database(), QByteArray(4096, 'x'));

@@ -57,18 +57,8 @@ TEST_F(ExchangeCli, ChangedAirportsAreTheDefaultExportAndNothingChangedWritesNot
 
     test::executeSql(sourceDb(), "UPDATE ARPT SET LastDate = '2026-12-01' WHERE ICAO IN ('EDDF', 'EDHN')");
     EXPECT_TRUE(runCommand(source.path(), {"changed"}).out.startsWith("2 aktualisierte Flugplätze vorhanden\n"));
-    ASSERT_EQ(runCommand(source.path(), {"export"}).exitCode, 0);
-    ASSERT_TRUE(QFile::rename(source.filePath("export.crm"), file()));  // export.crm in the data folder
-    ASSERT_EQ(runCommand(target.path(), {"countries"}).exitCode, 0);
-    const test::CommandResult imported =
-        runCommand(target.path(), {"import", file(), "--data-version", "2026-12-01", "--json"});
-    EXPECT_EQ(QJsonDocument::fromJson(imported.out)["airportsReplaced"].toInt(), 2);
-    store::Database db;
-    ASSERT_TRUE(db.open(targetDb(), store::Database::Mode::ReadOnly).ok());
-    EXPECT_EQ(test::dumpTable(db, "Version").value(0).section('|', 0, 0), "Version: \"01.12.2026\"");
-
-    EXPECT_EQ(runCommand(target.path(), {"import", file(), "--data-version", "gestern"}).exitCode, 2);
-    EXPECT_EQ(runCommand(target.path(), {"export", file(), "--all", "--icao", "EDDF"}).exitCode, 2);
+    EXPECT_EQ(QJsonDocument::fromJson(runCommand(source.path(), {"export", "--json"}).out)["airports"].toInt(), 2);
+    EXPECT_TRUE(QFile::exists(source.filePath("export.crm")));  // in the data folder
 }
 
 // Everything exported and imported elsewhere gives back every carried column,

@@ -1,9 +1,9 @@
 // Export and import on the command line when the target or the disk fails them.
+#include "support/Command.h"
+#include "support/Files.h"
 #include "support/FullDisk.h"
 
-#include <QCryptographicHash>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -11,27 +11,10 @@
 #include <sys/stat.h>
 
 using namespace volmira;
+using test::fileHash;
+using Outcome = test::CommandResult;
 
 namespace {
-
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Outcome run(const QString &dataDir, QStringList arguments) {
-    QProcess process;
-    process.start(VOLMIRA_EXECUTABLE, arguments << "--data-dir" << dataDir);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray hashOf(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return "(keine Datei)";
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 struct ExchangeFaults : ::testing::Test {
     QTemporaryDir data, files;
@@ -41,7 +24,7 @@ struct ExchangeFaults : ::testing::Test {
 }  // namespace
 
 TEST_F(ExchangeFaults, AnExportThatFindsNothingSaysSoAndWritesNothing) {
-    const Outcome none = run(data.path(), {"export", file("leer.crm"), "--icao", "ZZZZ"});
+    const Outcome none = test::runCommand(data.path(), {"export", file("leer.crm"), "--icao", "ZZZZ"});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains("es wurde nichts geschrieben")) << none.err.toStdString();
     EXPECT_FALSE(none.out.contains("geschrieben"));
@@ -50,7 +33,7 @@ TEST_F(ExchangeFaults, AnExportThatFindsNothingSaysSoAndWritesNothing) {
 
 TEST_F(ExchangeFaults, AnExportOntoAPipeIsRefusedAndThePipeStays) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(file("pipe")).constData(), 0600), 0);
-    const Outcome refused = run(data.path(), {"export", file("pipe"), "--icao", "EDDF"});
+    const Outcome refused = test::runCommand(data.path(), {"export", file("pipe"), "--icao", "EDDF"});
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_TRUE(refused.err.contains("keine gewöhnliche Datei")) << refused.err.toStdString();
     struct stat status {};
@@ -61,21 +44,21 @@ TEST_F(ExchangeFaults, AnExportOntoAPipeIsRefusedAndThePipeStays) {
 TEST_F(ExchangeFaults, WithAFullDiskExportAndImportFailWithExitThreeAndLeaveTheOldFiles) {
     test::FullDisk disk(24 * 1024 * 1024);
     if (!disk.mounted()) GTEST_SKIP() << test::FullDisk::skipReason().toStdString();
-    ASSERT_EQ(run(disk.path(), {"export", file("update.crm"), "--icao", "EDHN,EDDF"}).exitCode, 0);
-    ASSERT_EQ(run(disk.path(), {"export", disk.filePath("alt.crm"), "--icao", "EDHN"}).exitCode, 0);
-    const Outcome first = run(disk.path(), {"import", file("update.crm")});
+    ASSERT_EQ(test::runCommand(disk.path(), {"export", file("update.crm"), "--icao", "EDHN,EDDF"}).exitCode, 0);
+    ASSERT_EQ(test::runCommand(disk.path(), {"export", disk.filePath("alt.crm"), "--icao", "EDHN"}).exitCode, 0);
+    const Outcome first = test::runCommand(disk.path(), {"import", file("update.crm")});
     ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_TRUE(first.out.contains("Zeilen ohne Flughafen:"));
     QStringList kept{"alt.crm", "vmdata.vmd", "vmdata.vmd.bak", "UpdateInfo.crm"};
     std::vector<QByteArray> before;
-    for (const QString &name : kept) before.push_back(hashOf(disk.filePath(name)));
+    for (const QString &name : kept) before.push_back(fileHash(disk.filePath(name)));
     disk.fill();
 
-    const Outcome exported = run(disk.path(), {"export", disk.filePath("alt.crm"), "--icao", "EDDF"});
+    const Outcome exported = test::runCommand(disk.path(), {"export", disk.filePath("alt.crm"), "--icao", "EDDF"});
     EXPECT_EQ(exported.exitCode, 3);
     EXPECT_TRUE(exported.err.contains("Der Datenträger ist voll.")) << exported.err.toStdString();
-    const Outcome imported = run(disk.path(), {"import", file("update.crm")});
+    const Outcome imported = test::runCommand(disk.path(), {"import", file("update.crm")});
     EXPECT_EQ(imported.exitCode, 3);
     EXPECT_TRUE(imported.err.contains("Der Datenträger ist voll.")) << imported.err.toStdString();
-    for (qsizetype i = 0; i < kept.size(); ++i) EXPECT_EQ(hashOf(disk.filePath(kept[i])), before[size_t(i)]) << kept[i].toStdString();
+    for (qsizetype i = 0; i < kept.size(); ++i) EXPECT_EQ(fileHash(disk.filePath(kept[i])), before[size_t(i)]) << kept[i].toStdString();
 }

@@ -1,41 +1,14 @@
 #include "app/ui/Main.h"
-#include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
-#include "platform/Dialogs.h"
-#include "platform/VersionSource.h"
 
-#include "support/Files.h"
-#include "support/QtPrinters.h"
-#include "support/TempDatabase.h"
-#include "support/WidgetApplication.h"
+#include "support/AirportWindowFixture.h"
 
 #include <QAction>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QSignalSpy>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 using namespace volmira;
 
-namespace {
-
-struct MainWindow : ::testing::Test {
-    MainWindow() {
-        test::ensureWidgetApplication();
-        t.add(t.airport("EDHN", "Neumünster"));
-        t.add(t.airport("EDDF", "Frankfurt"));
-        t.add(t.airport("ETHN", "Niederstetten"));
-    }
-    QByteArray lastAirportFile() const { return test::readFile(t.folder() + "/Apt.crm"); }
-    test::TempDatabase t;
-    platform::FakeDialogs dialogs;
-};
-
-}  // namespace
+using MainWindow = test::AirportWindowTest;
 
 TEST_F(MainWindow, TheUpdateEntryShowsOnlyWhenAnUpdateIsAvailable) {
     for (const bool available : {false, true}) {
@@ -61,10 +34,9 @@ TEST_F(MainWindow, ClosingSavesTheCodeShownInUpperCaseAndIsNeverRefused) {
     auto main = std::make_unique<app::Main>(*t.store, dialogs, t.folder(), false);
     main->show();
     main->showAirportWindow();
-    EXPECT_EQ(lastAirportFile(), "\"EDHN\"\r\n");  // written by the first run
-    main->airportWindow()->tAirport->setText("eddf");  // typed, never confirmed
+    main->airportWindow()->tAirport->setText("eddm");  // typed, never confirmed
     EXPECT_TRUE(main->close());
-    EXPECT_EQ(lastAirportFile(), "\"EDDF\"\r\n");
+    EXPECT_EQ(aptCrm(), "\"EDDM\"\r\n");
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -79,16 +51,4 @@ TEST_F(MainWindow, TheUsersFirstResizeCentresTheAirportWindow) {
     main.resize(1400, 900);
     QCoreApplication::processEvents();
     EXPECT_GT(page->pos().x(), before.x());
-}
-
-TEST_F(MainWindow, TheSplashHandsOverAfterTwoSecondsOfARealEventLoop) {
-    QElapsedTimer loaded;
-    loaded.start();
-    platform::FakeVersionSource versions;
-    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
-    QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
-    splash.show();
-    ASSERT_TRUE(handedOver.wait(4000));
-    EXPECT_GE(loaded.elapsed(), 1800);  // a coarse timer may fire up to 5 % early
-    EXPECT_FALSE(splash.isVisible());
 }

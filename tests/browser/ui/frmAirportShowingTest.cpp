@@ -1,7 +1,6 @@
-#include "frmAirportFixture.h"
+#include "support/AirportWindowFixture.h"
 
 #include <QHelpEvent>
-#include <QTableView>
 #include <QToolTip>
 
 using volmira::test::AirportWindowTest;
@@ -12,8 +11,6 @@ const QString kLongName = QStringLiteral("Flugplatz mit einem Namen, der weder i
 
 class AirportWindowShowing : public AirportWindowTest {
 protected:
-    QTableView *grid(const char *name) const { return control<QTableView>(name); }
-
     // The tooltip a pause of the mouse over the cell shows; empty for none.
     static QString toolTipOver(QTableView *grid, const QModelIndex &index) {
         QToolTip::hideText();
@@ -31,15 +28,6 @@ TEST_F(AirportWindowShowing, TheCodeBoxHasTheFocusAtStart) {
     open();
     EXPECT_TRUE(window->tAirport->hasFocus()) << QApplication::focusWidget()->objectName().toStdString();
     EXPECT_EQ(window->tAirport->selectedText(), "EDDF");
-}
-
-TEST_F(AirportWindowShowing, AFailedLookupLeavesNothingOfThePreviousAirport) {
-    open();
-    enterCode("XXXX");
-    EXPECT_EQ(control<QLineEdit>("tSunrise")->text(), "");
-    EXPECT_EQ(control<QLineEdit>("tSunset")->text(), "");
-    EXPECT_TRUE(control("lblRWYDesc")->isHidden());
-    EXPECT_EQ(titles->last().at(0).toString(), "Volmira APT");
 }
 
 TEST_F(AirportWindowShowing, FilledFieldsShowTheBeginningOfTheirText) {
@@ -72,9 +60,8 @@ TEST_F(AirportWindowShowing, FrequencyNamesTakeWhatTheFrequenciesLeaveAndFollowB
 TEST_F(AirportWindowShowing, ACutCellShowsItsWholeTextAsATooltip) {
     volmira::test::addSampleAirport(t, "EDXL", kLongName, "SLP");
     open();
-    type(control("tQuickfind"), "f");
-    QTableView *list = grid("gridAirports");
-    ASSERT_EQ(list->model()->rowCount(), 2);
-    EXPECT_EQ(toolTipOver(list, list->model()->index(0, 0)), kLongName);
-    EXPECT_EQ(toolTipOver(list, list->model()->index(1, 0)), "") << "Frankfurt/Main fits";
+    type(quickfind(), "f");
+    ASSERT_EQ(list()->model()->rowCount(), 2);
+    EXPECT_EQ(toolTipOver(list(), list()->model()->index(0, 0)), kLongName);
+    EXPECT_EQ(toolTipOver(list(), list()->model()->index(1, 0)), "") << "Frankfurt/Main fits";
 }

@@ -1,30 +1,25 @@
 #pragma once
 
 #include "browser/ui/frmAirport.h"
-#include "platform/Dialogs.h"
 #include "support/Files.h"
-#include "support/QtPrinters.h"
 #include "support/SampleAirports.h"
-#include "support/WidgetApplication.h"
+#include "support/WidgetTest.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 
 namespace volmira::test {
 
 // The airport window over the sample airports, opening on Frankfurt.
-class AirportWindowTest : public ::testing::Test {
+class AirportWindowTest : public WidgetTest {
 protected:
-    AirportWindowTest() { ensureWidgetApplication(); }
-
     void SetUp() override {
         addSampleAirports(t);
         writeAptCrm("\"EDDF\"\r\n");
@@ -57,6 +52,9 @@ protected:
         return control<QLineEdit>(QStringLiteral("tData(%1)").arg(index).toLatin1().constData());
     }
     QString shownIcao() const { return field(4)->text(); }
+    QTableView *grid(const char *name) const { return control<QTableView>(name); }
+    QLineEdit *quickfind() const { return control<QLineEdit>("tQuickfind"); }
+    QTableView *list() const { return grid("gridAirports"); }
 
     // QTest::keyClicks knows ASCII only; umlauts go as their Latin-1 key codes.
     static void type(QWidget *widget, const QString &text) {
@@ -75,8 +73,6 @@ protected:
         QTest::keyClick(window->tAirport, Qt::Key_Return);
     }
 
-    TempDatabase t;
-    platform::FakeDialogs dialogs;
     std::unique_ptr<browser::frmAirport> window;
     std::unique_ptr<QSignalSpy> titles;
 };
