@@ -1,5 +1,6 @@
 #include "store/shipped/BuildDatabase.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Coordinates.h"
@@ -17,6 +18,7 @@
 #include <QHash>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
 #include <vector>
@@ -55,7 +57,7 @@ public:
         if (!file_.exists()) return QStringLiteral("Die Datei %1 fehlt.").arg(reader_.fileName());
         if (!file_.open(QIODevice::ReadOnly))
             return QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
-                .arg(reader_.fileName(), file_.errorString());
+                .arg(reader_.fileName(), platform::systemErrorText(errno));
         return reader_.readHeader(columns).error();
     }
     CsvReader &reader() { return reader_; }
@@ -320,7 +322,7 @@ BuildReport buildDatabase(const BuildOptions &options) {
     QTemporaryFile partial(out.absoluteDir().filePath(out.fileName() + QStringLiteral(".XXXXXX.tmp")));
     if (!partial.open()) {
         report.error = QStringLiteral("Die Datei %1 kann nicht angelegt werden: %2")
-                           .arg(QDir::toNativeSeparators(partial.fileTemplate()), partial.errorString());
+                           .arg(QDir::toNativeSeparators(partial.fileTemplate()), platform::systemErrorText(errno));
         return report;
     }
     partial.close();

@@ -1,5 +1,9 @@
 #include "store/shipped/CsvReader.h"
 
+#include "platform/AtomicFile.h"
+
+#include <cerrno>
+
 #include <QIODevice>
 
 namespace volmira::store::shipped {
@@ -62,7 +66,7 @@ bool CsvReader::readLine(QByteArray &line) {
     if (device_.atEnd()) return false;
     line = device_.readLine(kMaxRecordBytes + 1);
     if (line.isEmpty() && !device_.atEnd()) {
-        error_ = QStringLiteral("Datei %1, Zeile %2: %3").arg(fileName_).arg(nextLine_).arg(device_.errorString());
+        error_ = QStringLiteral("Datei %1, Zeile %2: %3").arg(fileName_).arg(nextLine_).arg(platform::systemErrorText(errno));
         return false;
     }
     if (line.endsWith('\n')) {
