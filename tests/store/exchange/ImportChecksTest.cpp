@@ -2,6 +2,7 @@
 #include "store/exchange/UpdateHistory.h"
 #include "store/exchange/UpdateImport.h"
 
+#include "support/DamagedFile.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
 #include "support/QtPrinters.h"
@@ -9,7 +10,6 @@
 #include "support/TempDatabase.h"
 #include "support/UpdateFile.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,6 @@ using test::UpdateFile;
 namespace rf = volmira::store::recordfile;
 
 namespace {
-
-QByteArray hashOf(const QString &path) { return test::fileHash(path); }
 
 struct ImportChecks : ::testing::Test {
     ImportChecks() {
@@ -109,39 +107,33 @@ TEST_F(ImportChecks, WithoutADataVersionTheNewestStampDatesTheDataNeverBackwards
     EXPECT_TRUE(t.store->lists.changedAirports().value().empty());
     ASSERT_EQ(run(UpdateFile().airport("EDBB", "B", "2026-08-01").save(path("b.crm"))).error(), "");
     EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "15.09.2026");
-    std::vector<HistoryEntry> history;
-    const auto historyRead = readUpdateHistory(path(kUpdateHistoryFile));
-    ASSERT_EQ(historyRead.error(), "");
-    history = *historyRead;
-    ASSERT_EQ(history.size(), 2u);
-    for (const HistoryEntry &entry : history) EXPECT_EQ(entry.Date->date, QDate(2026, 9, 15)) << entry.ICAO.toStdString();
+    const auto history = readUpdateHistory(path(kUpdateHistoryFile));
+    ASSERT_EQ(history.error(), "");
+    ASSERT_EQ(history->size(), 2u);
+    for (const HistoryEntry &entry : *history) EXPECT_EQ(entry.Date->date, QDate(2026, 9, 15)) << entry.ICAO.toStdString();
 }
 
 TEST_F(ImportChecks, ADamagedDatabaseIsNotImportedIntoAndTheLastBackupStays) {
     ASSERT_EQ(run(UpdateFile().airport("EDAA", "A").save(path("a.crm"))).error(), "");
-    const QByteArray backup = hashOf(t.path() + ".bak");
+    const QByteArray backup = test::fileHash(t.path() + ".bak");
     t.db.close();
-    QFile file(t.path());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.seek(4 * 4096 + 1000));  // inside the fifth page
-    file.write(QByteArray(64, '\xA5'));
-    file.close();
+    ASSERT_TRUE(test::damageTable(t.path(), "ACOM"));
     ASSERT_TRUE(t.db.open(t.path()).ok());
 
     const auto refused = run(UpdateFile().airport("EDBB", "B").save(path("b.crm")));
     EXPECT_TRUE(refused.error().contains("beschädigt")) << refused.error().toStdString();
-    EXPECT_EQ(hashOf(t.path() + ".bak"), backup);
+    EXPECT_EQ(test::fileHash(t.path() + ".bak"), backup);
 }
 
 TEST_F(ImportChecks, AFullDiskForTheHistoryStopsTheImportBeforeItChangesAnything) {
     test::FullDisk disk;
     if (!disk.mounted()) GTEST_SKIP() << test::FullDisk::skipReason().toStdString();
     ASSERT_EQ(run(UpdateFile().airport("EDAA", "A").save(path("a.crm")), disk.path()).error(), "");
-    const QByteArray history = hashOf(disk.filePath(kUpdateHistoryFile));
+    const QByteArray history = test::fileHash(disk.filePath(kUpdateHistoryFile));
     const QStringList data = test::dumpAirportData(t.db);
     disk.fill();
     const auto refused = run(UpdateFile().airport("EDBB", "B").save(path("b.crm")), disk.path());
     EXPECT_TRUE(refused.error().contains("Der Datenträger ist voll.")) << refused.error().toStdString();
-    EXPECT_EQ(hashOf(disk.filePath(kUpdateHistoryFile)), history);
+    EXPECT_EQ(test::fileHash(disk.filePath(kUpdateHistoryFile)), history);
     EXPECT_EQ(test::dumpAirportData(t.db), data);
 }

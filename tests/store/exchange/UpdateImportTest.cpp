@@ -33,19 +33,14 @@ struct Import : ::testing::Test {
             ArptRow row = t.airport(icao, QStringLiteral("Alt ") + icao);
             row.LastKat = "Kontakt";
             t.add(row);
-            EXPECT_EQ(t.store->edits.insertRunway(
-                          {0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01", "10:00:00"}).error(),
-                      "");
-            EXPECT_EQ(t.store->edits.insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}).error(), "");
-            EXPECT_EQ(
-                t.store->edits.insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}).error(),
-                "");
-            EXPECT_EQ(t.store->notes.insert({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}).error(),
-                      "");
-            EXPECT_EQ(t.db.prepare("INSERT INTO MAPDATA (ICAO, Number, Name) VALUES (?, 0, 'Platzrunde')")
-                          .bind(1, QString::fromLatin1(icao))
-                          .run().error(),
-                      "");
+            const platform::Result<> writes[] = {
+                t.store->edits.insertRunway({0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01", "10:00:00"}),
+                t.store->edits.insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}),
+                t.store->edits.insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}),
+                t.store->notes.insert({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}),
+                t.db.prepare("INSERT INTO MAPDATA (ICAO, Number, Name) VALUES (?, 0, 'Platzrunde')").bind(1, icao).run(),
+            };
+            for (const platform::Result<> &written : writes) EXPECT_EQ(written.error(), "");
         }
         EXPECT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}).error(), "");
     }
@@ -58,11 +53,9 @@ struct Import : ::testing::Test {
     }
 
     std::vector<HistoryEntry> history() {
-        std::vector<HistoryEntry> entries;
-        const auto entriesRead = readUpdateHistory(path(kUpdateHistoryFile));
-        EXPECT_EQ(entriesRead.error(), "");
-        if (entriesRead) entries = *entriesRead;
-        return entries;
+        const auto entries = readUpdateHistory(path(kUpdateHistoryFile));
+        EXPECT_EQ(entries.error(), "");
+        return entries ? *entries : std::vector<HistoryEntry>{};
     }
 
     QStringList names(const std::vector<AcomRow> &rows) {
@@ -86,8 +79,6 @@ QString handMade(const QString &path) {
     EXPECT_EQ(writer.commit().error(), "");
     return path;
 }
-
-QByteArray hashOf(const QString &path) { return test::fileHash(path); }
 
 }  // namespace
 
@@ -155,7 +146,7 @@ TEST_F(Import, RowsWithoutTheirAirportAreAppendedAndMissingKindsAreSkipped) {
 TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
     ASSERT_EQ(run(UpdateFile().airport("EDAA", "Vorher").save(path("first.crm"))).error(), "");
     const QStringList before = test::dumpAirportData(t.db);
-    const QByteArray historyBefore = hashOf(path(kUpdateHistoryFile));
+    const QByteArray historyBefore = test::fileHash(path(kUpdateHistoryFile));
 
     rf::Row badElevation = ex::airportRecord(t.airport("EDBB"));
     badElevation[ex::aELEV] = QString("hoch");
@@ -177,7 +168,7 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
         const auto result = run(c.file);
         EXPECT_TRUE(result.error().contains(QString::fromUtf8(c.message))) << c.what << ": " << result.error().toStdString();
         EXPECT_EQ(test::dumpAirportData(t.db), before) << c.what;
-        EXPECT_EQ(hashOf(path(kUpdateHistoryFile)), historyBefore) << c.what;
+        EXPECT_EQ(test::fileHash(path(kUpdateHistoryFile)), historyBefore) << c.what;
     }
 
     // A database error half way, after the airports were removed: rolled back as a whole.
@@ -187,14 +178,14 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
         run(UpdateFile().airport("EDAA", "Neu").frequency("EDAA", "T").approach("EDAA").save(path("db.crm")));
     EXPECT_TRUE(refused.error().startsWith("Datenfehler bei ILS (Datensatz 3): ")) << refused.error().toStdString();
     EXPECT_EQ(test::dumpAirportData(t.db), before);
-    EXPECT_EQ(hashOf(path(kUpdateHistoryFile)), historyBefore);
+    EXPECT_EQ(test::fileHash(path(kUpdateHistoryFile)), historyBefore);
 }
 
 TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
-    const QByteArray before = hashOf(t.path());
+    const QByteArray before = test::fileHash(t.path());
     ASSERT_EQ(run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd"))).error(), "");
-    EXPECT_EQ(hashOf(t.path() + ".bak"), before);
-    EXPECT_NE(hashOf(t.path()), before);
+    EXPECT_EQ(test::fileHash(t.path() + ".bak"), before);
+    EXPECT_NE(test::fileHash(t.path()), before);
 
     // Without a place for the copy, the import does not start.
     QFile::remove(t.path() + ".bak");
