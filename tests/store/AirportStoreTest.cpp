@@ -43,10 +43,8 @@ TEST(AirportStore, QuotesInEveryKindOfValueAreHarmless) {
 
 TEST(AirportStore, NamesCompareWithoutRegardToCase) {
     test::TempDatabase t;
-    t.add(t.airport("EDHN", "Neumünster"));
-    t.add(t.airport("EDDG", "Münster Osnabrück"));
-    t.add(t.airport("EDLE", "Essen/Mülheim"));
-    t.add(t.airport("EDDM", "MÜNCHEN"));
+    for (const auto &[icao, name] : {std::pair{"EDHN", "Neumünster"}, {"EDDG", "Münster Osnabrück"}, {"EDLE", "Essen/Mülheim"}, {"EDDM", "MÜNCHEN"}})
+        t.add(t.airport(icao, name));
     EXPECT_EQ(shown(t.store->reads.findByName("mü").value(), [](const auto &hit) { return hit.NAME; }),
               (QStringList{"MÜNCHEN", "Münster Osnabrück"}));  // name order, not ICAO order
     EXPECT_TRUE(t.store->reads.findByName("Mu").value().empty());  // an umlaut is its own letter
@@ -59,16 +57,13 @@ TEST(AirportStore, NullStaysDistinctFromEmptyText) {
     row.PR = QString();
     row.ELEV.reset();
     t.add(row);
-    auto other = t.airport("EDXY");
-    other.PR = QStringLiteral("");
-    t.add(other);
-    const auto a = t.store->reads.airportByIcao("EDXX").value();
-    const auto b = t.store->reads.airportByIcao("EDXY").value();
+    row.ICAO = "EDXY";
+    row.PR = QStringLiteral("");
+    t.add(row);
+    const auto a = t.store->reads.airportByIcao("EDXX").value(), b = t.store->reads.airportByIcao("EDXY").value();
     ASSERT_TRUE(a && b);
-    EXPECT_TRUE(a->PR.isNull());
-    EXPECT_FALSE(a->ELEV);
-    EXPECT_FALSE(b->PR.isNull());
-    EXPECT_TRUE(b->PR.isEmpty());
+    EXPECT_TRUE(a->PR.isNull() && !a->ELEV);
+    EXPECT_TRUE(!b->PR.isNull() && b->PR.isEmpty());
 }
 
 TEST(AirportStore, TextsComeBackWhole) {

@@ -7,7 +7,6 @@
 #include "support/RecordFileSamples.h"
 #include "support/TempDatabase.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 

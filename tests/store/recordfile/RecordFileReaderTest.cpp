@@ -19,17 +19,15 @@ namespace {
 
 using namespace volmira::store::recordfile;
 using namespace volmira::test;
-using Read = Records;
 
 Value integer(qint64 value) { return value; }
 
-Read readBytes(const QByteArray &bytes) {
+Records readBytes(const QByteArray &bytes) {
     Reader reader;
     const QString error = reader.openBytes(bytes, QStringLiteral("t.xml")).error();
     return drain(reader, error);
 }
 
-Read readSample(const char *name) { return readRecordFile(kRecordFileSamples + QString::fromLatin1(name)); }
 QByteArray sample(const char *name) { return volmira::test::readFile(kRecordFileSamples + QString::fromLatin1(name)); }
 
 constexpr char kRoot[] =
@@ -58,7 +56,7 @@ TEST(RecordFileReader, ReadsTheSamples) {
     for (const auto &[name, expected] : {std::pair{"history.xml", historySample()}, {"inserts.xml", historySample()},
                                          {"exchange-min.xml", exchangeSample()},
                                          {"exchange-min-raw.xml", exchangeSample()}}) {
-        const Read read = readSample(name);
+        const Records read = readRecordFile(kRecordFileSamples + QString::fromLatin1(name));
         EXPECT_EQ(read.error, QString()) << name;
         EXPECT_TRUE(read.fields == expected.fields) << name;
         EXPECT_EQ(read.rows, expected.rows) << name;
@@ -102,7 +100,7 @@ TEST(RecordFileReader, AcceptsEveryPlacementOfTheDeclarations) {
          {FieldType::Double}},
     };
     for (const SchemaCase &c : cases) {
-        const Read read = readBytes(c.file);
+        const Records read = readBytes(c.file);
         EXPECT_EQ(read.error, QString()) << c.name;
         ASSERT_EQ(read.fields.size(), c.names.size()) << c.name;
         for (size_t i = 0; i < c.names.size(); ++i) {
@@ -119,7 +117,7 @@ TEST(RecordFileReader, MapsTypeNamesToTheNearestKind) {
         {"dt:type='time'", FieldType::DateTime}, {"dt:type='dateTime.tz'", FieldType::Text}, {"", FieldType::LongText},
     };
     for (const auto &[attributes, type] : cases) {
-        const Read read =
+        const Records read =
             readBytes(document("<s:AttributeType name='a'><s:datatype " + attributes + "/></s:AttributeType>", ""));
         ASSERT_EQ(read.fields.size(), 1u) << attributes.constData();
         EXPECT_EQ(read.fields[0].type, type) << attributes.constData();
@@ -150,18 +148,18 @@ TEST(RecordFileReader, BuildsTheVisibleRows) {
          {{integer(1), null}}},
     };
     for (const RowsCase &c : cases) {
-        const Read read = readBytes(document(kAb, c.data));
+        const Records read = readBytes(document(kAb, c.data));
         EXPECT_EQ(read.error, QString()) << c.name;
         EXPECT_EQ(read.rows, c.rows) << c.name;
     }
-    const Read noData = readBytes(kRoot + QByteArray("<s:Schema><s:ElementType name='row'><s:AttributeType "
+    const Records noData = readBytes(kRoot + QByteArray("<s:Schema><s:ElementType name='row'><s:AttributeType "
                                                      "name='a'/></s:ElementType></s:Schema></xml>"));
     EXPECT_EQ(noData.error, QString());
     EXPECT_TRUE(noData.rows.empty());
 }
 
 TEST(RecordFileReader, KeepsRawCharactersAndDecodesReferences) {
-    const Read read = readBytes(document(
+    const Records read = readBytes(document(
         column("b", "string"),
         "<z:row b='\xEF\xBB\xBFtab\there\r\nnext\x01'/>"
         "<z:row b=\"&#65;&#x42;&#x4a;&#x4A;&amp;&lt;&gt;&quot;&apos;&#x1F600;\"/>"
@@ -188,7 +186,7 @@ TEST(RecordFileReader, ReadsEveryEncoding) {
         {"UTF-16 LE", utf16(QStringConverter::Utf16LE)},
     };
     for (const auto &[label, bytes] : cases) {
-        const Read read = readBytes(bytes);
+        const Records read = readBytes(bytes);
         EXPECT_EQ(read.error, QString()) << label;
         EXPECT_EQ(read.rows, (std::vector<Row>{{name}})) << label;
     }
@@ -214,7 +212,7 @@ TEST(RecordFileReader, ParsesValuesOfEachType) {
         {"dateTime", "2001-02-03T04:05-0530", date(2001, 2, 3, 4, 5)}, {"date", "0100-01-01", date(100, 1, 1)},
     };
     for (const ValueCase &c : cases) {
-        const Read read = readBytes(document(column("v", c.type), QByteArray("<z:row v='") + c.stored + "'/>"));
+        const Records read = readBytes(document(column("v", c.type), QByteArray("<z:row v='") + c.stored + "'/>"));
         EXPECT_EQ(read.error, QString()) << c.type << ' ' << c.stored;
         EXPECT_EQ(read.rows, (std::vector<Row>{{c.value}})) << c.type << ' ' << c.stored;
     }
@@ -233,7 +231,7 @@ TEST(RecordFileReader, RefusesValuesThatDoNotFit) {
         {"dateTime", "2001-02-03T04:05:06.1234567890", day}, {"dateTime", "0099-01-01", day}, {"dateTime", "2001-02-03T", day},
     };
     for (const auto &[type, stored, says] : cases) {
-        const Read read = readBytes(document(column("a", "int") + column("v", type),
+        const Records read = readBytes(document(column("a", "int") + column("v", type),
                                              QByteArray("<z:row a='1'/><z:row v='") + stored + "'/><z:row/>"));
         EXPECT_EQ(read.rows.size(), 1u) << type << ' ' << stored;
         EXPECT_EQ(read.error, invalid("Zeile 2: „") + QString::fromUtf8(stored) + "“ " + QString::fromUtf8(says) + " (Spalte v).")
@@ -284,10 +282,10 @@ TEST(RecordFileReader, ReadsOnlyTheFieldsAskedFor) {
 TEST(RecordFileReader, EveryCutOfAFileIsAnErrorAfterACleanPrefix) {
     for (const char *name : {"history.xml", "exchange-min-raw.xml", "inserts.xml"}) {
         const QByteArray whole = sample(name);
-        const Read full = readBytes(whole);
+        const Records full = readBytes(whole);
         ASSERT_EQ(full.error, QString()) << name;
         for (qsizetype cut = 0; cut < whole.size(); ++cut) {
-            const Read read = readBytes(whole.left(cut));
+            const Records read = readBytes(whole.left(cut));
             ASSERT_FALSE(read.error.isEmpty()) << name << " cut at " << cut;
             ASSERT_LE(read.rows.size(), full.rows.size());
             EXPECT_TRUE(std::equal(read.rows.begin(), read.rows.end(), full.rows.begin())) << name << " cut at " << cut;
@@ -319,7 +317,7 @@ TEST(RecordFileReader, AFileCutShortAfterOpeningIsReadAsItWas) {
     Reader reader;
     ASSERT_EQ(reader.open(path).error(), "");
     ASSERT_TRUE(QFile::resize(path, 100));  // a mapped file would end the process on the next row
-    const Read read = drain(reader, "");
+    const Records read = drain(reader, "");
     EXPECT_EQ(read.error, "");
     EXPECT_EQ(read.rows.size(), 20000u);
 }

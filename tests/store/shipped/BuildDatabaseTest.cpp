@@ -183,14 +183,9 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
     }
 }
 
-TEST(BuildDatabase, GermanSubset) {
-    QTemporaryDir dir;
-    BuildOptions options;
-    options.sourceDir = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/subset-de");
-    options.wmmDir = kModelDir;
-    options.outFile = dir.filePath(QStringLiteral("vmdata.vmd"));
-    options.dataDate = QStringLiteral("2026-08-07");
-    const BuildReport report = buildDatabase(options);
+TEST_F(BuildDatabaseTest, GermanSubset) {
+    options_.sourceDir = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/subset-de");
+    const BuildReport report = buildDatabase(options_);
     ASSERT_EQ(report.error, QString());
     // Every data row is either written or counted under one reason.
     EXPECT_EQ(report.airports + report.airportsWithoutCoordinates, 479);
@@ -202,7 +197,7 @@ TEST(BuildDatabase, GermanSubset) {
               1210);
 
     Database db;
-    ASSERT_TRUE(db.open(options.outFile, Database::Mode::ReadOnly).ok());
+    ASSERT_TRUE(db.open(options_.outFile, Database::Mode::ReadOnly).ok());
     EXPECT_EQ(firstRow(db, "SELECT (SELECT count(*) FROM ARPT), (SELECT count(*) FROM RWY), (SELECT count(*) FROM ACOM), "
                            "(SELECT count(*) FROM AirportCode), (SELECT count(*) FROM ICAOCODE)"),
               QStringLiteral("%1|%2|%3|%4|%5").arg(report.airports).arg(report.runways).arg(report.frequencies)
