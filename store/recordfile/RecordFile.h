@@ -91,8 +91,6 @@ public:
     [[nodiscard]] const QString &error() const;
     // The values ignored so far because their column is not declared.
     [[nodiscard]] qint64 ignoredValues() const;
-    // Fraction of the file consumed so far, 0..1, for progress reports.
-    [[nodiscard]] double progress() const;
 
 private:
     struct Impl;

@@ -577,9 +577,4 @@ const QString &Reader::error() const { return impl_->error; }
 
 qint64 Reader::ignoredValues() const { return impl_->ignored; }
 
-double Reader::progress() const {
-    const size_t size = impl_->tokenizer.size();
-    return size == 0 ? 0.0 : double(impl_->tokenizer.consumed()) / double(size);
-}
-
 }  // namespace volmira::store::recordfile

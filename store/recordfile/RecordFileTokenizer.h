@@ -59,8 +59,6 @@ public:
     // False on a fault; the end of the input is a tag of kind EndOfInput.
     [[nodiscard]] bool next(Tag &tag);
     [[nodiscard]] ScanFault fault() const { return fault_; }
-    [[nodiscard]] size_t consumed() const { return size_t(at_ - begin_); }
-    [[nodiscard]] size_t size() const { return size_t(end_ - begin_); }
 
 private:
     bool fail(ScanFault fault);

@@ -11,14 +11,14 @@ using store::RwyRow;
 namespace {
 
 RwyRow runway(const QString &icao, const QString &rwy, int length, int surface) {
-    RwyRow r;
-    r.ICAO = icao;
-    r.RWY = rwy;
-    r.Length = length;
-    r.SURFACE = surface;
-    r.Date = "2026-01-02";
-    r.Time = "08:00:00";
-    return r;
+    return {0, icao, rwy, "", "", "", "", length, 0, surface, "2026-01-02", "08:00:00"};
+}
+
+// One text per row, for comparing whole lists in their order.
+template <typename Rows, typename Show> QStringList shown(const Rows &rows, Show show) {
+    QStringList texts;
+    for (const auto &row : rows) texts << show(row);
+    return texts;
 }
 
 }  // namespace
@@ -43,14 +43,10 @@ TEST(AirportStore, QuotesInEveryKindOfValueAreHarmless) {
 
 TEST(AirportStore, NamesCompareWithoutRegardToCase) {
     test::TempDatabase t;
-    t.add(t.airport("EDHN", "Neumünster"));
-    t.add(t.airport("EDDG", "Münster Osnabrück"));
-    t.add(t.airport("EDLE", "Essen/Mülheim"));
-    t.add(t.airport("EDDM", "MÜNCHEN"));
-    const auto hits = t.store->reads.findByName("mü").value();
-    ASSERT_EQ(hits.size(), 2u);
-    EXPECT_EQ(hits[0].NAME, "MÜNCHEN");  // name order, not ICAO order
-    EXPECT_EQ(hits[1].NAME, "Münster Osnabrück");
+    for (const auto &[icao, name] : {std::pair{"EDHN", "Neumünster"}, {"EDDG", "Münster Osnabrück"}, {"EDLE", "Essen/Mülheim"}, {"EDDM", "MÜNCHEN"}})
+        t.add(t.airport(icao, name));
+    EXPECT_EQ(shown(t.store->reads.findByName("mü").value(), [](const auto &hit) { return hit.NAME; }),
+              (QStringList{"MÜNCHEN", "Münster Osnabrück"}));  // name order, not ICAO order
     EXPECT_TRUE(t.store->reads.findByName("Mu").value().empty());  // an umlaut is its own letter
     EXPECT_EQ(t.store->reads.findByName("").value().size(), 4u);
 }
@@ -61,16 +57,13 @@ TEST(AirportStore, NullStaysDistinctFromEmptyText) {
     row.PR = QString();
     row.ELEV.reset();
     t.add(row);
-    auto other = t.airport("EDXY");
-    other.PR = QStringLiteral("");
-    t.add(other);
-    const auto a = t.store->reads.airportByIcao("EDXX").value();
-    const auto b = t.store->reads.airportByIcao("EDXY").value();
+    row.ICAO = "EDXY";
+    row.PR = QStringLiteral("");
+    t.add(row);
+    const auto a = t.store->reads.airportByIcao("EDXX").value(), b = t.store->reads.airportByIcao("EDXY").value();
     ASSERT_TRUE(a && b);
-    EXPECT_TRUE(a->PR.isNull());
-    EXPECT_FALSE(a->ELEV);
-    EXPECT_FALSE(b->PR.isNull());
-    EXPECT_TRUE(b->PR.isEmpty());
+    EXPECT_TRUE(a->PR.isNull() && !a->ELEV);
+    EXPECT_TRUE(!b->PR.isNull() && b->PR.isEmpty());
 }
 
 TEST(AirportStore, TextsComeBackWhole) {
@@ -91,15 +84,10 @@ TEST(AirportStore, ListsComeInTheirDisplayOrder) {
             t.store->edits.insertFrequency(AcomRow{0, "EDDF", name, "118.000", "2026-01-02", "08:00:00"}).error().isEmpty());
     ASSERT_TRUE(t.store->edits.insertRunway(runway("EDDX", "09 / 27", 500, 1)).error().isEmpty());
 
-    const auto rwys = t.store->reads.runways("eddf").value();
-    ASSERT_EQ(rwys.size(), 3u);
-    EXPECT_EQ(rwys[0].RWY, "07L / 25R");
-    EXPECT_EQ(rwys[2].RWY, "25C / 07C");
-    const auto coms = t.store->reads.frequencies("EDDF").value();
-    ASSERT_EQ(coms.size(), 3u);
-    EXPECT_EQ(coms[0].Name, "Apron");
-    EXPECT_EQ(coms[1].Name, "atis");
-    EXPECT_EQ(coms[2].Name, "TOWER");
+    EXPECT_EQ(shown(t.store->reads.runways("eddf").value(), [](const RwyRow &r) { return r.RWY; }),
+              (QStringList{"07L / 25R", "18 / 36", "25C / 07C"}));
+    EXPECT_EQ(shown(t.store->reads.frequencies("EDDF").value(), [](const AcomRow &r) { return r.Name; }),
+              (QStringList{"Apron", "atis", "TOWER"}));
 }
 
 TEST(AirportStore, NotesAreStampedByTheClockAndReplacedPerCategory) {
@@ -110,12 +98,9 @@ TEST(AirportStore, NotesAreStampedByTheClockAndReplacedPerCategory) {
     ASSERT_TRUE(t.store->notes.save("EDHN", "tanken", "b", "b").error().isEmpty());
     ASSERT_TRUE(t.store->notes.save("EDHN", "Kontakt", "c", "c").error().isEmpty());
 
-    const auto notes = t.store->notes.ofAirport("EDHN").value();
-    ASSERT_EQ(notes.size(), 2u);
-    EXPECT_EQ(notes[0].Category, "Tanken");
-    EXPECT_EQ(notes[0].MyInfo, "b");
-    EXPECT_EQ(notes[0].Date, "2026-12-24");
-    EXPECT_EQ(notes[0].Time, "23:59:58");
+    EXPECT_EQ(shown(t.store->notes.ofAirport("EDHN").value(),
+                    [](const store::MyInfoRow &n) { return n.Category + " " + n.MyInfo + " " + n.Date + " " + n.Time; }),
+              (QStringList{"Tanken b 2026-12-24 23:59:58", "Kontakt c 2026-12-24 23:59:58"}));
 }
 
 TEST(AirportStore, ChangeStampsGiveTheNewestRowOfEachTable) {
@@ -129,13 +114,10 @@ TEST(AirportStore, ChangeStampsGiveTheNewestRowOfEachTable) {
     ASSERT_TRUE(t.store->edits.insertRunway(older).error().isEmpty());
     ASSERT_TRUE(t.store->notes.save("EDHN", "Gebühren", "x", "x").error().isEmpty());
 
-    const auto stamps = t.store->reads.changeStamps("EDHN").value();
-    ASSERT_EQ(stamps.size(), 3u);
-    EXPECT_EQ(stamps[0].Name, "RWY Info");
-    EXPECT_EQ(stamps[0].Date, "2026-02-01");
-    EXPECT_EQ(stamps[1].Name, "Flughafen Info");
-    EXPECT_EQ(stamps[2].Name, "Info Kategorie: Gebühren");
-    EXPECT_EQ(stamps[2].Date, "2026-03-14");
+    EXPECT_EQ(shown(t.store->reads.changeStamps("EDHN").value(),
+                    [](const store::ChangeStamp &s) { return s.Name + " " + s.Date + " " + s.Time; }),
+              (QStringList{"RWY Info 2026-02-01 07:00:00", "Flughafen Info " + t.airport("EDHN").Date + " " + t.airport("EDHN").Time,
+                           "Info Kategorie: Gebühren 2026-03-14 10:15:00"}));
 }
 
 TEST(AirportStore, CountryCountsEqualTheAirportsPerPrefix) {
@@ -145,16 +127,10 @@ TEST(AirportStore, CountryCountsEqualTheAirportsPerPrefix) {
     ASSERT_TRUE(t.store->edits.insertCountry({"ET", "Deutschland"}).error().isEmpty());
     ASSERT_TRUE(t.store->edits.insertCountry({"LO", "Österreich"}).error().isEmpty());
 
-    const auto rows = t.store->lists.countries().value();
-    ASSERT_EQ(rows.size(), 4u);
     // German name order: Ö sorts with O, after D; the unknown prefix by its placeholder name.
-    EXPECT_EQ(rows[0].ICAO, "ED");
-    EXPECT_EQ(rows[0].Anzahl, 3);
-    EXPECT_EQ(rows[1].ICAO, "ET");
-    EXPECT_EQ(rows[1].Anzahl, 1);
-    EXPECT_EQ(rows[2].Name, "Kein Land gefunden");
-    EXPECT_EQ(rows[2].ICAO, "ZZ");
-    EXPECT_EQ(rows[3].Name, "Österreich");
+    EXPECT_EQ(shown(t.store->lists.countries().value(),
+                    [](const store::CountryRow &r) { return QStringLiteral("%1 %2 %3").arg(r.ICAO, r.Name).arg(r.Anzahl); }),
+              (QStringList{"ED Deutschland 3", "ET Deutschland 1", "ZZ Kein Land gefunden 1", "LO Österreich 1"}));
 }
 
 TEST(AirportStore, VersionRowIsReplacedWhole) {

@@ -4,9 +4,9 @@
 #include "store/exchange/UpdateImport.h"
 
 #include "support/QtPrinters.h"
+#include "support/RecordFileSamples.h"
 #include "support/TempDatabase.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -27,30 +27,25 @@ struct Exchange : ::testing::Test {
         t.add(bare);
         t.add(t.airport("EDDF", "Frankfurt"));
 
-        ASSERT_EQ(t.store->edits.insertFrequency({0, "EDFM", "TOWER", "118.500", "2026-01-02", "08:00:00"}).error(), "");
-        ASSERT_EQ(t.store->edits.insertFrequency({0, "EDFM", QString(), QString(), QString(), QString()}).error(), "");
-        ASSERT_EQ(t.store->edits.insertRunway(
-                      {0, "EDFM", "07 / 25", "07", "25", "066 / 246", "", 920, 18, 1, "2026-01-03", "23:59:59"}).error(),
-                  "");
-        ASSERT_EQ(t.store->edits.insertApproach({0, "EDFM", "25", "110.300", "IFM", QString(), "", "", "2026-01-04",
-                                           "00:00:00"}).error(),
-                  "");
-        ASSERT_EQ(t.store->notes.save("EDFM", "Allgemein", "{\\rtf1 PPR}", "PPR").error(), "");
-        ASSERT_EQ(t.store->edits.insertRunway({0, "EDDF", "07C / 25C", "07C", "25C", "066 / 246", "", 4000, 60, 0,
-                                         "2026-01-02", "08:00:00"}).error(),
-                  "");
+        const platform::Result<> writes[] = {
+            t.store->edits.insertFrequency({0, "EDFM", "TOWER", "118.500", "2026-01-02", "08:00:00"}),
+            t.store->edits.insertFrequency({0, "EDFM", QString(), QString(), QString(), QString()}),
+            t.store->edits.insertRunway({0, "EDFM", "07 / 25", "07", "25", "066 / 246", "", 920, 18, 1, "2026-01-03", "23:59:59"}),
+            t.store->edits.insertApproach({0, "EDFM", "25", "110.300", "IFM", QString(), "", "", "2026-01-04", "00:00:00"}),
+            t.store->notes.save("EDFM", "Allgemein", "{\\rtf1 PPR}", "PPR"),
+            t.store->edits.insertRunway({0, "EDDF", "07C / 25C", "07C", "25C", "066 / 246", "", 4000, 60, 0, "2026-01-02", "08:00:00"}),
+        };
+        for (const platform::Result<> &written : writes) ASSERT_EQ(written.error(), "");
     }
 
     QString file(const QString &name) const { return t.folder() + "/" + name; }
 
     // The dataType and ICAO of every record of a file.
     QStringList kinds(const QString &path) {
-        rf::Reader reader;
-        EXPECT_EQ(reader.open(path).error(), "");
+        const test::Records read = test::readRecordFile(path);
+        EXPECT_EQ(read.error, "");
         QStringList kinds;
-        rf::Row row;
-        while (reader.next(row)) kinds << std::get<QString>(row[1]) + " " + std::get<QString>(row[0]);
-        EXPECT_EQ(reader.error(), "");
+        for (const rf::Row &row : read.rows) kinds << std::get<QString>(row[1]) + " " + std::get<QString>(row[0]);
         return kinds;
     }
 };
@@ -85,11 +80,8 @@ TEST_F(Exchange, ACodeNamedTwiceIsWrittenOnceAndNoAirportFoundLeavesAnOlderFileA
 TEST_F(Exchange, NamesAndFrequenciesAreWrittenAsTextOtherNullsStayNull) {
     fill();
     ASSERT_EQ(exportAirports(*t.store, {"EDFM", "EDXX"}, file("export.crm")).error(), "");
-    rf::Reader reader;
-    ASSERT_EQ(reader.open(file("export.crm")).error(), "");
-    std::vector<rf::Row> rows;
-    rf::Row row;
-    while (reader.next(row)) rows.push_back(row);
+    const auto [fields, rows, error] = test::readRecordFile(file("export.crm"));
+    ASSERT_EQ(error, "");
     ASSERT_EQ(rows.size(), 7u);
 
     EXPECT_EQ(rows[0][exchange::aDate], rf::Value(rf::DateTime{{2026, 1, 2}, {0, 0}}));

@@ -3,7 +3,9 @@
 #include "store/exchange/UpdateHistory.h"
 #include "store/exchange/UpdateImport.h"
 
+#include "support/DamagedFile.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/QtPrinters.h"
 #include "support/TableDump.h"
 #include "support/TempDatabase.h"
@@ -15,6 +17,8 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace volmira;
 using namespace volmira::store;
@@ -33,19 +37,14 @@ struct Import : ::testing::Test {
             ArptRow row = t.airport(icao, QStringLiteral("Alt ") + icao);
             row.LastKat = "Kontakt";
             t.add(row);
-            EXPECT_EQ(t.store->edits.insertRunway(
-                          {0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01", "10:00:00"}).error(),
-                      "");
-            EXPECT_EQ(t.store->edits.insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}).error(), "");
-            EXPECT_EQ(
-                t.store->edits.insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}).error(),
-                "");
-            EXPECT_EQ(t.store->notes.insert({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}).error(),
-                      "");
-            EXPECT_EQ(t.db.prepare("INSERT INTO MAPDATA (ICAO, Number, Name) VALUES (?, 0, 'Platzrunde')")
-                          .bind(1, QString::fromLatin1(icao))
-                          .run().error(),
-                      "");
+            const platform::Result<> writes[] = {
+                t.store->edits.insertRunway({0, icao, "01 / 19", "01", "19", "010 / 190", "", 800, 20, 1, "2020-01-01", "10:00:00"}),
+                t.store->edits.insertFrequency({0, icao, "ALT", "120.000", "2020-01-01", "10:00:00"}),
+                t.store->edits.insertApproach({0, icao, "19", "110.000", "IAL", "", "", "", "2020-01-01", "10:00:00"}),
+                t.store->notes.insert({0, icao, "Kontakt", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}),
+                t.db.prepare("INSERT INTO MAPDATA (ICAO, Number, Name) VALUES (?, 0, 'Platzrunde')").bind(1, icao).run(),
+            };
+            for (const platform::Result<> &written : writes) EXPECT_EQ(written.error(), "");
         }
         EXPECT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}).error(), "");
     }
@@ -58,11 +57,9 @@ struct Import : ::testing::Test {
     }
 
     std::vector<HistoryEntry> history() {
-        std::vector<HistoryEntry> entries;
-        const auto entriesRead = readUpdateHistory(path(kUpdateHistoryFile));
-        EXPECT_EQ(entriesRead.error(), "");
-        if (entriesRead) entries = *entriesRead;
-        return entries;
+        const auto entries = readUpdateHistory(path(kUpdateHistoryFile));
+        EXPECT_EQ(entries.error(), "");
+        return entries ? *entries : std::vector<HistoryEntry>{};
     }
 
     QStringList names(const std::vector<AcomRow> &rows) {
@@ -87,7 +84,20 @@ QString handMade(const QString &path) {
     return path;
 }
 
-QByteArray hashOf(const QString &path) { return test::fileHash(path); }
+// What the import refuses, cuts, skips and counts, and how it dates the data.
+struct ImportChecks : ::testing::Test {
+    ImportChecks() {
+        t.add(t.airport("EDAA", "Alt A"));
+        EXPECT_EQ(t.store->edits.insertFrequency({0, "EDAA", "ALT", "120.000", "2020-01-01", "10:00:00"}).error(), "");
+        EXPECT_EQ(t.store->edits.setVersion({"07.08.2026", "0.1.0"}).error(), "");
+    }
+    QString path(const QString &name) const { return t.folder() + "/" + name; }
+    platform::Result<ImportOutcome> run(const QString &file, const QString &folder = {}) {
+        return importUpdate(*t.store, {file, folder.isEmpty() ? t.folder() : folder, ""});
+    }
+    test::TempDatabase t;
+};
+
 
 }  // namespace
 
@@ -155,7 +165,7 @@ TEST_F(Import, RowsWithoutTheirAirportAreAppendedAndMissingKindsAreSkipped) {
 TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
     ASSERT_EQ(run(UpdateFile().airport("EDAA", "Vorher").save(path("first.crm"))).error(), "");
     const QStringList before = test::dumpAirportData(t.db);
-    const QByteArray historyBefore = hashOf(path(kUpdateHistoryFile));
+    const QByteArray historyBefore = test::fileHash(path(kUpdateHistoryFile));
 
     rf::Row badElevation = ex::airportRecord(t.airport("EDBB"));
     badElevation[ex::aELEV] = QString("hoch");
@@ -177,7 +187,7 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
         const auto result = run(c.file);
         EXPECT_TRUE(result.error().contains(QString::fromUtf8(c.message))) << c.what << ": " << result.error().toStdString();
         EXPECT_EQ(test::dumpAirportData(t.db), before) << c.what;
-        EXPECT_EQ(hashOf(path(kUpdateHistoryFile)), historyBefore) << c.what;
+        EXPECT_EQ(test::fileHash(path(kUpdateHistoryFile)), historyBefore) << c.what;
     }
 
     // A database error half way, after the airports were removed: rolled back as a whole.
@@ -187,14 +197,14 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
         run(UpdateFile().airport("EDAA", "Neu").frequency("EDAA", "T").approach("EDAA").save(path("db.crm")));
     EXPECT_TRUE(refused.error().startsWith("Datenfehler bei ILS (Datensatz 3): ")) << refused.error().toStdString();
     EXPECT_EQ(test::dumpAirportData(t.db), before);
-    EXPECT_EQ(hashOf(path(kUpdateHistoryFile)), historyBefore);
+    EXPECT_EQ(test::fileHash(path(kUpdateHistoryFile)), historyBefore);
 }
 
 TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
-    const QByteArray before = hashOf(t.path());
+    const QByteArray before = test::fileHash(t.path());
     ASSERT_EQ(run(UpdateFile().airport("EDAA", "Neu").save(path("aptdata.vmd"))).error(), "");
-    EXPECT_EQ(hashOf(t.path() + ".bak"), before);
-    EXPECT_NE(hashOf(t.path()), before);
+    EXPECT_EQ(test::fileHash(t.path() + ".bak"), before);
+    EXPECT_NE(test::fileHash(t.path()), before);
 
     // Without a place for the copy, the import does not start.
     QFile::remove(t.path() + ".bak");
@@ -206,9 +216,8 @@ TEST_F(Import, TheDatabaseIsCopiedBeforeTheImportChangesIt) {
 
     // A broken history stops the import before anything changes.
     test::writeFile(path(kUpdateHistoryFile), "<xml kaputt");
-    const QStringList data = test::dumpAirportData(t.db);
     EXPECT_TRUE(run(UpdateFile().airport("EDBB", "Neu").save(path("b.crm"))).error().contains(kUpdateHistoryFile));
-    EXPECT_EQ(test::dumpAirportData(t.db), data);
+    EXPECT_EQ(test::dumpAirportData(t.db), unchanged);
 }
 
 TEST_F(Import, ACommitRefusedWhileAnotherProgramReadsLeavesNoTransactionBehind) {
@@ -236,4 +245,105 @@ TEST_F(Import, ACommitRefusedWhileAnotherProgramReadsLeavesNoTransactionBehind) 
     ASSERT_TRUE(notes.next());
     EXPECT_EQ(notes.integer(0), 1);
     EXPECT_EQ(t.store->reads.airportByIcao("EDAA").value()->Name, "Alt EDAA");
+}
+
+
+TEST_F(ImportChecks, BadCodesAndImpossibleValuesAreRefusedByRecordNumberAndChangeNothing) {
+    const QStringList before = test::dumpAirportData(t.db);
+    auto airportWith = [&](Column column, rf::Value value) {
+        rf::Row row = airportRecord(t.airport("EDQQ"));
+        row[column] = std::move(value);
+        return row;
+    };
+    rf::Row longRunway = runwayRecord({0, "EDAA", "09 / 27", "09", "27", "", "", -4000, 30, 0, "", ""});
+    struct Case {
+        const char *what;
+        UpdateFile file;
+        const char *message;
+    } cases[] = {
+        {"quote", UpdateFile().airport("ED'Q", "Q"), "APT (Datensatz 1): Der ICAO-Code „ED'Q“ ist ungültig"},
+        {"blank", UpdateFile().airport("ED Q", "Q"), "APT (Datensatz 1)"},
+        {"NUL", UpdateFile().airport(QString::fromLatin1("ED\0Q", 4), "Q"), "APT (Datensatz 1)"},
+        {"42 characters", UpdateFile().airport(QString(42, 'E'), "Q"), "APT (Datensatz 1)"},
+        {"3 characters", UpdateFile().airport("EDQ", "Q"), "APT (Datensatz 1)"},
+        {"code of a row", UpdateFile().airport("EDQQ", "Q").frequency("ED Q", "T"), "COM (Datensatz 2)"},
+        {"latitude", UpdateFile().raw(airportWith(aWGS_DLAT, 95.5)), "Spalte aWGS_DLAT: „95.5“ ist nicht im erlaubten"},
+        {"longitude", UpdateFile().raw(airportWith(aWGS_DLONG, -180.5)), "aWGS_DLONG"},
+        {"elevation", UpdateFile().raw(airportWith(aELEV, qint64(std::numeric_limits<int>::min()))), "aELEV"},
+        {"asphalt length", UpdateFile().raw(airportWith(aRwyALen, qint64(-1))), "aRwyALen"},
+        {"runway length", UpdateFile().airport("EDAA", "A").raw(longRunway), "RWY (Datensatz 2): Spalte rLENGTH"},
+    };
+    for (const Case &c : cases) {
+        const auto result = run(c.file.save(path("bad.crm")));
+        EXPECT_TRUE(result.error().contains(QString::fromUtf8(c.message))) << c.what << ": " << result.error().toStdString();
+        EXPECT_EQ(test::dumpAirportData(t.db), before) << c.what;
+    }
+}
+
+TEST_F(ImportChecks, LongTextsAreCutRowsWithoutAirportAndDuplicatesSkippedUndeclaredValuesIgnored) {
+    const QString file = UpdateFile()
+                             .airport(" edqq", QString(150, u'N'))
+                             .runway("EDQQ", "09 / 27").runway("edqq", "09 / 27")  // the same row twice
+                             .frequency("EDZZ", "NIRGENDS").note("EDZZ", "Tanken", "nirgends")
+                             .frequency("EDAA", "NEU").frequency("EDAA", "NEU")
+                             .save(path("update.crm"));
+    // Every row also names a column the file does not declare.
+    test::writeFile(file, test::readFile(file).replace("<z:row ", "<z:row extra='1' "));
+
+    const auto result = run(file);
+    ASSERT_EQ(result.error(), "");
+    EXPECT_EQ(result->counts.cutTexts, 1);
+    EXPECT_EQ(result->counts.ignoredValues, 7);
+    EXPECT_EQ(result->counts.withoutAirport, 2);
+    EXPECT_EQ(result->counts.duplicates, 2);
+    EXPECT_EQ(result->counts.runways, 1);
+    EXPECT_EQ(t.store->reads.airportByIcao("EDQQ").value()->Name, QString(100, u'N'));
+    EXPECT_FALSE(t.store->reads.airportByIcao("EDZZ").value());
+    EXPECT_EQ(t.store->reads.frequencies("EDAA").value().size(), 2u);
+
+    // The same rows again for an airport not in the file: it has them already.
+    const auto again = run(UpdateFile().airport("EDQQ", "Q").frequency("EDAA", "NEU").save(path("again.crm")));
+    ASSERT_EQ(again.error(), "");
+    EXPECT_EQ(again->counts.duplicates, 1);
+    EXPECT_EQ(t.store->reads.frequencies("EDAA").value().size(), 2u);
+}
+
+TEST_F(ImportChecks, WithoutADataVersionTheNewestStampDatesTheDataNeverBackwards) {
+    ASSERT_EQ(run(UpdateFile().airport("EDAA", "A").runway("EDAA", "09 / 27", "2026-09-15").save(path("a.crm"))).error(),
+              "");
+    EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "15.09.2026");
+    // Shown in the window, the airport is stamped with its newest row: no change of the user's.
+    ASSERT_EQ(t.store->edits.setLastDate("EDAA", "2026-09-15").error(), "");
+    EXPECT_TRUE(t.store->lists.changedAirports().value().empty());
+    ASSERT_EQ(run(UpdateFile().airport("EDBB", "B", "2026-08-01").save(path("b.crm"))).error(), "");
+    EXPECT_EQ(t.store->lists.version().value()->DatabaseVersion, "15.09.2026");
+    const auto history = readUpdateHistory(path(kUpdateHistoryFile));
+    ASSERT_EQ(history.error(), "");
+    ASSERT_EQ(history->size(), 2u);
+    for (const HistoryEntry &entry : *history) EXPECT_EQ(entry.Date->date, QDate(2026, 9, 15)) << entry.ICAO.toStdString();
+}
+
+TEST_F(ImportChecks, ADamagedDatabaseIsNotImportedIntoAndTheLastBackupStays) {
+    ASSERT_EQ(run(UpdateFile().airport("EDAA", "A").save(path("a.crm"))).error(), "");
+    const QByteArray backup = test::fileHash(t.path() + ".bak");
+    t.db.close();
+    ASSERT_TRUE(test::damageTable(t.path(), "ACOM"));
+    ASSERT_TRUE(t.db.open(t.path()).ok());
+
+    const auto refused = run(UpdateFile().airport("EDBB", "B").save(path("b.crm")));
+    EXPECT_TRUE(refused.error().contains("beschädigt")) << refused.error().toStdString();
+    EXPECT_EQ(test::fileHash(t.path() + ".bak"), backup);
+}
+
+TEST_F(ImportChecks, AFullDiskForTheHistoryStopsTheImportBeforeItChangesAnything) {
+    test::FullDisk disk;
+    if (!disk.mounted()) GTEST_SKIP() << test::FullDisk::skipReason().toStdString();
+    ASSERT_EQ(run(UpdateFile().airport("EDAA", "A").save(path("a.crm")), disk.path()).error(), "");
+    const QByteArray history = test::fileHash(disk.filePath(kUpdateHistoryFile));
+    const QStringList data = test::dumpAirportData(t.db);
+    disk.fill();
+    const auto refused = run(UpdateFile().airport("EDBB", "B").save(path("b.crm")), disk.path());
+    EXPECT_TRUE(refused.error().contains("Der Datenträger ist voll.")) << refused.error().toStdString();
+    EXPECT_EQ(test::fileHash(disk.filePath(kUpdateHistoryFile)), history);
+    EXPECT_EQ(test::dumpAirportData(t.db), data);
 }

@@ -145,6 +145,10 @@ TEST_F(BuildDatabaseTest, DataDateComesFromTheExtractWhenNotGiven) {
               QStringLiteral("15.03.2027|2027-03-15"));
 }
 
+std::function<void(BuildDatabaseTest &)> addAirport(const char *line) {
+    return [line](BuildDatabaseTest &t) { write(t.source("airports.csv"), QByteArray(kAirports) + line); };
+}
+
 // A failed build says why and leaves an existing database untouched, with no
 // half-written file beside it.
 TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
@@ -155,17 +159,11 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
         const char *file = nullptr;
     };
     const std::vector<Case> cases{
-        {"duplicate code",
-         [](BuildDatabaseTest &t) {
-             write(t.source("airports.csv"), QByteArray(kAirports) + "EDDF,small_airport,Noch einmal,50,8,,no,\n");
-         },
+        {"duplicate code", addAirport("EDDF,small_airport,Noch einmal,50,8,,no,\n"),
          QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code EDDF steht schon in Zeile 2."), "airports.csv"},
         {"missing file", [](BuildDatabaseTest &t) { QFile::remove(t.source("icao_prefixes.csv")); },
          QStringLiteral("Die Datei %1 fehlt."), "icao_prefixes.csv"},
-        {"code with a blank",
-         [](BuildDatabaseTest &t) {
-             write(t.source("airports.csv"), QByteArray(kAirports) + "ED X,small_airport,Leer,50,8,,no,\n");
-         },
+        {"code with a blank", addAirport("ED X,small_airport,Leer,50,8,,no,\n"),
          QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code „ED X“ ist ungültig: erlaubt sind nur die Buchstaben A bis Z, "
                         "Ziffern und „-“."),
          "airports.csv"},
@@ -185,14 +183,9 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
     }
 }
 
-TEST(BuildDatabase, GermanSubset) {
-    QTemporaryDir dir;
-    BuildOptions options;
-    options.sourceDir = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/subset-de");
-    options.wmmDir = kModelDir;
-    options.outFile = dir.filePath(QStringLiteral("vmdata.vmd"));
-    options.dataDate = QStringLiteral("2026-08-07");
-    const BuildReport report = buildDatabase(options);
+TEST_F(BuildDatabaseTest, GermanSubset) {
+    options_.sourceDir = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/subset-de");
+    const BuildReport report = buildDatabase(options_);
     ASSERT_EQ(report.error, QString());
     // Every data row is either written or counted under one reason.
     EXPECT_EQ(report.airports + report.airportsWithoutCoordinates, 479);
@@ -204,20 +197,12 @@ TEST(BuildDatabase, GermanSubset) {
               1210);
 
     Database db;
-    ASSERT_TRUE(db.open(options.outFile, Database::Mode::ReadOnly).ok());
-    const QString counts = QStringLiteral("%1|%2|%3|%4|%5").arg(report.airports).arg(report.runways)
-                               .arg(report.frequencies).arg(report.iataCodes).arg(report.countries);
-    struct Case {
-        const char *sql;
-        QString row;
-    };
-    const std::vector<Case> cases{
-        {"SELECT (SELECT count(*) FROM ARPT), (SELECT count(*) FROM RWY), (SELECT count(*) FROM ACOM), "
-         "(SELECT count(*) FROM AirportCode), (SELECT count(*) FROM ICAOCODE)",
-         counts},
-        {"SELECT count(*) FROM RWY WHERE RWYHDG IS NULL OR length(RWYHDG) <> 9", "0"},
-    };
-    for (const Case &c : cases) EXPECT_EQ(firstRow(db, c.sql), c.row) << c.sql;
+    ASSERT_TRUE(db.open(options_.outFile, Database::Mode::ReadOnly).ok());
+    EXPECT_EQ(firstRow(db, "SELECT (SELECT count(*) FROM ARPT), (SELECT count(*) FROM RWY), (SELECT count(*) FROM ACOM), "
+                           "(SELECT count(*) FROM AirportCode), (SELECT count(*) FROM ICAOCODE)"),
+              QStringLiteral("%1|%2|%3|%4|%5").arg(report.airports).arg(report.runways).arg(report.frequencies)
+                  .arg(report.iataCodes).arg(report.countries));
+    EXPECT_EQ(firstRow(db, "SELECT count(*) FROM RWY WHERE RWYHDG IS NULL OR length(RWYHDG) <> 9"), "0");
 }
 
 }  // namespace

@@ -96,14 +96,9 @@ TEST(CsvReader, RefusesDamagedFilesNamingFileAndLine) {
          "Datei test.csv, Zeile 2: Anführungszeichen mitten in einem Feld ohne Anführungszeichen."},
         {"text after closing quote", "a,b\n\"x\"y,2\n",
          "Datei test.csv, Zeile 2: Zeichen nach dem schließenden Anführungszeichen."},
-        {"missing column", "a,b\n1,2\n", "Datei test.csv: Die Spalte »icao« fehlt in der Kopfzeile."},
     };
-    for (const BadCase &c : cases) {
-        const Parsed parsed = parse(c.text, std::string_view(c.name) == "missing column"
-                                                ? std::initializer_list<const char *>{"a", "icao"}
-                                                : std::initializer_list<const char *>{});
-        EXPECT_EQ(parsed.error, c.message) << c.name;
-    }
+    for (const BadCase &c : cases) EXPECT_EQ(parse(c.text, {"a"}).error, c.message) << c.name;
+    EXPECT_EQ(parse("a,b\n1,2\n", {"a", "icao"}).error, "Datei test.csv: Die Spalte »icao« fehlt in der Kopfzeile.");
 }
 
 TEST(CsvReader, BoundsEndlessLinesAndRecords) {
