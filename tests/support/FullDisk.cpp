@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-#include <csignal>
-
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -34,15 +32,5 @@ void FullDisk::fill() const {
     while (filler.write("x", 1) == 1) {
     }
 }
-
-FileSizeLimit::FileSizeLimit(qint64 bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails instead of ending the process
-    ::getrlimit(RLIMIT_FSIZE, &before_);
-    rlimit limited = before_;
-    limited.rlim_cur = rlim_t(bytes);
-    ::setrlimit(RLIMIT_FSIZE, &limited);
-}
-
-FileSizeLimit::~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before_); }
 
 }  // namespace volmira::test

@@ -3,8 +3,6 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 namespace volmira::test {
 
 // A small file system of its own (tmpfs) on a temporary folder, which fill()
@@ -26,19 +24,6 @@ public:
 private:
     QTemporaryDir dir_;
     bool mounted_ = false;
-};
-
-// While it lives, writes of this process and the processes it starts fail
-// beyond `bytes` of a file (EFBIG), as a full disk would fail them.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(qint64 bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit before_{};
 };
 
 }  // namespace volmira::test
