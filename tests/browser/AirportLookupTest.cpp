@@ -12,9 +12,7 @@ namespace {
 class AirportLookup : public ::testing::Test {
 protected:
     void SetUp() override { volmira::test::addSampleAirports(t); }
-    std::optional<AirportView> lookup(const char *entered) {
-        return lookupAirport(*t.store, entered, QDate(2026, 6, 21)).value();
-    }
+    std::optional<AirportView> lookup(const char *entered) { return lookupAirport(*t.store, entered, QDate(2026, 6, 21)).value(); }
 
     volmira::test::TempDatabase t;
 };

@@ -9,11 +9,7 @@ using volmira::store::ArptRow;
 namespace {
 
 ArptRow airportAt(const char *coordinates, double storedLatitude, double storedLongitude) {
-    ArptRow row;
-    row.COORDINATES = coordinates;
-    row.WGS_DLAT = storedLatitude;
-    row.WGS_DLONG = storedLongitude;
-    return row;
+    return {{}, {}, coordinates, storedLatitude, storedLongitude};
 }
 
 SunEvents eventsAt(const ArptRow &airport, QDate day) {
@@ -67,8 +63,7 @@ TEST(SunTimes, SignsComeFromTheLettersElseFromTheStoredValue) {
 }
 
 TEST(SunTimes, MissingPositionOrDayGivesPlaceholderLines) {
-    ArptRow noLongitude = airportAt("5001.6 N / 00833.5 E", 50.0, 8.6);
-    noLongitude.WGS_DLONG.reset();
+    const ArptRow noLongitude{{}, {}, "5001.6 N / 00833.5 E", 50.0, std::nullopt};
     const ArptRow complete = airportAt("5001.6 N / 00833.5 E", 50.0, 8.6);
     // Impossible positions: no time is made of them.
     const ArptRow beyondThePole = airportAt("", 95.5, 8.6), huge = airportAt("", 1.7e308, 8.6);

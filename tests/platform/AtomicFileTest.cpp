@@ -23,9 +23,9 @@ TEST(AtomicFile, AFailingWriteIsReportedInGermanAndLeavesTheOldFile) {
     {
         // Writes beyond 64 KiB fail with EFBIG instead of ending the process.
         std::signal(SIGXFSZ, SIG_IGN);
-        rlimit before{}, limited{};
+        rlimit before{};
         ::getrlimit(RLIMIT_FSIZE, &before);
-        limited = {64 * 1024, before.rlim_max};
+        const rlimit limited{64 * 1024, before.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limited);
         const auto restore = qScopeGuard([&] { ::setrlimit(RLIMIT_FSIZE, &before); });
         platform::AtomicFile file(path);

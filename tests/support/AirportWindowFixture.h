@@ -5,7 +5,6 @@
 #include "support/SampleAirports.h"
 #include "support/WidgetTest.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>

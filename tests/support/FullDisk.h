@@ -5,9 +5,8 @@
 
 namespace volmira::test {
 
-// A small file system of its own (tmpfs) on a temporary folder, which fill()
-// leaves without a free byte. Mounting needs root; otherwise mounted() is
-// false and the test skips with skipReason().
+// A small file system (tmpfs) on a temporary folder, which fill() leaves without a free
+// byte. Mounting needs root; otherwise mounted() is false and the test skips.
 class FullDisk {
 public:
     explicit FullDisk(qint64 bytes = 256 * 1024);
@@ -16,7 +15,9 @@ public:
     FullDisk &operator=(const FullDisk &) = delete;
 
     [[nodiscard]] bool mounted() const { return mounted_; }
-    [[nodiscard]] static QString skipReason();
+    [[nodiscard]] static QString skipReason() {
+        return "A small file system can only be mounted as root; a file size limit tests the write failure instead.";
+    }
     [[nodiscard]] QString path() const { return dir_.path(); }
     [[nodiscard]] QString filePath(const QString &name) const { return dir_.filePath(name); }
     void fill() const;
