@@ -20,10 +20,7 @@ TEST(AirportLayout, DesignIsCentredOnlyWhenTheWindowIsLargerInBothDirections) {
 }
 
 TEST(AirportLayout, TwipsBecomeWholePixels) {
-    EXPECT_EQ(toPixels({15}), 1);
-    EXPECT_EQ(toPixels({7}), 0);
-    EXPECT_EQ(toPixels({8}), 1);  // a half pixel and more rounds up
-    EXPECT_EQ(toPixels({15180}), 1012);
-    EXPECT_EQ(toPixels({-8}), -1);
+    for (const auto &[twips, pixels] : {std::pair{15, 1}, {7, 0}, {8, 1}, {15180, 1012}, {-8, -1}})  // a half rounds up
+        EXPECT_EQ(toPixels({twips}), pixels) << twips;
     EXPECT_EQ(fromPixels(1012).value, 15180);
 }

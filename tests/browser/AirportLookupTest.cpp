@@ -12,10 +12,7 @@ namespace {
 class AirportLookup : public ::testing::Test {
 protected:
     void SetUp() override { volmira::test::addSampleAirports(t); }
-    AirportStore &store() { return *t.store; }
-    std::optional<AirportView> lookup(const char *entered) {
-        return lookupAirport(store(), entered, QDate(2026, 6, 21)).value();
-    }
+    std::optional<AirportView> lookup(const char *entered) { return lookupAirport(*t.store, entered, QDate(2026, 6, 21)).value(); }
 
     volmira::test::TempDatabase t;
 };
@@ -42,6 +39,6 @@ TEST_F(AirportLookup, ViewIsTheAirportsAndTheLookupOnlyReads) {
     const AirportView view = lookup("FRA").value();
     EXPECT_EQ(view.approaches.size(), 2u);
     EXPECT_TRUE(view.lastUpdate.title.endsWith("Letzte Aktualisierung - Approach Info - 02 Mai 26"));
-    EXPECT_TRUE(store().reads.airportByIcao("EDDF").value()->LastDate.isEmpty());
+    EXPECT_TRUE(t.store->reads.airportByIcao("EDDF").value()->LastDate.isEmpty());
     EXPECT_EQ(lookup("ethn").value().scheme, ColourScheme::Other);
 }

@@ -7,26 +7,19 @@
 using namespace volmira::browser;
 using volmira::store::ChangeStamp;
 
-namespace {
-
 const QString kGap = QString(27, QLatin1Char(' '));
-
-ChangeStamp stamp(const char *name, const char *date, const char *time) { return {name, date, time}; }
-
-}  // namespace
 
 TEST(LastUpdate, NewestByDateThenTimeFirstOfEqualOnes) {
     const struct {
         std::vector<ChangeStamp> stamps;
         const char *expected;  // entry name, empty for none
     } cases[] = {
-        {{stamp("RWY Info", "2026-08-01", "23:00:00"), stamp("COM Info", "2026-08-02", "01:00:00")}, "COM Info"},
-        {{stamp("RWY Info", "2026-08-02", "10:00:00"), stamp("Flughafen Info", "2026-08-02", "10:00:00")},
-         "RWY Info"},
+        {{{"RWY Info", "2026-08-01", "23:00:00"}, {"COM Info", "2026-08-02", "01:00:00"}}, "COM Info"},
+        {{{"RWY Info", "2026-08-02", "10:00:00"}, {"Flughafen Info", "2026-08-02", "10:00:00"}}, "RWY Info"},
         // a year later beats a later month of the year before
-        {{stamp("RWY Info", "2025-12-31", "12:00:00"), stamp("COM Info", "2026-01-01", "00:00:00")}, "COM Info"},
-        {{stamp("RWY Info", "", "12:00:00"), stamp("COM Info", "2001-01-01", "00:00:00")}, "COM Info"},
-        {{stamp("RWY Info", "", ""), stamp("COM Info", "kaputt", "12:00:00")}, ""},
+        {{{"RWY Info", "2025-12-31", "12:00:00"}, {"COM Info", "2026-01-01", "00:00:00"}}, "COM Info"},
+        {{{"RWY Info", "", "12:00:00"}, {"COM Info", "2001-01-01", "00:00:00"}}, "COM Info"},
+        {{{"RWY Info", "", ""}, {"COM Info", "kaputt", "12:00:00"}}, ""},
         {{}, ""},
     };
     for (const auto &c : cases) EXPECT_EQ(newestChange(c.stamps).value_or(ChangeStamp{}).Name, c.expected);
@@ -35,15 +28,8 @@ TEST(LastUpdate, NewestByDateThenTimeFirstOfEqualOnes) {
 TEST(LastUpdate, NoteSavedNowIsTheNewestChangeAndSetsLastDate) {
     volmira::test::TempDatabase t;
     t.clock.set(QDateTime(QDate(2026, 8, 7), QTime(14, 5, 0)));
-    volmira::store::ArptRow airport = t.airport("EDFE");
-    airport.LastDate = "2026-01-02";
-    t.add(airport);
-    volmira::store::RwyRow runway;
-    runway.ICAO = "EDFE";
-    runway.RWY = "08 / 26";
-    runway.Date = "2026-08-07";
-    runway.Time = "14:04:59";
-    ASSERT_TRUE(t.store->edits.insertRunway(runway).error().isEmpty());
+    t.add(t.airport("EDFE"));  // LastDate 2026-01-02
+    ASSERT_EQ(t.store->edits.insertRunway({0, "EDFE", "08 / 26", {}, {}, {}, {}, {}, {}, {}, "2026-08-07", "14:04:59"}).error(), "");
 
     EXPECT_EQ(readLastUpdate(*t.store, "EDFE").value().title, "Volmira EDFE" + kGap + "Letzte Aktualisierung - RWY Info - 07 Aug 26");
     EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-01-02") << "reading must not write";
@@ -53,17 +39,4 @@ TEST(LastUpdate, NoteSavedNowIsTheNewestChangeAndSetsLastDate) {
     EXPECT_TRUE(storeLastDate(*t.store, "EDFE", after).error().isEmpty());
     EXPECT_EQ(after.title, "Volmira EDFE" + kGap + "Letzte Aktualisierung - Info Kategorie: Kontakt - 07 Aug 26");
     EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-08-07");
-}
-
-TEST(LastUpdate, AirportWithoutStampsKeepsItsLastDate) {
-    volmira::test::TempDatabase t;
-    volmira::store::ArptRow airport = t.airport("EDXX");
-    airport.Date.clear();
-    airport.Time.clear();
-    airport.LastDate = "2020-02-02";
-    t.add(airport);
-    const LastUpdate update = readLastUpdate(*t.store, "EDXX").value();
-    EXPECT_TRUE(storeLastDate(*t.store, "EDXX", update).error().isEmpty());
-    EXPECT_EQ(update.title, "Volmira EDXX" + kGap + "Letzte Aktualisierung - ---");
-    EXPECT_EQ(t.store->reads.airportByIcao("EDXX").value()->LastDate, "2020-02-02");
 }

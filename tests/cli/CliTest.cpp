@@ -59,22 +59,17 @@ TEST_F(Cli, FindAndCountriesGiveRealData) {
     EXPECT_GT(sum, 19000);
 }
 
-TEST_F(Cli, UsageAndDataErrorsHaveTheirExitCodes) {
+TEST_F(Cli, UsageErrorsHaveExitTwo) {
     for (const QStringList &usage : {QStringList{"lookup", "EDDF", "EDDM"}, {"lookup", "EDDF", "--date", "21.06.2026"},
                                      {"nonsense"}, {"find", "x", "--bogus"}, {"lookup", "--data-dir", ""},
                                      {"import", "x.crm", "--data-version", "gestern"}, {"export", "x.crm", "--all", "--icao", "EDDF"}})
         EXPECT_EQ(run(usage).exitCode, 2) << usage.join(' ').toStdString();
-
-    writeFile(database(), QByteArray(4096, 'x'));
-    const CommandResult r = run({"lookup", "EDDF"});
-    EXPECT_EQ(r.exitCode, 3);
-    EXPECT_FALSE(r.err.isEmpty());
 }
 
 TEST_F(Cli, ADamagedTableIsADataErrorNotAnEmptyAnswer) {
     ASSERT_EQ(run({"countries"}).exitCode, 0);  // copies the shipped database
     for (const char *table : {"RWY", "ARPT"}) {
-        ASSERT_TRUE(volmira::test::damageTable(dir.filePath("vmdata.vmd"), table)) << table;
+        ASSERT_TRUE(damageTable(database(), table)) << table;
         for (const QStringList &command : {QStringList{"lookup", "EDDF"}, QStringList{"countries"}, QStringList{"find", "Frank"}}) {
             if (QString(table) == "RWY" && command[0] != "lookup") continue;
             const CommandResult r = run(command);

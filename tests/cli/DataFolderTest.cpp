@@ -26,34 +26,23 @@ TEST(DataFolder, CommandLineThenEnvironmentThenPortableThenPerUser) {
     qunsetenv("VOLMIRA_APT_HOME");
 }
 
-TEST(DataFolder, CopiesTheShippedDatabaseOnlyWhenThereIsNone) {
+// The user's own database and settings (Apt.crm) are never replaced by the shipped ones.
+TEST(DataFolder, CopiesTheShippedDatabaseAndSettingsOnlyWhenThereAreNone) {
     QTemporaryDir exe, home;
     const QString data = QDir(home.path()).filePath("neu/tief");
-    const QString database = QDir(data).filePath("vmdata.vmd");
+    const QString database = QDir(data).filePath("vmdata.vmd"), settings = QDir(data).filePath(kShippedSettings);
     EXPECT_EQ(prepareDataFolder(data, exe.path()).error(), QString());  // nothing shipped: the caller reports it
     EXPECT_FALSE(QFile::exists(database));
 
     writeFile(QDir(exe.path()).filePath(kShippedDatabase), "shipped");
+    writeFile(QDir(exe.path()).filePath(kShippedSettings), "\"EDHN\"\r\n");
     EXPECT_EQ(prepareDataFolder(data, exe.path()).error(), QString());
     EXPECT_EQ(readFile(database), "shipped");
+    EXPECT_EQ(readFile(settings), "\"EDHN\"\r\n");
 
     writeFile(database, "the user's own");
+    writeFile(settings, "\"EDDF\"\r\n");
     EXPECT_EQ(prepareDataFolder(data, exe.path()).error(), QString());
     EXPECT_EQ(readFile(database), "the user's own");
-    EXPECT_EQ(QDir(data).entryList(QDir::Files), QStringList{"vmdata.vmd"});
-}
-
-TEST(DataFolder, ANewInstallationGetsTheShippedSettingsButNeverLosesTheUsers) {
-    QTemporaryDir exe, fresh, upgraded;
-    writeFile(QDir(exe.path()).filePath(kShippedDatabase), "shipped");
-    writeFile(QDir(exe.path()).filePath(kShippedSettings), "\"EDHN\"\r\n");
-    auto settings = [](const QString &folder) { return readFile(QDir(folder).filePath(kShippedSettings)); };
-
-    EXPECT_EQ(prepareDataFolder(fresh.path(), exe.path()).error(), QString());
-    EXPECT_EQ(settings(fresh.path()), "\"EDHN\"\r\n");
-
-    // Settings left from an earlier installation are the user's.
-    writeFile(QDir(upgraded.path()).filePath(kShippedSettings), "\"EDDF\"\r\n");
-    EXPECT_EQ(prepareDataFolder(upgraded.path(), exe.path()).error(), QString());
-    EXPECT_EQ(settings(upgraded.path()), "\"EDDF\"\r\n");
+    EXPECT_EQ(readFile(settings), "\"EDDF\"\r\n");
 }

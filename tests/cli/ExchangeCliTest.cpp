@@ -48,11 +48,14 @@ struct ExchangeCli : ::testing::Test {
 
 }  // namespace
 
-TEST_F(ExchangeCli, ChangedAirportsAreTheDefaultExportAndNothingChangedWritesNothing) {
+TEST_F(ExchangeCli, ChangedAirportsAreTheDefaultExportAndNothingFoundWritesNothing) {
     ASSERT_EQ(runCommand(source.path(), {"countries"}).exitCode, 0);
     const test::CommandResult none = runCommand(source.path(), {"export", file()});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains("Keine aktualisierten Daten vorhanden"));
+    const test::CommandResult unknown = runCommand(source.path(), {"export", file(), "--icao", "ZZZZ"});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_TRUE(unknown.err.contains("es wurde nichts geschrieben")) << unknown.err.toStdString();
     EXPECT_FALSE(QFile::exists(file()));
 
     test::executeSql(sourceDb(), "UPDATE ARPT SET LastDate = '2026-12-01' WHERE ICAO IN ('EDDF', 'EDHN')");
@@ -109,10 +112,8 @@ TEST_F(ExchangeCli, AnImportKilledAtAnyStageLeavesOldOrNewDataAndTheNextStartWor
 
         // The next import puts the history of a committed import in place and drops that of one rolled back.
         ASSERT_EQ(runCommand(target.path(), {"import", small}).exitCode, 0) << stage;
-        std::vector<store::exchange::HistoryEntry> entries;
-        const auto entriesRead = store::exchange::readUpdateHistory(history);
-        ASSERT_EQ(entriesRead.error(), "");
-        entries = *entriesRead;
-        EXPECT_EQ(entries.size(), committed ? 19232u : 1u) << stage;
+        const auto entries = store::exchange::readUpdateHistory(history);
+        ASSERT_EQ(entries.error(), "");
+        EXPECT_EQ(entries->size(), committed ? 19232u : 1u) << stage;
     }
 }

@@ -23,14 +23,6 @@ struct ExchangeFaults : ::testing::Test {
 
 }  // namespace
 
-TEST_F(ExchangeFaults, AnExportThatFindsNothingSaysSoAndWritesNothing) {
-    const Outcome none = test::runCommand(data.path(), {"export", file("leer.crm"), "--icao", "ZZZZ"});
-    EXPECT_EQ(none.exitCode, 1);
-    EXPECT_TRUE(none.err.contains("es wurde nichts geschrieben")) << none.err.toStdString();
-    EXPECT_FALSE(none.out.contains("geschrieben"));
-    EXPECT_FALSE(QFile::exists(file("leer.crm")));
-}
-
 TEST_F(ExchangeFaults, AnExportOntoAPipeIsRefusedAndThePipeStays) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(file("pipe")).constData(), 0600), 0);
     const Outcome refused = test::runCommand(data.path(), {"export", file("pipe"), "--icao", "EDDF"});

@@ -5,7 +5,6 @@
 #include "support/SampleAirports.h"
 #include "support/WidgetTest.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -22,18 +21,15 @@ class AirportWindowTest : public WidgetTest {
 protected:
     void SetUp() override {
         addSampleAirports(t);
-        writeAptCrm("\"EDDF\"\r\n");
+        writeFile(aptCrmPath(), "\"EDDF\"\r\n");
     }
 
-    store::AirportStore &store() { return *t.store; }
-
     QString aptCrmPath() const { return QDir(t.folder()).filePath("Apt.crm"); }
-    void writeAptCrm(const QByteArray &content) { writeFile(aptCrmPath(), content); }
     QByteArray aptCrm() const { return readFile(aptCrmPath()); }
 
     // Builds, loads and shows the window, as the main window does.
     browser::frmAirport &open() {
-        window = std::make_unique<browser::frmAirport>(store(), dialogs, t.folder());
+        window = std::make_unique<browser::frmAirport>(*t.store, dialogs, t.folder());
         titles = std::make_unique<QSignalSpy>(window.get(), &browser::frmAirport::titleChanged);
         window->load();
         window->show();

@@ -2,8 +2,6 @@
 
 #include <QFile>
 
-#include <csignal>
-
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -19,11 +17,6 @@ FullDisk::~FullDisk() {
     if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
 }
 
-QString FullDisk::skipReason() {
-    return QStringLiteral("A small file system can only be mounted as root; the write failure is tested by "
-                          "a file size limit instead.");
-}
-
 void FullDisk::fill() const {
     QFile filler(dir_.filePath(QStringLiteral("filler")));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
@@ -34,15 +27,5 @@ void FullDisk::fill() const {
     while (filler.write("x", 1) == 1) {
     }
 }
-
-FileSizeLimit::FileSizeLimit(qint64 bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails instead of ending the process
-    ::getrlimit(RLIMIT_FSIZE, &before_);
-    rlimit limited = before_;
-    limited.rlim_cur = rlim_t(bytes);
-    ::setrlimit(RLIMIT_FSIZE, &limited);
-}
-
-FileSizeLimit::~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before_); }
 
 }  // namespace volmira::test

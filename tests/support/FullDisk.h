@@ -3,13 +3,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 namespace volmira::test {
 
-// A small file system of its own (tmpfs) on a temporary folder, which fill()
-// leaves without a free byte. Mounting needs root; otherwise mounted() is
-// false and the test skips with skipReason().
+// A small file system (tmpfs) on a temporary folder, which fill() leaves without a free
+// byte. Mounting needs root; otherwise mounted() is false and the test skips.
 class FullDisk {
 public:
     explicit FullDisk(qint64 bytes = 256 * 1024);
@@ -18,7 +15,9 @@ public:
     FullDisk &operator=(const FullDisk &) = delete;
 
     [[nodiscard]] bool mounted() const { return mounted_; }
-    [[nodiscard]] static QString skipReason();
+    [[nodiscard]] static QString skipReason() {
+        return "A small file system can only be mounted as root; a file size limit tests the write failure instead.";
+    }
     [[nodiscard]] QString path() const { return dir_.path(); }
     [[nodiscard]] QString filePath(const QString &name) const { return dir_.filePath(name); }
     void fill() const;
@@ -26,19 +25,6 @@ public:
 private:
     QTemporaryDir dir_;
     bool mounted_ = false;
-};
-
-// While it lives, writes of this process and the processes it starts fail
-// beyond `bytes` of a file (EFBIG), as a full disk would fail them.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(qint64 bytes);
-    ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit before_{};
 };
 
 }  // namespace volmira::test

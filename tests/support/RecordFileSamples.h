@@ -1,7 +1,7 @@
 #pragma once
 
-// Values, reading and the sample files of the record-file tests. Header only:
-// only the test programs that use it link the record-file library.
+// Values, reading and the sample files of the record-file tests (header only:
+// only the programs that use it link the record-file library).
 #include "store/recordfile/RecordFile.h"
 
 #include <vector>
@@ -47,9 +47,8 @@ inline Records readRecordFile(const QString &path) {
     return drain(reader, error);
 }
 
-// The sample files as the data maker's library wrote them (it declares the
-// byte sizes of numbers and dates too): history.xml, the
-// update history's form, and exchange-min.xml, one record of each value kind.
+// The sample files as the data maker's library wrote them (with byte sizes of numbers
+// and dates): history.xml, the update history, and exchange-min.xml, each value kind.
 struct Sample {
     std::vector<rf::FieldDef> fields;
     std::vector<rf::Row> rows;

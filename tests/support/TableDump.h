@@ -6,10 +6,9 @@
 
 namespace volmira::test {
 
-// Every row of a table as one line of its values in column order ("∅" for
-// null, texts quoted, numbers in full precision), leaving out the columns
-// named, sorted so that two databases holding the same rows compare equal
-// whatever their internal ids.
+// Every row of a table as one line of its values ("∅" for null, texts quoted, numbers
+// in full precision) without the columns named, sorted so that two databases
+// holding the same rows compare equal whatever their internal ids.
 QStringList dumpTable(store::Database &db, const QString &table, const QStringList &leaveOut = {});
 
 // The airport tables the exchange file carries (ARPT, RWY, ACOM, ILS, MyInfo)

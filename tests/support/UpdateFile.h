@@ -21,12 +21,10 @@ public:
         return raw(store::exchange::runwayRecord({0, icao, rwy, "09", "27", "087 / 267", "", 1200, 30, 0, date, "09:00:00"}));
     }
     UpdateFile &approach(const QString &icao) {
-        return raw(
-            store::exchange::approachRecord({0, icao, "27", "109.900", "IXX", "", "", "", "2026-07-01", "09:00:00"}));
+        return raw(store::exchange::approachRecord({0, icao, "27", "109.900", "IXX", "", "", "", "2026-07-01", "09:00:00"}));
     }
     UpdateFile &note(const QString &icao, const QString &category, const QString &text) {
-        return raw(
-            store::exchange::noteRecord({0, icao, category, "{\\rtf1 " + text + "}", text, "2026-07-01", "09:00:00"}));
+        return raw(store::exchange::noteRecord({0, icao, category, "{\\rtf1 " + text + "}", text, "2026-07-01", "09:00:00"}));
     }
     UpdateFile &raw(store::recordfile::Row row) {
         rows_.push_back(std::move(row));

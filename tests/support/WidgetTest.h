@@ -3,7 +3,8 @@
 #include "platform/Dialogs.h"
 #include "support/QtPrinters.h"
 #include "support/TempDatabase.h"
-#include "support/WidgetApplication.h"
+
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,15 @@ namespace volmira::test {
 // A window test: the application, an empty database and dialogs that only record.
 class WidgetTest : public ::testing::Test {
 protected:
-    WidgetTest() { ensureWidgetApplication(); }
+    // One QApplication per program on the offscreen platform, never destroyed:
+    // tearing Qt's widget state down after GoogleTest has finished crashes.
+    WidgetTest() {
+        static int argc = 1;
+        static char name[] = "widget_tests";
+        static char *argv[] = {name, nullptr};
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (!QApplication::instance()) new QApplication(argc, argv);
+    }
     TempDatabase t;
     platform::FakeDialogs dialogs;
 };

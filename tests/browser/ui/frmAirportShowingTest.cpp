@@ -41,7 +41,7 @@ TEST_F(AirportWindowShowing, FilledFieldsShowTheBeginningOfTheirText) {
 
 TEST_F(AirportWindowShowing, FrequencyNamesTakeWhatTheFrequenciesLeaveAndFollowByFrequency) {
     for (const char *freq : {"136.500", "119.905", "99.000"})
-        volmira::test::expectOk(store().edits.insertFrequency({0, "EDDM", "MUENCHEN TOWER / TURM (NORTH)", freq, "2026-04-01", "09:00:00"}).error());
+        volmira::test::expectOk(t.store->edits.insertFrequency({0, "EDDM", "MUENCHEN TOWER / TURM (NORTH)", freq, "2026-04-01", "09:00:00"}).error());
     open();
     enterCode("EDDM");
     QTableView *com = grid("gridCom");
