@@ -1,17 +1,13 @@
 #pragma once
 
 #include "platform/Result.h"
+#include "platform/SystemError.h"
 
 #include <QByteArrayView>
 #include <QSaveFile>
 #include <QString>
 
 namespace volmira::platform {
-
-// What the system reports for a failed file operation (an errno value), as a
-// German sentence: "Der Datenträger ist voll." for ENOSPC. Never the
-// system's English text.
-[[nodiscard]] QString systemErrorText(int error);
 
 // Replaces a file so that it holds either its old content or the whole new
 // one. The bytes go to a temporary file beside the target; every write is

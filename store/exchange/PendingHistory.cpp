@@ -1,6 +1,6 @@
 #include "store/exchange/PendingHistory.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/SystemError.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "store/recordfile/RecordFileTokenizer.h"
 #include "store/recordfile/RecordFileValues.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/SystemError.h"
 
 #include <QFile>
 #include <QFileInfo>

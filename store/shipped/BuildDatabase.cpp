@@ -1,6 +1,6 @@
 #include "store/shipped/BuildDatabase.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/SystemError.h"
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Coordinates.h"

@@ -1,6 +1,6 @@
 #include "store/shipped/CsvReader.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/SystemError.h"
 
 #include <cerrno>
 
