@@ -101,7 +101,7 @@ void frmAirport::GetInformation() {
     ShowAirportData(*view);
     showText(tSunrise, view->sun.sunrise);
     showText(tSunset, view->sun.sunset);
-    ShowLastUpdate(*view);
+    showLastUpdate(view->lastUpdate, view->airport.LastDate);
 }
 
 void frmAirport::showEmptyState() {
@@ -148,10 +148,22 @@ void frmAirport::ShowSunTimes() {
     showText(tSunset, lines.sunset);
 }
 
-void frmAirport::ShowLastUpdate(const AirportView &view) {
-    const platform::Result<> stored = storeLastDate(store_, view.airport.ICAO, view.lastUpdate, view.airport.LastDate);
+void frmAirport::ShowLastUpdate() {
+    if (!current_) return;
+    const platform::Result<LastUpdate> update = readLastUpdate(store_, current_->ICAO);
+    if (!update) {
+        dialogs_.inform(this, kDataErrorTitle, update.error());
+        return;
+    }
+    showLastUpdate(*update, current_->LastDate);
+}
+
+// What the lookup read is used as it stands: no second read.
+void frmAirport::showLastUpdate(const LastUpdate &update, const QString &storedLastDate) {
+    const platform::Result<> stored = storeLastDate(store_, current_->ICAO, update, storedLastDate);
     if (!stored) dialogs_.inform(this, kDataErrorTitle, stored.error());
-    emit titleChanged(view.lastUpdate.title);
+    else if (!update.lastDate.isEmpty()) current_->LastDate = update.lastDate;
+    emit titleChanged(update.title);
 }
 
 void frmAirport::showSurface(std::optional<int> surface) {

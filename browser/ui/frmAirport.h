@@ -44,6 +44,9 @@ public:
     void saveLastAirport();
     // Switches between the data page and the map page.
     void ToggleMapView();
+    // Brings the title and ARPT.LastDate of the current airport up to date
+    // after a change was stored.
+    void ShowLastUpdate();
 
     // The next resize leaves the layout alone (the load step and the main
     // window's database menu set it).
@@ -74,7 +77,7 @@ private:
     void applyScheme(ColourScheme scheme);
     void ShowAirportData(const AirportView &view);
     void ShowSunTimes();
-    void ShowLastUpdate(const AirportView &view);
+    void showLastUpdate(const LastUpdate &update, const QString &storedLastDate);
     void FindAirportsByName();
     void LoadLastAirport();
     void showSurface(std::optional<int> surface);
