@@ -10,6 +10,7 @@
 #include "store/AirportStore.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QScreen>
@@ -37,10 +38,24 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         airport.tAirport->setText(options.value("show").toUpper());
         airport.GetInformation();
     }
+    if (options.isSet("edit")) airport.ToggleEditMode();
     QApplication::processEvents();
     QTextStream err(stderr);
+    // The dialog alone, filled as its change command fills it.
+    QWidget *shot = &main;
+    if (options.has("dialog")) {
+        QDialog *dialog = airport.prepareChangeDialog(options.value("dialog"));
+        if (!dialog) {
+            err << "Der Dialog " << options.value("dialog") << " ist unbekannt oder es wird kein Flughafen gezeigt."
+                << Qt::endl;
+            return 2;
+        }
+        dialog->show();
+        QApplication::processEvents();
+        shot = dialog;
+    }
     for (const auto &box : dialogs.shown) err << box.title << ": " << box.text << Qt::endl;
-    if (!main.grab().save(options.value("screenshot"), "PNG")) {
+    if (!shot->grab().save(options.value("screenshot"), "PNG")) {
         err << "Das Bild " << options.value("screenshot") << " kann nicht geschrieben werden." << Qt::endl;
         return 3;
     }

@@ -8,7 +8,9 @@ namespace volmira::app {
 
 // Runs the desktop program: splash, then the main window with the airport
 // window. With --screenshot FILE it shows the main window without the splash
-// pause (on --show CODE, else the last airport), writes it as PNG and ends.
+// pause (on --show CODE, else the last airport), writes it as PNG and ends;
+// --edit shows it in edit mode, --dialog NAME writes the entry dialog of that
+// name instead, filled as its change command fills it.
 int runDesktop(const cli::Options &options);
 
 }  // namespace volmira::app

@@ -50,6 +50,7 @@ frmAirport::frmAirport(store::AirportStore &store, platform::Dialogs &dialogs, c
     setObjectName(QStringLiteral("frmAirport"));
     buildSearchArea();
     buildDataPage();
+    buildEditControls();
     gridAirports->raise();
     placeDesign({});
     // Every key of the window passes here first, as the Space shortcut needs.
@@ -66,6 +67,7 @@ void frmAirport::load() {
     frmAPT->show();
     cmdAPTData->hide();
     cmdKarte->show();
+    setEditMode(false);
     QuickfindActive = false;
     // Today by the clock the rows are stamped with.
     dtpToday->setDate(store::parseStoredDate(store_.edits.now().Date));
@@ -98,6 +100,7 @@ void frmAirport::GetInformation() {
         return;
     }
     current_ = view->airport;
+    enableEditButtons(true);
     ShowAirportData(*view);
     showText(tSunrise, view->sun.sunrise);
     showText(tSunset, view->sun.sunset);
@@ -115,6 +118,7 @@ void frmAirport::showEmptyState() {
     lblRWY->hide();
     lblRWYDesc->hide();
     applyScheme(ColourScheme::Vlp);
+    enableEditButtons(false);
 }
 
 void frmAirport::applyScheme(ColourScheme scheme) {
@@ -222,6 +226,9 @@ void frmAirport::ToggleMapView() {
     frmMap->setVisible(dataPageShowing);
     cmdAPTData->setVisible(dataPageShowing);
     cmdKarte->setVisible(!dataPageShowing);
+    // Edit mode stays on while the map shows, its two buttons hidden there.
+    cmdFertig->setVisible(!dataPageShowing && EditMode);
+    cmdEdit->setVisible(!dataPageShowing && !EditMode);
 }
 
 void frmAirport::LoadLastAirport() {

@@ -12,6 +12,7 @@
 #include <array>
 #include <optional>
 
+class QDialog;
 class QFrame;
 class QGroupBox;
 class QKeyEvent;
@@ -19,6 +20,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+
+namespace volmira::editing {
+class frmChangeAPT;
+class frmChangeApproach;
+class frmChangeCom;
+class frmChangeRwy;
+}  // namespace volmira::editing
 
 namespace volmira::browser {
 
@@ -54,6 +62,24 @@ public:
     QLineEdit *tAirport = nullptr;
 
     [[nodiscard]] QSize sizeHint() const override;
+
+    // frmAirportEdit.cpp: edit mode and the commands of its buttons.
+    // Switches edit mode on or off.
+    void ToggleEditMode();
+    void cmdAddRwy_Click();
+    void cmdChangeRwy_Click();
+    void cmdDeleteRwy_Click();
+    void cmdAddCom_Click();
+    void cmdChangeCom_Click();
+    void cmdDeleteCom_Click();
+    void cmdAddApproach_Click();
+    void cmdChangeApproach_Click();
+    void cmdDeleteApproach_Click();
+    void cmdChangeAPT_Click();
+    // Fills the dialog of that name ("frmChangeRwy", ...) as its change command
+    // does for the airport shown, without showing it; nothing when the name is
+    // unknown or there is no airport.
+    [[nodiscard]] QDialog *prepareChangeDialog(const QString &name);
 
 signals:
     // The main window's title naming the airport and its newest change.
@@ -138,6 +164,50 @@ private:
     ApproachModel *rsApproach = nullptr;
     ComModel *rsCom = nullptr;
     QuickfindModel *rsQuickfind = nullptr;
+
+    // frmAirportEdit.cpp: edit mode.
+    void buildEditControls();
+    void setEditMode(bool on);
+    // The ten buttons work only on an airport shown.
+    void enableEditButtons(bool enabled);
+    [[nodiscard]] std::array<QPushButton *, 10> editButtons() const;
+    editing::frmChangeRwy &runwayDialog();
+    editing::frmChangeAPT &airportDialog();
+    editing::frmChangeCom &comDialog();
+    editing::frmChangeApproach &approachDialog();
+    // Each asks until an entry is written or the dialog cancelled; a failed
+    // write is reported and the dialog opens again with the entry.
+    void writeRunway(std::optional<long long> id);
+    void writeFrequency(std::optional<long long> id);
+    void writeApproach(std::optional<long long> id);
+    // Rereads the grid's rows with the row of that id current.
+    void showRunways(long long current);
+    void showFrequencies(long long current);
+    void showApproaches(long long current);
+    // The airport block, colours and sun times of a changed airport record.
+    void showChangedAirport(const store::ArptRow &airport);
+
+    bool EditMode = false;
+    QPushButton *cmdEdit = nullptr;
+    QPushButton *cmdFertig = nullptr;
+    QPushButton *cmdAddRwy = nullptr;
+    QPushButton *cmdChangeRwy = nullptr;
+    QPushButton *cmdDeleteRwy = nullptr;
+    QPushButton *cmdAddCom = nullptr;
+    QPushButton *cmdChangeCom = nullptr;
+    QPushButton *cmdDeleteCom = nullptr;
+    QPushButton *cmdAddApproach = nullptr;
+    QPushButton *cmdChangeApproach = nullptr;
+    QPushButton *cmdDeleteApproach = nullptr;
+    QPushButton *cmdChangeAPT = nullptr;
+    QFrame *Line1 = nullptr;
+    QFrame *Line2 = nullptr;
+    QFrame *Line3 = nullptr;
+    // Made on first use, then only hidden and shown.
+    editing::frmChangeRwy *frmChangeRwy_ = nullptr;
+    editing::frmChangeAPT *frmChangeAPT_ = nullptr;
+    editing::frmChangeCom *frmChangeCom_ = nullptr;
+    editing::frmChangeApproach *frmChangeApproach_ = nullptr;
 };
 
 }  // namespace volmira::browser

@@ -1,5 +1,6 @@
 // Building the controls of the airport window. Positions and sizes are kept in
 // twips, as the layout rule reckons; toPixels turns them into Qt's pixels.
+#include "browser/EditModeLayout.h"
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmGermanDateEdit.h"
 #include "platform/ui/Widgets.h"
@@ -95,16 +96,17 @@ void frmAirport::buildDataPage() {
     Frame2 = named<QFrame>(frmAPT, QStringLiteral("Frame2"));
     Frame2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Frame2->setAutoFillBackground(true);
-    setTwips(Frame2, 120, 120, 6960, 2010);
+    // Narrow enough for the runway list to move left of its designed place in edit mode.
+    setTwips(Frame2, 120, 120, 6380, 2010);
     for (int i = 0; i < kDataFieldCount; ++i) tData[i] = lockedField(Frame2, QStringLiteral("tData(%1)").arg(i));
     // Name on top; code, category and position; elevation and variation; circuit altitude.
-    setTwips(tData[0], 120, 150, 6720, 375);
+    setTwips(tData[0], 120, 150, 6140, 375);
     setTwips(tData[4], 120, 600, 1500, 375);
     setTwips(tData[5], 1740, 600, 1200, 375);
-    setTwips(tData[1], 3060, 600, 3780, 375);
-    setTwips(tData[3], 120, 1050, 3300, 375);
-    setTwips(tData[2], 3540, 1050, 3300, 375);
-    setTwips(tData[6], 120, 1500, 6720, 375);
+    setTwips(tData[1], 3060, 600, 3200, 375);
+    setTwips(tData[3], 120, 1050, 3000, 375);
+    setTwips(tData[2], 3240, 1050, 3020, 375);
+    setTwips(tData[6], 120, 1500, 6140, 375);
     QFont bold = tData[0]->font();
     bold.setBold(true);
     tData[0]->setFont(bold);
@@ -113,29 +115,33 @@ void frmAirport::buildDataPage() {
     setTwips(dtpToday, 120, 2280, 1900, 375);
     tSunrise = lockedField(frmAPT, QStringLiteral("tSunrise"));
     tSunrise->setText(QStringLiteral("Sonnenaufgang"));
-    setTwips(tSunrise, 2160, 2280, 4920, 375);
+    setTwips(tSunrise, 2160, 2280, 4340, 375);
     tSunset = lockedField(frmAPT, QStringLiteral("tSunset"));
     tSunset->setText(QStringLiteral("Sonnenuntergang"));
-    setTwips(tSunset, 2160, 2730, 4920, 375);
+    setTwips(tSunset, 2160, 2730, 4340, 375);
     connect(dtpToday, &QDateEdit::dateChanged, this, &frmAirport::ShowSunTimes);
 
-    frmRWY = buildGridFrame("frmRWY", Label5, "Label5", QStringLiteral("RWY Info"), gridRwyData, "gridRwyData", {7635},
+    // The lefts of the runway and frequency blocks are the edit mode's (frmAirportEdit.cpp).
+    frmRWY = buildGridFrame("frmRWY", Label5, "Label5", QStringLiteral("RWY Info"), gridRwyData, "gridRwyData", {8575},
                             {7635}, {3000});
-    frmRWY->move(toPixels({7260}), toPixels({120}));
+    frmRWY->move(toPixels({6440}), toPixels({120}));
+    // The surface indicator on a line of its own under the caption, which stands at the same left.
     lblRWY = named<QLabel>(frmRWY, QStringLiteral("lblRWY"));
     lblRWY->setAutoFillBackground(true);
-    setTwips(lblRWY, 1320, 45, 240, 210);
+    setTwips(lblRWY, 0, 375, 3220, 210);
     lblRWYDesc = label(frmRWY, QStringLiteral("lblRWYDesc"), QStringLiteral("Asphalt"));
     lblRWYDesc->setAutoFillBackground(true);
     lblRWYDesc->setAlignment(Qt::AlignCenter);
-    setTwips(lblRWYDesc, 1620, 0, 1200, 300);
+    setTwips(lblRWYDesc, 0, 330, 1200, 300);
+    setTwips(gridRwyData, 0, 690, 7635, 2310);
 
+    // Below the sun times and the buttons under the date.
     frmApproach = buildGridFrame("frmApproach", Label6, "Label6", QStringLiteral("Anflug Info"), gridApproach,
-                                 "gridApproach", {7635}, {6300}, {3450});
-    frmApproach->move(toPixels({7260}), toPixels({3240}));
-    frmCom = buildGridFrame("frmCom", Label7, "Label7", QStringLiteral("COM Info"), gridCom, "gridCom", {6960},
-                            {6060}, {3450});
-    frmCom->move(toPixels({120}), toPixels({3240}));
+                                 "gridApproach", {7755}, {6300}, {3000});
+    frmApproach->move(toPixels({7260}), toPixels({3720}));
+    frmCom = buildGridFrame("frmCom", Label7, "Label7", QStringLiteral("COM Info"), gridCom, "gridCom", {6500},
+                            {5780}, {3000});
+    frmCom->move(0, toPixels({3720}));
 
     rsRwy = makeRunwayModel(this);
     rsApproach = makeApproachModel(this);
@@ -176,6 +182,8 @@ void frmAirport::placeDesign(TwipPoint origin) {
     moveTo(Frame1, kSearchAreaAt);
     moveTo(gridAirports, kQuickfindListAt);
     moveTo(tTemp, kSwitchTextAt);
+    moveTo(cmdEdit, kEditCommandsAt);
+    moveTo(cmdFertig, kEditCommandsAt);
 }
 
 }  // namespace volmira::browser
