@@ -25,8 +25,6 @@ EntryDialog::EntryDialog(platform::Dialogs &dialogs, const QString &name, QWidge
     connect(cmdCancel, &QPushButton::clicked, this, &EntryDialog::cmdCancel_Click);
 }
 
-bool EntryDialog::ask() { return exec() == QDialog::Accepted; }
-
 void EntryDialog::cmdCancel_Click() { reject(); }
 
 void EntryDialog::entryBox(QLineEdit *box) {

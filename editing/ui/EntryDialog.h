@@ -1,8 +1,12 @@
 #pragma once
 
+#include "editing/Entry.h"
 #include "platform/Dialogs.h"
 
 #include <QDialog>
+
+#include <optional>
+#include <variant>
 
 class QLineEdit;
 class QPushButton;
@@ -19,21 +23,38 @@ class EntryDialog : public QDialog {
     Q_OBJECT
 
 public:
-    // Shows the dialog modally: true when an entry was accepted, false when
-    // the dialog was cancelled (Escape, "Abbrechen", the close button).
-    [[nodiscard]] bool ask();
-
     QPushButton *cmdOk = nullptr;
     QPushButton *cmdCancel = nullptr;
 
 protected:
     EntryDialog(platform::Dialogs &dialogs, const QString &name, QWidget *parent);
 
-    // Checks the entry and accepts the dialog when it is fine.
+    // Checks the entry and accepts the dialog when it is fine (acceptChecked).
     virtual void cmdOk_Click() = 0;
     void cmdCancel_Click();
     // The box that gets the focus whenever the dialog is shown.
     [[nodiscard]] virtual QWidget *firstBox() const = 0;
+    // The box an EntryFailure names by its number.
+    [[nodiscard]] virtual QWidget *box(int index) const = 0;
+
+    // Shows the dialog modally until an entry is accepted, or gives nothing
+    // when it is cancelled (Escape, "Abbrechen", the close button).
+    template <typename Entry>
+    [[nodiscard]] std::optional<Entry> askFor(std::optional<Entry> &accepted) {
+        accepted.reset();
+        return exec() == QDialog::Accepted ? accepted : std::nullopt;
+    }
+    // The checked entry is taken and the dialog closed; a failure is shown
+    // and the dialog stays open as typed.
+    template <typename Entry>
+    void acceptChecked(Checked<Entry> checked, std::optional<Entry> &accepted) {
+        if (const auto *failure = std::get_if<EntryFailure>(&checked)) {
+            showMessage(failure->title, failure->text, box(failure->box));
+            return;
+        }
+        accepted = std::get<Entry>(std::move(checked));
+        accept();
+    }
 
     // A double click empties the box.
     void entryBox(QLineEdit *box);
