@@ -9,7 +9,8 @@ namespace volmira::editing {
 
 void setBackground(QWidget *widget, Rgb colour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor(colour.red, colour.green, colour.blue));
+    // Buttons fill with the Button role, labels with Window.
+    palette.setColor(widget->backgroundRole(), QColor(colour.red, colour.green, colour.blue));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

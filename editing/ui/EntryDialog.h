@@ -4,11 +4,11 @@
 #include "platform/Dialogs.h"
 
 #include <QDialog>
+#include <QLineEdit>
 
 #include <optional>
 #include <variant>
 
-class QLineEdit;
 class QPushButton;
 
 namespace volmira::editing {

@@ -3,6 +3,7 @@
 #include "editing/ui/DialogControls.h"
 #include "platform/ui/Widgets.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
