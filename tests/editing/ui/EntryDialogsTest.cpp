@@ -1,0 +1,187 @@
+#include "editing/ui/frmChangeAPT.h"
+#include "editing/ui/frmChangeApproach.h"
+#include "editing/ui/frmChangeCom.h"
+#include "editing/ui/frmChangeRwy.h"
+#include "support/ModalSteps.h"
+#include "support/WidgetTest.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace volmira;
+using editing::EntryDialog;
+using test::ModalSteps;
+
+namespace {
+
+// The four dialogs filled with a valid entry; ask() as "was an entry accepted".
+class EntryDialogs : public test::WidgetTest {
+protected:
+    struct Dialog {
+        EntryDialog *dialog;
+        std::function<bool()> ask;
+    };
+
+    Dialog make(const QString &name) {
+        if (name == "frmChangeRwy") {
+            auto *d = own(new editing::frmChangeRwy(dialogs, nullptr));
+            d->fill({{"27r", "274", "", "800", "23"}, {}, false}, "Letzte Aktualisierung: ---");
+            return {d, [d] { return d->ask().has_value(); }};
+        }
+        if (name == "frmChangeAPT") {
+            auto *d = own(new editing::frmChangeAPT(dialogs, [](const QString &code) { return code == "EDDF"; }, nullptr));
+            editing::AirportTexts texts = editing::newAirportTexts();
+            texts.tAPT = {"EDXX", "2", "Neuer Platz", "500", ""};
+            texts.tCoord = {"4907.1", "00946.5"};
+            d->fill(texts, "Letzte Aktualisierung: ---");
+            return {d, [d] { return d->ask().has_value(); }};
+        }
+        if (name == "frmChangeCom") {
+            auto *d = own(new editing::frmChangeCom(dialogs, nullptr));
+            d->fill({{"TOWER", "118.500"}}, "");
+            return {d, [d] { return d->ask().has_value(); }};
+        }
+        auto *d = own(new editing::frmChangeApproach(dialogs, nullptr));
+        d->fill({{"27R", "110.7", "ife", "3.0", "", ""}}, "");
+        return {d, [d] { return d->ask().has_value(); }};
+    }
+
+    template <typename W = QWidget>
+    static W *child(QWidget *parent, const QString &name) {
+        auto *widget = parent->findChild<W *>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    std::vector<std::unique_ptr<QDialog>> owned;
+
+private:
+    template <typename D>
+    D *own(D *dialog) {
+        owned.emplace_back(dialog);
+        return dialog;
+    }
+};
+
+const QStringList kDialogs = {"frmChangeRwy", "frmChangeAPT", "frmChangeCom", "frmChangeApproach"};
+
+}  // namespace
+
+TEST_F(EntryDialogs, EnterSavesAndEscapeAbbrechenOrTheCloseButtonCancel) {
+    const struct {
+        const char *action;
+        std::function<void(QDialog &)> step;
+        bool accepted;
+    } cases[] = {
+        {"Enter", [](QDialog &d) { QTest::keyClick(d.focusWidget(), Qt::Key_Return); }, true},
+        {"Speichern", [](QDialog &d) { child<QPushButton>(&d, "cmdOk")->click(); }, true},
+        {"Escape", [](QDialog &d) { QTest::keyClick(d.focusWidget(), Qt::Key_Escape); }, false},
+        {"Abbrechen", [](QDialog &d) { child<QPushButton>(&d, "cmdCancel")->click(); }, false},
+        {"close button", [](QDialog &d) { d.close(); }, false},
+    };
+    for (const QString &name : kDialogs) {
+        Dialog dialog = make(name);
+        for (const auto &c : cases) {
+            ModalSteps steps({c.step});
+            EXPECT_EQ(dialog.ask(), c.accepted) << name.toStdString() << " " << c.action;
+        }
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+}
+
+// The message names its title; the focus goes into the box at fault, or stays.
+// The key-up of the Enter that closed the message presses nothing again.
+TEST_F(EntryDialogs, ARefusedEntryShowsItsMessageOnceAndFocusesItsBox) {
+    const struct {
+        const char *dialog, *box, *text, *focusBefore, *title, *message, *focusAfter;
+    } cases[] = {
+        {"frmChangeRwy", "tRwy(0)", "37", "tRwy(3)", "Datenfehler", "Fehler bei der Dateneingabe - Nur", "tRwy(0)"},
+        {"frmChangeRwy", "tRwy(4)", "abc", "tRwy(0)", "Datenfehler", "Datenfehler bei Landebahnbreite", "tRwy(4)"},
+        {"frmChangeCom", "tCom(0)", "NNNNNNNNNNNNNNNNNNNNNNNNNNNNN", "tCom(1)", "Data error",
+         "Maximum number of characters allowed in field ( ATC Name ) is 28.", "tCom(0)"},
+        {"frmChangeApproach", "tApproach(0)", "R9", "tApproach(3)", "Datenfehler", "Die Landebahn wurde falsch",
+         "tApproach(0)"},
+        {"frmChangeAPT", "tAPT(4)", "12345678901234567890", "tAPT(2)", "Volmira APT", "Fehler PR", "tAPT(4)"},
+        {"frmChangeAPT", "tCoord(0)", "04907.1", "tAPT(2)", "Datenfehler", "Bitte Breitengrad", "tAPT(2)"},
+        {"frmChangeAPT", "tAPT(0)", "eddf", "tAPT(2)", "Datenfehler", "Für den ICAO Code - eddf existiert",
+         "tAPT(2)"},
+    };
+    for (const auto &c : cases) {
+        dialogs.shown.clear();
+        Dialog dialog = make(c.dialog);
+        child<QLineEdit>(dialog.dialog, c.box)->setText(c.text);
+        ModalSteps steps({[&](QDialog &d) {
+            QWidget *before = child(&d, c.focusBefore);
+            before->setFocus();
+            QTest::keyPress(before, Qt::Key_Return);
+            ASSERT_EQ(dialogs.shown.size(), 1u) << c.text;
+            QTest::keyRelease(d.focusWidget(), Qt::Key_Return);
+            ASSERT_EQ(dialogs.shown.size(), 1u) << c.text;
+            EXPECT_EQ(dialogs.shown[0].title, c.title);
+            EXPECT_TRUE(dialogs.shown[0].text.startsWith(c.message)) << dialogs.shown[0].text.toStdString();
+            EXPECT_EQ(d.focusWidget()->objectName(), c.focusAfter) << c.text;
+            EXPECT_TRUE(d.isVisible());
+            QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
+        }});
+        EXPECT_FALSE(dialog.ask());
+    }
+}
+
+TEST_F(EntryDialogs, RunwayPreviewsHintsAndDoubleClick) {
+    Dialog dialog = make("frmChangeRwy");
+    auto *box = child<QLineEdit>(dialog.dialog, "tRwy(0)");
+    auto *preview = child<QLineEdit>(dialog.dialog, "tVorschau(0)");
+    auto *hint = child<QLabel>(dialog.dialog, "lblInfo");
+    ModalSteps steps({[&](QDialog &d) {
+        // A refused text leaves the preview as it was.
+        for (const auto &[typed, shown] : {std::pair{"27r", "09L / 27R"}, {"7x", "09L / 27R"}, {"0", "18 / 36"}}) {
+            box->setText(typed);
+            box->setFocus();
+            child(&d, "tRwy(1)")->setFocus();
+            EXPECT_EQ(preview->text(), shown) << typed;
+        }
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(child(&d, "tRwy(1)"), &enter);
+        EXPECT_EQ(hint->text(), "RWY Heading eingeben - Beispiel: 274  - die Gegenbahn wird berechnet und muss nicht "
+                                "eingegeben werden");
+        QTest::mouseMove(&d, QPoint(2, d.height() - 2));
+        EXPECT_EQ(hint->text(), "");
+        QTest::mouseDClick(box, Qt::LeftButton);
+        EXPECT_EQ(box->text(), "");
+        d.reject();
+    }});
+    EXPECT_FALSE(dialog.ask());
+}
+
+TEST_F(EntryDialogs, AirportTypeIsAtMostOneAndTheCodeBoxOnlyForANewAirport) {
+    Dialog dialog = make("frmChangeAPT");
+    auto *apt = static_cast<editing::frmChangeAPT *>(dialog.dialog);
+    ModalSteps steps({[&](QDialog &d) {
+                          EXPECT_EQ(d.focusWidget(), apt->tAPT[0]);
+                          apt->chkSLP->click();
+                          EXPECT_FALSE(apt->chkVLP->isChecked());
+                          apt->chkSLP->click();
+                          EXPECT_FALSE(apt->chkVLP->isChecked() || apt->chkSLP->isChecked());
+                          apt->tCoord[0]->setText("4907,1");
+                          QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+                          EXPECT_EQ(apt->tCoord[0]->text(), "4907.1");
+                      },
+                      [&](QDialog &d) {
+                          EXPECT_EQ(d.focusWidget(), apt->tAPT[2]);
+                          d.reject();
+                      }});
+    const std::optional<editing::AirportEntry> created = apt->ask();
+    ASSERT_TRUE(created);
+    EXPECT_EQ(created->Type, "SLP");
+    EXPECT_EQ(created->ICAO, "EDXX");
+    editing::AirportTexts change = editing::newAirportTexts();
+    change.newAirport = false;
+    apt->fill(change, "");
+    EXPECT_FALSE(apt->tAPT[0]->isEnabled());
+    EXPECT_FALSE(apt->ask());
+}
