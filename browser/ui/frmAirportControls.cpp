@@ -122,9 +122,9 @@ void frmAirport::buildDataPage() {
     connect(dtpToday, &QDateEdit::dateChanged, this, &frmAirport::ShowSunTimes);
 
     // The lefts of the runway and frequency blocks are the edit mode's (frmAirportEdit.cpp).
-    frmRWY = buildGridFrame("frmRWY", Label5, "Label5", QStringLiteral("RWY Info"), gridRwyData, "gridRwyData", {8575},
+    frmRWY = buildGridFrame("frmRWY", Label5, "Label5", QStringLiteral("RWY Info"), gridRwyData, "gridRwyData", {8475},
                             {7635}, {3000});
-    frmRWY->move(toPixels({6440}), toPixels({120}));
+    frmRWY->move(toPixels({6540}), toPixels({120}));
     // The surface indicator on a line of its own under the caption, which stands at the same left.
     lblRWY = named<QLabel>(frmRWY, QStringLiteral("lblRWY"));
     lblRWY->setAutoFillBackground(true);
@@ -137,8 +137,9 @@ void frmAirport::buildDataPage() {
 
     // Below the sun times and the buttons under the date.
     frmApproach = buildGridFrame("frmApproach", Label6, "Label6", QStringLiteral("Anflug Info"), gridApproach,
-                                 "gridApproach", {7755}, {6300}, {3000});
-    frmApproach->move(toPixels({7260}), toPixels({3720}));
+                                 "gridApproach", {7655}, {6300}, {3000});
+    // Its list under the runway list's place outside edit mode.
+    frmApproach->move(toPixels({7360}), toPixels({3720}));
     frmCom = buildGridFrame("frmCom", Label7, "Label7", QStringLiteral("COM Info"), gridCom, "gridCom", {6500},
                             {5780}, {3000});
     frmCom->move(0, toPixels({3720}));

@@ -1,0 +1,152 @@
+#include "support/AirportWindowFixture.h"
+#include "support/ModalSteps.h"
+
+#include <QDateEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace volmira;
+using test::ModalSteps;
+
+namespace {
+
+class AirportWindowEdit : public test::AirportWindowTest {
+protected:
+    void click(const char *button) { control<QPushButton>(button)->click(); }
+    // Named controls of the window: where they are and whether they show.
+    std::map<QString, std::pair<QRect, bool>> geometries() const {
+        std::map<QString, std::pair<QRect, bool>> all;
+        for (QWidget *w : window->findChildren<QWidget *>())
+            if (!w->objectName().isEmpty()) all[w->objectName()] = {w->geometry(), w->isHidden()};
+        return all;
+    }
+    // Pairs of shown controls, neither inside the other, that cover each other.
+    QStringList overlaps() const {
+        std::vector<QWidget *> shown;
+        for (QWidget *w : window->findChildren<QWidget *>())
+            if (w->isVisible() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") && w->objectName() != "tTemp" &&
+                !qobject_cast<QAbstractScrollArea *>(w->parentWidget()) && !qobject_cast<QDateEdit *>(w->parentWidget()))
+                shown.push_back(w);
+        QStringList found;
+        const auto area = [this](QWidget *w) { return QRect(w->mapTo(window.get(), QPoint()), w->size()); };
+        for (QWidget *a : shown)
+            for (QWidget *b : shown)
+                if (a < b && !a->isAncestorOf(b) && !b->isAncestorOf(a) && area(a).intersects(area(b)))
+                    found << a->objectName() + " / " + b->objectName();
+        return found;
+    }
+    QString cell(const char *grid, int column) const {
+        QTableView *g = this->grid(grid);
+        return g->model()->index(g->currentIndex().row(), column).data().toString();
+    }
+    static QLineEdit *box(QDialog &d, const char *name) { return d.findChild<QLineEdit *>(name); }
+    static void enter(QDialog &d) { QTest::keyClick(d.focusWidget(), Qt::Key_Return); }
+};
+
+}  // namespace
+
+TEST_F(AirportWindowEdit, EditModeMovesTheListsLeftAndFertigRestoresEveryGeometry) {
+    open();
+    const auto before = geometries();
+    EXPECT_EQ(overlaps(), QStringList());
+    click("cmdEdit");
+    const struct { const char *name; int normal, edit; } lefts[] = {
+        {"gridRwyData", 820, 120}, {"lblRWY", 820, 120}, {"Label5", 820, 120}, {"lblRWYDesc", 4100, 3480},
+        {"gridCom", 720, 120},     {"Label7", 720, 120}};
+    for (const auto &l : lefts) {
+        EXPECT_EQ(control(l.name)->x(), platform::toPixels({l.edit})) << l.name;
+        EXPECT_EQ(before.at(l.name).first.x(), platform::toPixels({l.normal})) << l.name;
+    }
+    EXPECT_EQ(control("Line1")->geometry().right() + 1, platform::toPixels({13560}));
+    for (const char *shown : {"cmdAddRwy", "cmdDeleteApproach", "cmdChangeAPT", "cmdFertig", "Line2", "Line3"})
+        EXPECT_FALSE(control(shown)->isHidden()) << shown;
+    EXPECT_TRUE(control("cmdEdit")->isHidden());
+    EXPECT_EQ(control("cmdAddRwy")->toolTip(), "Landebahn hinzufügen");
+    EXPECT_EQ(overlaps(), QStringList());
+    click("cmdFertig");
+    EXPECT_EQ(geometries(), before);
+}
+
+TEST_F(AirportWindowEdit, EditModeOutlivesTheMapPageAndLookupsAndNeedsAnAirport) {
+    open();
+    click("cmdEdit");
+    click("cmdKarte");
+    EXPECT_TRUE(control("cmdFertig")->isHidden() && control("cmdEdit")->isHidden());
+    click("cmdAPTData");
+    EXPECT_FALSE(control("cmdFertig")->isHidden());
+    EXPECT_TRUE(control("cmdEdit")->isHidden());
+    for (const auto &[code, enabled] : {std::pair{"NONE", false}, {"EDKO", true}}) {
+        enterCode(code);
+        EXPECT_EQ(control("cmdAddRwy")->isEnabled(), enabled) << code;
+        EXPECT_FALSE(control("cmdChangeAPT")->isHidden()) << code;
+    }
+}
+
+// Space presses no button; a double click changes a row only while the change button shows.
+TEST_F(AirportWindowEdit, DoubleClickChangesARowOnlyInEditMode) {
+    open();
+    QTableView *runways = grid("gridRwyData");
+    const auto doubleClick = [&] {
+        QTest::mouseDClick(runways->viewport(), Qt::LeftButton, {}, runways->visualRect(runways->model()->index(1, 0)).center());
+    };
+    { ModalSteps none({}); doubleClick(); }
+    click("cmdEdit");
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Space);
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+    ModalSteps change({[](QDialog &d) {
+        EXPECT_EQ(d.objectName(), "frmChangeRwy");
+        EXPECT_EQ(d.windowTitle(), "Letzte Aktualisierung: 01 Mrz 26 08:00:00");
+        EXPECT_EQ(d.findChild<QLineEdit *>("tVorschau(0)")->text(), "07L / 25R");
+        d.reject();
+    }});
+    doubleClick();
+}
+
+TEST_F(AirportWindowEdit, RunwayAddChangeCancelAndDelete) {
+    open();
+    click("cmdEdit");
+    enterCode("EDKO");
+    const auto lengths = [&] {
+        const store::ArptRow a = t.store->reads.airportByIcao("EDKO").value().value();
+        return std::pair{a.RwyALen.value_or(-1), a.RwyGLen.value_or(-1)};
+    };
+    ModalSteps steps({
+        [](QDialog &d) {  // a new runway starts empty, on asphalt
+            EXPECT_EQ(d.windowTitle(), "Letzte Aktualisierung: ---");
+            EXPECT_EQ(box(d, "tVorschau(1)")->text(), "");
+            EXPECT_TRUE(d.findChild<QRadioButton *>("optBeton")->isChecked());
+            for (const auto &[name, text] : {std::pair{"tRwy(0)", "27r"}, {"tRwy(1)", "274"}, {"tRwy(3)", "1200"}, {"tRwy(4)", "30"}})
+                box(d, name)->setText(text);
+            enter(d);
+        },
+        [](QDialog &d) {  // change: grass, then Escape
+            EXPECT_EQ(box(d, "tRwy(0)")->text(), "09L");
+            d.findChild<QRadioButton *>("optGras")->click();
+            QTest::keyClick(d.focusWidget(), Qt::Key_Escape);
+        },
+        [](QDialog &d) {
+            EXPECT_TRUE(d.findChild<QRadioButton *>("optBeton")->isChecked());
+            box(d, "tRwy(3)")->setText("1500");
+            enter(d);
+        },
+    });
+    click("cmdAddRwy");
+    EXPECT_EQ(cell("gridRwyData", 0), "09L / 27R");
+    EXPECT_TRUE(titles->last().at(0).toString().endsWith("RWY Info - 14 Mrz 26"));
+    EXPECT_EQ(lengths(), std::pair(1200, 880));
+    click("cmdChangeRwy");
+    EXPECT_EQ(lengths(), std::pair(1200, 880));
+    click("cmdChangeRwy");
+    EXPECT_EQ(cell("gridRwyData", 3), "1500");
+    EXPECT_EQ(lengths(), std::pair(1500, 880));
+    EXPECT_EQ(window->findChildren<QDialog *>().size(), 1);
+    dialogs.answers = {platform::Dialogs::Answer::No, platform::Dialogs::Answer::Yes};
+    click("cmdDeleteRwy");
+    click("cmdDeleteRwy");
+    EXPECT_EQ(dialogs.shown.at(0).text, "Soll die Landebahn - 09L / 27R - gelöscht werden ? ");
+    EXPECT_EQ(grid("gridRwyData")->model()->rowCount(), 1);
+    EXPECT_EQ(lengths(), std::pair(0, 880));
+}
