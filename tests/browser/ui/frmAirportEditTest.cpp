@@ -1,6 +1,7 @@
 #include "support/AirportWindowFixture.h"
 #include "support/ModalSteps.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -149,4 +150,58 @@ TEST_F(AirportWindowEdit, RunwayAddChangeCancelAndDelete) {
     EXPECT_EQ(dialogs.shown.at(0).text, "Soll die Landebahn - 09L / 27R - gelöscht werden ? ");
     EXPECT_EQ(grid("gridRwyData")->model()->rowCount(), 1);
     EXPECT_EQ(lengths(), std::pair(0, 880));
+}
+
+// A failed write is reported and the dialog opens again with the entry.
+TEST_F(AirportWindowEdit, FrequencyApproachAndAirportCommands) {
+    t.clock.set(QDateTime(QDate(2026, 6, 1), QTime(9, 0)));  // after Frankfurt's newest change
+    open();
+    click("cmdEdit");
+    ASSERT_TRUE(t.db.exec("CREATE TRIGGER refuse BEFORE INSERT ON ACOM BEGIN SELECT RAISE(ABORT, 'no'); END;").ok());
+    const auto answer = platform::Dialogs::Answer::Yes;
+    ModalSteps steps({
+        [](QDialog &d) {
+            box(d, "tCom(0)")->setText("INFO");
+            box(d, "tCom(1)")->setText("123.450");
+            enter(d);
+        },
+        [&](QDialog &d) {
+            EXPECT_EQ(box(d, "tCom(0)")->text(), "INFO");
+            ASSERT_TRUE(t.db.exec("DROP TRIGGER refuse;").ok());
+            enter(d);
+        },
+        [](QDialog &d) {  // not a runway of the airport: No stores nothing
+            box(d, "tApproach(0)")->setText("09 ");
+            enter(d);
+        },
+        [](QDialog &d) {
+            box(d, "tApproach(0)")->setText("09 ");
+            enter(d);
+        },
+        [](QDialog &d) {
+            box(d, "tAPT(2)")->setText("Frankfurt Rhein-Main");
+            d.findChild<QCheckBox *>("chkSLP")->click();
+            enter(d);
+        },
+    });
+    click("cmdAddCom");
+    EXPECT_EQ(dialogs.shown.at(0).title, "Datenfehler");
+    EXPECT_EQ(cell("gridCom", 0), "INFO");
+    EXPECT_TRUE(titles->last().at(0).toString().endsWith("COM Info - 01 Jun 26"));
+    dialogs.answers = {platform::Dialogs::Answer::No, answer};
+    click("cmdAddApproach");
+    EXPECT_EQ(grid("gridApproach")->model()->rowCount(), 2);
+    click("cmdAddApproach");
+    EXPECT_EQ(dialogs.shown.back().text, "Die Landebahn ( 09 ) wurde nicht gefunden. Soll der Anflug trotzdem hinzugefügt werden ? ");
+    EXPECT_EQ(cell("gridApproach", 0), "09");
+    t.clock.set(QDateTime(QDate(2026, 6, 2), QTime(9, 0)));
+    click("cmdChangeAPT");
+    EXPECT_EQ(field(0)->text(), "Frankfurt Rhein-Main");
+    EXPECT_EQ(control("Frame2")->palette().color(QPalette::Window).name(), "#ffc080");
+    EXPECT_TRUE(titles->last().at(0).toString().endsWith("Flughafen Info - 02 Jun 26"));
+    dialogs.answers = {answer, answer};
+    click("cmdDeleteCom");
+    click("cmdDeleteApproach");
+    EXPECT_EQ(grid("gridCom")->model()->rowCount(), 3);
+    EXPECT_EQ(dialogs.shown.back().text, "Sollen die Anflugdaten für die Landebahn - 09 - gelöscht werden ? ");
 }
