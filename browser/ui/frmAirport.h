@@ -184,6 +184,8 @@ private:
     void showRunways(long long current);
     void showFrequencies(long long current);
     void showApproaches(long long current);
+    // Reads the current airport's record again after an operation wrote it.
+    void reloadAirport();
     // The airport block, colours and sun times of a changed airport record.
     void showChangedAirport(const store::ArptRow &airport);
 

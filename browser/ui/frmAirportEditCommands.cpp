@@ -66,6 +66,14 @@ editing::frmChangeApproach &frmAirport::approachDialog() {
     return *frmChangeApproach_;
 }
 
+// The operation wrote the summary lengths and LastDate: the window's copy
+// follows, so that ShowLastUpdate does not write LastDate a second time.
+void frmAirport::reloadAirport() {
+    platform::Result<std::optional<store::ArptRow>> airport = store_.reads.airportByIcao(current_->ICAO);
+    if (!airport) return dialogs_.inform(this, kWriteErrorTitle, airport.error());
+    if (*airport) current_ = std::move(**airport);
+}
+
 // Runways.
 
 void frmAirport::cmdAddRwy_Click() {
@@ -91,8 +99,7 @@ void frmAirport::writeRunway(std::optional<long long> id) {
             dialogs_.inform(this, kWriteErrorTitle, written.error());
             continue;
         }
-        current_->RwyALen = written->RwyALen;
-        current_->RwyGLen = written->RwyGLen;
+        reloadAirport();
         showRunways(written->runway.id);
         ShowLastUpdate();
         return;
@@ -108,8 +115,7 @@ void frmAirport::cmdDeleteRwy_Click() {
         return;
     const platform::Result<editing::RunwayWrite> deleted = editing::deleteRunway(store_, current_->ICAO, runway.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
-    current_->RwyALen = deleted->RwyALen;
-    current_->RwyGLen = deleted->RwyGLen;
+    reloadAirport();
     showRunways(runway.id);
 }
 
@@ -148,6 +154,7 @@ void frmAirport::writeFrequency(std::optional<long long> id) {
             dialogs_.inform(this, kWriteErrorTitle, written.error());
             continue;
         }
+        reloadAirport();
         showFrequencies(written->id);
         ShowLastUpdate();
         return;
@@ -164,6 +171,7 @@ void frmAirport::cmdDeleteCom_Click() {
         return;
     const platform::Result<store::AcomRow> deleted = editing::deleteFrequency(store_, current_->ICAO, frequency.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
+    reloadAirport();
     showFrequencies(frequency.id);
 }
 
@@ -201,6 +209,7 @@ void frmAirport::writeApproach(std::optional<long long> id) {
             dialogs_.inform(this, kWriteErrorTitle, written.error());
             continue;
         }
+        reloadAirport();
         showApproaches(written->id);
         ShowLastUpdate();
         return;
@@ -217,6 +226,7 @@ void frmAirport::cmdDeleteApproach_Click() {
         return;
     const platform::Result<store::IlsRow> deleted = editing::deleteApproach(store_, current_->ICAO, approach.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
+    reloadAirport();
     showApproaches(approach.id);
 }
 
