@@ -1,5 +1,6 @@
 #include "editing/ui/frmChangeAPT.h"
 
+#include "editing/EditOperations.h"
 #include "editing/ui/DialogControls.h"
 #include "platform/ui/Widgets.h"
 
@@ -125,6 +126,16 @@ void frmChangeAPT::cmdOk_Click() {
     // The coordinates as stored: a decimal comma becomes a point.
     if (entry_)
         for (QLineEdit *box : tCoord) box->setText(box->text().replace(QLatin1Char(','), QLatin1Char('.')));
+}
+
+std::optional<QString> frmChangeAPT::newAirport(store::AirportStore &store) {
+    fill(newAirportTexts(), stampTitle());
+    while (const std::optional<AirportEntry> entry = ask()) {
+        const platform::Result<store::ArptRow> created = createAirport(store, *entry);
+        if (created) return created->ICAO;
+        dialogs_.inform(this, kDataErrorTitle.toString(), created.error());
+    }
+    return std::nullopt;
 }
 
 QWidget *frmChangeAPT::firstBox() const {

@@ -6,6 +6,10 @@
 #include <array>
 #include <optional>
 
+namespace volmira::store {
+class AirportStore;
+}
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -28,6 +32,11 @@ public:
     void fill(const AirportTexts &texts, const QString &title);
     // The checked airport, or nothing when the dialog is cancelled.
     [[nodiscard]] std::optional<AirportEntry> ask() { return askFor(entry_); }
+    // Asks for a new airport (empty boxes, "ft", "N", "E", variation "E",
+    // Verkehrslandeplatz) and creates it: its code, or nothing when the dialog
+    // is cancelled. A failed write is reported and the dialog opens again with
+    // the entry.
+    [[nodiscard]] std::optional<QString> newAirport(store::AirportStore &store);
 
     std::array<QLineEdit *, 5> tAPT{};
     std::array<QLineEdit *, 2> tCoord{};

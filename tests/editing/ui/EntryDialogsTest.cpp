@@ -1,3 +1,4 @@
+#include "editing/EditOperations.h"
 #include "editing/ui/frmChangeAPT.h"
 #include "editing/ui/frmChangeApproach.h"
 #include "editing/ui/frmChangeCom.h"
@@ -170,4 +171,22 @@ TEST_F(EntryDialogs, AirportTypeIsAtMostOneAndCoordinatesTakeACommaAsThePoint) {
     const std::optional<editing::AirportEntry> created = apt->ask();
     ASSERT_TRUE(created);
     EXPECT_EQ(created->Type, "SLP");
+}
+
+TEST_F(EntryDialogs, NewAirportGivesTheCreatedCodeOnceOnly) {
+    editing::frmChangeAPT dialog(dialogs, editing::duplicateQuery(*t.store), nullptr);
+    const auto type = [](const char *code) {
+        return [code](QDialog &d) {
+            const std::pair<const char *, const char *> boxes[] = {
+                {"tAPT(0)", code}, {"tAPT(1)", "2"}, {"tAPT(3)", "500"}, {"tCoord(0)", "4907.1"}, {"tCoord(1)", "00946.5"}};
+            for (const auto &[name, text] : boxes) d.findChild<QLineEdit *>(name)->setText(text);
+            QTest::keyClick(d.focusWidget(), Qt::Key_Return);
+            if (d.isVisible()) d.reject();
+        };
+    };
+    ModalSteps steps({type("eddx"), type("EDDX")});
+    EXPECT_EQ(dialog.newAirport(*t.store), "EDDX");
+    EXPECT_EQ(dialog.windowTitle(), "Letzte Aktualisierung: ---");
+    EXPECT_EQ(dialog.newAirport(*t.store), std::nullopt);
+    EXPECT_TRUE(dialogs.shown.at(0).text.startsWith("Für den ICAO Code - EDDX existiert schon"));
 }
