@@ -24,16 +24,18 @@ void require(bool holds) {
     if (!holds) std::abort();
 }
 
-bool matches(const QString &pattern, const QString &text) {
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern)).match(text).hasMatch();
-}
+bool matches(const QRegularExpression &pattern, const QString &text) { return pattern.match(text).hasMatch(); }
+
+const QRegularExpression kEnd(QStringLiteral("\\A[0-9]{2}[LRC]?\\z"));
+const QRegularExpression kHeadings(QStringLiteral("\\A[0-9]{3} / [0-9]{3}\\z"));
+const QRegularExpression kCoordinates(QStringLiteral("\\A[0-9]{4}\\.[0-9] .* / [0-9]{5}\\.[0-9] .*\\z"));
 
 // "07L / 25R", "09 / 27", "066 / 246": two ends, the high one 18 or 180 above.
 void requireRunwayShape(const RunwayEntry &e) {
-    require(matches(QStringLiteral("\\d\\d[LRC]?"), e.RwyLow) && matches(QStringLiteral("\\d\\d[LRC]?"), e.RwyHigh));
+    require(matches(kEnd, e.RwyLow) && matches(kEnd, e.RwyHigh));
     require(e.RWY == e.RwyLow + QStringLiteral(" / ") + e.RwyHigh);
     require(e.RwyHigh.left(2).toInt() - e.RwyLow.left(2).toInt() == 18);
-    require(matches(QStringLiteral("\\d{3} / \\d{3}"), e.RWYHDG));
+    require(matches(kHeadings, e.RWYHDG));
     require(e.RWYHDG.right(3).toInt() - e.RWYHDG.left(3).toInt() == 180 && e.RWYHDG.left(3).toInt() >= 1);
     require(e.Length >= 1 && e.Length <= kMaxRunwayMetres && e.Width >= 1 && e.Width <= kMaxRunwayMetres);
     require(e.SURFACE == 0 || e.SURFACE == 1);
@@ -43,7 +45,7 @@ void requireAirportShape(const AirportEntry &e, const AirportTexts &texts) {
     require(e.WGS_DLAT >= 0 && e.WGS_DLAT <= 90 && e.WGS_DLONG >= 0 && e.WGS_DLONG <= 180);
     require(e.ELEV >= kLowestElevationFeet && e.ELEV <= kHighestElevationFeet);
     require(e.MAG_VAR >= -kMaxVariation && e.MAG_VAR <= kMaxVariation);
-    require(matches(QStringLiteral("\\d{4}\\.\\d .* / \\d{5}\\.\\d .*"), e.COORDINATES));
+    require(matches(kCoordinates, e.COORDINATES));
     require(e.Type == QLatin1String("VLP") || e.Type == QLatin1String("SLP"));
     if (texts.newAirport) require(store::checkedIcaoCode(e.ICAO).ok() && e.ICAO.size() <= 4);
 }
