@@ -2,8 +2,6 @@
 
 #include "editing/Entry.h"
 
-#include <variant>
-
 // The failure of an entry dialog's check; box -2 when the entry was accepted.
 template <typename Entry>
 volmira::editing::EntryFailure failureOf(const volmira::editing::Checked<Entry> &checked) {
