@@ -13,5 +13,10 @@ int buildDatabaseCommand(const Options &options);
 int importCommand(const Options &options);
 int exportCommand(const Options &options);
 int changedCommand(const Options &options);
+// The editing commands: runway, airport, frequency and approach.
+int runwayCommand(const Options &options);
+int airportCommand(const Options &options);
+int frequencyCommand(const Options &options);
+int approachCommand(const Options &options);
 
 }  // namespace volmira::cli

@@ -94,8 +94,8 @@ Checked<AirportEntry> Checkinfo(const AirportTexts &texts, const DuplicateQuery 
         const platform::Result<bool> stored = duplicate(entry.ICAO);
         if (!stored) return titled(stored.error(), kNoBox);
         if (*stored)
-            return dataError(QStringLiteral("Für den ICAO Code - %1 existiert schon ein Flughafen. Bitte Daten überprüfen")
-                                 .arg(texts.tAPT[kCodeBox]));
+            return dataError(QStringLiteral("Für den ICAO Code - ") + texts.tAPT[kCodeBox] +
+                             QStringLiteral(" existiert schon ein Flughafen. Bitte Daten überprüfen"));
     }
 
     entry.Name = texts.tAPT[kNameBox];

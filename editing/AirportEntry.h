@@ -3,6 +3,7 @@
 #include "editing/Entry.h"
 #include "platform/Result.h"
 #include "store/Rows.h"
+#include "store/ValueRanges.h"
 
 #include <QString>
 
@@ -24,10 +25,11 @@ enum AirportBox : int {
     kLongitudeBox = 6,  // tCoord(1) "Längengrad"
 };
 
-// Bounds of the entry: outside them the box's own message is shown.
-inline constexpr double kLowestElevationFeet = -2000;
-inline constexpr double kHighestElevationFeet = 30000;
-inline constexpr double kMaxVariation = 180;
+// Bounds of the entry, those the import checks too: outside them the box's own
+// message is shown.
+inline constexpr double kLowestElevationFeet = store::kElevationFeetRange.lowest;
+inline constexpr double kHighestElevationFeet = store::kElevationFeetRange.highest;
+inline constexpr double kMaxVariation = store::kVariationRange.highest;
 
 // What the dialog holds; the combo boxes as the texts they show.
 struct AirportTexts {

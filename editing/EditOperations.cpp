@@ -135,13 +135,16 @@ Result<RunwayWrite> withLengths(AirportStore &store, const store::ArptRow &airpo
     return RunwayWrite{*runway, lengths.RwyALen, lengths.RwyGLen};
 }
 
+// A text as typed: an empty box is stored as an empty text, not as no value.
+QString typed(const QString &text) { return text.isNull() ? QLatin1String("") : text; }
+
 store::RwyRow runwayRow(const RunwayEntry &e) {
     store::RwyRow row;
     row.RWY = e.RWY;
     row.RwyLow = e.RwyLow;
     row.RwyHigh = e.RwyHigh;
     row.RWYHDG = e.RWYHDG;
-    row.SLOPE = e.SLOPE;
+    row.SLOPE = typed(e.SLOPE);
     row.Length = e.Length;
     row.Width = e.Width;
     row.SURFACE = e.SURFACE;
@@ -150,30 +153,30 @@ store::RwyRow runwayRow(const RunwayEntry &e) {
 
 store::AcomRow frequencyRow(const ComEntry &e) {
     store::AcomRow row;
-    row.Name = e.Name;
-    row.FREQ = e.FREQ;
+    row.Name = typed(e.Name);
+    row.FREQ = typed(e.FREQ);
     return row;
 }
 
 store::IlsRow approachRow(const ApproachEntry &e) {
     store::IlsRow row;
     row.RWY = e.RWY;
-    row.ILS_FREQ = e.ILS_FREQ;
-    row.ILS_IDENT = e.ILS_IDENT;
-    row.ILS_GS = e.ILS_GS;
-    row.OM_FREQ = e.OM_FREQ;
-    row.OM_IDENT = e.OM_IDENT;
+    row.ILS_FREQ = typed(e.ILS_FREQ);
+    row.ILS_IDENT = typed(e.ILS_IDENT);
+    row.ILS_GS = typed(e.ILS_GS);
+    row.OM_FREQ = typed(e.OM_FREQ);
+    row.OM_IDENT = typed(e.OM_IDENT);
     return row;
 }
 
 // The airport record's columns the dialog writes, stamped now.
 void takeEntry(AirportStore &store, store::ArptRow &row, const AirportEntry &e) {
-    row.Name = e.Name;
+    row.Name = typed(e.Name);
     row.COORDINATES = e.COORDINATES;
     row.WGS_DLAT = e.WGS_DLAT;
     row.WGS_DLONG = e.WGS_DLONG;
     row.ELEV = e.ELEV;
-    row.PR = e.PR;
+    row.PR = typed(e.PR);
     row.MAG_VAR = e.MAG_VAR;
     row.Type = e.Type;
     stampNow(store, row);

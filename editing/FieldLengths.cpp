@@ -7,9 +7,11 @@ std::optional<EntryFailure> fieldLengthFailure(std::span<const BoxLimit> limits,
     for (std::size_t box = 0; box < limits.size() && box < texts.size(); ++box) {
         const bool unchanged = box < openedWith.size() && texts[box] == openedWith[box];
         if (unchanged || texts[box].size() <= limits[box].maximum) continue;
-        return EntryFailure{QStringLiteral("Maximum number of characters allowed in field ( %1 ) is %2. - Please change.")
-                                .arg(limits[box].caption.toString())
-                                .arg(limits[box].maximum),
+        const QString text = QStringLiteral("Maximum number of characters allowed in field ( %1 ) is %2. "
+                                            "- Please change.")
+                                 .arg(limits[box].caption.toString())
+                                 .arg(limits[box].maximum);
+        return EntryFailure{text,
                             kLengthErrorTitle.toString(), int(box)};
     }
     return std::nullopt;

@@ -15,7 +15,8 @@ const QString kDesignatorMessage = QStringLiteral(
     "Ergänzungen sind R, L oder C. (Beispiel - 18R, 29)");
 const QString kSuffixMessage = QStringLiteral(
     "Fehlerbei der Landebahn Dateneingabe - Bitte nur R, L oder C für die Landebahnbezeichnung verwenden.");
-const QString kHeadingMessage = QStringLiteral("Fehler bei Dateneingabe - RWY Heading.(Eingabebeispiel, 182, 020, 005)");
+const QString kHeadingMessage =
+    QStringLiteral("Fehler bei Dateneingabe - RWY Heading.(Eingabebeispiel, 182, 020, 005)");
 const QString kLengthMessage = QStringLiteral("Datenfehler bei Landebahnlänge - Bitte Daten überprüfen");
 const QString kWidthMessage = QStringLiteral("Datenfehler bei Landebahnbreite - Bitte Daten überprüfen");
 
