@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace volmira::platform {
 
@@ -9,9 +10,11 @@ void MessageBoxes::inform(QWidget *parent, const QString &title, const QString &
 }
 
 Dialogs::Answer MessageBoxes::ask(QWidget *parent, const QString &title, const QString &text) {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
-               ? Answer::Yes
-               : Answer::No;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    // Qt's own captions are English without a translation installed.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 }  // namespace volmira::platform
