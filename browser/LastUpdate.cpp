@@ -61,7 +61,8 @@ platform::Result<LastUpdate> readLastUpdate(store::AirportStore &store, const QS
 
 platform::Result<> storeLastDate(store::AirportStore &store, const QString &icao, const LastUpdate &update,
                                  const QString &storedLastDate) {
-    if (update.lastDate.isEmpty() || update.lastDate == storedLastDate) return {};
+    // Never back: a deletion dates the airport to its day, though no remaining row carries it.
+    if (update.lastDate.isEmpty() || update.lastDate <= storedLastDate) return {};
     return store.edits.setLastDate(icao, update.lastDate);
 }
 

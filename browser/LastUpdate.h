@@ -34,8 +34,10 @@ struct LastUpdate {
 // Reads the airport's stamps; writes nothing (the command line uses this).
 [[nodiscard]] platform::Result<LastUpdate> readLastUpdate(store::AirportStore &store, const QString &icao);
 
-// Writes update.lastDate into ARPT.LastDate unless it is empty or equal to
-// storedLastDate.
+// Writes update.lastDate into ARPT.LastDate unless it is empty or not later
+// than storedLastDate (dates "YYYY-MM-DD" compare as text): a deleted row sets
+// LastDate to its day, and the next lookup must not take that back, or the
+// deletion would never be sent.
 [[nodiscard]] platform::Result<> storeLastDate(store::AirportStore &store, const QString &icao,
                                                const LastUpdate &update, const QString &storedLastDate = QString());
 

@@ -150,6 +150,9 @@ TEST_F(AirportWindowEdit, RunwayAddChangeCancelAndDelete) {
     EXPECT_EQ(dialogs.shown.at(0).text, "Soll die Landebahn - 09L / 27R - gelöscht werden ? ");
     EXPECT_EQ(grid("gridRwyData")->model()->rowCount(), 1);
     EXPECT_EQ(lengths(), std::pair(0, 880));
+    // The deletion marks the airport changed today, also after the next lookup.
+    enterCode("EDKO");
+    EXPECT_EQ(t.store->reads.airportByIcao("EDKO").value()->LastDate, "2026-03-14");
 }
 
 // A failed write is reported and the dialog opens again with the entry.
