@@ -110,7 +110,12 @@ void frmAirport::buildEditControls() {
     setEditMode(false);
 }
 
-void frmAirport::ToggleEditMode() { setEditMode(!EditMode); }
+void frmAirport::ToggleEditMode() {
+    // Pressed by keyboard, the focus goes to the button shown in its place.
+    const bool pressedByKey = cmdEdit->hasFocus() || cmdFertig->hasFocus();
+    setEditMode(!EditMode);
+    if (pressedByKey) (EditMode ? cmdFertig : cmdEdit)->setFocus();
+}
 
 void frmAirport::setEditMode(bool on) {
     for (QPushButton *button : editButtons()) button->setVisible(on);
