@@ -62,10 +62,10 @@ void read(benchmark::State &state, const QString &rtf) {
 }
 
 void ReadOwnNote(benchmark::State &state) { read(state, ownNote(state.range(0))); }
-BENCHMARK(ReadOwnNote)->Arg(2000)->Arg(1 << 20);
+BENCHMARK(ReadOwnNote)->Arg(2000)->Arg(1 << 20)->UseRealTime();
 
 void ReadWordProcessorNote(benchmark::State &state) { read(state, wordProcessorNote()); }
-BENCHMARK(ReadWordProcessorNote);
+BENCHMARK(ReadWordProcessorNote)->UseRealTime();
 
 void WriteNote(benchmark::State &state) {
     const QString &rtf = ownNote(state.range(0));
@@ -74,7 +74,7 @@ void WriteNote(benchmark::State &state) {
     state.SetBytesProcessed(state.iterations() * rtf.size());
     state.counters["rtf_bytes"] = double(rtf.size());
 }
-BENCHMARK(WriteNote)->Arg(2000)->Arg(1 << 20);
+BENCHMARK(WriteNote)->Arg(2000)->Arg(1 << 20)->UseRealTime();
 
 void ShowNote1MB(benchmark::State &state) {
     const NoteText note = readRtf(ownNote(1 << 20));
@@ -84,7 +84,7 @@ void ShowNote1MB(benchmark::State &state) {
         benchmark::DoNotOptimize(document.blockCount());
     }
 }
-BENCHMARK(ShowNote1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(ShowNote1MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -17,14 +17,17 @@ bool isSpecial(char16_t c) {
 
 void NoteBuilder::append(QStringView text, bool bold, std::optional<Rgb> colour) {
     if (text.isEmpty()) return;
-    if (!current_.runs.empty()) {
-        NoteRun &last = current_.runs.back();
-        if (last.bold == bold && last.colour == colour) {
-            last.text += text;
-            return;
-        }
-    }
-    current_.runs.push_back(NoteRun{text.toString(), bold, colour});
+    if (!run_.isEmpty() && (runBold_ != bold || runColour_ != colour)) endRun();
+    run_ += text;
+    runBold_ = bold;
+    runColour_ = colour;
+}
+
+// Copied at its own size, so that the buffer keeps its capacity for the next run.
+void NoteBuilder::endRun() {
+    if (run_.isEmpty()) return;
+    current_.runs.push_back(NoteRun{QString(run_.constData(), run_.size()), runBold_, runColour_});
+    run_.truncate(0);
 }
 
 void NoteBuilder::flushSurrogate() {
@@ -70,12 +73,14 @@ void NoteBuilder::add(char16_t c, bool bold, std::optional<Rgb> colour) {
 
 void NoteBuilder::endParagraph() {
     flushSurrogate();
+    endRun();
     note_.paragraphs.push_back(std::move(current_));
     current_ = NoteParagraph();
 }
 
 NoteText NoteBuilder::finish() {
     flushSurrogate();
+    endRun();
     if (!current_.runs.empty()) note_.paragraphs.push_back(std::move(current_));
     current_ = NoteParagraph();
     return std::exchange(note_, NoteText());

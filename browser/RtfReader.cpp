@@ -38,8 +38,8 @@ struct Word {
     char16_t character = 0;
 };
 
-// Sorted by name. Words not listed are ignored; so are their groups' contents
-// only when a destination word or \* says so.
+// Sorted by name. Other words are ignored, and the text of their groups is
+// read unless \* marks the group as one to skip.
 constexpr std::array kWords = {
     Word{"aftncn", Action::Destination},
     Word{"aftnsep", Action::Destination},
