@@ -4,6 +4,8 @@
 #include "browser/LastUpdate.h"
 #include "store/IcaoCode.h"
 
+#include <utility>
+
 namespace volmira::editing {
 
 using platform::Failure;
@@ -48,6 +50,15 @@ Failure missingRow() {
     return Failure{QString::fromUtf8(RowKind<Row>::missing)};
 }
 
+// The airport of the code as stored, for the operations to write to and, after
+// a write, for the caller to show.
+Result<store::ArptRow> storedAirport(AirportStore &store, const QString &icao) {
+    const Result<std::optional<store::ArptRow>> airport = store.reads.airportByIcao(icao);
+    if (!airport) return Failure{airport.error()};
+    if (!*airport) return Failure{browser::kNotFoundMessage.toString()};
+    return **airport;
+}
+
 // Runs `write` on the stored airport of the code in one transaction, committed
 // only when the write succeeded.
 template <typename Write>
@@ -55,10 +66,9 @@ auto onAirport(AirportStore &store, const QString &icao, Write write)
     -> decltype(write(std::declval<const store::ArptRow &>())) {
     store::Transaction tx(store.database());
     if (!tx.started()) return Failure{tx.startError()};
-    const Result<std::optional<store::ArptRow>> airport = store.reads.airportByIcao(icao);
+    const Result<store::ArptRow> airport = storedAirport(store, icao);
     if (!airport) return Failure{airport.error()};
-    if (!*airport) return Failure{browser::kNotFoundMessage.toString()};
-    auto written = write(**airport);
+    auto written = write(*airport);
     if (!written) return written;
     if (Result<> committed = tx.commit(); !committed) return Failure{committed.error()};
     return written;
@@ -182,14 +192,6 @@ void takeEntry(AirportStore &store, store::ArptRow &row, const AirportEntry &e) 
     stampNow(store, row);
 }
 
-// The airport as stored after a write, for the caller to show.
-Result<store::ArptRow> reread(AirportStore &store, const QString &icao) {
-    const Result<std::optional<store::ArptRow>> airport = store.reads.airportByIcao(icao);
-    if (!airport) return Failure{airport.error()};
-    if (!*airport) return Failure{browser::kNotFoundMessage.toString()};
-    return **airport;
-}
-
 }  // namespace
 
 Result<RunwayWrite> addRunway(AirportStore &store, const QString &icao, const RunwayEntry &entry) {
@@ -255,7 +257,7 @@ Result<store::ArptRow> createAirport(AirportStore &store, const AirportEntry &en
     row.RwyALen = row.RwyGLen = 0;
     if (Result<> inserted = store.edits.insertAirport(row); !inserted) return Failure{inserted.error()};
     if (Result<> refreshed = refreshLastDate(store, row); !refreshed) return Failure{refreshed.error()};
-    Result<store::ArptRow> created = reread(store, row.ICAO);
+    Result<store::ArptRow> created = storedAirport(store, row.ICAO);
     if (!created) return created;
     if (Result<> committed = tx.commit(); !committed) return Failure{committed.error()};
     return created;
@@ -269,7 +271,7 @@ Result<store::ArptRow> changeAirport(AirportStore &store, const QString &icao, c
         if (!changed) return Failure{changed.error()};
         if (!*changed) return Failure{browser::kNotFoundMessage.toString()};
         if (Result<> refreshed = refreshLastDate(store, airport); !refreshed) return Failure{refreshed.error()};
-        return reread(store, airport.ICAO);
+        return storedAirport(store, airport.ICAO);
     });
 }
 
