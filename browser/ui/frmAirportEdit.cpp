@@ -103,6 +103,8 @@ void frmAirport::buildEditControls() {
         });
 
     Line1 = rule(frmAPT, "Line1", QFrame::HLine);
+    // Under whatever is shown over the data page.
+    Line1->lower();
     Line2 = rule(frmRWY, "Line2", QFrame::VLine);
     setTwips(Line2, kEditLefts.runwayBlock + kRunwayGridWidth + kEditButtonGap / 2 - 15, 690, 30, 2310);
     Line3 = rule(frmApproach, "Line3", QFrame::VLine);
