@@ -66,7 +66,8 @@ void EnterInRunwayDialog(benchmark::State &state) {
             auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!dialog) std::abort();
             const char *texts[] = {"09l", "94", "-0.3 / 1.0", "1200", "30"};
-            for (int i = 0; i < 5; ++i) dialog->findChild<QLineEdit *>(QStringLiteral("tRwy(%1)").arg(i))->setText(texts[i]);
+            for (int i = 0; i < 5; ++i)
+                dialog->findChild<QLineEdit *>(QStringLiteral("tRwy(%1)").arg(i))->setText(texts[i]);
             state.ResumeTiming();
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         });

@@ -111,7 +111,8 @@ void frmAirport::cmdDeleteRwy_Click() {
     if (!current_ || row < 0) return;
     const store::RwyRow runway = rsRwy->rows()[row];
     if (!yes(dialogs_.ask(this, QStringLiteral("Landebahn löschen"),
-                          QStringLiteral("Soll die Landebahn - ") + runway.RWY + QStringLiteral(" - gelöscht werden ? "))))
+                          QStringLiteral("Soll die Landebahn - ") + runway.RWY +
+                              QStringLiteral(" - gelöscht werden ? "))))
         return;
     const platform::Result<editing::RunwayWrite> deleted = editing::deleteRunway(store_, current_->ICAO, runway.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
@@ -147,9 +148,9 @@ void frmAirport::cmdChangeCom_Click() {
 
 void frmAirport::writeFrequency(std::optional<long long> id) {
     while (const std::optional<editing::ComEntry> entry = comDialog().ask()) {
-        const platform::Result<store::AcomRow> written = id
-                                                             ? editing::changeFrequency(store_, current_->ICAO, *id, *entry)
-                                                             : editing::addFrequency(store_, current_->ICAO, *entry);
+        const platform::Result<store::AcomRow> written =
+            id ? editing::changeFrequency(store_, current_->ICAO, *id, *entry)
+               : editing::addFrequency(store_, current_->ICAO, *entry);
         if (!written) {
             dialogs_.inform(this, kWriteErrorTitle, written.error());
             continue;
@@ -202,9 +203,9 @@ void frmAirport::writeApproach(std::optional<long long> id) {
         if (!editing::matchingRunway(*entry, rsRwy->rows()) &&
             !yes(dialogs_.ask(this, editing::kDataErrorTitle.toString(), editing::unknownRunwayQuestion(*entry))))
             return;
-        const platform::Result<store::IlsRow> written = id
-                                                            ? editing::changeApproach(store_, current_->ICAO, *id, *entry)
-                                                            : editing::addApproach(store_, current_->ICAO, *entry);
+        const platform::Result<store::IlsRow> written =
+            id ? editing::changeApproach(store_, current_->ICAO, *id, *entry)
+               : editing::addApproach(store_, current_->ICAO, *entry);
         if (!written) {
             dialogs_.inform(this, kWriteErrorTitle, written.error());
             continue;
