@@ -7,7 +7,6 @@
 #include "support/WidgetTest.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -29,30 +28,22 @@ protected:
     };
 
     Dialog make(const QString &name) {
-        if (name == "frmChangeRwy") {
-            auto *d = own(new editing::frmChangeRwy(dialogs, nullptr));
-            d->fill({{"27r", "274", "", "800", "23"}, {}, false}, "");
-            return {d, [d] { return d->ask().has_value(); }};
-        }
-        if (name == "frmChangeAPT") {
-            auto *d = own(new editing::frmChangeAPT(dialogs, [](const QString &) { return false; }, nullptr));
-            d->fill({{"EDXX", "2", "Neuer Platz", "500", ""}, {"4907.1", "00946.5"}, "E", "ft", "N", "E", true, false, true},
-                    "");
-            return {d, [d] { return d->ask().has_value(); }};
-        }
-        if (name == "frmChangeCom") {
-            auto *d = own(new editing::frmChangeCom(dialogs, nullptr));
-            d->fill({{"TOWER", "118.500"}}, "");
-            return {d, [d] { return d->ask().has_value(); }};
-        }
-        auto *d = own(new editing::frmChangeApproach(dialogs, nullptr));
-        d->fill({{"27R", "110.7", "ife", "3.0", "", ""}}, "");
-        return {d, [d] { return d->ask().has_value(); }};
+        if (name == "frmChangeRwy")
+            return made(new editing::frmChangeRwy(dialogs, nullptr),
+                        editing::RunwayTexts{{"27r", "274", "", "800", "23"}, {}, false});
+        if (name == "frmChangeAPT")
+            return made(new editing::frmChangeAPT(dialogs, [](const QString &) { return false; }, nullptr),
+                        editing::AirportTexts{{"EDXX", "2", "Neuer Platz", "500", ""}, {"4907.1", "00946.5"}});
+        if (name == "frmChangeCom")
+            return made(new editing::frmChangeCom(dialogs, nullptr), editing::ComTexts{{"TOWER", "118.500"}});
+        return made(new editing::frmChangeApproach(dialogs, nullptr),
+                    editing::ApproachTexts{{"27R", "110.7", "ife", "3.0", "", ""}});
     }
-
-    template <typename D>
-    D *own(D *dialog) {
-        return static_cast<D *>(owned.emplace_back(dialog).get());
+    template <typename D, typename Texts>
+    Dialog made(D *d, const Texts &texts) {
+        owned.emplace_back(d);
+        d->fill(texts, "");
+        return {d, [d] { return d->ask().has_value(); }};
     }
     std::vector<std::unique_ptr<QDialog>> owned;
 };
