@@ -7,6 +7,7 @@
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/VersionSource.h"
+#include "platform/ui/GermanQtTexts.h"
 #include "store/AirportStore.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
 
 int runDesktop(const cli::Options &options) {
     QApplication::setApplicationName(QStringLiteral("Volmira APT"));
+    platform::installGermanQtTexts();
     platform::MessageBoxes dialogs;
     const QString exeDir = QApplication::applicationDirPath();
     const QString dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);
