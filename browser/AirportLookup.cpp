@@ -1,5 +1,6 @@
 #include "browser/AirportLookup.h"
 
+#include "browser/NotePanel.h"
 #include "store/Database.h"
 
 namespace volmira::browser {
@@ -37,12 +38,18 @@ platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &
     auto frequencies = store.reads.frequencies(icao);
     auto approaches = store.reads.approaches(icao);
     auto lastUpdate = readLastUpdate(store, icao);
-    for (const QString &error : {runways.error(), frequencies.error(), approaches.error(), lastUpdate.error()})
+    auto notes = store.notes.ofAirport(icao);
+    auto categories = store.notes.categoryMarks(icao);
+    for (const QString &error : {runways.error(), frequencies.error(), approaches.error(), lastUpdate.error(),
+                                 notes.error(), categories.error()})
         if (!error.isEmpty()) return platform::Failure{error};
     view.runways = std::move(*runways);
     view.frequencies = std::move(*frequencies);
     view.approaches = std::move(*approaches);
     view.lastUpdate = std::move(*lastUpdate);
+    view.notes = std::move(*notes);
+    view.categories = categoryEntries(*categories);
+    view.lastKatEntry = browser::lastKatEntry(view.categories, view.airport.LastKat);
     view.sun = sunLines(view.airport, day);
     return std::optional<AirportView>(std::move(view));
 }
