@@ -6,9 +6,23 @@
 #include "store/Rows.h"
 
 #include <QString>
+#include <QStringList>
 
-// Storing a note as the note panel and the note command do.
+#include <vector>
+
+// Reading and storing an airport's notes as the note panel and the note
+// commands do.
 namespace volmira::browser {
+
+// What the note panel lists for an airport.
+struct AirportNotes {
+    std::vector<store::MyInfoRow> notes;  // in the order added
+    QStringList categories;               // the list's entries, "*" marks included
+};
+
+// The airport's notes and its marked category list, read in one read
+// transaction (ShowCategories after a save, an add or a rename).
+[[nodiscard]] platform::Result<AirportNotes> readAirportNotes(store::AirportStore &store, const QString &icao);
 
 struct SavedNote {
     store::MyInfoRow note;  // as stored: our RTF, PrintInfo, the stamp
