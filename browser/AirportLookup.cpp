@@ -1,5 +1,6 @@
 #include "browser/AirportLookup.h"
 
+#include "browser/NoteActions.h"
 #include "browser/NotePanel.h"
 #include "store/Database.h"
 
@@ -38,17 +39,16 @@ platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &
     auto frequencies = store.reads.frequencies(icao);
     auto approaches = store.reads.approaches(icao);
     auto lastUpdate = readLastUpdate(store, icao);
-    auto notes = store.notes.ofAirport(icao);
-    auto categories = store.notes.categoryMarks(icao);
+    auto notes = readAirportNotes(store, icao);
     for (const QString &error : {runways.error(), frequencies.error(), approaches.error(), lastUpdate.error(),
-                                 notes.error(), categories.error()})
+                                 notes.error()})
         if (!error.isEmpty()) return platform::Failure{error};
     view.runways = std::move(*runways);
     view.frequencies = std::move(*frequencies);
     view.approaches = std::move(*approaches);
     view.lastUpdate = std::move(*lastUpdate);
-    view.notes = std::move(*notes);
-    view.categories = categoryEntries(*categories);
+    view.notes = std::move(notes->notes);
+    view.categories = std::move(notes->categories);
     view.lastKatEntry = browser::lastKatEntry(view.categories, view.airport.LastKat);
     view.sun = sunLines(view.airport, day);
     return std::optional<AirportView>(std::move(view));
