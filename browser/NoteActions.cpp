@@ -1,0 +1,48 @@
+#include "browser/NoteActions.h"
+
+#include "browser/AirportLookup.h"
+#include "browser/NotePanel.h"
+#include "browser/Rtf.h"
+#include "store/Database.h"
+
+namespace volmira::browser {
+
+using platform::Failure;
+using platform::Result;
+
+Result<AirportNotes> readAirportNotes(store::AirportStore &store, const QString &icao) {
+    store::Transaction snapshot(store.database());
+    if (!snapshot.started()) return Failure{snapshot.startError()};
+    Result<std::vector<store::MyInfoRow>> notes = store.notes.ofAirport(icao);
+    if (!notes) return Failure{notes.error()};
+    const Result<std::vector<store::CategoryMark>> marks = store.notes.categoryMarks(icao);
+    if (!marks) return Failure{marks.error()};
+    return AirportNotes{std::move(*notes), categoryEntries(*marks)};
+}
+
+Result<SavedNote> saveNote(store::AirportStore &store, const QString &icao, const QString &entry,
+                           const NoteText &note) {
+    store::Transaction tx(store.database());
+    if (!tx.started()) return Failure{tx.startError()};
+    const Result<std::optional<store::ArptRow>> airport = store.reads.airportByIcao(icao);
+    if (!airport) return Failure{airport.error()};
+    if (!*airport) return Failure{kNotFoundMessage.toString()};
+    // The airport's own spelling of its code, as every other row of it has.
+    const QString &code = (*airport)->ICAO;
+    const QString category = categoryOf(entry);
+    if (Result<> saved = store.notes.save(code, category, writeRtf(note), printInfo(note)); !saved)
+        return Failure{saved.error()};
+    Result<LastUpdate> update = readLastUpdate(store, code);
+    if (!update) return Failure{update.error()};
+    if (Result<> stored = storeLastDate(store, code, *update, (*airport)->LastDate); !stored)
+        return Failure{stored.error()};
+    Result<std::vector<store::MyInfoRow>> notes = store.notes.ofAirport(code);
+    if (!notes) return Failure{notes.error()};
+    if (Result<> committed = tx.commit(); !committed) return Failure{committed.error()};
+    const store::MyInfoRow *stored = noteOf(*notes, category);
+    SavedNote result{stored ? *stored : store::MyInfoRow{}, std::move(*update), QString()};
+    result.lblAktuell = lblAktuellText(result.note.Date, result.note.Time);
+    return result;
+}
+
+}  // namespace volmira::browser
