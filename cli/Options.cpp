@@ -4,7 +4,7 @@ namespace volmira::cli {
 
 namespace {
 const QStringList kValueOptions = {"data-dir", "date",       "from", "out",  "wmm",
-                                   "data-date", "screenshot", "show", "icao", "data-version"};
+                                   "data-date", "screenshot", "show", "icao", "data-version", "notes"};
 const QStringList kSwitches = {"all"};
 }
 

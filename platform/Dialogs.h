@@ -56,8 +56,10 @@ public:
                                                const QString &proposed) override {
         shown.push_back({title, prompt, proposed});
         if (inputs.empty()) return std::nullopt;
-        std::optional<QString> a = inputs.front();
+        const bool cancelled = !inputs.front();
+        const QString a = inputs.front().value_or(QString());
         inputs.pop_front();
+        if (cancelled) return std::nullopt;
         return a;
     }
 

@@ -3,6 +3,7 @@
 #include "app/ui/Main.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
+#include "browser/ui/frmAirportinfo.h"
 #include "cli/Options.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
@@ -37,14 +38,24 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         airport.tAirport->setText(options.value("show").toUpper());
         airport.GetInformation();
     }
-    QApplication::processEvents();
     QTextStream err(stderr);
+    int status = 0;
+    if (options.has("notes")) {
+        // Opened as Command3 opens it, on the entry of that category.
+        auto *panel = airport.findChild<browser::frmAirportinfo *>(QStringLiteral("frmAirportinfo"));
+        panel->Command3_Click();
+        if (!panel->selectCategory(options.value("notes"))) {
+            err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
+            status = 1;
+        }
+    }
+    QApplication::processEvents();
     for (const auto &box : dialogs.shown) err << box.title << ": " << box.text << Qt::endl;
     if (!main.grab().save(options.value("screenshot"), "PNG")) {
         err << "Das Bild " << options.value("screenshot") << " kann nicht geschrieben werden." << Qt::endl;
         return 3;
     }
-    return 0;
+    return status;
 }
 
 }  // namespace
