@@ -3,6 +3,7 @@
 #include "browser/Rgb.h"
 
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 #include <vector>
@@ -35,11 +36,30 @@ struct NoteText {
     friend bool operator==(const NoteText &, const NoteText &) = default;
 };
 
-// Appends text to the paragraph in the given format, merging it into the last
-// run when that has the same format; empty text adds nothing. Every model the
-// reader and the editor bridge build is made this way, so that equal notes
-// compare equal.
-void appendRun(NoteParagraph &paragraph, QStringView text, bool bold, std::optional<Rgb> colour);
+// Builds a note from text in pieces, so that every note read or taken from
+// the editor has one shape and equal notes compare equal: no empty runs,
+// neighbouring runs of one format merged, tabs kept, other control characters
+// dropped, U+2028 and U+2029 ending a paragraph, a lone surrogate written as
+// U+FFFD.
+class NoteBuilder {
+public:
+    void add(QStringView text, bool bold, std::optional<Rgb> colour);
+    void add(char16_t c, bool bold, std::optional<Rgb> colour);
+    // Ends the current paragraph, even an empty one.
+    void endParagraph();
+    // The note; the paragraph in progress counts only when it holds text.
+    [[nodiscard]] NoteText finish();
+
+private:
+    void append(QStringView text, bool bold, std::optional<Rgb> colour);
+    void flushSurrogate();
+
+    NoteText note_;
+    NoteParagraph current_;
+    char16_t highSurrogate_ = 0;
+    bool surrogateBold_ = false;
+    std::optional<Rgb> surrogateColour_;
+};
 
 // The paragraphs joined by "\n", tabs kept.
 [[nodiscard]] QString plainText(const NoteText &note);
