@@ -3,12 +3,31 @@
 #include "browser/AirportLookup.h"
 #include "browser/NotePanel.h"
 #include "browser/Rtf.h"
+#include "platform/SystemError.h"
 #include "store/Database.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <cerrno>
 
 namespace volmira::browser {
 
 using platform::Failure;
 using platform::Result;
+
+namespace {
+
+// UTF-8, or nothing when the bytes are not.
+std::optional<QString> fromUtf8(const QByteArray &bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return text;
+}
+
+}  // namespace
 
 Result<AirportNotes> readAirportNotes(store::AirportStore &store, const QString &icao) {
     store::Transaction snapshot(store.database());
@@ -43,6 +62,27 @@ Result<SavedNote> saveNote(store::AirportStore &store, const QString &icao, cons
     SavedNote result{stored ? *stored : store::MyInfoRow{}, std::move(*update), QString()};
     result.lblAktuell = lblAktuellText(result.note.Date, result.note.Time);
     return result;
+}
+
+Result<NoteText> readNoteFile(const QString &path) {
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2")
+                           .arg(name, platform::systemErrorText(errno))};
+    const QByteArray bytes = file.read(kMaxNoteFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Failure{QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
+                           .arg(name, platform::systemErrorText(errno))};
+    if (bytes.size() > kMaxNoteFileBytes)
+        return Failure{QStringLiteral("Die Datei „%1“ ist zu groß für eine Notiz (höchstens 8 MB).").arg(name)};
+    const std::optional<QString> text = fromUtf8(bytes);
+    // RTF carries its own escapes for every character beyond ASCII; raw bytes
+    // beyond it are taken as UTF-8 when they are, else one character each.
+    if (bytes.startsWith("{\\rtf")) return readRtf(text ? *text : QString::fromLatin1(bytes));
+    if (!text) return Failure{QStringLiteral("Die Datei „%1“ ist weder RTF noch UTF-8-Text.").arg(name)};
+    return readNote(*text);
 }
 
 }  // namespace volmira::browser

@@ -40,4 +40,13 @@ struct SavedNote {
 [[nodiscard]] platform::Result<SavedNote> saveNote(store::AirportStore &store, const QString &icao,
                                                    const QString &entry, const NoteText &note);
 
+// The largest note file read (a note of a megabyte is already far beyond
+// what anyone types).
+inline constexpr qint64 kMaxNoteFileBytes = 8 << 20;
+
+// A note from a file: one starting with "{\rtf" goes through the RTF reader,
+// any other must be UTF-8 text whose lines become paragraphs. A failure, in
+// German, for a file that cannot be read, is too large, or is neither.
+[[nodiscard]] platform::Result<NoteText> readNoteFile(const QString &path);
+
 }  // namespace volmira::browser

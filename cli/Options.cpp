@@ -4,8 +4,9 @@ namespace volmira::cli {
 
 namespace {
 const QStringList kValueOptions = {"data-dir", "date",       "from", "out",  "wmm",
-                                   "data-date", "screenshot", "show", "icao", "data-version", "notes"};
-const QStringList kSwitches = {"all"};
+                                   "data-date", "screenshot", "show", "icao", "data-version",
+                                   "text",     "from-file",  "notes"};
+const QStringList kSwitches = {"all", "yes"};
 }
 
 Options parseOptions(const QStringList &arguments) {
