@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -119,15 +120,28 @@ void frmAirportinfo::selectQuietly(int row) {
 void frmAirportinfo::listAirportCategories_Click() {
     const QString entry = selectedText();
     if (entry.isEmpty()) return;
-    rtfAirportinfo->clear();
     const store::MyInfoRow *row = icao_ ? noteOf(rsInfo, entry) : nullptr;
     if (!row) {
+        rtfAirportinfo->clear();
         lblAktuell->clear();
         return;
     }
-    browser::showNote(*rtfAirportinfo->document(), readNote(row->MyInfo));
+    showStoredNote(row->MyInfo);
     lblAktuell->setText(lblAktuellText(row->Date, row->Time));
     if (!quiet_) emit categoryShown();
+}
+
+// A note filled into a document of its own and then handed to the editor is
+// laid out a screen at a time, the rest while the window waits for input;
+// filled in place, a long note would be laid out whole before it shows.
+void frmAirportinfo::showStoredNote(const QString &stored) {
+    auto *document = new QTextDocument(rtfAirportinfo);
+    browser::showNote(*document, readNote(stored));
+    // The editor's first document is its own and goes with the change; the later ones are ours.
+    QTextDocument *shown = rtfAirportinfo->document();
+    const bool ours = shown->parent() == rtfAirportinfo;
+    rtfAirportinfo->setDocument(document);
+    if (ours) delete shown;
 }
 
 void frmAirportinfo::rtfAirportinfo_GotFocus() {

@@ -88,6 +88,7 @@ private:
     void cmdListAirDelete_Click();
     void toolrtf1_ButtonClick(int index);
     void showToolState();
+    void showStoredNote(const QString &stored);
 
     // Stores the note for the airport and category it was entered for.
     bool SaveAirportInfo(const Entered &entered, const NoteText &note);

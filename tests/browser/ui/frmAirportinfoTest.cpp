@@ -16,7 +16,7 @@ namespace {
 const QString kNote = QStringLiteral("Turm 118,775");
 
 // The airport window on Frankfurt with four categories, a note in "Kontakt", and the panel open.
-class NotePanel : public test::AirportWindowTest {
+class NotePanelWindow : public test::AirportWindowTest {
 protected:
     void SetUp() override {
         AirportWindowTest::SetUp();
@@ -44,7 +44,7 @@ protected:
     QString lastKat() const { return t.store->reads.airportByIcao("EDDF").value()->LastKat; }
 };
 
-TEST_F(NotePanel, LeavingWithoutAChangeStoresNothingAndKeepsStampsAndTitle) {
+TEST_F(NotePanelWindow, LeavingWithoutAChangeStoresNothingAndKeepsStampsAndTitle) {
     openPanel();
     click("*Kontakt");
     const qsizetype titleCount = titles->count();
@@ -54,7 +54,7 @@ TEST_F(NotePanel, LeavingWithoutAChangeStoresNothingAndKeepsStampsAndTitle) {
     EXPECT_EQ(titles->count(), titleCount);
 }
 
-TEST_F(NotePanel, ASaveMarksTheCategoryShowsTheStampAndNamesItInTheTitle) {
+TEST_F(NotePanelWindow, ASaveMarksTheCategoryShowsTheStampAndNamesItInTheTitle) {
     t.clock.set(QDateTime(QDate(2026, 6, 1), QTime(9, 5)));  // newer than Frankfurt's approaches
     openPanel();
     click("Tanken");
@@ -72,7 +72,7 @@ TEST_F(NotePanel, ASaveMarksTheCategoryShowsTheStampAndNamesItInTheTitle) {
     EXPECT_EQ(selected(), "Tanken") << "found again by its name, the mark gone";
 }
 
-TEST_F(NotePanel, TheLookupSelectsTheEntryEqualToLastKatMarkIncludedAndCommand3RemembersIt) {
+TEST_F(NotePanelWindow, TheLookupSelectsTheEntryEqualToLastKatMarkIncludedAndCommand3RemembersIt) {
     const char *cases[][2] = {{"*Kontakt", "*Kontakt"}, {"Kontakt", ""}, {"Tanken", "Tanken"}};
     for (const auto &[remembered, shown] : cases) {
         test::expectOk(t.store->notes.setLastKat("EDDF", remembered).error());
@@ -85,7 +85,7 @@ TEST_F(NotePanel, TheLookupSelectsTheEntryEqualToLastKatMarkIncludedAndCommand3R
     EXPECT_EQ(lastKat(), "*Kontakt");
 }
 
-TEST_F(NotePanel, TheToolbarSetsBoldAndOneColourShowsItPressedAndLeavesNothing) {
+TEST_F(NotePanelWindow, TheToolbarSetsBoldAndOneColourShowsItPressedAndLeavesNothing) {
     openPanel();
     const auto pressed = [this] {
         QString state;
@@ -110,7 +110,7 @@ TEST_F(NotePanel, TheToolbarSetsBoldAndOneColourShowsItPressedAndLeavesNothing) 
     EXPECT_EQ(run, (browser::NoteRun{"b", true, browser::Rgb{0, 0, 0xFF}}));
 }
 
-TEST_F(NotePanel, EnterAddsOnKeyPressSoThatTheEnterClosingABoxAddsNothingAndSpaceIsTyped) {
+TEST_F(NotePanelWindow, EnterAddsOnKeyPressSoThatTheEnterClosingABoxAddsNothingAndSpaceIsTyped) {
     openPanel();
     auto *tCategory = control<QLineEdit>("tCategory");
     QTest::keyClick(tCategory, Qt::Key_Space);
@@ -130,7 +130,7 @@ TEST_F(NotePanel, EnterAddsOnKeyPressSoThatTheEnterClosingABoxAddsNothingAndSpac
 
 // Whatever drops the editor's content first stores the change for the airport
 // and category it was typed for.
-TEST_F(NotePanel, APendingChangeIsStoredBeforeTheEditorsContentIsDropped) {
+TEST_F(NotePanelWindow, APendingChangeIsStoredBeforeTheEditorsContentIsDropped) {
     const std::pair<const char *, std::function<void()>> droppers[] = {
         {"lookup", [this] { window->tAirport->setText("EDKO"); window->GetInformation(); }},
         {"Command3", [this] { control<QPushButton>("Command3")->click(); }},
@@ -151,7 +151,7 @@ TEST_F(NotePanel, APendingChangeIsStoredBeforeTheEditorsContentIsDropped) {
     }
 }
 
-TEST_F(NotePanel, WithoutAirportOrCategoryTheEditorIsReadOnlyAndCommand3StoresNothing) {
+TEST_F(NotePanelWindow, WithoutAirportOrCategoryTheEditorIsReadOnlyAndCommand3StoresNothing) {
     test::expectOk(t.store->notes.setLastKat("EDDF", "Wetter").error());
     openPanel();
     enterCode("XXXX");
@@ -163,7 +163,7 @@ TEST_F(NotePanel, WithoutAirportOrCategoryTheEditorIsReadOnlyAndCommand3StoresNo
     EXPECT_FALSE(editor()->isReadOnly());
 }
 
-TEST_F(NotePanel, RenameProposesTheOldNameAndDeleteAsksThenRefillsWithMarks) {
+TEST_F(NotePanelWindow, RenameProposesTheOldNameAndDeleteAsksThenRefillsWithMarks) {
     openPanel();
     click("Tanken");
     dialogs.inputs = {std::nullopt, QStringLiteral("Kraftstoff")};
