@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace volmira::platform {
 
@@ -9,18 +10,24 @@ void MessageBoxes::inform(QWidget *parent, const QString &title, const QString &
     QMessageBox::information(parent, title, text, QMessageBox::Ok);
 }
 
+// Qt's own button texts are English.
 Dialogs::Answer MessageBoxes::ask(QWidget *parent, const QString &title, const QString &text) {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
-               ? Answer::Yes
-               : Answer::No;
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 std::optional<QString> MessageBoxes::input(QWidget *parent, const QString &title, const QString &prompt,
                                            const QString &proposed) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, proposed, &ok);
-    if (!ok) return std::nullopt;
-    return answer;
+    QInputDialog box(parent);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(proposed);
+    box.setOkButtonText(QStringLiteral("OK"));
+    box.setCancelButtonText(QStringLiteral("Abbrechen"));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
 }
 
 }  // namespace volmira::platform
