@@ -2,6 +2,7 @@
 
 #include "platform/TestPause.h"
 #include "store/Stamp.h"
+#include "store/Statements.h"
 #include "store/Tables.h"
 #include "store/TextKeys.h"
 
@@ -35,8 +36,7 @@ Result<> runWith(Database &db, const char *sql, const QString &first, const QStr
 }  // namespace
 
 Result<std::vector<MyInfoRow>> NoteStore::ofAirport(const QString &icao) {
-    static const std::string sql = myInfoTable().select("WHERE ICAO = ? ORDER BY id");
-    Statement &s = db_.prepare(sql.c_str());
+    Statement &s = db_.prepare(sql::kNotesOfAirport.c_str());
     s.bind(1, icao);
     return s.allRows([](const Statement &row) { return myInfoTable().read(row); });
 }
@@ -62,10 +62,7 @@ Result<> NoteStore::insertCategory(const QString &category) {
 }
 
 Result<std::vector<CategoryMark>> NoteStore::categoryMarks(const QString &icao) {
-    // PrintInfo <> '' leaves NULL and empty notes unmarked and marks blanks.
-    Statement &s = db_.prepare(
-        "SELECT c.Category, EXISTS (SELECT 1 FROM MyInfo i WHERE i.ICAO = ?1 AND i.Category = c.Category "
-        "AND i.PrintInfo <> '') FROM MyCategory c ORDER BY c.id");
+    Statement &s = db_.prepare(sql::kCategoryMarks);
     s.bind(1, icao);
     Result<std::vector<CategoryMark>> marks =
         s.allRows([](const Statement &row) { return CategoryMark{row.text(0), row.integer(1) != 0}; });
@@ -120,10 +117,10 @@ CategoryOutcome NoteStore::renameCategory(const QString &oldName, const QString 
     if (!*found) return refused(QStringLiteral("Kategorie - %1 wurde nicht gefunden.").arg(oldName));
     const CategoryOutcome refusal = refusalOfNewName(newName, oldName);
     if (!refusal || *refusal) return refusal;
-    if (Result<> notes = runWith(db_, "UPDATE MyInfo SET Category = ?1 WHERE Category = ?2", newName, oldName); !notes)
+    if (Result<> notes = runWith(db_, sql::kRenameNotes, newName, oldName); !notes)
         return Failure{notes.error()};
     pauseForTest("rename");
-    if (Result<> row = runWith(db_, "UPDATE MyCategory SET Category = ?1 WHERE Category = ?2", newName, oldName); !row)
+    if (Result<> row = runWith(db_, sql::kRenameCategory, newName, oldName); !row)
         return Failure{row.error()};
     if (Result<> committed = tx.commit(); !committed) return Failure{committed.error()};
     return done();
@@ -135,10 +132,10 @@ CategoryOutcome NoteStore::deleteCategory(const QString &name) {
     const Result<std::optional<QString>> found = findCategory(name);
     if (!found) return Failure{found.error()};
     if (!*found) return refused(QStringLiteral("Fehler beim Löschen der Kategorie "), kErrorTitle);
-    if (Result<> notes = runWith(db_, "DELETE FROM MyInfo WHERE Category = ?1", name); !notes)
+    if (Result<> notes = runWith(db_, sql::kDeleteNotes, name); !notes)
         return Failure{notes.error()};
     pauseForTest("delete");
-    if (Result<> row = runWith(db_, "DELETE FROM MyCategory WHERE Category = ?1", name); !row)
+    if (Result<> row = runWith(db_, sql::kDeleteCategory, name); !row)
         return Failure{row.error()};
     if (Result<> committed = tx.commit(); !committed) return Failure{committed.error()};
     return done();

@@ -84,7 +84,7 @@ TEST_F(ExchangeCli, AnImportKilledAtAnyStageLeavesOldOrNewDataAndTheNextStartWor
     for (const char *stage : {"backup", "removed", "appending", "commit", "history"}) {
         for (const QString &old : {targetDb(), targetDb() + "-journal", history, history + ".neu"}) QFile::remove(old);
         ASSERT_TRUE(QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", targetDb()));
-        ASSERT_TRUE(test::runKilledAt(target.path(), {"import", file()}, "VOLMIRA_IMPORT_PAUSE", stage));
+        ASSERT_TRUE(test::runKilledAt(target.path(), {"import", file()}, "VOLMIRA_IMPORT_PAUSE", stage)) << stage;
 
         // The next start reads first: a reader must roll back what the killed import left.
         const bool committed = QByteArray(stage) == "history";

@@ -24,14 +24,12 @@ bool runKilledAt(const QString &dataDir, QStringList arguments, const char *paus
     env.insert(pauseVariable, stage);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(VOLMIRA_EXECUTABLE), arguments << "--data-dir" << dataDir);
-    EXPECT_TRUE(process.waitForStarted());
     process.setReadChannel(QProcess::StandardError);
     QByteArray err;
     const QByteArray stopped = QByteArray("angehalten: ") + stage;
     while (!err.contains(stopped) && process.waitForReadyRead(60000)) err += process.readAllStandardError();
     ::kill(pid_t(process.processId()), SIGKILL);
     process.waitForFinished();
-    EXPECT_TRUE(err.contains(stopped)) << stage << ": " << err.toStdString();
     return err.contains(stopped);
 }
 
