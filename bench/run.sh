@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 [ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
 
-for b in bench_lookup bench_window bench_exchange bench_notes; do
+for b in bench_lookup bench_window bench_exchange bench_edits bench_rtf bench_notes; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
@@ -41,6 +41,24 @@ else
   done
   printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' |
     awk '{ printf "  %.1f (20 runs timed by the shell, which adds its own start-up; install hyperfine for the figure)\n", ($1 + $2) / 2 }'
+fi
+
+echo
+echo "volmira-apt runway add EDHN ... as a whole process (median ms; each run adds a runway to a copy):"
+add="$build/volmira-apt runway add EDHN --rwy 07 --hdg 66 --length 800 --width 23 --data-dir $tmp/data"
+if command -v hyperfine >/dev/null; then
+  hyperfine -N --warmup 3 --runs 40 --export-json "$tmp/add.json" "$add" >/dev/null
+  /usr/bin/python3 -c 'import json, sys; print("  %.1f (hyperfine, 40 runs)" % (json.load(open(sys.argv[1]))["results"][0]["median"] * 1000))' "$tmp/add.json"
+else
+  times=()
+  for i in $(seq 20); do
+    s=$(date +%s%N)
+    $add >/dev/null
+    e=$(date +%s%N)
+    times+=($(( (e - s) / 1000000 )))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' |
+    awk '{ printf "  %.1f (20 runs timed by the shell)\n", ($1 + $2) / 2 }'
 fi
 
 echo

@@ -9,43 +9,39 @@ namespace {
 constexpr char16_t kReplacement = 0xFFFD;
 
 // Characters the builder does not take over as they are.
-bool isSpecial(char16_t c)
-{
+bool isSpecial(char16_t c) {
     return (c < 0x20 && c != u'\t') || QChar::isSurrogate(c) || c == 0x2028 || c == 0x2029;
 }
 
 }  // namespace
 
-void NoteBuilder::append(QStringView text, bool bold, std::optional<Rgb> colour)
-{
-    if (text.isEmpty())
-        return;
-    if (!current_.runs.empty()) {
-        NoteRun &last = current_.runs.back();
-        if (last.bold == bold && last.colour == colour) {
-            last.text += text;
-            return;
-        }
-    }
-    current_.runs.push_back(NoteRun{text.toString(), bold, colour});
+void NoteBuilder::append(QStringView text, bool bold, std::optional<Rgb> colour) {
+    if (text.isEmpty()) return;
+    if (!run_.isEmpty() && (runBold_ != bold || runColour_ != colour)) endRun();
+    run_ += text;
+    runBold_ = bold;
+    runColour_ = colour;
 }
 
-void NoteBuilder::flushSurrogate()
-{
-    if (highSurrogate_ == 0)
-        return;
+// Copied at its own size, so that the buffer keeps its capacity for the next run.
+void NoteBuilder::endRun() {
+    if (run_.isEmpty()) return;
+    current_.runs.push_back(NoteRun{QString(run_.constData(), run_.size()), runBold_, runColour_});
+    run_.truncate(0);
+}
+
+void NoteBuilder::flushSurrogate() {
+    if (highSurrogate_ == 0) return;
     highSurrogate_ = 0;
     const char16_t replacement = kReplacement;
     append(QStringView(&replacement, 1), surrogateBold_, surrogateColour_);
 }
 
-void NoteBuilder::add(QStringView text, bool bold, std::optional<Rgb> colour)
-{
+void NoteBuilder::add(QStringView text, bool bold, std::optional<Rgb> colour) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (!isSpecial(c) && highSurrogate_ == 0)
-            continue;
+        if (!isSpecial(c) && highSurrogate_ == 0) continue;
         append(text.sliced(start, i - start), bold, colour);
         add(c, bold, colour);
         start = i + 1;
@@ -53,8 +49,7 @@ void NoteBuilder::add(QStringView text, bool bold, std::optional<Rgb> colour)
     append(text.sliced(start), bold, colour);
 }
 
-void NoteBuilder::add(char16_t c, bool bold, std::optional<Rgb> colour)
-{
+void NoteBuilder::add(char16_t c, bool bold, std::optional<Rgb> colour) {
     if (QChar::isLowSurrogate(c) && highSurrogate_ != 0) {
         const char16_t pair[2] = {highSurrogate_, c};
         highSurrogate_ = 0;
@@ -76,31 +71,28 @@ void NoteBuilder::add(char16_t c, bool bold, std::optional<Rgb> colour)
     }
 }
 
-void NoteBuilder::endParagraph()
-{
+void NoteBuilder::endParagraph() {
     flushSurrogate();
+    endRun();
     note_.paragraphs.push_back(std::move(current_));
     current_ = NoteParagraph();
 }
 
-NoteText NoteBuilder::finish()
-{
+NoteText NoteBuilder::finish() {
     flushSurrogate();
-    if (!current_.runs.empty())
-        note_.paragraphs.push_back(std::move(current_));
+    endRun();
+    if (!current_.runs.empty()) note_.paragraphs.push_back(std::move(current_));
     current_ = NoteParagraph();
     return std::exchange(note_, NoteText());
 }
 
 namespace {
 
-QString joined(const NoteText &note, QStringView separator, QStringView tab)
-{
+QString joined(const NoteText &note, QStringView separator, QStringView tab) {
     QString text;
     bool first = true;
     for (const NoteParagraph &paragraph : note.paragraphs) {
-        if (!first)
-            text += separator;
+        if (!first) text += separator;
         first = false;
         for (const NoteRun &run : paragraph.runs) {
             if (tab == u"\t") {
@@ -120,13 +112,11 @@ QString joined(const NoteText &note, QStringView separator, QStringView tab)
 
 }  // namespace
 
-QString plainText(const NoteText &note)
-{
+QString plainText(const NoteText &note) {
     return joined(note, u"\n", u"\t");
 }
 
-QString printInfo(const NoteText &note)
-{
+QString printInfo(const NoteText &note) {
     return joined(note, u"\r\n", u"          ");
 }
 

@@ -52,10 +52,15 @@ public:
 
 private:
     void append(QStringView text, bool bold, std::optional<Rgb> colour);
+    void endRun();
     void flushSurrogate();
 
     NoteText note_;
     NoteParagraph current_;
+    // The run in progress, not yet in current_.
+    QString run_;
+    bool runBold_ = false;
+    std::optional<Rgb> runColour_;
     char16_t highSurrogate_ = 0;
     bool surrogateBold_ = false;
     std::optional<Rgb> surrogateColour_;

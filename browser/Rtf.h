@@ -22,7 +22,7 @@ namespace volmira::browser {
 // truncated document yields the text read so far. The text, bold, colours,
 // tabs and paragraphs are kept; fonts, sizes, pictures, fields' instructions
 // and the other destinations are dropped. The \par ending the last paragraph
-// opens no new one.
+// opens no new one. Reading ends where the outermost group closes.
 [[nodiscard]] NoteText readRtf(QStringView rtf);
 
 // RTF in code page 1252, Arial 10 pt, with a colour table of the colours used.

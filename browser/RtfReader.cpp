@@ -38,74 +38,96 @@ struct Word {
     char16_t character = 0;
 };
 
-// Sorted by name. Words not listed are ignored; so are their groups' contents
-// only when a destination word or \* says so.
+// Sorted by name. Other words are ignored, and the text of their groups is
+// read unless \* marks the group as one to skip.
 constexpr std::array kWords = {
-    Word{"aftncn", Action::Destination},    Word{"aftnsep", Action::Destination},
-    Word{"aftnsepc", Action::Destination},  Word{"annotation", Action::Destination},
-    Word{"atnauthor", Action::Destination}, Word{"atnid", Action::Destination},
-    Word{"b", Action::Bold},                Word{"bin", Action::Binary},
-    Word{"blue", Action::Blue},             Word{"bullet", Action::Character, 0x2022},
-    Word{"cell", Action::Character, u'\t'}, Word{"cf", Action::Colour},
-    Word{"colortbl", Action::ColourTable},  Word{"do", Action::Destination},
-    Word{"emdash", Action::Character, 0x2014}, Word{"emspace", Action::Character, 0x2003},
-    Word{"endash", Action::Character, 0x2013}, Word{"enspace", Action::Character, 0x2002},
-    Word{"fldinst", Action::Destination},   Word{"fonttbl", Action::Destination},
-    Word{"footer", Action::Destination},    Word{"footerf", Action::Destination},
-    Word{"footerl", Action::Destination},   Word{"footerr", Action::Destination},
-    Word{"footnote", Action::Destination},  Word{"ftncn", Action::Destination},
-    Word{"ftnsep", Action::Destination},    Word{"ftnsepc", Action::Destination},
-    Word{"green", Action::Green},           Word{"header", Action::Destination},
-    Word{"headerf", Action::Destination},   Word{"headerl", Action::Destination},
-    Word{"headerr", Action::Destination},   Word{"info", Action::Destination},
-    Word{"ldblquote", Action::Character, 0x201C}, Word{"line", Action::Paragraph},
-    Word{"listoverridetable", Action::Destination}, Word{"listtable", Action::Destination},
-    Word{"lquote", Action::Character, 0x2018}, Word{"ltrmark", Action::Character, 0x200E},
-    Word{"nestcell", Action::Character, u'\t'}, Word{"nonshppict", Action::Destination},
-    Word{"object", Action::Destination},    Word{"page", Action::Paragraph},
-    Word{"par", Action::Paragraph},         Word{"pict", Action::Destination},
-    Word{"plain", Action::Plain},           Word{"qmspace", Action::Character, 0x2005},
-    Word{"rdblquote", Action::Character, 0x201D}, Word{"red", Action::Red},
-    Word{"revtbl", Action::Destination},    Word{"row", Action::Paragraph},
-    Word{"rquote", Action::Character, 0x2019}, Word{"rtlmark", Action::Character, 0x200F},
-    Word{"sect", Action::Paragraph},        Word{"shppict", Action::Destination},
-    Word{"stylesheet", Action::Destination}, Word{"tab", Action::Character, u'\t'},
-    Word{"u", Action::Unicode},             Word{"uc", Action::UnicodeSkip},
-    Word{"xe", Action::Destination},        Word{"zwj", Action::Character, 0x200D},
+    Word{"aftncn", Action::Destination},
+    Word{"aftnsep", Action::Destination},
+    Word{"aftnsepc", Action::Destination},
+    Word{"annotation", Action::Destination},
+    Word{"atnauthor", Action::Destination},
+    Word{"atnid", Action::Destination},
+    Word{"b", Action::Bold},
+    Word{"bin", Action::Binary},
+    Word{"blue", Action::Blue},
+    Word{"bullet", Action::Character, 0x2022},
+    Word{"cell", Action::Character, u'\t'},
+    Word{"cf", Action::Colour},
+    Word{"colortbl", Action::ColourTable},
+    Word{"do", Action::Destination},
+    Word{"emdash", Action::Character, 0x2014},
+    Word{"emspace", Action::Character, 0x2003},
+    Word{"endash", Action::Character, 0x2013},
+    Word{"enspace", Action::Character, 0x2002},
+    Word{"fldinst", Action::Destination},
+    Word{"fonttbl", Action::Destination},
+    Word{"footer", Action::Destination},
+    Word{"footerf", Action::Destination},
+    Word{"footerl", Action::Destination},
+    Word{"footerr", Action::Destination},
+    Word{"footnote", Action::Destination},
+    Word{"ftncn", Action::Destination},
+    Word{"ftnsep", Action::Destination},
+    Word{"ftnsepc", Action::Destination},
+    Word{"green", Action::Green},
+    Word{"header", Action::Destination},
+    Word{"headerf", Action::Destination},
+    Word{"headerl", Action::Destination},
+    Word{"headerr", Action::Destination},
+    Word{"info", Action::Destination},
+    Word{"ldblquote", Action::Character, 0x201C},
+    Word{"line", Action::Paragraph},
+    Word{"listoverridetable", Action::Destination},
+    Word{"listtable", Action::Destination},
+    Word{"lquote", Action::Character, 0x2018},
+    Word{"ltrmark", Action::Character, 0x200E},
+    Word{"nestcell", Action::Character, u'\t'},
+    Word{"nonshppict", Action::Destination},
+    Word{"object", Action::Destination},
+    Word{"page", Action::Paragraph},
+    Word{"par", Action::Paragraph},
+    Word{"pict", Action::Destination},
+    Word{"plain", Action::Plain},
+    Word{"qmspace", Action::Character, 0x2005},
+    Word{"rdblquote", Action::Character, 0x201D},
+    Word{"red", Action::Red},
+    Word{"revtbl", Action::Destination},
+    Word{"row", Action::Paragraph},
+    Word{"rquote", Action::Character, 0x2019},
+    Word{"rtlmark", Action::Character, 0x200F},
+    Word{"sect", Action::Paragraph},
+    Word{"shppict", Action::Destination},
+    Word{"stylesheet", Action::Destination},
+    Word{"tab", Action::Character, u'\t'},
+    Word{"u", Action::Unicode},
+    Word{"uc", Action::UnicodeSkip},
+    Word{"xe", Action::Destination},
+    Word{"zwj", Action::Character, 0x200D},
     Word{"zwnj", Action::Character, 0x200C},
 };
 static_assert(std::ranges::is_sorted(kWords, {}, &Word::name));
 
-const Word *findWord(QStringView name)
-{
-    if (name.size() > kMaxWordLength)
-        return nullptr;
+const Word *findWord(QStringView name) {
+    if (name.size() > kMaxWordLength) return nullptr;
     std::array<char, kMaxWordLength> letters{};
-    for (qsizetype i = 0; i < name.size(); ++i)
-        letters[std::size_t(i)] = char(name[i].unicode());
+    for (qsizetype i = 0; i < name.size(); ++i) letters[std::size_t(i)] = char(name[i].unicode());
     const std::string_view key(letters.data(), std::size_t(name.size()));
     const auto found = std::ranges::lower_bound(kWords, key, {}, &Word::name);
     return found != kWords.end() && found->name == key ? &*found : nullptr;
 }
 
-bool isLetter(char16_t c)
-{
+bool isLetter(char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-bool isDigit(char16_t c)
-{
+bool isDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-int hexValue(char16_t c)
-{
-    if (isDigit(c))
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
+int hexValue(char16_t c) {
+    if (isDigit(c)) return c - u'0';
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
     return -1;
 }
 
@@ -153,8 +175,7 @@ private:
     NoteBuilder builder_;
 };
 
-NoteText Reader::read()
-{
+NoteText Reader::read() {
     while (pos_ < in_.size()) {
         switch (in_[pos_].unicode()) {
         case u'{':
@@ -163,8 +184,7 @@ NoteText Reader::read()
             break;
         case u'}':
             ++pos_;
-            if (closeGroup())
-                return builder_.finish();
+            if (closeGroup()) return builder_.finish();
             break;
         case u'\\':
             ++pos_;
@@ -181,14 +201,12 @@ NoteText Reader::read()
     return builder_.finish();
 }
 
-std::optional<Rgb> Reader::colour() const
-{
+std::optional<Rgb> Reader::colour() const {
     const qint64 index = states_.back().colour;
     return index >= 0 && index < qint64(colours_.size()) ? colours_[std::size_t(index)] : std::nullopt;
 }
 
-void Reader::openGroup()
-{
+void Reader::openGroup() {
     toSkip_ = 0;
     if (qsizetype(states_.size()) > kMaxDepth)
         ++overflow_;
@@ -197,26 +215,22 @@ void Reader::openGroup()
 }
 
 // True when the outermost group closed: the document ends there.
-bool Reader::closeGroup()
-{
+bool Reader::closeGroup() {
     toSkip_ = 0;
     if (overflow_ > 0) {
         --overflow_;
         return false;
     }
-    if (states_.size() == 1)
-        return false;
+    if (states_.size() == 1) return false;
     states_.pop_back();
     return states_.size() == 1;
 }
 
-void Reader::text()
-{
+void Reader::text() {
     const qsizetype start = pos_;
     while (pos_ < in_.size()) {
         const char16_t c = in_[pos_].unicode();
-        if (c == u'\\' || c == u'{' || c == u'}' || c == u'\r' || c == u'\n')
-            break;
+        if (c == u'\\' || c == u'{' || c == u'}' || c == u'\r' || c == u'\n') break;
         ++pos_;
     }
     QStringView piece = in_.sliced(start, pos_ - start);
@@ -230,32 +244,25 @@ void Reader::text()
         return;
     }
     for (QChar c : piece) {
-        if (c != u';')
-            continue;
+        if (c != u';') continue;
         colours_.push_back(entrySet_ ? std::optional(entry_) : std::nullopt);
         entry_ = Rgb();
         entrySet_ = false;
     }
 }
 
-bool Reader::skippedAfterUnicode()
-{
-    if (toSkip_ == 0)
-        return false;
+bool Reader::skippedAfterUnicode() {
+    if (toSkip_ == 0) return false;
     --toSkip_;
     return true;
 }
 
-void Reader::character(char16_t c)
-{
-    if (!state().colourTable)
-        builder_.add(c, state().bold, colour());
+void Reader::character(char16_t c) {
+    if (!state().colourTable) builder_.add(c, state().bold, colour());
 }
 
-void Reader::controlSequence()
-{
-    if (pos_ >= in_.size())
-        return;
+void Reader::controlSequence() {
+    if (pos_ >= in_.size()) return;
     const char16_t c = in_[pos_].unicode();
     if (isLetter(c)) {
         const ControlWord control = controlWord();
@@ -264,8 +271,7 @@ void Reader::controlSequence()
             skipBinary(control.hasNumber ? control.number : 0);
             return;
         }
-        if (!skippedAfterUnicode() && word)
-            apply(*word, control);
+        if (!skippedAfterUnicode() && word) apply(*word, control);
         return;
     }
     ++pos_;
@@ -274,12 +280,10 @@ void Reader::controlSequence()
         int digits = 0;
         for (; digits < 2 && pos_ < in_.size() && hexValue(in_[pos_].unicode()) >= 0; ++digits, ++pos_)
             byte = byte * 16 + hexValue(in_[pos_].unicode());
-        if (digits > 0 && !skippedAfterUnicode())
-            character(fromCodePage1252(std::uint8_t(byte)));
+        if (digits > 0 && !skippedAfterUnicode()) character(fromCodePage1252(std::uint8_t(byte)));
         return;
     }
-    if (skippedAfterUnicode())
-        return;
+    if (skippedAfterUnicode()) return;
     switch (c) {
     case u'\\':
     case u'{':
@@ -294,8 +298,7 @@ void Reader::controlSequence()
         break;
     case u'\r':
     case u'\n':
-        if (!state().colourTable)
-            builder_.endParagraph();
+        if (!state().colourTable) builder_.endParagraph();
         break;
     case u'*':
         skipGroup();
@@ -305,12 +308,10 @@ void Reader::controlSequence()
     }
 }
 
-Reader::ControlWord Reader::controlWord()
-{
+Reader::ControlWord Reader::controlWord() {
     ControlWord control;
     const qsizetype start = pos_;
-    while (pos_ < in_.size() && isLetter(in_[pos_].unicode()))
-        ++pos_;
+    while (pos_ < in_.size() && isLetter(in_[pos_].unicode())) ++pos_;
     control.name = in_.sliced(start, pos_ - start);
     bool negative = false;
     if (pos_ + 1 < in_.size() && in_[pos_] == u'-' && isDigit(in_[pos_ + 1].unicode())) {
@@ -322,21 +323,17 @@ Reader::ControlWord Reader::controlWord()
         control.number = std::min(control.number * 10 + (in_[pos_].unicode() - u'0'), kNumberCap);
         ++pos_;
     }
-    if (negative)
-        control.number = -control.number;
-    if (pos_ < in_.size() && in_[pos_] == u' ')
-        ++pos_;
+    if (negative) control.number = -control.number;
+    if (pos_ < in_.size() && in_[pos_] == u' ') ++pos_;
     return control;
 }
 
-void Reader::apply(const Word &word, const ControlWord &control)
-{
+void Reader::apply(const Word &word, const ControlWord &control) {
     const qint64 number = control.hasNumber ? control.number : 0;
     const std::uint8_t component = std::uint8_t(std::clamp<qint64>(number, 0, 255));
     switch (word.action) {
     case Action::Paragraph:
-        if (!state().colourTable)
-            builder_.endParagraph();
+        if (!state().colourTable) builder_.endParagraph();
         break;
     case Action::Character:
         character(word.character);
@@ -386,19 +383,16 @@ void Reader::apply(const Word &word, const ControlWord &control)
     }
 }
 
-void Reader::skipBinary(qint64 length)
-{
+void Reader::skipBinary(qint64 length) {
     pos_ += qsizetype(std::clamp<qint64>(length, 0, in_.size() - pos_));
 }
 
 // Skips to the brace closing the current group, which the main loop then reads.
-void Reader::skipGroup()
-{
+void Reader::skipGroup() {
     qsizetype depth = 0;
     while (pos_ < in_.size()) {
         const char16_t c = in_[pos_].unicode();
-        if (c == u'}' && depth == 0)
-            return;
+        if (c == u'}' && depth == 0) return;
         ++pos_;
         if (c == u'{') {
             ++depth;
@@ -410,24 +404,20 @@ void Reader::skipGroup()
                 continue;
             }
             const ControlWord control = controlWord();
-            if (control.name == u"bin")
-                skipBinary(control.hasNumber ? control.number : 0);
+            if (control.name == u"bin") skipBinary(control.hasNumber ? control.number : 0);
         }
     }
 }
 
-NoteText readPlain(QStringView text)
-{
+NoteText readPlain(QStringView text) {
     NoteBuilder builder;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
+        if (c != u'\r' && c != u'\n') continue;
         builder.add(text.sliced(start, i - start), false, std::nullopt);
         builder.endParagraph();
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
         start = i + 1;
     }
     builder.add(text.sliced(start), false, std::nullopt);
@@ -436,18 +426,15 @@ NoteText readPlain(QStringView text)
 
 }  // namespace
 
-bool isRtf(QStringView stored)
-{
+bool isRtf(QStringView stored) {
     return stored.startsWith(u"{\\rtf");
 }
 
-NoteText readNote(QStringView stored)
-{
+NoteText readNote(QStringView stored) {
     return isRtf(stored) ? readRtf(stored) : readPlain(stored);
 }
 
-NoteText readRtf(QStringView rtf)
-{
+NoteText readRtf(QStringView rtf) {
     return Reader(rtf).read();
 }
 

@@ -10,36 +10,30 @@ namespace {
 
 // The colours the note uses, in the order of first use; \cf0 is the editor's
 // default colour, \cfN the Nth of these.
-std::vector<Rgb> coloursUsed(const NoteText &note)
-{
+std::vector<Rgb> coloursUsed(const NoteText &note) {
     std::vector<Rgb> colours;
     for (const NoteParagraph &paragraph : note.paragraphs)
         for (const NoteRun &run : paragraph.runs)
-            if (run.colour && std::ranges::find(colours, *run.colour) == colours.end())
-                colours.push_back(*run.colour);
+            if (run.colour && std::ranges::find(colours, *run.colour) == colours.end()) colours.push_back(*run.colour);
     return colours;
 }
 
-void appendNumber(QString &out, qint64 number)
-{
+void appendNumber(QString &out, qint64 number) {
     out += QString::number(number);
 }
 
-void appendHex(QString &out, int byte)
-{
+void appendHex(QString &out, int byte) {
     static constexpr char16_t kDigits[] = u"0123456789abcdef";
     out += u"\\'";
     out += QChar(kDigits[byte >> 4]);
     out += QChar(kDigits[byte & 0xF]);
 }
 
-void appendText(QString &out, QStringView text)
-{
+void appendText(QString &out, QStringView text) {
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c >= 0x20 && c < 0x7F && c != u'\\' && c != u'{' && c != u'}')
-            continue;
+        if (c >= 0x20 && c < 0x7F && c != u'\\' && c != u'{' && c != u'}') continue;
         out += text.sliced(start, i - start);
         start = i + 1;
         if (c == u'\\' || c == u'{' || c == u'}') {
@@ -61,14 +55,12 @@ void appendText(QString &out, QStringView text)
 
 }  // namespace
 
-QString writeRtf(const NoteText &note)
-{
+QString writeRtf(const NoteText &note) {
     const std::vector<Rgb> colours = coloursUsed(note);
     QString out;
     qsizetype length = 0;
     for (const NoteParagraph &paragraph : note.paragraphs)
-        for (const NoteRun &run : paragraph.runs)
-            length += run.text.size();
+        for (const NoteRun &run : paragraph.runs) length += run.text.size();
     out.reserve(200 + length + length / 8 + qsizetype(note.paragraphs.size()) * 6);
 
     out += u"{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\n";

@@ -39,13 +39,32 @@ constexpr const char *kHelp =
     "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
     "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
     "\n"
+    "Bearbeiten (dieselben Prüfungen und Meldungen wie die Eingabedialoge; CODE: ICAO-Code;\n"
+    "SEL: eine Landebahn nach einem Ende oder dem Paar (\"25R\", \"07L / 25R\"), eine Frequenz nach\n"
+    "ihrem Namen, ein Anflug nach seiner Landebahn, oder #N für die N-te Zeile wie bei lookup;\n"
+    "eine ausgelassene Option ist beim Hinzufügen ein leeres Feld, beim Ändern der gespeicherte Wert):\n"
+    "  runway add CODE --rwy D --hdg H --length M --width M [--slope T] [--surface asphalt|gras]\n"
+    "  runway change CODE SEL [dieselben Optionen]\n"
+    "  runway delete CODE SEL\n"
+    "  airport add CODE --name T --coordinates \"4907.1 N / 00946.5 E\" --elev 364ft|111m --var 3E|2W\n"
+    "              [--pr T] [--type VLP|SLP]   (--elev ohne Einheit: Fuß; --var ohne Buchstaben: Ost)\n"
+    "  airport set CODE [dieselben Optionen]\n"
+    "  frequency add CODE NAME FREQ\n"
+    "  frequency change CODE SEL [--name T] [--freq T]\n"
+    "  frequency delete CODE SEL\n"
+    "  approach add CODE RWY [--ils-freq T] [--ils-ident T] [--ils-gs T] [--om-freq T] [--om-ident T]\n"
+    "              [--yes]   (--yes: auch für eine Landebahn speichern, die der Flughafen nicht hat)\n"
+    "  approach change CODE SEL [--rwy T] [dieselben Optionen]\n"
+    "  approach delete CODE SEL\n"
+    "\n"
     "Optionen:\n"
     "  --json            Ergebnis als ein JSON-Dokument\n"
     "  --data-dir ORDNER Datenordner (sonst $VOLMIRA_APT_HOME, der Programmordner mit vmdata.vmd\n"
     "                    oder ~/.local/share/volmira-apt)\n"
     "  --help            diese Hilfe\n"
     "\n"
-    "Rückgabewerte: 0 erledigt, 1 nicht gefunden oder abgelehnt, 2 falscher Aufruf, 3 Daten- oder Dateifehler\n";
+    "Rückgabewerte: 0 erledigt (geschrieben), 1 nicht gefunden oder abgelehnt (die Meldung des Dialogs),\n"
+    "2 falscher Aufruf, 3 Daten- oder Dateifehler\n";
 
 }  // namespace
 
@@ -70,6 +89,10 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("note")) return noteCommand(options);
     if (options.command == QLatin1String("categories")) return categoriesCommand(options);
     if (options.command == QLatin1String("category")) return categoryCommand(options);
+    if (options.command == QLatin1String("runway")) return runwayCommand(options);
+    if (options.command == QLatin1String("airport")) return airportCommand(options);
+    if (options.command == QLatin1String("frequency")) return frequencyCommand(options);
+    if (options.command == QLatin1String("approach")) return approachCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
           << "\n\n"

@@ -17,5 +17,10 @@ int notesCommand(const Options &options);
 int noteCommand(const Options &options);
 int categoriesCommand(const Options &options);
 int categoryCommand(const Options &options);
+// The editing commands: runway, airport, frequency and approach.
+int runwayCommand(const Options &options);
+int airportCommand(const Options &options);
+int frequencyCommand(const Options &options);
+int approachCommand(const Options &options);
 
 }  // namespace volmira::cli

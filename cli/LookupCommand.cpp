@@ -3,6 +3,7 @@
 #include "browser/LastAirportFile.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
+#include "cli/RowJson.h"
 #include "cli/Session.h"
 
 #include <QDir>
@@ -16,26 +17,6 @@
 namespace volmira::cli {
 
 namespace {
-
-QJsonValue json(const QString &text) { return text.isNull() ? QJsonValue() : QJsonValue(text); }
-QJsonValue json(std::optional<int> value) { return value ? QJsonValue(*value) : QJsonValue(); }
-
-QJsonObject runwayJson(const store::RwyRow &r) {
-    return {{"RWY", json(r.RWY)},       {"RwyLow", json(r.RwyLow)}, {"RwyHigh", json(r.RwyHigh)},
-            {"RWYHDG", json(r.RWYHDG)}, {"SLOPE", json(r.SLOPE)},   {"Length", json(r.Length)},
-            {"Width", json(r.Width)},   {"SURFACE", json(r.SURFACE)}, {"Date", json(r.Date)},
-            {"Time", json(r.Time)}};
-}
-
-QJsonObject frequencyJson(const store::AcomRow &r) {
-    return {{"Name", json(r.Name)}, {"FREQ", json(r.FREQ)}, {"Date", json(r.Date)}, {"Time", json(r.Time)}};
-}
-
-QJsonObject approachJson(const store::IlsRow &r) {
-    return {{"RWY", json(r.RWY)},       {"ILS_FREQ", json(r.ILS_FREQ)}, {"ILS_IDENT", json(r.ILS_IDENT)},
-            {"ILS_GS", json(r.ILS_GS)}, {"OM_FREQ", json(r.OM_FREQ)},   {"OM_IDENT", json(r.OM_IDENT)},
-            {"Date", json(r.Date)},     {"Time", json(r.Time)}};
-}
 
 template <typename Row, typename ToJson>
 QJsonArray jsonArray(const std::vector<Row> &rows, ToJson toJson) {

@@ -3,9 +3,15 @@
 namespace volmira::cli {
 
 namespace {
-const QStringList kValueOptions = {"data-dir", "date",       "from", "out",  "wmm",
-                                   "data-date", "screenshot", "show", "icao", "data-version",
-                                   "text",     "from-file"};
+// The texts of the entry boxes the editing commands fill; these may be empty,
+// to empty a box.
+const QStringList kBoxOptions = {"rwy",  "hdg",         "length", "width", "slope", "surface", "name",
+                                 "freq", "coordinates", "elev",   "var",   "pr",    "type",    "ils-freq",
+                                 "ils-ident", "ils-gs", "om-freq", "om-ident"};
+const QStringList kValueOptions = QStringList{"data-dir", "date",       "from", "out",  "wmm",
+                                              "data-date", "screenshot", "show", "icao", "data-version",
+                                              "text",     "from-file"} +
+                                  kBoxOptions;
 const QStringList kSwitches = {"all", "yes"};
 }
 
@@ -42,7 +48,7 @@ Options parseOptions(const QStringList &arguments) {
                 return options;
             }
             // An empty value would silently mean the default: --data-dir "" the real data folder.
-            if (value.isEmpty()) {
+            if (value.isEmpty() && !kBoxOptions.contains(name)) {
                 options.error = QStringLiteral("Die Option --%1 braucht einen Wert.").arg(name);
                 return options;
             }

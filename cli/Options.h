@@ -21,8 +21,9 @@ struct Options {
     [[nodiscard]] bool isSet(const QString &name) const { return switches.contains(name); }
 };
 
-// Options that take a value, and switches (--json, --help, --all); anything else, and an
-// option given an empty value, is a usage error.
+// Options that take a value, and switches (--json, --help, --all, --yes); anything
+// else, and an option given an empty value, is a usage error, except for the
+// entry-box texts of the editing commands, which may be emptied.
 [[nodiscard]] Options parseOptions(const QStringList &arguments);
 
 }  // namespace volmira::cli

@@ -6,20 +6,23 @@
 #include "store/AirportReads.h"
 #include "store/Database.h"
 #include "store/NoteStore.h"
+#include "store/RowEdits.h"
 
 namespace volmira::store {
 
 // The parts of the store on the one connection, handed to the windows and
-// commands together: lookup reads, edits, the manager's lists, notes.
+// commands together: lookup reads, edits, the manager's lists, notes, the
+// single rows the editing writes.
 class AirportStore {
 public:
     AirportStore(Database &db, const platform::Clock &clock)
-        : reads(db), edits(db, clock), lists(db), notes(db, clock), db_(db) {}
+        : reads(db), edits(db, clock), lists(db), notes(db, clock), rows(db), db_(db) {}
 
     AirportReads reads;
     AirportEdits edits;
     AirportLists lists;
     NoteStore notes;
+    RowEdits rows;
 
     Database &database() { return db_; }
 

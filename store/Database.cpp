@@ -125,6 +125,8 @@ Statement &Database::prepare(const char *sql) {
 
 int Database::changes() const { return sqlite3_changes(db_); }
 
+long long Database::lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+
 platform::Result<> Database::exec(const char *sql) {
     if (const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr); rc != SQLITE_OK)
         return platform::Failure{engineMessage(rc, QFileInfo(path_).absoluteFilePath())};

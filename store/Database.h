@@ -48,6 +48,8 @@ public:
     [[nodiscard]] QString lastError() const;
     // Rows changed by the last INSERT, UPDATE or DELETE.
     [[nodiscard]] int changes() const;
+    // The id of the row the last successful INSERT added.
+    [[nodiscard]] long long lastInsertId() const;
     sqlite3 *handle() const { return db_; }
 
 private:

@@ -17,7 +17,7 @@ struct ValueRange {
 // alike by the update import and the shipped build.
 inline constexpr ValueRange kLatitudeRange{-90, 90};
 inline constexpr ValueRange kLongitudeRange{-180, 180};
-inline constexpr ValueRange kElevationFeetRange{-1500, 30000};
+inline constexpr ValueRange kElevationFeetRange{-2000, 30000};
 inline constexpr ValueRange kVariationRange{-180, 180};
 
 }  // namespace volmira::store

@@ -23,7 +23,7 @@ struct BuildReport {
     int iataCodes = 0;
     int countries = 0;
     int airportsWithoutCoordinates = 0;    // no or out-of-range latitude / longitude
-    int elevationsOutOfRange = 0;          // outside -1500..30000 ft: the airport is written without one
+    int elevationsOutOfRange = 0;          // outside -2000..30000 ft: the airport is written without one
     int runwaysWithoutLength = 0;          // no length or under 1 m
     int runwaysWithoutDesignator = 0;      // neither a runway number nor a heading to derive one
     int runwaysWithoutAirport = 0;         // their airport is not in airports.csv or was left out

@@ -25,7 +25,7 @@ namespace volmira::store::shipped::extract {
 // "09l" gives "09L"); empty for helipads, water lanes and true-heading idents.
 [[nodiscard]] std::optional<QString> usableDesignator(const QString &ident);
 
-// True for an elevation the import and the airport dialog accept (-1500 to 30000 ft).
+// True for an elevation the import and the airport dialog accept (-2000 to 30000 ft).
 [[nodiscard]] bool isPossibleElevation(double feet);
 
 // A heading in degrees brought into 0..360 and rounded; 359.6 gives 360.

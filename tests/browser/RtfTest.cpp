@@ -40,6 +40,7 @@ TEST(Rtf, ReadsWhatWordProcessorsWriteAndWritesItBack) {
          "Text"},
         {head + R"(Siehe {\field{\*\fldinst HYPERLINK "http://x"}{\fldrslt {\ul Link}}} und\par})", "Siehe Link und"},
         {head + R"({\listtext\'b7\tab}Punkt\par{\*\pn\pnlvlblt{\pntxtb\'b7}}{\unknownword7 x}\par})", "·\tPunkt|x"},
+        {head + R"(a{\b0 b}\cf0 c\'e4\u252?})", "abcäü"},  // one run, as its RTF reads back
         {head + "Hallo \\b Wel", "Hallo *Wel*"},
         {head + "a\\bin99999999999 }}}", "a"},
         {head + "a\r\nb\\\nc\\par\\", "ab|c"},

@@ -1,0 +1,133 @@
+#include "browser/AirportBlock.h"
+#include "cli/Commands.h"
+#include "cli/EditCommand.h"
+#include "cli/Options.h"
+#include "cli/RowJson.h"
+#include "editing/EditOperations.h"
+
+// airport add and airport set: the airport dialog's boxes filled from the line
+// (a new airport from the dialog's presets, a change from the stored record),
+// its check, then the edit operation.
+namespace volmira::cli {
+
+using platform::Result;
+
+namespace {
+
+const QStringList kAirportOptions{"name", "coordinates", "elev", "var", "pr", "type"};
+const std::vector<EditForm> kAirportForms{{"add", 1, kAirportOptions}, {"set", 1, kAirportOptions}};
+constexpr const char *kAirportUsage =
+    "  volmira-apt airport add CODE --name T --coordinates \"4907.1 N / 00946.5 E\" --elev 364ft|111m --var 3E|2W\n"
+    "                         [--pr T] [--type VLP|SLP]\n"
+    "  volmira-apt airport set CODE [dieselben Optionen]\n";
+
+// Cuts a unit or direction off the end of the text when it is there, in any letter case.
+bool cutSuffix(QString &text, const QString &suffix) {
+    if (!text.endsWith(suffix, Qt::CaseInsensitive)) return false;
+    text.chop(suffix.size());
+    text = text.trimmed();
+    return true;
+}
+
+// The boxes the options give: --elev in feet without a unit, --var east without a letter.
+void takeAirportOptions(const Options &options, editing::AirportTexts &texts) {
+    takeOption(options, "name", texts.tAPT[editing::kNameBox]);
+    takeOption(options, "pr", texts.tAPT[editing::kCircuitBox]);
+    if (options.has("elev")) {
+        QString elevation = options.value("elev").trimmed();
+        texts.cmbftm = !cutSuffix(elevation, "ft") && cutSuffix(elevation, "m") ? "m" : "ft";
+        texts.tAPT[editing::kElevationBox] = elevation;
+    }
+    if (options.has("var")) {
+        QString variation = options.value("var").trimmed();
+        texts.cmbVar = cutSuffix(variation, "W") ? "W" : "E";
+        if (texts.cmbVar == QLatin1String("E")) cutSuffix(variation, "E");
+        texts.tAPT[editing::kVariationBox] = variation;
+    }
+    if (options.has("type")) {
+        texts.chkVLP = options.value("type").toUpper() == QLatin1String("VLP");
+        texts.chkSLP = !texts.chkVLP;
+    }
+}
+
+// The boxes of the line: a new airport from the presets, a change from the
+// stored record; --coordinates split as a stored COORDINATES is. Nothing after
+// printing "Fehler in Koordinaten" when that cannot be split.
+std::optional<editing::AirportTexts> airportTexts(const Options &options, const std::optional<store::ArptRow> &stored,
+                                                  const QString &code) {
+    store::ArptRow base = stored.value_or(store::ArptRow{});
+    if (options.has("coordinates")) base.COORDINATES = options.value("coordinates");
+    std::optional<editing::AirportTexts> texts;
+    if (stored || options.has("coordinates")) {
+        texts = accepted(editing::airportTexts(base));
+        if (!texts) return std::nullopt;
+    }
+    if (!stored) {
+        editing::AirportTexts fresh = editing::newAirportTexts();
+        fresh.tAPT[editing::kCodeBox] = code;
+        if (texts) {
+            fresh.tCoord = texts->tCoord;
+            fresh.cmbNS = texts->cmbNS;
+            fresh.cmbEW = texts->cmbEW;
+        }
+        texts = fresh;
+    }
+    takeAirportOptions(options, *texts);
+    return texts;
+}
+
+QStringList airportLines(const store::ArptRow &row, const QString &action) {
+    QStringList lines{QStringLiteral("%1: Flughafen %2").arg(row.ICAO, action == QLatin1String("add")
+                                                                            ? QStringLiteral("hinzugefügt")
+                                                                            : QStringLiteral("geändert"))};
+    for (const QString &text : browser::airportTexts(row))
+        if (!text.isEmpty()) lines << QStringLiteral("  ") + text;
+    lines << QStringLiteral("  LastDate %1").arg(row.LastDate);
+    return lines;
+}
+
+}  // namespace
+
+int airportCommand(const Options &options) {
+    const std::optional<EditLine> line = editLine(options, kAirportForms, kAirportUsage);
+    if (!line) return kUsage;
+    const QString type = options.value("type").toUpper();
+    if (options.has("type") && type != QLatin1String("VLP") && type != QLatin1String("SLP")) {
+        err() << "Aufruf:\n" << kAirportUsage << Qt::flush;
+        return kUsage;
+    }
+    const bool add = line->form->action == std::string_view("add");
+    const QString code = line->arguments[0];
+    std::unique_ptr<Session> session;
+    std::optional<store::ArptRow> stored;
+    if (add) {
+        session = openSession(options, store::Database::Mode::ReadWrite);
+        if (!session) return kDataError;
+    } else {
+        int exit = kDone;
+        std::optional<EditTarget> target = editTarget(options, code, exit);
+        if (!target) return exit;
+        session = std::move(target->session);
+        stored = target->airport;
+    }
+    store::AirportStore &store = *session->store;
+    const std::optional<editing::AirportTexts> texts = airportTexts(options, stored, code);
+    if (!texts) return kNotFound;
+    // A stored circuit text too long for its box, left as it is, does not block the change.
+    editing::AirportTexts opened;
+    if (stored) {
+        const editing::Checked<editing::AirportTexts> filled = editing::airportTexts(*stored);
+        if (const auto *storedTexts = std::get_if<editing::AirportTexts>(&filled)) opened = *storedTexts;
+    }
+    const std::optional<editing::AirportEntry> entry =
+        accepted(editing::Checkinfo(*texts, editing::duplicateQuery(store), opened));
+    if (!entry) return kNotFound;
+    const Result<store::ArptRow> written =
+        add ? editing::createAirport(store, *entry) : editing::changeAirport(store, stored->ICAO, *entry);
+    if (!written) return writeFailed(written.error());
+    const QString action = add ? QStringLiteral("add") : QStringLiteral("change");
+    return printWritten(options, written->ICAO, action, "airport", airportJson(*written), {},
+                        airportLines(*written, action));
+}
+
+}  // namespace volmira::cli

@@ -1,0 +1,72 @@
+#include "cli/EditCommand.h"
+
+#include "browser/AirportLookup.h"
+#include "cli/Options.h"
+
+#include <QJsonDocument>
+
+namespace volmira::cli {
+
+std::optional<EditLine> editLine(const Options &options, const std::vector<EditForm> &forms, const char *usage) {
+    const auto refuse = [&]() -> std::optional<EditLine> {
+        err() << "Aufruf:\n" << usage << Qt::flush;
+        return std::nullopt;
+    };
+    if (options.arguments.isEmpty()) return refuse();
+    const EditForm *form = nullptr;
+    for (const EditForm &f : forms)
+        if (options.arguments.first() == QLatin1String(f.action)) form = &f;
+    if (!form || options.arguments.size() != form->arguments + 1) return refuse();
+    for (auto it = options.values.cbegin(); it != options.values.cend(); ++it)
+        if (it.key() != QLatin1String("data-dir") && !form->options.contains(it.key())) return refuse();
+    for (const QString &name : options.switches)
+        if (name != QLatin1String("yes") || !form->yes) return refuse();
+    return EditLine{form, options.arguments.mid(1)};
+}
+
+std::optional<EditTarget> editTarget(const Options &options, const QString &code, int &exit) {
+    EditTarget target{openSession(options, store::Database::Mode::ReadWrite), {}};
+    if (!target.session) {
+        exit = kDataError;
+        return std::nullopt;
+    }
+    const platform::Result<std::optional<store::ArptRow>> found =
+        target.session->store->reads.airportByIcao(code.trimmed());
+    if (!found) {
+        exit = failed(found);
+        return std::nullopt;
+    }
+    if (!*found) {
+        err() << browser::kNotFoundMessage.toString() << Qt::endl;
+        exit = kNotFound;
+        return std::nullopt;
+    }
+    target.airport = **found;
+    return target;
+}
+
+void takeOption(const Options &options, const QString &name, QString &text) {
+    if (options.has(name)) text = options.value(name);
+}
+
+int printWritten(const Options &options, const QString &icao, const QString &action, const char *key,
+                 const QJsonObject &row, const QJsonObject &extra, const QStringList &lines) {
+    if (options.json) {
+        QJsonObject document = extra;
+        document.insert("ICAO", icao);
+        document.insert("action", action);
+        document.insert(QLatin1String(key), row);
+        out() << QJsonDocument(document).toJson(QJsonDocument::Indented);
+    } else {
+        for (const QString &line : lines) out() << printable(line) << '\n';
+    }
+    out().flush();
+    return kDone;
+}
+
+int writeFailed(const QString &message) {
+    err() << message << Qt::endl;
+    return kDataError;
+}
+
+}  // namespace volmira::cli

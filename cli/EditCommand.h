@@ -1,0 +1,69 @@
+#pragma once
+
+#include "cli/Session.h"
+#include "editing/Entry.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <variant>
+
+// What the editing commands (runway, airport, frequency, approach) share: the
+// line taken apart, the airport looked up, refusals and the printed result.
+namespace volmira::cli {
+
+struct Options;
+
+// One form of an editing command: "runway add CODE", "frequency change CODE SEL".
+struct EditForm {
+    const char *action;       // "add", "change", "delete"; "set" for the airport
+    int arguments;            // after the action: CODE, then SEL or the named texts
+    QStringList options;      // the entry-box options it takes
+    bool yes = false;         // whether --yes belongs to it
+};
+
+// The line of an editing command: its form and plain arguments after the action.
+struct EditLine {
+    const EditForm *form = nullptr;
+    QStringList arguments;  // arguments[0] is CODE
+};
+
+// The form the line asks for; prints the usage and gives nothing when the
+// action is unknown or the arguments or options do not fit it.
+[[nodiscard]] std::optional<EditLine> editLine(const Options &options, const std::vector<EditForm> &forms,
+                                               const char *usage);
+
+// The session on the data folder, open for writing, and the stored airport of
+// the code; prints why not and sets `exit` when there is none.
+struct EditTarget {
+    std::unique_ptr<Session> session;
+    store::ArptRow airport;
+};
+[[nodiscard]] std::optional<EditTarget> editTarget(const Options &options, const QString &code, int &exit);
+
+// The entry of a check, or nothing after printing the refusal as the dialog
+// shows it, without its title.
+template <typename Entry>
+[[nodiscard]] std::optional<Entry> accepted(editing::Checked<Entry> checked) {
+    if (const auto *failure = std::get_if<editing::EntryFailure>(&checked)) {
+        err() << failure->text << Qt::endl;
+        return std::nullopt;
+    }
+    return std::get<Entry>(std::move(checked));
+}
+
+// Sets text to the option's value when the line gives it (also an empty one).
+void takeOption(const Options &options, const QString &name, QString &text);
+
+// Prints what was written: with --json {"ICAO", "action", key: row, extra...},
+// else the lines of text. Gives kDone.
+int printWritten(const Options &options, const QString &icao, const QString &action, const char *key,
+                 const QJsonObject &row, const QJsonObject &extra, const QStringList &lines);
+
+// Prints the failure of a write and gives kDataError.
+int writeFailed(const QString &message);
+
+}  // namespace volmira::cli
