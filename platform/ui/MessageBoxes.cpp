@@ -10,11 +10,11 @@ void MessageBoxes::inform(QWidget *parent, const QString &title, const QString &
     QMessageBox::information(parent, title, text, QMessageBox::Ok);
 }
 
-// Qt's own button texts are English.
 Dialogs::Answer MessageBoxes::ask(QWidget *parent, const QString &title, const QString &text) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    // Qt's own captions are English without a translation installed.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
