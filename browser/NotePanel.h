@@ -12,6 +12,13 @@
 // its marks, which entry to select, and the stamp line of a note.
 namespace volmira::browser {
 
+// The Yes/No question before a category and its notes at every airport are
+// deleted; the command line prints it when --yes is missing.
+inline constexpr QStringView kDeleteCategoryQuestion =
+    u"Achtung - Diese Aktion betrifft alle Flughäfen! ALLE Informationen in dieser Kategorie werden gelöscht. "
+    u"Soll die Kategorie wirklich gelöscht werden ?";
+inline constexpr QStringView kDeleteCategoryTitle = u"Achtung - alle Daten in dieser Kategorie wird gelöscht";
+
 // Leads a list entry whose category holds a note of the airport.
 inline constexpr QChar kNoteMark = u'*';
 

@@ -14,11 +14,6 @@ namespace volmira::cli {
 
 namespace {
 
-// The question the note panel asks before a category is deleted.
-constexpr const char *kDeleteQuestion =
-    "Achtung - Diese Aktion betrifft alle Flughäfen! ALLE Informationen in dieser Kategorie werden gelöscht. "
-    "Soll die Kategorie wirklich gelöscht werden ?";
-
 int usage(const char *line) {
     err() << "Aufruf: volmira-apt " << line << Qt::endl;
     return kUsage;
@@ -179,7 +174,7 @@ int categoryCommand(const Options &options) {
     if (!shapeFits || a.value(1).isEmpty() || (action == QLatin1String("rename") && a[2].isEmpty()))
         return usage("category (add NAME | rename ALT NEU | delete NAME --yes)");
     if (action == QLatin1String("delete") && !options.isSet("yes")) {
-        err() << kDeleteQuestion << "\n(Zum Löschen --yes angeben; nichts wurde gelöscht.)" << Qt::endl;
+        err() << browser::kDeleteCategoryQuestion.toString() << "\n(Zum Löschen --yes angeben; nichts wurde gelöscht.)" << Qt::endl;
         return kNotFound;
     }
     auto session = openSession(options, store::Database::Mode::ReadWrite);
