@@ -25,10 +25,6 @@ namespace {
 const QString kErrorTitle = QStringLiteral("Datenfehler");
 const QString kRenamePrompt = QStringLiteral("Kategorie ändern.");
 const QString kRenameTitle = QStringLiteral("Kategorie ändern");
-const QString kDeleteQuestion = QStringLiteral(
-    "Achtung - Diese Aktion betrifft alle Flughäfen! ALLE Informationen in dieser Kategorie werden gelöscht. Soll "
-    "die Kategorie wirklich gelöscht werden ?");
-const QString kDeleteTitle = QStringLiteral("Achtung - alle Daten in dieser Kategorie wird gelöscht");
 
 // Black, red and blue of the toolbar's buttons 2 to 4.
 const std::array<QColor, 3> kToolColours{QColor(0, 0, 0), QColor(0xFF, 0, 0), QColor(0, 0, 0xFF)};
@@ -191,7 +187,9 @@ void frmAirportinfo::cmdListAirDelete_Click() {
         refused(store_.notes.deleteCategory(name));
         return;
     }
-    if (dialogs_.ask(this, kDeleteTitle, kDeleteQuestion) != platform::Dialogs::Answer::Yes) return;
+    const platform::Dialogs::Answer answer =
+        dialogs_.ask(this, kDeleteCategoryTitle.toString(), kDeleteCategoryQuestion.toString());
+    if (answer != platform::Dialogs::Answer::Yes) return;
     if (refused(store_.notes.deleteCategory(name))) return;
     tCategory->clear();
     rtfAirportinfo->clear();
