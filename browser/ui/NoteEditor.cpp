@@ -1,5 +1,7 @@
 #include "browser/ui/NoteEditor.h"
 
+#include "platform/ui/GermanMenus.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -17,17 +19,9 @@ NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent) {
     document()->setDefaultFont(arial);
 }
 
-// Qt's own menu texts are English; its actions are found by their names.
 void NoteEditor::contextMenuEvent(QContextMenuEvent *event) {
-    static const std::pair<const char *, const char *> kGerman[] = {
-        {"edit-undo", "&Rückgängig\tStrg+Z"},   {"edit-redo", "&Wiederherstellen\tStrg+Umschalt+Z"},
-        {"edit-cut", "&Ausschneiden\tStrg+X"},  {"edit-copy", "&Kopieren\tStrg+C"},
-        {"edit-paste", "E&infügen\tStrg+V"},    {"edit-delete", "&Löschen"},
-        {"select-all", "Alles au&swählen\tStrg+A"}};
     const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
-    for (QAction *action : menu->actions())
-        for (const auto &[name, text] : kGerman)
-            if (action->objectName() == QLatin1String(name)) action->setText(QString::fromUtf8(text));
+    platform::germanEditMenu(menu.get());
     menu->exec(event->globalPos());
 }
 
