@@ -1,5 +1,7 @@
 #include "browser/AirportLookup.h"
 
+#include "browser/NoteActions.h"
+#include "browser/NotePanel.h"
 #include "store/Database.h"
 
 namespace volmira::browser {
@@ -37,12 +39,17 @@ platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &
     auto frequencies = store.reads.frequencies(icao);
     auto approaches = store.reads.approaches(icao);
     auto lastUpdate = readLastUpdate(store, icao);
-    for (const QString &error : {runways.error(), frequencies.error(), approaches.error(), lastUpdate.error()})
+    auto notes = readAirportNotes(store, icao);
+    for (const QString &error : {runways.error(), frequencies.error(), approaches.error(), lastUpdate.error(),
+                                 notes.error()})
         if (!error.isEmpty()) return platform::Failure{error};
     view.runways = std::move(*runways);
     view.frequencies = std::move(*frequencies);
     view.approaches = std::move(*approaches);
     view.lastUpdate = std::move(*lastUpdate);
+    view.notes = std::move(notes->notes);
+    view.categories = std::move(notes->categories);
+    view.lastKatEntry = browser::lastKatEntry(view.categories, view.airport.LastKat);
     view.sun = sunLines(view.airport, day);
     return std::optional<AirportView>(std::move(view));
 }

@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -30,12 +31,16 @@ struct AirportView {
     std::vector<store::IlsRow> approaches;      // by RWY
     SunLines sun;                               // for the day asked for
     LastUpdate lastUpdate;                      // title and LastDate, not yet written
+    std::vector<store::MyInfoRow> notes;        // the airport's notes, in the order added
+    QStringList categories;                     // the category list's entries, "*" marks included
+    int lastKatEntry = -1;                      // the entry equal to LastKat as a whole; -1: none
 };
 
 // The airport of a typed code: blanks around it are ignored; three characters
 // are an IATA code, any other length an ICAO code. Nothing when there is no
 // such airport (then show kNotFoundMessage); a failure when the file cannot
-// be read. Reads only; the window writes LastDate afterwards with storeLastDate.
+// be read. The notes and the marked category list are read in the same read
+// transaction as the rest. Reads only; the window writes LastDate afterwards with storeLastDate.
 [[nodiscard]] platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &store,
                                                                          const QString &entered, QDate day);
 

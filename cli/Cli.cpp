@@ -27,6 +27,15 @@ constexpr const char *kHelp =
     "                                    Frequenzen, Anflügen, Landebahnen und Notizen\n"
     "  import DATEI [--data-version T]   Update-Datei einspielen: ersetzt deren Flughäfen samt Bahnen,\n"
     "                                    Frequenzen und Anflügen; T (TT.MM.JJJJ) wird Datenbankversion\n"
+    "  notes CODE                        Notizen des Flughafens: Kategorienliste (* = Notiz vorhanden),\n"
+    "                                    LastKat, jede Notiz mit Text, Formatierung und Stand; ändert nichts\n"
+    "  note CODE KATEGORIE (--text TEXT | --from-file DATEI)\n"
+    "                                    Notiz speichern wie das Notizfenster; eine Datei, die mit {\\rtf\n"
+    "                                    beginnt, als RTF, sonst als UTF-8-Text\n"
+    "  categories                        Kategorien mit der Zahl der Flughäfen, die eine Notiz darin haben\n"
+    "  category add NAME                 Kategorie hinzufügen\n"
+    "  category rename ALT NEU           Kategorie umbenennen, samt den Notizen aller Flughäfen\n"
+    "  category delete NAME --yes        Kategorie und ihre Notizen an allen Flughäfen löschen\n"
     "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
     "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
     "\n"
@@ -76,6 +85,10 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("import")) return importCommand(options);
     if (options.command == QLatin1String("export")) return exportCommand(options);
     if (options.command == QLatin1String("changed")) return changedCommand(options);
+    if (options.command == QLatin1String("notes")) return notesCommand(options);
+    if (options.command == QLatin1String("note")) return noteCommand(options);
+    if (options.command == QLatin1String("categories")) return categoriesCommand(options);
+    if (options.command == QLatin1String("category")) return categoryCommand(options);
     if (options.command == QLatin1String("runway")) return runwayCommand(options);
     if (options.command == QLatin1String("airport")) return airportCommand(options);
     if (options.command == QLatin1String("frequency")) return frequencyCommand(options);

@@ -13,6 +13,10 @@ int buildDatabaseCommand(const Options &options);
 int importCommand(const Options &options);
 int exportCommand(const Options &options);
 int changedCommand(const Options &options);
+int notesCommand(const Options &options);
+int noteCommand(const Options &options);
+int categoriesCommand(const Options &options);
+int categoryCommand(const Options &options);
 // The editing commands: runway, airport, frequency and approach.
 int runwayCommand(const Options &options);
 int airportCommand(const Options &options);

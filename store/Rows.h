@@ -108,6 +108,18 @@ struct ChangeStamp {
     QString Time;
 };
 
+// A category with whether the airport shown holds a note in it (list entry "*" + name).
+struct CategoryMark {
+    QString Category;
+    bool marked = false;
+};
+
+// A category with the number of airports that hold a note in it.
+struct CategoryCount {
+    QString Category;
+    int notes = 0;
+};
+
 // One row of the country list: prefix, German name, number of airports.
 struct CountryRow {
     QString ICAO;

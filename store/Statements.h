@@ -4,7 +4,8 @@
 
 #include <string>
 
-// The statements the lookup, the name quick-find and the country list run,
+// The statements the lookup, the name quick-find, the country list and the
+// category changes run,
 // named so that the benchmarks time the very same text on a bare connection.
 // The row reads are built from the tables' column lists at start-up.
 namespace volmira::store::sql {
@@ -30,5 +31,18 @@ inline constexpr const char *kNamePrefix = "SELECT Name, ICAO FROM ARPT WHERE Na
 inline constexpr const char *kCountries =
     "SELECT p, n, (SELECT Name FROM ICAOCODE WHERE ICAOCODE.ICAO = p LIMIT 1) FROM "
     "(SELECT upper(substr(ICAO, 1, 2)) AS p, count(*) AS n FROM ARPT GROUP BY 1)";
+
+// The notes of an airport, and every category with whether the airport holds a
+// non-empty note in it: PrintInfo <> '' leaves NULL and empty notes unmarked
+// and marks a note of blanks.
+inline const std::string kNotesOfAirport = myInfoTable().select("WHERE ICAO = ? ORDER BY id");
+inline constexpr const char *kCategoryMarks =
+    "SELECT c.Category, EXISTS (SELECT 1 FROM MyInfo i WHERE i.ICAO = ?1 AND i.Category = c.Category "
+    "AND i.PrintInfo <> '') FROM MyCategory c ORDER BY c.id";
+// A category's change at every airport: ?1 the new name, ?2 the old one.
+inline constexpr const char *kRenameNotes = "UPDATE MyInfo SET Category = ?1 WHERE Category = ?2";
+inline constexpr const char *kRenameCategory = "UPDATE MyCategory SET Category = ?1 WHERE Category = ?2";
+inline constexpr const char *kDeleteNotes = "DELETE FROM MyInfo WHERE Category = ?1";
+inline constexpr const char *kDeleteCategory = "DELETE FROM MyCategory WHERE Category = ?1";
 
 }  // namespace volmira::store::sql

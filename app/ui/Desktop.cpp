@@ -3,11 +3,11 @@
 #include "app/ui/Main.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
+#include "browser/ui/frmAirportinfo.h"
 #include "cli/Options.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/VersionSource.h"
-#include "platform/ui/GermanQtTexts.h"
 #include "store/AirportStore.h"
 
 #include <QApplication>
@@ -28,6 +28,13 @@ void reportDatabaseError(platform::Dialogs &dialogs, const QString &dataFolder, 
                        QDir::toNativeSeparators(dataFolder) + QStringLiteral(" existiert.\n\n") + detail);
 }
 
+// Opens the note panel as Command3 does, on the entry of the category; false when there is none.
+bool openNotePanel(browser::frmAirport &airport, const QString &category) {
+    auto *panel = airport.findChild<browser::frmAirportinfo *>(QStringLiteral("frmAirportinfo"));
+    panel->Command3_Click();
+    return panel->selectCategory(category);
+}
+
 int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
     // No message box may wait for a click here: what would be shown goes to stderr.
     platform::FakeDialogs dialogs;
@@ -40,8 +47,10 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         airport.GetInformation();
     }
     if (options.isSet("edit")) airport.ToggleEditMode();
+    const bool notesFound = !options.has("notes") || openNotePanel(airport, options.value("notes"));
     QApplication::processEvents();
     QTextStream err(stderr);
+    if (!notesFound) err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
     // The dialog alone, filled as its change command fills it.
     QWidget *shot = &main;
     if (options.has("dialog")) {
@@ -60,14 +69,13 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         err << "Das Bild " << options.value("screenshot") << " kann nicht geschrieben werden." << Qt::endl;
         return 3;
     }
-    return 0;
+    return notesFound ? 0 : 1;
 }
 
 }  // namespace
 
 int runDesktop(const cli::Options &options) {
     QApplication::setApplicationName(QStringLiteral("Volmira APT"));
-    platform::installGermanQtTexts();
     platform::MessageBoxes dialogs;
     const QString exeDir = QApplication::applicationDirPath();
     const QString dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);

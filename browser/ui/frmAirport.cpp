@@ -1,6 +1,7 @@
 #include "browser/ui/frmAirport.h"
 
 #include "browser/LastAirportFile.h"
+#include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmGermanDateEdit.h"
 #include "platform/ui/Widgets.h"
 #include "store/DateText.h"
@@ -80,6 +81,7 @@ void frmAirport::load() {
 }
 
 void frmAirport::GetInformation() {
+    Airportinfo->clearAirport();
     current_.reset();
     showEmptyState();
     frmtAirport->hide();
@@ -104,6 +106,7 @@ void frmAirport::GetInformation() {
     ShowAirportData(*view);
     showText(tSunrise, view->sun.sunrise);
     showText(tSunset, view->sun.sunset);
+    Airportinfo->showAirport(*view);
     showLastUpdate(view->lastUpdate, view->airport.LastDate);
 }
 
@@ -247,6 +250,11 @@ void frmAirport::saveLastAirport() {
     if (!written) dialogs_.inform(this, kDataErrorTitle, written.error());
 }
 
+void frmAirport::Form_QueryUnload() {
+    Airportinfo->savePending();
+    saveLastAirport();
+}
+
 void frmAirport::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     if (SkipNextResize) {
@@ -260,7 +268,8 @@ void frmAirport::resizeEvent(QResizeEvent *event) {
 
 bool frmAirport::spaceShortcut(QKeyEvent *event) {
     if (event->key() != Qt::Key_Space || event->isAutoRepeat()) return false;
-    if (!gridAirports->isHidden() || !frmtAirport->isHidden()) return false;
+    // The note panel shows: Space is typed into it.
+    if (!gridAirports->isHidden() || !frmtAirport->isHidden() || Airportinfo->isVisible()) return false;
     tTemp->setFocus();
     ToggleMapView();
     return true;

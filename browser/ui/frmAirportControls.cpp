@@ -2,6 +2,7 @@
 // twips, as the layout rule reckons; toPixels turns them into Qt's pixels.
 #include "browser/EditModeLayout.h"
 #include "browser/ui/frmAirport.h"
+#include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmGermanDateEdit.h"
 #include "platform/ui/Widgets.h"
 
@@ -143,6 +144,14 @@ void frmAirport::buildDataPage() {
     frmCom = buildGridFrame("frmCom", Label7, "Label7", QStringLiteral("COM Info"), gridCom, "gridCom", {6500},
                             {5780}, {3000});
     frmCom->move(0, toPixels({3720}));
+
+    // Over the runway and approach grids; Command3 under dtpToday opens it.
+    Airportinfo = new frmAirportinfo(store_, dialogs_, frmAPT);
+    connect(Airportinfo, &frmAirportinfo::categoryShown, this, &frmAirport::ShowLastUpdate);
+    connect(Airportinfo, &frmAirportinfo::noteStored, this, [this](const LastUpdate &update) {
+        if (current_ && !update.lastDate.isEmpty()) current_->LastDate = update.lastDate;
+        emit titleChanged(update.title);
+    });
 
     rsRwy = makeRunwayModel(this);
     rsApproach = makeApproachModel(this);

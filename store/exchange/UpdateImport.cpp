@@ -1,20 +1,16 @@
 #include "store/exchange/UpdateImport.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/TestPause.h"
 #include "store/DateText.h"
 #include "store/IcaoCode.h"
 #include "store/exchange/DuplicateRows.h"
 #include "store/exchange/ExchangeFile.h"
 #include "store/exchange/PendingHistory.h"
 
-
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-
-#include <chrono>
-#include <cstdio>
-#include <thread>
 
 namespace volmira::store::exchange {
 
@@ -22,16 +18,8 @@ namespace {
 
 using exchange::ColumnMap;
 
-// Lets the crash tests stop the import at a stage and kill it there: with
-// VOLMIRA_IMPORT_PAUSE set to the stage's name the process announces the stage
-// on stderr and waits to be killed.
-void pauseForTest(const char *stage) {
-    static const QByteArray wanted = qgetenv("VOLMIRA_IMPORT_PAUSE");
-    if (wanted.isEmpty() || wanted != stage) return;
-    std::fprintf(stderr, "Import angehalten: %s\n", stage);
-    std::fflush(stderr);
-    for (;;) std::this_thread::sleep_for(std::chrono::hours(1));
-}
+// The crash tests stop the import at a stage with VOLMIRA_IMPORT_PAUSE.
+void pauseForTest(const char *stage) { platform::pauseForTest("VOLMIRA_IMPORT_PAUSE", "Import", stage); }
 
 // The name the messages give each kind.
 QString kindName(QStringView kind) {

@@ -8,13 +8,9 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
 
 using namespace volmira;
 using test::runCommand;
@@ -88,18 +84,7 @@ TEST_F(ExchangeCli, AnImportKilledAtAnyStageLeavesOldOrNewDataAndTheNextStartWor
     for (const char *stage : {"backup", "removed", "appending", "commit", "history"}) {
         for (const QString &old : {targetDb(), targetDb() + "-journal", history, history + ".neu"}) QFile::remove(old);
         ASSERT_TRUE(QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", targetDb()));
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("VOLMIRA_IMPORT_PAUSE", stage);
-        process.setProcessEnvironment(env);
-        process.start(VOLMIRA_EXECUTABLE, {"import", file(), "--data-dir", target.path()});
-        ASSERT_TRUE(process.waitForStarted());
-        process.setReadChannel(QProcess::StandardError);
-        QByteArray err;
-        while (!err.contains("Import angehalten") && process.waitForReadyRead(60000)) err += process.readAllStandardError();
-        ::kill(pid_t(process.processId()), SIGKILL);
-        ASSERT_TRUE(err.contains(QByteArray("Import angehalten: ") + stage)) << stage << ": " << err.toStdString();
-        process.waitForFinished();
+        ASSERT_TRUE(test::runKilledAt(target.path(), {"import", file()}, "VOLMIRA_IMPORT_PAUSE", stage)) << stage;
 
         // The next start reads first: a reader must roll back what the killed import left.
         const bool committed = QByteArray(stage) == "history";

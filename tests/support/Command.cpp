@@ -3,8 +3,11 @@
 #include "store/Database.h"
 
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace volmira::test {
 
@@ -13,6 +16,21 @@ CommandResult runCommand(const QString &dataDir, QStringList arguments) {
     process.start(QStringLiteral(VOLMIRA_EXECUTABLE), arguments << "--data-dir" << dataDir);
     EXPECT_TRUE(process.waitForFinished(60000));
     return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+bool runKilledAt(const QString &dataDir, QStringList arguments, const char *pauseVariable, const char *stage) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(pauseVariable, stage);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(VOLMIRA_EXECUTABLE), arguments << "--data-dir" << dataDir);
+    process.setReadChannel(QProcess::StandardError);
+    QByteArray err;
+    const QByteArray stopped = QByteArray("angehalten: ") + stage;
+    while (!err.contains(stopped) && process.waitForReadyRead(60000)) err += process.readAllStandardError();
+    ::kill(pid_t(process.processId()), SIGKILL);
+    process.waitForFinished();
+    return err.contains(stopped);
 }
 
 void executeSql(const QString &database, const char *sql) {

@@ -15,6 +15,12 @@ struct CommandResult {
 // Runs the real executable with the arguments and --data-dir dataDir.
 CommandResult runCommand(const QString &dataDir, QStringList arguments);
 
+// Runs the real executable with --data-dir dataDir and the environment
+// variable `pauseVariable` set to `stage`, waits until it says it stopped
+// there ("... angehalten: <stage>") and kills it with SIGKILL. False when it
+// never got there.
+bool runKilledAt(const QString &dataDir, QStringList arguments, const char *pauseVariable, const char *stage);
+
 // Changes a database file from outside the program, as a test's setting up.
 void executeSql(const QString &database, const char *sql);
 

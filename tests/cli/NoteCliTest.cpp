@@ -1,0 +1,91 @@
+// Notes and categories through the real executable on a copy of the shipped database.
+#include "support/Command.h"
+#include "support/Files.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace volmira;
+
+namespace {
+
+struct NoteCli : ::testing::Test {
+    QTemporaryDir dir;
+    void SetUp() override { ASSERT_EQ(run({"countries"}).exitCode, 0); }
+    test::CommandResult run(const QStringList &arguments) { return test::runCommand(dir.path(), arguments); }
+    QJsonDocument json(QStringList arguments) { return QJsonDocument::fromJson(run(arguments << "--json").out); }
+    // Each category with the number of airports it marks: "Kontakt=2".
+    QString categories() {
+        QStringList shown;
+        for (const QJsonValue c : json({"categories"}).array())
+            shown << c["Category"].toString() + "=" + QString::number(c["notes"].toInt());
+        return shown.join(u',');
+    }
+};
+
+}  // namespace
+
+TEST_F(NoteCli, ANoteFromAFileIsStoredAsTheWindowStoresItAndCategoriesTakeTheirNotesAlong) {
+    // As word processors write it: bold, two colours, escapes and a destination of their own.
+    test::writeFile(dir.filePath("N.rtf"), "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;"
+                                           "\\red0\\green0\\blue255;}{\\*\\fremd Nicht zeigen}\\pard Tank \\b M\\'fcller\\b0"
+                                           "\\tab\\cf1 rot\\cf2  blau \\u8364?\\cf0\\par zwei\\par}");
+    const test::CommandResult saved = run({"note", "EDDF", "Kontakt", "--from-file", dir.filePath("N.rtf")});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    const QJsonValue note = json({"notes", "EDDF"})["notes"][0];
+    EXPECT_EQ(note["text"].toString(), "Tank Müller\trot blau €\nzwei");
+    EXPECT_EQ(note["PrintInfo"].toString(), "Tank Müller" + QString(10, u' ') + "rot blau €\r\nzwei");
+    QStringList runs;
+    for (const QJsonValue r : note["runs"].toArray())
+        runs << r["text"].toString() + (r["bold"].toBool() ? "|b|" : "||") + r["colour"].toString();
+    EXPECT_EQ(runs, (QStringList{"Tank ||", "Müller|b|", "\t||", "rot||FF0000", " blau €||0000FF", "\n||", "zwei||"}));
+    EXPECT_TRUE(run({"lookup", "EDDF"}).out.contains("Letzte Aktualisierung - Info Kategorie: Kontakt - "));
+    EXPECT_TRUE(run({"changed"}).out.contains("EDDF"));
+
+    ASSERT_EQ(run({"note", "EDDM", "kontakt", "--text", "x"}).exitCode, 0);
+    const test::CommandResult taken = run({"category", "rename", "Kontakt", "Tanken"});
+    EXPECT_EQ(taken.exitCode, 1);
+    EXPECT_EQ(taken.err.trimmed(), "Die Kategorie existiert schon.");
+    ASSERT_EQ(run({"category", "rename", "Kontakt", "Kontakt's Info"}).exitCode, 0);
+    EXPECT_EQ(categories(), "Allgemein=0,Gebühren=0,Kontakt's Info=2,Tanken=0");
+    EXPECT_EQ(json({"notes", "EDDM"})["categories"][2].toString(), "*Kontakt's Info");
+    EXPECT_EQ(run({"category", "delete", "Kontakt's Info"}).exitCode, 1);  // the question, not answered
+    ASSERT_EQ(run({"category", "delete", "Kontakt's Info", "--yes"}).exitCode, 0);
+    EXPECT_EQ(categories(), "Allgemein=0,Gebühren=0,Tanken=0");
+    EXPECT_TRUE(json({"notes", "EDDF"})["notes"].toArray().isEmpty());
+}
+
+TEST_F(NoteCli, RefusedAndFailedCommandsStoreNothing) {
+    test::writeFile(dir.filePath("latin1.txt"), "M\xfcller");
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char *message;
+    } cases[] = {
+        {{"note", "EDDF", "Kontakt", "--from-file", dir.filePath("latin1.txt")}, 3, "weder RTF noch UTF-8"},
+        {{"note", "XXXX", "Kontakt", "--text", "x"}, 1, "Es wurde kein Flughafen gefunden"},
+        {{"note", "EDDF", "Fehlt", "--text", "x"}, 1, "Kategorie - Fehlt wurde nicht gefunden."},
+        {{"category", "add", "*Neu"}, 1, "Bitte keinen Stern im Kategorienamen verwenden"},
+        {{"category", "delete", "Fehlt", "--yes"}, 1, "Fehler beim Löschen der Kategorie "},
+    };
+    for (const auto &c : cases) {
+        const test::CommandResult result = run(c.arguments);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.message;
+        EXPECT_TRUE(result.err.contains(c.message)) << result.err.toStdString();
+    }
+    EXPECT_EQ(categories(), "Allgemein=0,Gebühren=0,Kontakt=0,Tanken=0");
+    EXPECT_TRUE(run({"changed"}).out.startsWith("Keine aktualisierten Daten vorhanden"));
+}
+
+TEST_F(NoteCli, ACategoryChangeKilledHalfwayLeavesTheOldNames) {
+    for (const char *code : {"EDDF", "EDDM"}) ASSERT_EQ(run({"note", code, "Kontakt", "--text", "x"}).exitCode, 0);
+    for (const auto &[arguments, stage] : {std::pair{QStringList{"category", "rename", "Kontakt", "Neu"}, "rename"},
+                                           {QStringList{"category", "delete", "Kontakt", "--yes"}, "delete"}}) {
+        ASSERT_TRUE(test::runKilledAt(dir.path(), arguments, "VOLMIRA_CATEGORY_PAUSE", stage)) << stage;
+        EXPECT_EQ(categories(), "Allgemein=0,Gebühren=0,Kontakt=2,Tanken=0") << stage;
+    }
+}
