@@ -62,11 +62,11 @@ TEST_F(EntryDialogs, EnterSavesAndEscapeAbbrechenOrTheCloseButtonCancel) {
         {"Abbrechen", [](QDialog &d) { d.findChild<QPushButton *>("cmdCancel")->click(); }, false},
         {"close button", [](QDialog &d) { d.close(); }, false},
     };
-    for (const QString &name : {"frmChangeRwy", "frmChangeAPT", "frmChangeCom", "frmChangeApproach"}) {
+    for (const char *name : {"frmChangeRwy", "frmChangeAPT", "frmChangeCom", "frmChangeApproach"}) {
         Dialog dialog = make(name);
         for (const auto &c : cases) {
             ModalSteps steps({c.step});
-            EXPECT_EQ(dialog.ask(), c.accepted) << name.toStdString() << " " << c.action;
+            EXPECT_EQ(dialog.ask(), c.accepted) << name << " " << c.action;
         }
         EXPECT_TRUE(dialogs.shown.empty());
     }
