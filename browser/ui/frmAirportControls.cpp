@@ -98,16 +98,16 @@ void frmAirport::buildDataPage() {
     Frame2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Frame2->setAutoFillBackground(true);
     // Narrow enough for the runway list to move left of its designed place in edit mode.
-    setTwips(Frame2, 120, 120, 6380, 2010);
+    setTwips(Frame2, 120, 120, 6320, 2010);
     for (int i = 0; i < kDataFieldCount; ++i) tData[i] = lockedField(Frame2, QStringLiteral("tData(%1)").arg(i));
     // Name on top; code, category and position; elevation and variation; circuit altitude.
-    setTwips(tData[0], 120, 150, 6140, 375);
+    setTwips(tData[0], 120, 150, 6080, 375);
     setTwips(tData[4], 120, 600, 1500, 375);
     setTwips(tData[5], 1740, 600, 1200, 375);
-    setTwips(tData[1], 3060, 600, 3200, 375);
+    setTwips(tData[1], 3060, 600, 3140, 375);
     setTwips(tData[3], 120, 1050, 3000, 375);
-    setTwips(tData[2], 3240, 1050, 3020, 375);
-    setTwips(tData[6], 120, 1500, 6140, 375);
+    setTwips(tData[2], 3240, 1050, 2960, 375);
+    setTwips(tData[6], 120, 1500, 6080, 375);
     QFont bold = tData[0]->font();
     bold.setBold(true);
     tData[0]->setFont(bold);
@@ -116,16 +116,16 @@ void frmAirport::buildDataPage() {
     setTwips(dtpToday, 120, 2280, 1900, 375);
     tSunrise = lockedField(frmAPT, QStringLiteral("tSunrise"));
     tSunrise->setText(QStringLiteral("Sonnenaufgang"));
-    setTwips(tSunrise, 2160, 2280, 4340, 375);
+    setTwips(tSunrise, 2160, 2280, 4280, 375);
     tSunset = lockedField(frmAPT, QStringLiteral("tSunset"));
     tSunset->setText(QStringLiteral("Sonnenuntergang"));
-    setTwips(tSunset, 2160, 2730, 4340, 375);
+    setTwips(tSunset, 2160, 2730, 4280, 375);
     connect(dtpToday, &QDateEdit::dateChanged, this, &frmAirport::ShowSunTimes);
 
     // The lefts of the runway and frequency blocks are the edit mode's (frmAirportEdit.cpp).
-    frmRWY = buildGridFrame("frmRWY", Label5, "Label5", QStringLiteral("RWY Info"), gridRwyData, "gridRwyData", {8475},
+    frmRWY = buildGridFrame("frmRWY", Label5, "Label5", QStringLiteral("RWY Info"), gridRwyData, "gridRwyData", {8575},
                             {7635}, {3000});
-    frmRWY->move(toPixels({6540}), toPixels({120}));
+    frmRWY->move(toPixels({6440}), toPixels({120}));
     // The surface indicator on a line of its own under the caption, which stands at the same left.
     lblRWY = named<QLabel>(frmRWY, QStringLiteral("lblRWY"));
     lblRWY->setAutoFillBackground(true);
@@ -138,11 +138,11 @@ void frmAirport::buildDataPage() {
 
     // Below the sun times and the buttons under the date.
     frmApproach = buildGridFrame("frmApproach", Label6, "Label6", QStringLiteral("Anflug Info"), gridApproach,
-                                 "gridApproach", {7655}, {6300}, {3000});
+                                 "gridApproach", {7755}, {6300}, {2970});
     // Its list under the runway list's place outside edit mode.
-    frmApproach->move(toPixels({7360}), toPixels({3720}));
-    frmCom = buildGridFrame("frmCom", Label7, "Label7", QStringLiteral("COM Info"), gridCom, "gridCom", {6500},
-                            {5780}, {3000});
+    frmApproach->move(toPixels({7260}), toPixels({3720}));
+    frmCom = buildGridFrame("frmCom", Label7, "Label7", QStringLiteral("COM Info"), gridCom, "gridCom", {6440},
+                            {5720}, {2970});
     frmCom->move(0, toPixels({3720}));
 
     // Over the runway and approach grids; Command3 under dtpToday opens it.

@@ -20,7 +20,7 @@ namespace {
 
 // Widths of the two lists that move, as built in frmAirportControls.cpp.
 constexpr int kRunwayGridWidth = 7635;
-constexpr int kComGridWidth = 5780;
+constexpr int kComGridWidth = 5720;
 constexpr int kApproachGridWidth = 6300;
 
 QPushButton *pictureButton(QWidget *parent, const char *name, const QIcon &icon, const char *tip) {
@@ -108,7 +108,7 @@ void frmAirport::buildEditControls() {
     Line2 = rule(frmRWY, "Line2", QFrame::VLine);
     setTwips(Line2, kEditLefts.runwayBlock + kRunwayGridWidth + kEditButtonGap / 2 - 15, 690, 30, 2310);
     Line3 = rule(frmApproach, "Line3", QFrame::VLine);
-    setTwips(Line3, kApproachGridWidth + kEditButtonGap / 2 - 15, 330, 30, 2670);
+    setTwips(Line3, kApproachGridWidth + kEditButtonGap / 2 - 15, 330, 30, 2640);
     setEditMode(false);
 }
 
