@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -18,6 +19,9 @@ public:
     virtual void inform(QWidget *parent, const QString &title, const QString &text) = 0;
     // A question with Yes and No.
     [[nodiscard]] virtual Answer ask(QWidget *parent, const QString &title, const QString &text) = 0;
+    // An input box offering the proposed text; nothing when it is cancelled.
+    [[nodiscard]] virtual std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt,
+                                                       const QString &proposed) = 0;
 };
 
 // The real message boxes (QMessageBox).
@@ -25,26 +29,43 @@ class MessageBoxes final : public Dialogs {
 public:
     void inform(QWidget *parent, const QString &title, const QString &text) override;
     [[nodiscard]] Answer ask(QWidget *parent, const QString &title, const QString &text) override;
+    [[nodiscard]] std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt,
+                                               const QString &proposed) override;
 };
 
-// Records every box and answers questions from a script (No when the script is empty).
+// Records every box and answers questions and input boxes from scripts (No,
+// and cancel, when a script is empty). An input box is recorded with its
+// prompt as text and the proposed text in `proposed`.
 class FakeDialogs final : public Dialogs {
 public:
     struct Shown {
         QString title;
         QString text;
+        QString proposed;
     };
-    void inform(QWidget *, const QString &title, const QString &text) override { shown.push_back({title, text}); }
+    void inform(QWidget *, const QString &title, const QString &text) override { shown.push_back({title, text, {}}); }
     [[nodiscard]] Answer ask(QWidget *, const QString &title, const QString &text) override {
-        shown.push_back({title, text});
+        shown.push_back({title, text, {}});
         if (answers.empty()) return Answer::No;
         const Answer a = answers.front();
         answers.pop_front();
         return a;
     }
 
+    [[nodiscard]] std::optional<QString> input(QWidget *, const QString &title, const QString &prompt,
+                                               const QString &proposed) override {
+        shown.push_back({title, prompt, proposed});
+        if (inputs.empty()) return std::nullopt;
+        const bool cancelled = !inputs.front();
+        const QString a = inputs.front().value_or(QString());
+        inputs.pop_front();
+        if (cancelled) return std::nullopt;
+        return a;
+    }
+
     std::vector<Shown> shown;
     std::deque<Answer> answers;
+    std::deque<std::optional<QString>> inputs;
 };
 
 }  // namespace volmira::platform

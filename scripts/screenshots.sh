@@ -10,3 +10,17 @@ for shot in EDDF:docs/airport-eddf.png EDST:docs/airport-edst.png; do
   xvfb-run -a -s "-screen 0 1280x800x24" \
     build/volmira-apt --data-dir "$home" --screenshot "${shot#*:}" --show "${shot%%:*}"
 done
+
+# The note panel: a bold, coloured note in Kontakt and a plain one in Tanken,
+# stored with the note command.
+note="$home/kontakt.rtf"
+cat > "$note" <<'RTF'
+{\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;}
+\pard\f0\fs20 Turm: \b Herr M\'fcller\b0\tab\cf1 Tel. 069 690-0\cf0\par
+PPR: \cf2 24 h vorher anmelden\cf0\par
+\b Zoll\b0 :\tab nur Schengen-Fl\'fcge\par}
+RTF
+build/volmira-apt --data-dir "$home" note EDDF Kontakt --from-file "$note" >/dev/null
+build/volmira-apt --data-dir "$home" note EDDF Tanken --text "Jet A1 und AvGas 100LL am GAT" >/dev/null
+xvfb-run -a -s "-screen 0 1280x800x24" \
+  build/volmira-apt --data-dir "$home" --screenshot docs/airport-notes.png --show EDDF --notes Kontakt

@@ -3,6 +3,7 @@
 #include "app/ui/Main.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
+#include "browser/ui/frmAirportinfo.h"
 #include "cli/Options.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
@@ -26,6 +27,13 @@ void reportDatabaseError(platform::Dialogs &dialogs, const QString &dataFolder, 
                        QDir::toNativeSeparators(dataFolder) + QStringLiteral(" existiert.\n\n") + detail);
 }
 
+// Opens the note panel as Command3 does, on the entry of the category; false when there is none.
+bool openNotePanel(browser::frmAirport &airport, const QString &category) {
+    auto *panel = airport.findChild<browser::frmAirportinfo *>(QStringLiteral("frmAirportinfo"));
+    panel->Command3_Click();
+    return panel->selectCategory(category);
+}
+
 int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
     // No message box may wait for a click here: what would be shown goes to stderr.
     platform::FakeDialogs dialogs;
@@ -37,14 +45,16 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         airport.tAirport->setText(options.value("show").toUpper());
         airport.GetInformation();
     }
+    const bool notesFound = !options.has("notes") || openNotePanel(airport, options.value("notes"));
     QApplication::processEvents();
     QTextStream err(stderr);
+    if (!notesFound) err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
     for (const auto &box : dialogs.shown) err << box.title << ": " << box.text << Qt::endl;
     if (!main.grab().save(options.value("screenshot"), "PNG")) {
         err << "Das Bild " << options.value("screenshot") << " kann nicht geschrieben werden." << Qt::endl;
         return 3;
     }
-    return 0;
+    return notesFound ? 0 : 1;
 }
 
 }  // namespace

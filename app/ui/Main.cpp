@@ -55,8 +55,8 @@ browser::frmAirport &Main::showAirportWindow() {
 }
 
 void Main::closeEvent(QCloseEvent *event) {
-    // The airport window keeps the code shown last for the next start.
-    if (airport_) airport_->saveLastAirport();
+    // The airport window stores a note being edited and keeps the code shown last for the next start.
+    if (airport_) airport_->Form_QueryUnload();
     event->accept();
 }
 

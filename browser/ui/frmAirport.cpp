@@ -1,6 +1,7 @@
 #include "browser/ui/frmAirport.h"
 
 #include "browser/LastAirportFile.h"
+#include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmGermanDateEdit.h"
 #include "platform/ui/Widgets.h"
 #include "store/DateText.h"
@@ -78,6 +79,7 @@ void frmAirport::load() {
 }
 
 void frmAirport::GetInformation() {
+    Airportinfo->clearAirport();
     current_.reset();
     showEmptyState();
     frmtAirport->hide();
@@ -101,6 +103,7 @@ void frmAirport::GetInformation() {
     ShowAirportData(*view);
     showText(tSunrise, view->sun.sunrise);
     showText(tSunset, view->sun.sunset);
+    Airportinfo->showAirport(*view);
     showLastUpdate(view->lastUpdate, view->airport.LastDate);
 }
 
@@ -240,6 +243,11 @@ void frmAirport::saveLastAirport() {
     if (!written) dialogs_.inform(this, kDataErrorTitle, written.error());
 }
 
+void frmAirport::Form_QueryUnload() {
+    Airportinfo->savePending();
+    saveLastAirport();
+}
+
 void frmAirport::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     if (SkipNextResize) {
@@ -253,7 +261,8 @@ void frmAirport::resizeEvent(QResizeEvent *event) {
 
 bool frmAirport::spaceShortcut(QKeyEvent *event) {
     if (event->key() != Qt::Key_Space || event->isAutoRepeat()) return false;
-    if (!gridAirports->isHidden() || !frmtAirport->isHidden()) return false;
+    // The note panel shows: Space is typed into it.
+    if (!gridAirports->isHidden() || !frmtAirport->isHidden() || Airportinfo->isVisible()) return false;
     tTemp->setFocus();
     ToggleMapView();
     return true;

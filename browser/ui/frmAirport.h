@@ -23,6 +23,7 @@ class QTableView;
 namespace volmira::browser {
 
 class GermanDateEdit;
+class frmAirportinfo;
 
 // The airport window: finds an airport by ICAO code, IATA code or the
 // beginning of its name and shows its data, runways, approaches, frequencies
@@ -42,6 +43,8 @@ public:
     void GetInformation();
     // Writes the upper-case code of tAirport into Apt.crm; the close request calls it.
     void saveLastAirport();
+    // The close request: a note being edited is stored, the code shown is kept.
+    void Form_QueryUnload();
     // Switches between the data page and the map page.
     void ToggleMapView();
     // Brings the title and ARPT.LastDate of the current airport up to date
@@ -116,6 +119,7 @@ private:
     QTableView *gridAirports = nullptr;
 
     QFrame *frmAPT = nullptr;
+    frmAirportinfo *Airportinfo = nullptr;  // the note panel on the data page
     QFrame *frmMap = nullptr;
     QFrame *Frame2 = nullptr;
     std::array<QLineEdit *, kDataFieldCount> tData{};

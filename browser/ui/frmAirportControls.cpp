@@ -1,6 +1,7 @@
 // Building the controls of the airport window. Positions and sizes are kept in
 // twips, as the layout rule reckons; toPixels turns them into Qt's pixels.
 #include "browser/ui/frmAirport.h"
+#include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmGermanDateEdit.h"
 #include "platform/ui/Widgets.h"
 
@@ -136,6 +137,14 @@ void frmAirport::buildDataPage() {
     frmCom = buildGridFrame("frmCom", Label7, "Label7", QStringLiteral("COM Info"), gridCom, "gridCom", {6960},
                             {6060}, {3450});
     frmCom->move(toPixels({120}), toPixels({3240}));
+
+    // Over the runway and approach grids; Command3 under dtpToday opens it.
+    Airportinfo = new frmAirportinfo(store_, dialogs_, frmAPT);
+    connect(Airportinfo, &frmAirportinfo::categoryShown, this, &frmAirport::ShowLastUpdate);
+    connect(Airportinfo, &frmAirportinfo::noteStored, this, [this](const LastUpdate &update) {
+        if (current_ && !update.lastDate.isEmpty()) current_->LastDate = update.lastDate;
+        emit titleChanged(update.title);
+    });
 
     rsRwy = makeRunwayModel(this);
     rsApproach = makeApproachModel(this);
