@@ -29,11 +29,9 @@ Result<int> AirportLists::airportCount() {
 }
 
 Result<std::vector<ArptRow>> AirportLists::airportList(const QString &prefix, const AirportFilter &filter) {
-    QString pattern = prefix;
-    pattern.replace(u'\\', QLatin1String("\\\\")).replace(u'%', QLatin1String("\\%")).replace(u'_', QLatin1String("\\_"));
     Statement &s = db_.prepare(sql::airportList(filter.surface, filter.type).c_str());
-    s.bind(1, pattern + u'%');
-    if (sql::usesMinLength(filter.surface)) s.bind(2, filter.minLength);
+    s.bind(1, prefix).bind(2, prefix + QString::fromUcs4(U"\U0010FFFF"));
+    if (sql::usesMinLength(filter.surface)) s.bind(3, filter.minLength);
     return s.allRows([](const Statement &row) { return arptTable().read(row); });
 }
 

@@ -8,9 +8,9 @@ namespace {
 
 const char *surfaceCondition(SurfaceFilter surface) {
     switch (surface) {
-    case SurfaceFilter::Hard: return " AND RwyALen > ?2";
-    case SurfaceFilter::Grass: return " AND RwyGLen > ?2";
-    case SurfaceFilter::Any: return " AND (RwyALen > ?2 OR RwyGLen > ?2)";
+    case SurfaceFilter::Hard: return " AND RwyALen > ?3";
+    case SurfaceFilter::Grass: return " AND RwyGLen > ?3";
+    case SurfaceFilter::Any: return " AND (RwyALen > ?3 OR RwyGLen > ?3)";
     case SurfaceFilter::None: return " AND RwyALen < 0 AND RwyGLen < 0";
     case SurfaceFilter::Off: break;
     }
@@ -35,7 +35,7 @@ bool usesMinLength(SurfaceFilter surface) {
 }
 
 std::string airportList(SurfaceFilter surface, TypeFilter type) {
-    return arptTable().select(std::string("WHERE ICAO LIKE ?1 ESCAPE '\\'") + surfaceCondition(surface) +
+    return arptTable().select(std::string("WHERE ICAO >= ?1 AND ICAO < ?2") + surfaceCondition(surface) +
                               typeCondition(type) + " ORDER BY ICAO");
 }
 

@@ -9,8 +9,11 @@
 // the benchmarks time the very same text on a bare connection.
 namespace volmira::store::sql {
 
-// The filtered airport list: ?1 the code pattern (LIKE with '\' as escape),
-// ?2 the minimum length, present only when the surface condition uses it.
+// The filtered airport list: the codes from ?1, the prefix, up to ?2, the
+// prefix followed by the highest character, which takes every code that begins
+// with the prefix literally and lets the ICAO index serve the range (this
+// engine uses no index for LIKE with ESCAPE); ?3 the minimum length, present
+// only when the surface condition uses it.
 [[nodiscard]] std::string airportList(SurfaceFilter surface, TypeFilter type);
 [[nodiscard]] bool usesMinLength(SurfaceFilter surface);
 
