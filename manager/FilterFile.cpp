@@ -43,13 +43,6 @@ FilterFileRead readFilterFile(const QString &path) {
     return read;
 }
 
-LoadedFilter loadFilterFile(const QString &path, const FilterSettings &current) {
-    const FilterFileRead read = readFilterFile(path);
-    LoadedFilter loaded{read.over(current), {}};
-    if (!read.complete) loaded.rewritten = writeFirstRunFilterFile(path);
-    return loaded;
-}
-
 platform::Result<> writeFilterFile(const QString &path, const FilterSettings &settings) {
     const auto state = [](BoxState s) { return store::bareNumber(int(s)); };
     return store::writeWrittenFile(path, {state(settings.surface[0]), state(settings.surface[1]),

@@ -32,14 +32,6 @@ struct FilterFileRead {
 
 [[nodiscard]] FilterFileRead readFilterFile(const QString &path);
 
-// The window's LoadFilter: `current` with what the file holds put over it; a
-// file that is not complete is replaced with the first-run file at once.
-struct LoadedFilter {
-    FilterSettings settings;
-    platform::Result<> rewritten;  // a failed replacement, to be told once per run
-};
-[[nodiscard]] LoadedFilter loadFilterFile(const QString &path, const FilterSettings &current);
-
 // Replaces the file atomically with the five values.
 [[nodiscard]] platform::Result<> writeFilterFile(const QString &path, const FilterSettings &settings);
 
