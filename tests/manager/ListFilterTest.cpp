@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 using namespace volmira::manager;
-using Surface = volmira::store::SurfaceFilter;
-using Type = volmira::store::TypeFilter;
+using S = volmira::store::SurfaceFilter;
+using T = volmira::store::TypeFilter;
 
 namespace {
 constexpr BoxState kOff = BoxState::Unchecked, kOn = BoxState::Checked, kGrey = BoxState::Grey;
@@ -14,12 +14,12 @@ constexpr BoxState kOff = BoxState::Unchecked, kOn = BoxState::Checked, kGrey = 
 TEST(ListFilter, EveryPairOfBoxStatesGivesItsConditions) {
     const struct {
         BoxState first, second;
-        Surface surface;
-        Type type;
+        S surface;
+        T type;
     } cases[] = {
-        {kOn, kOff, Surface::Hard, Type::VLP},    {kOff, kOn, Surface::Grass, Type::SLP},  {kOn, kOn, Surface::Any, Type::Any},
-        {kOff, kOff, Surface::None, Type::None},  {kOn, kGrey, Surface::Hard, Type::VLP},  {kGrey, kOn, Surface::Grass, Type::SLP},
-        {kGrey, kGrey, Surface::Off, Type::Any},  {kOff, kGrey, Surface::Off, Type::Any},  {kGrey, kOff, Surface::Off, Type::Any},
+        {kOn, kOff, S::Hard, T::VLP},    {kOff, kOn, S::Grass, T::SLP},  {kOn, kOn, S::Any, T::Any},
+        {kOff, kOff, S::None, T::None},  {kOn, kGrey, S::Hard, T::VLP},  {kGrey, kOn, S::Grass, T::SLP},
+        {kGrey, kGrey, S::Off, T::Any},  {kOff, kGrey, S::Off, T::Any},  {kGrey, kOff, S::Off, T::Any},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.first) << ", " << int(c.second));
