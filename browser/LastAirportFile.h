@@ -14,9 +14,8 @@ inline constexpr char kLastAirportFileName[] = "Apt.crm";
 // What a missing or unreadable file is replaced with.
 inline constexpr char kFirstRunAirport[] = "EDHN";
 
-// The first value of the file: the text between the first two double quotes,
-// or, unquoted, the text up to a comma or the end of the line. Nothing when the
-// file is missing, unreadable or holds no value.
+// The first value of the file, quoted or bare (store/WriteNotation.h). Nothing
+// when the file is missing, unreadable or holds no value.
 [[nodiscard]] std::optional<QString> readLastAirport(const QString &path);
 
 // Replaces the file atomically.

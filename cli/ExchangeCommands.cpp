@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
+#include "manager/CountTexts.h"
 #include "store/DateText.h"
 #include "store/exchange/ExchangeExport.h"
 #include "store/exchange/UpdateImport.h"
@@ -16,13 +17,6 @@
 namespace volmira::cli {
 
 namespace {
-
-// The line the database manager shows over its list of changed airports.
-QString changedCountText(std::size_t count) {
-    if (count == 0) return QStringLiteral("Keine aktualisierten Daten vorhanden");
-    if (count == 1) return QStringLiteral("1 aktualisierter Flugplatz vorhanden");
-    return QStringLiteral("%1 aktualisierte Flugplätze vorhanden").arg(count);
-}
 
 // A bar redrawn in place on a terminal; nothing when stderr is a file or a pipe.
 void drawProgress(int percent) {
@@ -51,7 +45,7 @@ int changedCommand(const Options &options) {
             rows.append(QJsonObject{{"ICAO", a.ICAO}, {"Name", a.Name}, {"LastDate", a.LastDate}});
         out() << QJsonDocument(rows).toJson(QJsonDocument::Indented);
     } else {
-        out() << changedCountText(changed.size()) << '\n';
+        out() << manager::changedAirportsText(qint64(changed.size())) << '\n';
         for (const auto &a : changed)
             out() << printable(a.ICAO).leftJustified(6) << printable(a.LastDate) << "  " << printable(a.Name) << '\n';
     }
@@ -79,7 +73,7 @@ int exportCommand(const Options &options) {
         for (const auto &airport : *changed) codes << airport.ICAO;
         if (codes.isEmpty()) {
             // Nothing changed: no file, as in the database manager.
-            err() << changedCountText(0) << Qt::endl;
+            err() << manager::changedAirportsText(0) << Qt::endl;
             return kNotFound;
         }
     }
