@@ -46,34 +46,42 @@ struct ManagerCli : ::testing::Test {
 }  // namespace
 
 TEST_F(ManagerCli, ListTakesItsOptionsOverDbsCrmAndNeverWritesIt) {
+    const QByteArray hardVlp1000 = "1\r\n2\r\n1\r\n0\r\n\"1000\"\r\n";
     const struct {
+        QByteArray dbsCrm;  // empty: none
         QStringList arguments;
         int exitCode;
         int count;
         const char *message;
     } cases[] = {
-        {{"ED", "--surface", "off"}, 0, 449, ""},
-        {{"ED"}, 0, 343, ""},
-        {{"ed", "--surface", "hard", "--type", "vlp", "--min-length", "1000"}, 0, 48, ""},
-        {{"ED", "--min-length", "abc"}, 0, 343, "Bitte Daten der Landebahnlänge überprüfen."},
-        {{"ED", "--type", "none"}, 1, 0, ""},
-        {{"ED", "--surface", "hart"}, 2, -1, "--surface"},
-        {{"ED", "--type", ""}, 2, -1, "--type"},
-        {{"EDDFX"}, 2, -1, "1 bis 4 Zeichen"},
-        {{"E%"}, 1, 0, ""},
+        {{}, {"ED", "--surface", "off"}, 0, 449, ""},
+        {{}, {"ED"}, 0, 343, ""},
+        {{}, {"ed", "--surface", "hard", "--type", "vlp", "--min-length", "1000"}, 0, 48, ""},
+        {hardVlp1000, {"ED"}, 0, 48, ""},
+        {hardVlp1000, {"ED", "--type", "any", "--min-length", " 0 "}, 0, 187, ""},  // hard, as --surface hard
+        {"1\r\n1\r\n5\r\n0\r\n\"1000\"\r\n", {"ED"}, 0, 343, ""},
+        {"1\r\n1\r\n1\r\n1\r\n\"abc\"\r\n", {"ED"}, 0, 343, "Bitte Daten der Landebahnlänge überprüfen."},
+        {{}, {"ED", "--min-length", "abc"}, 0, 343, "Bitte Daten der Landebahnlänge überprüfen."},
+        {{}, {"ED", "--type", "none"}, 1, 0, ""},
+        {{}, {"ED", "--surface", "hart"}, 2, -1, "--surface"},
+        {{}, {"ED", "--type", ""}, 2, -1, "--type"},
+        {{}, {"EDDFX"}, 2, -1, "1 bis 4 Zeichen"},
+        {{}, {"E%"}, 1, 0, ""},
     };
     for (const auto &c : cases) {
+        QFile::remove(dir.filePath("dbs.crm"));
+        if (!c.dbsCrm.isEmpty()) test::writeFile(dir.filePath("dbs.crm"), c.dbsCrm);
         const test::CommandResult r = run(QStringList{"list"} + c.arguments + QStringList{"--json"});
-        const QString shown = c.arguments.join(u' ');
-        EXPECT_EQ(r.exitCode, c.exitCode) << shown.toStdString() << ": " << r.err.toStdString();
+        const std::string shown = (c.dbsCrm + " " + c.arguments.join(u' ').toUtf8()).toStdString();
+        EXPECT_EQ(r.exitCode, c.exitCode) << shown << ": " << r.err.toStdString();
         if (c.count >= 0) {
-            EXPECT_EQ(QJsonDocument::fromJson(r.out)["count"].toInt(-1), c.count) << shown.toStdString();
+            EXPECT_EQ(QJsonDocument::fromJson(r.out)["count"].toInt(-1), c.count) << shown;
         }
-        EXPECT_TRUE(r.err.contains(c.message)) << shown.toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.message)) << shown << ": " << r.err.toStdString();
+        EXPECT_EQ(test::readFile(dir.filePath("dbs.crm")), c.dbsCrm.isEmpty() ? "(keine Datei)" : c.dbsCrm)
+            << shown;  // never written
     }
-    const test::CommandResult none = run({"list", "ED", "--type", "none"});
-    EXPECT_EQ(none.out, "0 Flughäfen\n");
-    EXPECT_FALSE(QFile::exists(dir.filePath("dbs.crm")));
+    EXPECT_EQ(run({"list", "ED", "--type", "none"}).out, "0 Flughäfen\n");
 }
 
 TEST_F(ManagerCli, DeleteAsksFirstAndRemovesTheAirportFromEveryTable) {
