@@ -11,10 +11,6 @@
 
 namespace volmira::test {
 
-CommandResult runCommand(const QString &dataDir, QStringList arguments) {
-    return runCommand(dataDir, std::move(arguments), QByteArray());
-}
-
 CommandResult runCommand(const QString &dataDir, QStringList arguments, const QByteArray &input) {
     QProcess process;
     process.start(QStringLiteral(VOLMIRA_EXECUTABLE), arguments << "--data-dir" << dataDir);
