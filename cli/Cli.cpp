@@ -20,6 +20,13 @@ constexpr const char *kHelp =
     "                                    Flughafen; ändert nichts\n"
     "  find TEXT                         Flughäfen, deren Name mit TEXT beginnt (Name und ICAO)\n"
     "  countries                         Länder mit der Zahl ihrer Flughäfen\n"
+    "  list PRÄFIX [--surface hard|grass|any|none|off] [--type VLP|SLP|any|none] [--min-length M]\n"
+    "                                    Flughäfen, deren Code mit PRÄFIX (1 bis 4 Zeichen) beginnt, gefiltert\n"
+    "                                    wie in der Datenbankverwaltung: hard nur Asphaltbahn, grass nur\n"
+    "                                    Grasbahn, any beide, none keine, off ohne Bahnbedingung; Bahn länger\n"
+    "                                    als M Meter; nicht Angegebenes aus dbs.crm; 1: keiner gefunden\n"
+    "  delete CODE [--yes]               Flughafen mit Bahnen, Frequenzen, Anflügen, Notizen und Kartenlinks\n"
+    "                                    löschen; ohne --yes wird gefragt (j/ja auf der Standardeingabe)\n"
     "  changed                           Flughäfen, die nach dem Datum der Datenbank geändert wurden\n"
     "  export [DATEI] [--all | --icao A,B]\n"
     "                                    Austauschdatei schreiben (ohne DATEI: export.crm im Datenordner):\n"
@@ -93,6 +100,8 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("airport")) return airportCommand(options);
     if (options.command == QLatin1String("frequency")) return frequencyCommand(options);
     if (options.command == QLatin1String("approach")) return approachCommand(options);
+    if (options.command == QLatin1String("list")) return listCommand(options);
+    if (options.command == QLatin1String("delete")) return deleteCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
           << "\n\n"

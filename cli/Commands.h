@@ -22,5 +22,8 @@ int runwayCommand(const Options &options);
 int airportCommand(const Options &options);
 int frequencyCommand(const Options &options);
 int approachCommand(const Options &options);
+// The database manager's filtered airport list and deleting an airport.
+int listCommand(const Options &options);
+int deleteCommand(const Options &options);
 
 }  // namespace volmira::cli

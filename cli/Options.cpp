@@ -7,7 +7,7 @@ namespace {
 // to empty a box.
 const QStringList kBoxOptions = {"rwy",  "hdg",         "length", "width", "slope", "surface", "name",
                                  "freq", "coordinates", "elev",   "var",   "pr",    "type",    "ils-freq",
-                                 "ils-ident", "ils-gs", "om-freq", "om-ident"};
+                                 "ils-ident", "ils-gs", "om-freq", "om-ident", "min-length"};
 const QStringList kValueOptions = QStringList{"data-dir", "date",       "from", "out",  "wmm",
                                               "data-date", "screenshot", "show", "icao", "data-version",
                                               "text",     "from-file",  "notes",      "dialog", "window"} +

@@ -1,6 +1,7 @@
 #include "store/AirportLists.h"
 
 #include "store/DateText.h"
+#include "store/ManagerStatements.h"
 #include "store/Statements.h"
 #include "store/Tables.h"
 #include "store/TextKeys.h"
@@ -25,6 +26,13 @@ Result<int> AirportLists::airportCount() {
         db_.prepare("SELECT count(*) FROM ARPT").firstRow([](const Statement &row) { return row.integer(0); });
     if (!count) return Failure{count.error()};
     return count->value_or(0);
+}
+
+Result<std::vector<ArptRow>> AirportLists::airportList(const QString &prefix, const AirportFilter &filter) {
+    Statement &s = db_.prepare(sql::airportList(filter.surface, filter.type).c_str());
+    s.bind(1, prefix).bind(2, prefix + QString::fromUcs4(U"\U0010FFFF"));
+    if (sql::usesMinLength(filter.surface)) s.bind(3, filter.minLength);
+    return s.allRows([](const Statement &row) { return arptTable().read(row); });
 }
 
 Result<QStringList> AirportLists::airportCodes() {

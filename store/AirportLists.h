@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Result.h"
+#include "store/AirportFilter.h"
 #include "store/Database.h"
 #include "store/Rows.h"
 
@@ -21,6 +22,11 @@ public:
     // an ICAOCODE row is named "Kein Land gefunden".
     [[nodiscard]] platform::Result<std::vector<CountryRow>> countries();
     [[nodiscard]] platform::Result<int> airportCount();
+    // The airports whose code begins with `prefix` (taken literally, any letter
+    // case; "%" and "_" are no wildcards) and that pass the filter, every ARPT
+    // column, in code order. One statement, which the ICAO index serves.
+    [[nodiscard]] platform::Result<std::vector<ArptRow>> airportList(const QString &prefix,
+                                                                     const AirportFilter &filter);
     // Every airport code, in code order.
     [[nodiscard]] platform::Result<QStringList> airportCodes();
     // The airports changed after the database date (LastDate later than

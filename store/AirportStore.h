@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "store/AirportDeletion.h"
 #include "store/AirportEdits.h"
 #include "store/AirportLists.h"
 #include "store/AirportReads.h"
@@ -11,16 +12,17 @@
 namespace volmira::store {
 
 // The parts of the store on the one connection, handed to the windows and
-// commands together: lookup reads, edits, the manager's lists, notes, the
+// commands together: lookup reads, edits, the manager's lists and deletion, notes, the
 // single rows the editing writes.
 class AirportStore {
 public:
     AirportStore(Database &db, const platform::Clock &clock)
-        : reads(db), edits(db, clock), lists(db), notes(db, clock), rows(db), db_(db) {}
+        : reads(db), edits(db, clock), lists(db), deletion(db), notes(db, clock), rows(db), db_(db) {}
 
     AirportReads reads;
     AirportEdits edits;
     AirportLists lists;
+    AirportDeletion deletion;
     NoteStore notes;
     RowEdits rows;
 
