@@ -73,7 +73,7 @@ int exportCommand(const Options &options) {
         for (const auto &airport : *changed) codes << airport.ICAO;
         if (codes.isEmpty()) {
             // Nothing changed: no file, as in the database manager.
-            err() << changedCountText(0) << Qt::endl;
+            err() << manager::changedAirportsText(0) << Qt::endl;
             return kNotFound;
         }
     }

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
+#include "manager/CountTexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -52,7 +53,7 @@ int countriesCommand(const Options &options) {
         for (const store::CountryRow &row : rows)
             out() << printable(row.ICAO) << "  " << qSetFieldWidth(6) << Qt::right << row.Anzahl << qSetFieldWidth(0)
                   << Qt::left << "  " << printable(row.Name) << '\n';
-        out() << "Insgesamt " << total << " Flughäfen" << '\n';
+        out() << manager::totalAirportsText(total) << '\n';
     }
     out().flush();
     return kDone;

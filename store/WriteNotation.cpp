@@ -8,8 +8,10 @@ namespace volmira::store {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 bool endsItem(QChar c) { return c == u',' || c == u'\r' || c == u'\n'; }
+// The blanks a bare value loses at its ends, so that none of them hides a
+// quote at the start of one: written back bare it would read as quoted.
+bool isBlank(QChar c) { return c.isSpace() && !endsItem(c); }
 
 // The quoted value starting after the opening quote at `at`; `at` ends after
 // the closing quote, or at the end of the text when there is none.

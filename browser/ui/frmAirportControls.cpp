@@ -4,6 +4,7 @@
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmGermanDateEdit.h"
+#include "platform/ui/GermanMenus.h"
 #include "platform/ui/Widgets.h"
 
 #include <QFrame>
@@ -60,6 +61,7 @@ void frmAirport::buildSearchArea() {
     tAirport->setText(QStringLiteral("ETHN"));
     tAirport->setToolTip(QStringLiteral("ICAO (4 Buchstaben) oder IATA (3 Buchstaben)"));
     setTwips(tAirport, 150, 495, 1800, 375);
+    platform::useGermanContextMenu(tAirport);
 
     cmdFindAirport = named<QPushButton>(Frame1, QStringLiteral("cmdFindAirport"));
     cmdFindAirport->setText(QStringLiteral("Find Airport"));
@@ -70,6 +72,7 @@ void frmAirport::buildSearchArea() {
     setTwips(Label1, 3480, 255, 4200, 240);
     tQuickfind = named<QLineEdit>(Frame1, QStringLiteral("tQuickfind"));
     setTwips(tQuickfind, 3480, 495, 4200, 375);
+    platform::useGermanContextMenu(tQuickfind);
 
     Label10 = named<QLabel>(Frame1, QStringLiteral("Label10"));
     Label10->hide();

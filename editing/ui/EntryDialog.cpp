@@ -36,6 +36,9 @@ void EntryDialog::entryBox(QLineEdit *box) {
 
 void EntryDialog::showMessage(const QString &title, const QString &text, QWidget *box) {
     dialogs_.inform(this, title, text);
+    // Without a window manager nothing hands the keyboard back to the dialog
+    // once the message has closed, and Escape would go nowhere.
+    activateWindow();
     if (box) box->setFocus();
 }
 

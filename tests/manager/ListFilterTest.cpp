@@ -1,3 +1,4 @@
+#include "manager/CountTexts.h"
 #include "manager/ListFilter.h"
 #include "support/QtPrinters.h"
 
@@ -52,4 +53,19 @@ TEST(ListFilter, ReadsTheLengthBoxOrAsksForItAndUsesZero) {
 TEST(ListFilter, MapsGreyOntoQtsPartlyCheckedState) {
     for (BoxState state : {kOff, kOn, kGrey}) EXPECT_EQ(fromCheckState(toCheckState(state)), state);
     EXPECT_EQ(toCheckState(kGrey), Qt::PartiallyChecked);
+}
+
+TEST(CountTexts, SaysFlughafenOnlyForOneAirport) {
+    const struct {
+        qint64 count;
+        const char *airports, *changed;
+    } cases[] = {
+        {0, "0 Flughäfen", "Keine aktualisierten Daten vorhanden"},
+        {1, "1 Flughafen", "1 aktualisierter Flugplatz vorhanden"},
+        {1234, "1234 Flughäfen", "1234 aktualisierte Flugplätze vorhanden"},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(airportCountText(c.count), QString::fromUtf8(c.airports));
+        EXPECT_EQ(changedAirportsText(c.count), QString::fromUtf8(c.changed));
+    }
 }
