@@ -135,9 +135,13 @@ void frmDatabase::selectAirport(const QString &icao) {
     const std::vector<store::ArptRow> &airports = rsApt->rows();
     for (int i = 0; i < int(airports.size()); ++i) {
         if (airports[i].ICAO.compare(icao, Qt::CaseInsensitive) != 0) continue;
-        // Up to three rows above it stay in sight.
-        gridApt->scrollTo(rsApt->index(std::max(0, i - kRowsAboveFound), 0), QAbstractItemView::PositionAtTop);
         gridApt->setCurrentIndex(rsApt->index(i, 0));
+        // Up to three rows above it stay in sight; the view's size is known
+        // only once it is laid out, so the scroll waits for that.
+        const QPersistentModelIndex top = rsApt->index(std::max(0, i - kRowsAboveFound), 0);
+        QMetaObject::invokeMethod(gridApt, [this, top] {
+            if (top.isValid()) gridApt->scrollTo(top, QAbstractItemView::PositionAtTop);
+        }, Qt::QueuedConnection);
         return;
     }
 }

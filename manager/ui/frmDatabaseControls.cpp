@@ -50,22 +50,18 @@ void frmDatabase::buildCountryArea() {
 }
 
 void frmDatabase::buildFilterArea() {
-    Label8 = label(content_, QStringLiteral("Label8"), QStringLiteral("Flugplatz Filter       "));
-    platform::setFontSize(Label8, 10, true);
-    setTwips(Label8, kRight, 120, 4000, 300);
-
     frmAuswahl = named<QGroupBox>(content_, QStringLiteral("frmAuswahl"));
     frmAuswahl->setTitle(QStringLiteral("Flugplatz Filter"));
-    setTwips(frmAuswahl, kRight, 420, kRightWidth, 840);
+    setTwips(frmAuswahl, kRight, 300, kRightWidth, 1200);
+    // The surface boxes, the type boxes and the length each in a column.
     const std::array<QString, 4> captions{QStringLiteral("Asphaltbahn"), QStringLiteral("Grasbahn"),
                                           QStringLiteral("Verkehrslandeplatz"), QStringLiteral("Sonderlandeplatz")};
-    const std::array<int, 4> lefts{150, 1650, 3150, 5100};
     for (int i = 0; i < 4; ++i) {
         QCheckBox *&box = i < 2 ? chkSurf[i] : chkType[i - 2];
         box = named<QCheckBox>(frmAuswahl, QStringLiteral("%1(%2)").arg(i < 2 ? "chkSurf" : "chkType").arg(i % 2));
         box->setText(captions[i]);
         box->setChecked(true);
-        setTwips(box, lefts[i], 360, i < 2 ? 1450 : 1900, 330);
+        setTwips(box, i < 2 ? 240 : 2700, 360 + (i % 2) * 390, i < 2 ? 2200 : 2800, 330);
         // Clicked only by the user: the settings file sets the boxes without a rebuild.
         connect(box, &QCheckBox::clicked, this, [this, box] {
             box->setTristate(false);
@@ -73,12 +69,19 @@ void frmDatabase::buildFilterArea() {
         });
     }
     Label2 = label(frmAuswahl, QStringLiteral("Label2"), QStringLiteral("Bahnlänge größer als"));
-    setTwips(Label2, 7080, 390, 1560, 300);
+    setTwips(Label2, 5900, 390, 2300, 300);
     tLength = named<QLineEdit>(frmAuswahl, QStringLiteral("tLength"));
     tLength->setText(QStringLiteral("0"));
-    setTwips(tLength, 8640, 330, 840, 375);
+    setTwips(tLength, 8200, 330, 1200, 375);
     connect(tLength, &QLineEdit::returnPressed, this, &frmDatabase::ShowAptList);
     tLength->installEventFilter(this);
+
+    // Over the frame's own caption, which its trailing blanks cover.
+    Label8 = label(content_, QStringLiteral("Label8"), QStringLiteral("Flugplatz Filter       "));
+    platform::setFontSize(Label8, 10, true);
+    Label8->setAutoFillBackground(true);
+    setTwips(Label8, kRight, 240, 2400, 300);
+    Label8->raise();
 }
 
 void frmDatabase::buildAirportArea() {
@@ -86,7 +89,7 @@ void frmDatabase::buildAirportArea() {
     platform::setUpGrid(gridApt, rsApt);
     platform::setColumnWidths(gridApt, kAirportColumns);
     paintYellow(gridApt);
-    setTwips(gridApt, kRight, 1380, kRightWidth, 3600);
+    setTwips(gridApt, kRight, 1620, kRightWidth, 3360);
     connect(gridApt, &QTableView::doubleClicked, this, &frmDatabase::gridAptDoubleClicked);
     lblAptCount = label(content_, QStringLiteral("lblAptCount"), QString());
     setTwips(lblAptCount, kRight, 5040, 3000, 300);

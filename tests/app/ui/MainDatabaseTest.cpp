@@ -32,8 +32,9 @@ TEST_F(MainDatabase, AResizeWhileTheManagerShowsStillLaysOutTheAirportWindow) {
     const QPoint before = page->pos();
     main.resize(1400, 900);
     QCoreApplication::processEvents();
+    main.mnuFlughafen->trigger();  // the hidden window gets the new size now
+    QCoreApplication::processEvents();
     EXPECT_GT(page->pos().x(), before.x());
-    main.mnuFlughafen->trigger();
     EXPECT_TRUE(main.windowTitle().startsWith("Volmira EDDF"));
 }
 
