@@ -92,6 +92,7 @@ TEST_F(Manager, DeleteAsksRemovesAndRefreshesTheCounts) {
         EXPECT_EQ(window->lblTotal->text(), c.total);
         EXPECT_EQ(country(), "ED");  // the country row kept
         EXPECT_EQ(airport->currentIcao().isEmpty(), c.browserEmptied);
+        EXPECT_EQ(codes(window->gridExport).contains(c.shown), !c.browserEmptied);  // shown: changed, sent
     }
     open("ETHN");  // the country's only airport: the next country row becomes current
     dialogs.answers = {platform::Dialogs::Answer::Yes};
