@@ -1,12 +1,11 @@
-#include "manager/CountTexts.h"
 #include "manager/ListFilter.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 using namespace volmira::manager;
-using volmira::store::SurfaceFilter;
-using volmira::store::TypeFilter;
+using S = volmira::store::SurfaceFilter;
+using T = volmira::store::TypeFilter;
 
 namespace {
 constexpr BoxState kOff = BoxState::Unchecked, kOn = BoxState::Checked, kGrey = BoxState::Grey;
@@ -15,14 +14,12 @@ constexpr BoxState kOff = BoxState::Unchecked, kOn = BoxState::Checked, kGrey = 
 TEST(ListFilter, EveryPairOfBoxStatesGivesItsConditions) {
     const struct {
         BoxState first, second;
-        SurfaceFilter surface;
-        TypeFilter type;
+        S surface;
+        T type;
     } cases[] = {
-        {kOn, kOff, SurfaceFilter::Hard, TypeFilter::VLP},    {kOff, kOn, SurfaceFilter::Grass, TypeFilter::SLP},
-        {kOn, kOn, SurfaceFilter::Any, TypeFilter::Any},      {kOff, kOff, SurfaceFilter::None, TypeFilter::None},
-        {kOn, kGrey, SurfaceFilter::Hard, TypeFilter::VLP},   {kGrey, kOn, SurfaceFilter::Grass, TypeFilter::SLP},
-        {kGrey, kGrey, SurfaceFilter::Off, TypeFilter::Any},  {kOff, kGrey, SurfaceFilter::Off, TypeFilter::Any},
-        {kGrey, kOff, SurfaceFilter::Off, TypeFilter::Any},
+        {kOn, kOff, S::Hard, T::VLP},    {kOff, kOn, S::Grass, T::SLP},  {kOn, kOn, S::Any, T::Any},
+        {kOff, kOff, S::None, T::None},  {kOn, kGrey, S::Hard, T::VLP},  {kGrey, kOn, S::Grass, T::SLP},
+        {kGrey, kGrey, S::Off, T::Any},  {kOff, kGrey, S::Off, T::Any},  {kGrey, kOff, S::Off, T::Any},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.first) << ", " << int(c.second));
@@ -41,31 +38,8 @@ TEST(ListFilter, ReadsTheLengthBoxOrAsksForItAndUsesZero) {
         {"-2000000000", -2'000'000'000},            {"2000000000,6", std::nullopt},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(minimumLength(c.text), c.length) << c.text.toStdString();
-        FilterSettings settings;
-        settings.length = c.text;
-        const ListFilter filter = listFilter(settings);
-        EXPECT_EQ(filter.lengthReadable, c.length.has_value());
-        EXPECT_EQ(filter.filter.minLength, c.length.value_or(0));
-    }
-}
-
-TEST(ListFilter, MapsGreyOntoQtsPartlyCheckedState) {
-    for (BoxState state : {kOff, kOn, kGrey}) EXPECT_EQ(fromCheckState(toCheckState(state)), state);
-    EXPECT_EQ(toCheckState(kGrey), Qt::PartiallyChecked);
-}
-
-TEST(CountTexts, SaysFlughafenOnlyForOneAirport) {
-    const struct {
-        qint64 count;
-        const char *airports, *changed;
-    } cases[] = {
-        {0, "0 Flughäfen", "Keine aktualisierten Daten vorhanden"},
-        {1, "1 Flughafen", "1 aktualisierter Flugplatz vorhanden"},
-        {1234, "1234 Flughäfen", "1234 aktualisierte Flugplätze vorhanden"},
-    };
-    for (const auto &c : cases) {
-        EXPECT_EQ(airportCountText(c.count), QString::fromUtf8(c.airports));
-        EXPECT_EQ(changedAirportsText(c.count), QString::fromUtf8(c.changed));
+        const ListFilter filter = listFilter({.length = c.text});
+        EXPECT_EQ(filter.lengthReadable, c.length.has_value()) << c.text.toStdString();
+        EXPECT_EQ(filter.filter.minLength, c.length.value_or(0)) << c.text.toStdString();
     }
 }
