@@ -7,7 +7,7 @@ build=${1:-build}
 [ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
 
 for b in bench_lookup bench_window bench_notes_window bench_edit_window bench_exchange bench_edits bench_rtf \
-         bench_notes bench_manager_window; do
+         bench_notes bench_manager bench_manager_window; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
@@ -42,6 +42,24 @@ else
   done
   printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' |
     awk '{ printf "  %.1f (20 runs timed by the shell, which adds its own start-up; install hyperfine for the figure)\n", ($1 + $2) / 2 }'
+fi
+
+echo
+echo "volmira-apt list SS --json as a whole process (median ms):"
+list="$build/volmira-apt list SS --json --data-dir $tmp/data"
+if command -v hyperfine >/dev/null; then
+  hyperfine -N --warmup 5 --runs 60 --export-json "$tmp/list.json" "$list" >/dev/null
+  /usr/bin/python3 -c 'import json, sys; print("  %.1f (hyperfine, 60 runs)" % (json.load(open(sys.argv[1]))["results"][0]["median"] * 1000))' "$tmp/list.json"
+else
+  times=()
+  for i in $(seq 20); do
+    s=$(date +%s%N)
+    $list >/dev/null
+    e=$(date +%s%N)
+    times+=($(( (e - s) / 1000000 )))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' |
+    awk '{ printf "  %.1f (20 runs timed by the shell)\n", ($1 + $2) / 2 }'
 fi
 
 echo

@@ -4,6 +4,7 @@
 #include "cli/Options.h"
 #include "cli/RowJson.h"
 #include "cli/Session.h"
+#include "manager/CountTexts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,10 +25,6 @@ QJsonObject listedAirportJson(const store::ArptRow &row) {
     QJsonObject object = airportJson(row);
     object.insert("LastKat", json(row.LastKat));
     return object;
-}
-
-QString airportCountText(int count) {
-    return QString::number(count) + (count == 1 ? QStringLiteral(" Flughafen") : QStringLiteral(" Flughäfen"));
 }
 
 // "j" or "ja" on the next line of standard input, in any letter case.
@@ -69,7 +66,7 @@ int listCommand(const Options &options) {
             out() << printable(row.ICAO).leftJustified(6) << printable(row.Type).leftJustified(5)
                   << length(row.RwyALen).rightJustified(6) << length(row.RwyGLen).rightJustified(6) << "  "
                   << printable(row.Name) << '\n';
-        out() << airportCountText(int(airports.size())) << '\n';
+        out() << manager::airportCountText(qint64(airports.size())) << '\n';
     }
     out().flush();
     return airports.empty() ? kNotFound : kDone;

@@ -2,6 +2,10 @@
 
 #include "cli/Options.h"
 #include "cli/Session.h"
+#include "manager/FilterFile.h"
+#include "manager/ListFilter.h"
+
+#include <QDir>
 
 #include <array>
 #include <utility>
@@ -35,8 +39,10 @@ platform::Result<Outcome> named(const Options &options, const char *option,
 }  // namespace
 
 platform::Result<store::AirportFilter> listFilter(const Options &options, const QString &dataFolder) {
-    (void)dataFolder;
-    store::AirportFilter filter;
+    const manager::FilterSettings saved =
+        manager::readFilterFile(QDir(dataFolder).filePath(manager::kFilterFileName)).over(manager::FilterSettings{});
+    manager::ListFilter list = manager::listFilter(saved);
+    store::AirportFilter &filter = list.filter;
     if (options.has("surface")) {
         const platform::Result<SurfaceFilter> surface =
             named(options, "surface", kSurfaces, "hard, grass, any, none, off");
@@ -48,7 +54,12 @@ platform::Result<store::AirportFilter> listFilter(const Options &options, const 
         if (!type) return platform::Failure{type.error()};
         filter.type = *type;
     }
-    if (options.has("min-length")) filter.minLength = options.value("min-length").toInt();
+    if (options.has("min-length")) {
+        const std::optional<int> length = manager::minimumLength(options.value("min-length"));
+        list.lengthReadable = length.has_value();
+        filter.minLength = length.value_or(0);
+    }
+    if (!list.lengthReadable) err() << manager::kLengthMessage << Qt::endl;
     return filter;
 }
 

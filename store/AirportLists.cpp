@@ -46,8 +46,7 @@ Result<std::vector<ArptRow>> AirportLists::changedAirports() {
     const Result<std::optional<VersionRow>> v = version();
     if (!v) return Failure{v.error()};
     const QDate since = *v ? parseStoredDate((*v)->DatabaseVersion) : QDate();
-    static const std::string sql = arptTable().select("WHERE LastDate > ? ORDER BY ICAO");
-    Statement &s = db_.prepare(sql.c_str());
+    Statement &s = db_.prepare(sql::kChangedAirports.c_str());
     s.bind(1, since.isValid() ? storedDateText(since) : QStringLiteral(""));
     return s.allRows([](const Statement &row) { return arptTable().read(row); });
 }

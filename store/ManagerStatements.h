@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/AirportFilter.h"
+#include "store/Tables.h"
 
 #include <array>
 #include <string>
@@ -16,6 +17,12 @@ namespace volmira::store::sql {
 // only when the surface condition uses it.
 [[nodiscard]] std::string airportList(SurfaceFilter surface, TypeFilter type);
 [[nodiscard]] bool usesMinLength(SurfaceFilter surface);
+
+// The airports changed after ?1, the database date as stored dates are written.
+// Without statistics the engine would walk all airports in code order to spare
+// the sort; the few changed ones are found by their date and sorted.
+inline const std::string kChangedAirports =
+    arptTable().select("INDEXED BY ARPT_LastDate WHERE LastDate > ? ORDER BY ICAO");
 
 // Deleting an airport, in the order the rows go: what hangs on the airport,
 // then the airport row. ?1 the stored code.

@@ -81,20 +81,25 @@ TEST(ManagerStore, EachFilterOutcomeListsTheAirportsItAdmits) {
     }
 }
 
-TEST(ManagerStore, TheListAndTheDeletionSearchTheirIndexes) {
+TEST(ManagerStore, TheListsAndTheDeletionSearchTheirIndexes) {
     test::TempDatabase t;
-    const std::string list = store::sql::airportList(SurfaceFilter::Hard, TypeFilter::VLP);
-    std::vector<std::pair<std::string, const char *>> statements{{list, "ARPT_ICAO"}};
+    struct Plan {
+        std::string sql;
+        const char *index;
+        bool sorts;  // 1,000 changed airports sorted beat a walk through all 20,000 in code order
+    };
+    std::vector<Plan> plans{{store::sql::airportList(SurfaceFilter::Hard, TypeFilter::VLP), "ARPT_ICAO", false},
+                            {store::sql::kChangedAirports, "ARPT_LastDate", true}};
     for (const store::sql::DeleteStep &step : store::sql::kDeleteAirport)
-        statements.emplace_back(step.sql, step.table == std::string("ARPT") ? "ARPT_ICAO" : "_ICAO");
-    for (const auto &[sql, index] : statements) {
-        store::Statement &plan = t.db.prepare(("EXPLAIN QUERY PLAN " + sql).c_str());
+        plans.push_back({step.sql, step.table == std::string("ARPT") ? "ARPT_ICAO" : "_ICAO", false});
+    for (const Plan &p : plans) {
+        store::Statement &plan = t.db.prepare(("EXPLAIN QUERY PLAN " + p.sql).c_str());
         plan.bind(1, QStringLiteral("ED")).bind(2, QStringLiteral("EE")).bind(3, 0);
         const auto details = plan.allRows([](const store::Statement &row) { return row.text(3); });
         ASSERT_TRUE(details.ok()) << details.error().toStdString();
         const QString detail = QStringList(details->begin(), details->end()).join(u'|');
-        EXPECT_TRUE(detail.startsWith("SEARCH") && detail.contains(index)) << sql << ": " << detail.toStdString();
-        EXPECT_FALSE(detail.contains("TEMP B-TREE")) << sql << ": " << detail.toStdString();
+        EXPECT_TRUE(detail.startsWith("SEARCH") && detail.contains(p.index)) << p.sql << ": " << detail.toStdString();
+        EXPECT_EQ(detail.contains("TEMP B-TREE"), p.sorts) << p.sql << ": " << detail.toStdString();
     }
 }
 

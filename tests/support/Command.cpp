@@ -12,8 +12,14 @@
 namespace volmira::test {
 
 CommandResult runCommand(const QString &dataDir, QStringList arguments) {
+    return runCommand(dataDir, std::move(arguments), QByteArray());
+}
+
+CommandResult runCommand(const QString &dataDir, QStringList arguments, const QByteArray &input) {
     QProcess process;
     process.start(QStringLiteral(VOLMIRA_EXECUTABLE), arguments << "--data-dir" << dataDir);
+    process.write(input);
+    process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(60000));
     return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
 }

@@ -14,6 +14,8 @@ struct CommandResult {
 
 // Runs the real executable with the arguments and --data-dir dataDir.
 CommandResult runCommand(const QString &dataDir, QStringList arguments);
+// The same with `input` on its standard input, which then ends.
+CommandResult runCommand(const QString &dataDir, QStringList arguments, const QByteArray &input);
 
 // Runs the real executable with --data-dir dataDir and the environment
 // variable `pauseVariable` set to `stage`, waits until it says it stopped
