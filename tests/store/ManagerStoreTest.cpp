@@ -161,3 +161,14 @@ TEST(ManagerStore, AFailureAtAnyStepOfTheDeletionLeavesTheAirportWhole) {
         EXPECT_TRUE(t.store->deletion.deleteAirport("EDDF").ok()) << step.table;  // the connection is usable again
     }
 }
+
+TEST(ManagerStore, ADeletionOnAReadOnlyFileSaysSoInGermanAndChangesNothing) {
+    test::TempDatabase t;
+    test::addSampleAirports(t);
+    const QStringList before = test::dumpAirportData(t.db);
+    store::Database readOnly;
+    ASSERT_TRUE(readOnly.open(t.path(), store::Database::Mode::ReadOnly).ok());
+    const QString error = store::AirportDeletion(readOnly).deleteAirport("EDDF").error();
+    EXPECT_TRUE(error.endsWith("schreibgeschützt.")) << error.toStdString();
+    EXPECT_EQ(test::dumpAirportData(t.db), before);
+}
