@@ -50,9 +50,10 @@ frmDatabase::frmDatabase(store::AirportStore &store, platform::Dialogs &dialogs,
     buildExportArea();
     connect(gridLand->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { gridLandRowChanged(current.isValid() ? current.row() : -1); });
-    connect(gridApt->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-        if (current.isValid()) platform::selectWholeRow(gridApt, current.row());
-    });
+    connect(gridApt->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid()) platform::selectWholeRow(gridApt, current.row());
+            });
 }
 
 void frmDatabase::resizeEvent(QResizeEvent *event) {
@@ -223,6 +224,8 @@ void frmDatabase::ShowAptList() {
             dialogs_.inform(this, kDataErrorTitle, listed.error());
     }
     rsApt->setRows(std::move(airports));
+    // A new list stands on its first airport, the one cmdDelete then acts on.
+    if (rsApt->rowCount() > 0) gridApt->setCurrentIndex(rsApt->index(0, 0));
     lblAptCount->setText(airportCountText(rsApt->rowCount()));
 }
 

@@ -19,7 +19,7 @@ class ManagerWindowTest : public WidgetTest {
 protected:
     void SetUp() override {
         addSampleAirports(t);
-        for (const auto &[prefix, name] : {std::pair{"ED", "Deutschland"}, {"ET", "Deutschland Militär"}, {"LI", "Italien"}})
+        for (const auto &[prefix, name] : {std::pair{"ED", "Deutschland"}, {"ET", "Militär"}, {"LI", "Italien"}})
             expectOk(t.store->edits.insertCountry({prefix, name}).error());
         // The lengths the filter reads, as the runways would have set them.
         expectOk(t.db.exec("UPDATE ARPT SET RwyALen = CASE WHEN ICAO IN ('EDKO', 'ZZZ') THEN 0 ELSE 1000 END, RwyGLen "

@@ -13,7 +13,8 @@ using namespace volmira;
 using Manager = test::ManagerWindowTest;
 
 TEST_F(Manager, PreselectsTheCountryAndAirportOfTheBrowser) {
-    const struct { const char *shown, *country, *airport; } cases[] = {{"EDKO", "ED", "EDKO"}, {"LIAP", "LI", "LIAP"}, {"", "ED", ""}, {"ZZZ", "ZZ", "ZZZ"}};
+    const struct { const char *shown, *country, *airport; } cases[] = {
+        {"EDKO", "ED", "EDKO"}, {"LIAP", "LI", "LIAP"}, {"", "ED", "EDDF"} /* EDAA */, {"ZZZ", "ZZ", "ZZZ"}};
     for (const auto &c : cases) {
         open(c.shown);
         EXPECT_EQ(country(), c.country) << c.shown;
@@ -56,15 +57,14 @@ TEST_F(Manager, ADoubleClickShowsThatAirportInTheBrowserByItsIcaoCode) {
     open("ZZZ");
     QSignalSpy wanted(window.get(), &manager::frmDatabase::airportWindowWanted);
     airport->clearAirport();
-    const QRect cell = window->gridApt->visualRect(window->gridApt->currentIndex());
-    QTest::mouseClick(window->gridApt->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(window->gridApt->viewport(), Qt::LeftButton, {}, cell.center());
+    const QPoint cell = window->gridApt->visualRect(window->gridApt->currentIndex()).center();
+    QTest::mouseClick(window->gridApt->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(window->gridApt->viewport(), Qt::LeftButton, {}, cell);
     EXPECT_EQ(airport->currentIcao(), "ZZZ");  // not read as an IATA code
     EXPECT_EQ(wanted.count(), 1);
 }
 
 TEST_F(Manager, DeleteAsksRemovesAndRefreshesTheCounts) {
-    // The browser's airport, current in the list, is deleted or kept.
     const struct { const char *shown; platform::Dialogs::Answer answer; const char *total; bool gone; } cases[] = {
         {"EDKO", platform::Dialogs::Answer::No, "Insgesamt 8 Flughäfen", false},
         {"EDKO", platform::Dialogs::Answer::Yes, "Insgesamt 7 Flughäfen", true},
@@ -75,7 +75,8 @@ TEST_F(Manager, DeleteAsksRemovesAndRefreshesTheCounts) {
         dialogs.answers = {c.answer};
         const QString name = t.store->reads.airportByIcao(c.shown).value()->Name;
         window->cmdDelete->click();
-        EXPECT_EQ(dialogs.shown.back().text, QString("Soll der Flughafen - %1 - %2 - gelöscht werden ?").arg(c.shown, name));
+        EXPECT_EQ(dialogs.shown.back().text, QString("Soll der Flughafen - %1 - %2 - gelöscht werden ?")
+                                                 .arg(c.shown, name));
         EXPECT_EQ(window->lblTotal->text(), c.total);
         EXPECT_EQ(country(), "ED");  // the country row kept
         EXPECT_EQ(airport->currentIcao().isEmpty(), c.gone);
