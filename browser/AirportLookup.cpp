@@ -10,9 +10,10 @@ namespace {
 
 constexpr qsizetype kIataLength = 3;
 
-platform::Result<std::optional<store::ArptRow>> findAirport(store::AirportStore &store, const QString &entered) {
+platform::Result<std::optional<store::ArptRow>> findAirport(store::AirportStore &store, const QString &entered,
+                                                            CodeKind kind) {
     const QString code = entered.trimmed();
-    if (code.size() != kIataLength) return store.reads.airportByIcao(code);
+    if (kind == CodeKind::Icao || code.size() != kIataLength) return store.reads.airportByIcao(code);
     const platform::Result<std::optional<QString>> icao = store.reads.icaoForIata(code);
     if (!icao) return platform::Failure{icao.error()};
     if (!*icao) return std::optional<store::ArptRow>();
@@ -22,12 +23,12 @@ platform::Result<std::optional<store::ArptRow>> findAirport(store::AirportStore 
 }  // namespace
 
 platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &store, const QString &entered,
-                                                          QDate day) {
+                                                          QDate day, CodeKind kind) {
     // The reads of one airport see one state of the file and take its read
     // lock once, instead of once per statement; nothing is written here.
     store::Transaction snapshot(store.database());
     if (!snapshot.started()) return platform::Failure{snapshot.startError()};
-    platform::Result<std::optional<store::ArptRow>> airport = findAirport(store, entered);
+    platform::Result<std::optional<store::ArptRow>> airport = findAirport(store, entered, kind);
     if (!airport) return platform::Failure{airport.error()};
     if (!*airport) return std::optional<AirportView>();
     AirportView view;

@@ -36,12 +36,17 @@ struct AirportView {
     int lastKatEntry = -1;                      // the entry equal to LastKat as a whole; -1: none
 };
 
-// The airport of a typed code: blanks around it are ignored; three characters
+// How a code is read: as typed (three characters are an IATA code) or as an
+// ICAO code whatever its length, for a code taken from a list of airports.
+enum class CodeKind { Typed, Icao };
+
+// The airport of a code: blanks around it are ignored; typed, three characters
 // are an IATA code, any other length an ICAO code. Nothing when there is no
 // such airport (then show kNotFoundMessage); a failure when the file cannot
 // be read. The notes and the marked category list are read in the same read
 // transaction as the rest. Reads only; the window writes LastDate afterwards with storeLastDate.
 [[nodiscard]] platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &store,
-                                                                         const QString &entered, QDate day);
+                                                                         const QString &entered, QDate day,
+                                                                         CodeKind kind = CodeKind::Typed);
 
 }  // namespace volmira::browser

@@ -15,6 +15,7 @@ done
 # The shipped data hold no approaches: one for the approach list and its dialog.
 build/volmira-apt approach add EDDF 25R --ils-freq 110.70 --ils-ident ife --ils-gs 3.0 --data-dir "$home" >/dev/null
 shot docs/edit-mode.png --show EDDF --edit
+shot docs/manager.png --show EDST --window Datenbank
 for dialog in frmChangeRwy frmChangeAPT frmChangeCom frmChangeApproach; do
   shot "docs/$dialog.png" --show EDDF --dialog "$dialog"
 done

@@ -5,6 +5,7 @@
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmAirportinfo.h"
 #include "cli/Options.h"
+#include "manager/ui/frmDatabase.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/VersionSource.h"
@@ -48,8 +49,18 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
     }
     if (options.isSet("edit")) airport.ToggleEditMode();
     const bool notesFound = !options.has("notes") || openNotePanel(airport, options.value("notes"));
-    QApplication::processEvents();
     QTextStream err(stderr);
+    // The menu entry of that caption, chosen after the airport is shown.
+    if (options.has("window")) {
+        const QString window = options.value("window");
+        if (window == main.mnuDatabase->text()) {
+            main.showDatabaseWindow();
+        } else if (window != main.mnuFlughafen->text()) {
+            err << "Das Fenster " << window << " ist unbekannt." << Qt::endl;
+            return 2;
+        }
+    }
+    QApplication::processEvents();
     if (!notesFound) err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
     // The dialog alone, filled as its change command fills it.
     QWidget *shot = &main;

@@ -1,6 +1,8 @@
 #include "app/ui/Main.h"
 
+#include "browser/LastUpdate.h"
 #include "browser/ui/frmAirport.h"
+#include "manager/ui/frmDatabase.h"
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
@@ -36,27 +38,69 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, const QString
     connect(mnuFlughafen, &QAction::triggered, this, [this] { showAirportWindow(); });
     addSpacer(bar, "mnuempty3");
     addSpacer(bar, "mnuempty4");
+    mnuDatabase = bar->addAction(QStringLiteral("Datenbank"));
+    mnuDatabase->setObjectName(QStringLiteral("mnuDatabase"));
+    connect(mnuDatabase, &QAction::triggered, this, [this] { showDatabaseWindow(); });
+    addSpacer(bar, "mnuempty5");
+    addSpacer(bar, "mnuempty6");
     mnuUpdate = bar->addAction(QStringLiteral("Update vorhanden"));
     mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
     mnuUpdate->setVisible(updateAvailable);
+    airportTitle_ = windowTitle();
+    connect(children_, &QStackedWidget::currentChanged, this, &Main::childChanged);
 }
 
-browser::frmAirport &Main::showAirportWindow() {
+browser::frmAirport &Main::airportWindowMade() {
     if (!airport_) {
         airport_ = new browser::frmAirport(store_, dialogs_, dataFolder_, children_);
-        connect(airport_, &browser::frmAirport::titleChanged, this, &QWidget::setWindowTitle);
+        connect(airport_, &browser::frmAirport::titleChanged, this, [this](const QString &title) {
+            airportTitle_ = title;
+            if (children_->currentWidget() == airport_) setWindowTitle(title);
+        });
         // Loaded before the frame sizes it: the load step's SkipNextResize is
         // meant for that first sizing, not for the user's first resize.
         airport_->load();
         children_->addWidget(airport_);
     }
-    children_->setCurrentWidget(airport_);
     return *airport_;
+}
+
+browser::frmAirport &Main::showAirportWindow() {
+    children_->setCurrentWidget(&airportWindowMade());
+    return *airport_;
+}
+
+manager::frmDatabase &Main::showDatabaseWindow() {
+    if (!database_) {
+        browser::frmAirport &airport = airportWindowMade();
+        database_ = new manager::frmDatabase(store_, dialogs_, dataFolder_, airport, children_);
+        connect(database_, &manager::frmDatabase::airportWindowWanted, this, [this] { showAirportWindow(); });
+        children_->addWidget(database_);
+    }
+    // The airport window's SkipNextResize stays as it is: the children share
+    // one size, so this switch resizes nothing, and a flag set here would
+    // swallow the next real resize and leave the airport window unlaid.
+    children_->setCurrentWidget(database_);
+    return *database_;
+}
+
+void Main::childChanged() {
+    QWidget *shown = children_->currentWidget();
+    if (current_ == database_ && database_ && shown != database_) database_->deactivate();
+    current_ = shown;
+    if (shown == database_) {
+        setWindowTitle(database_->windowTitle());
+        database_->activate();
+    } else {
+        setWindowTitle(airportTitle_);
+    }
 }
 
 void Main::closeEvent(QCloseEvent *event) {
     // The airport window stores a note being edited and keeps the code shown last for the next start.
     if (airport_) airport_->Form_QueryUnload();
+    // The manager keeps its filter in dbs.crm.
+    if (database_) database_->Form_QueryUnload();
     event->accept();
 }
 

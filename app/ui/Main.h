@@ -14,6 +14,9 @@ class AirportStore;
 namespace volmira::browser {
 class frmAirport;
 }
+namespace volmira::manager {
+class frmDatabase;
+}
 
 namespace volmira::app {
 
@@ -27,19 +30,32 @@ public:
     // Shows the airport window (made on first use) in the frame.
     browser::frmAirport &showAirportWindow();
     browser::frmAirport *airportWindow() const { return airport_; }
+    // Shows the database manager (made on first use) in the frame.
+    manager::frmDatabase &showDatabaseWindow();
+    manager::frmDatabase *databaseWindow() const { return database_; }
 
     QAction *mnuFlughafen;
+    QAction *mnuDatabase;
     QAction *mnuUpdate;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Makes the airport window once, loaded before the frame sizes it.
+    browser::frmAirport &airportWindowMade();
+    // The manager is activated when it becomes the current child and
+    // deactivated when another one does; the title follows the child.
+    void childChanged();
+
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
     QString dataFolder_;
     QStackedWidget *children_;
     browser::frmAirport *airport_ = nullptr;
+    manager::frmDatabase *database_ = nullptr;
+    QWidget *current_ = nullptr;  // the child shown before the last switch
+    QString airportTitle_;        // the airport window's title, shown again when it returns
 };
 
 }  // namespace volmira::app

@@ -80,14 +80,13 @@ void frmAirport::load() {
     tAirport->selectAll();
 }
 
-void frmAirport::GetInformation() {
-    Airportinfo->clearAirport();
-    current_.reset();
-    showEmptyState();
+void frmAirport::GetInformation(CodeKind kind) {
+    clearAirport();
     frmtAirport->hide();
     NoAirportFound = false;
 
-    platform::Result<std::optional<AirportView>> found = lookupAirport(store_, tAirport->text(), dtpToday->date());
+    platform::Result<std::optional<AirportView>> found =
+        lookupAirport(store_, tAirport->text(), dtpToday->date(), kind);
     if (!found) {
         NoAirportFound = true;
         dialogs_.inform(this, kDataErrorTitle, found.error());
@@ -108,6 +107,20 @@ void frmAirport::GetInformation() {
     showText(tSunset, view->sun.sunset);
     Airportinfo->showAirport(*view);
     showLastUpdate(view->lastUpdate, view->airport.LastDate);
+}
+
+void frmAirport::showAirportByIcao(const QString &icao) {
+    tAirport->setText(icao);
+    GetInformation(CodeKind::Icao);
+}
+
+QString frmAirport::currentIcao() const { return current_ ? current_->ICAO : QString(); }
+
+void frmAirport::clearAirport() {
+    Airportinfo->clearAirport();
+    current_.reset();
+    showEmptyState();
+    emit titleChanged(kNoAirportTitle.toString());
 }
 
 void frmAirport::showEmptyState() {

@@ -48,7 +48,14 @@ public:
     // airport of the previous run.
     void load();
     // Makes the code in tAirport the current airport, or reports that there is none.
-    void GetInformation();
+    void GetInformation(CodeKind kind = CodeKind::Typed);
+    // Shows the airport of that ICAO code, also one of three characters, as
+    // if it had been typed (the database manager's airport list).
+    void showAirportByIcao(const QString &icao);
+    // The code of the airport shown; empty when none is.
+    [[nodiscard]] QString currentIcao() const;
+    // Shows no airport, as after a code that finds none (its airport was deleted).
+    void clearAirport();
     // Writes the upper-case code of tAirport into Apt.crm; the close request calls it.
     void saveLastAirport();
     // The close request: a note being edited is stored, the code shown is kept.

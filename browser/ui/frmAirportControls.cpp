@@ -66,7 +66,7 @@ void frmAirport::buildSearchArea() {
     cmdFindAirport = named<QPushButton>(Frame1, QStringLiteral("cmdFindAirport"));
     cmdFindAirport->setText(QStringLiteral("Find Airport"));
     setTwips(cmdFindAirport, 2100, 480, 1200, 405);
-    connect(cmdFindAirport, &QPushButton::clicked, this, &frmAirport::GetInformation);
+    connect(cmdFindAirport, &QPushButton::clicked, this, [this] { GetInformation(); });
 
     Label1 = label(Frame1, QStringLiteral("Label1"), QStringLiteral("Schnellsuche"));
     setTwips(Label1, 3480, 255, 4200, 240);

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "manager/ListFilter.h"
+#include "manager/ui/ManagerModels.h"
+#include "platform/Dialogs.h"
+#include "store/AirportStore.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+namespace volmira::browser {
+class frmAirport;
+}
+namespace volmira::editing {
+class frmChangeAPT;
+}
+
+namespace volmira::manager {
+
+// The database manager: the countries with their airport counts, the airports
+// of the current country that pass the filter, the airports changed since the
+// database date, and the commands that add, delete and send airports. Every
+// control's objectName is its name here, e.g. "gridLand", "chkSurf(1)".
+class frmDatabase : public QWidget {
+    Q_OBJECT
+
+public:
+    // The airport window supplies the code shown and shows an airport of the lists.
+    frmDatabase(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+                browser::frmAirport &airport, QWidget *parent = nullptr);
+
+    // The window became the frame's current child: the lists are built once,
+    // with the filter of dbs.crm; the first time, on the airport the browser shows.
+    void activate();
+    // Another child became current: the filter is kept in dbs.crm.
+    void deactivate();
+    // The frame closes.
+    void Form_QueryUnload();
+
+    // Rebuild the airport list for the current country and the filter.
+    void ShowAptList();
+    void cmdDelete_Click();
+    void cmdAdd_Click();
+    void cmdSend_Click();
+
+    // The current airport of the filtered list; empty when there is none.
+    [[nodiscard]] QString currentAirport() const;
+
+    QTableView *gridLand = nullptr;
+    QTableView *gridApt = nullptr;
+    QTableView *gridExport = nullptr;
+    QLabel *lblTotal = nullptr;
+    QLabel *lblAptCount = nullptr;
+    QLabel *lblNewApt = nullptr;
+    QLabel *lblICAO = nullptr;
+    std::array<QCheckBox *, 2> chkSurf{};
+    std::array<QCheckBox *, 2> chkType{};
+    QLineEdit *tLength = nullptr;
+    QCheckBox *chkShowAll = nullptr;
+    QPushButton *cmdAdd = nullptr;
+    QPushButton *cmdDelete = nullptr;
+    QPushButton *cmdSend = nullptr;
+
+signals:
+    // A double-click in the airport list made its airport the browser's: show the browser.
+    void airportWindowWanted();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // frmDatabaseControls.cpp: building the controls in the content frame.
+    void buildCountryArea();
+    void buildFilterArea();
+    void buildAirportArea();
+    void buildExportArea();
+
+    // Fills the country list and the total; the current row stays unset.
+    void fillCountries();
+    // The country list, with the country and airport of lblICAO current.
+    void ShowCountries();
+    void ShowUpdatedApts();
+    void LoadFilter();
+    void SaveFilter();
+    [[nodiscard]] QString filterFilePath() const;
+    [[nodiscard]] FilterSettings filterSettings() const;
+    // Sets the boxes and the length text without their click handling.
+    void showFilterSettings(const FilterSettings &settings);
+    void reportFilterWrite(const platform::Result<> &written);
+    // Makes the country row current and fills its airport list.
+    void selectCountry(int row);
+    // Makes the airport of that code current in the list, showing up to three rows above it.
+    void selectAirport(const QString &icao);
+    void gridLandRowChanged(int row);
+    void gridAptDoubleClicked();
+    [[nodiscard]] QString currentCountry() const;
+    editing::frmChangeAPT &airportDialog();
+
+    store::AirportStore &store_;
+    platform::Dialogs &dialogs_;
+    QString dataFolder_;
+    browser::frmAirport &airport_;
+
+    CountryModel *rsLand = nullptr;
+    AirportListModel *rsApt = nullptr;
+    AirportListModel *rsExport = nullptr;
+    bool deactivated_ = false;       // set by the first deactivation: the country list stays from then on
+    bool suppressLandChange_ = false;  // the program moves gridLand's current row itself
+    bool filterWriteReported_ = false;  // a failed write of dbs.crm is told once
+
+    QFrame *content_ = nullptr;  // the design area, centred in the window
+    QGroupBox *frmAuswahl = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label8 = nullptr;
+    editing::frmChangeAPT *frmChangeAPT_ = nullptr;  // made on first use
+};
+
+}  // namespace volmira::manager
