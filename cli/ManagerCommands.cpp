@@ -108,9 +108,13 @@ int deleteCommand(const Options &options) {
                                            {"MAPDATA", d.MAPDATA}})
                      .toJson(QJsonDocument::Indented);
     } else {
-        out() << "Gelöscht: " << printable(d.ICAO) << " - " << printable(d.Name) << " mit " << d.RWY
-              << " Landebahnen, " << d.ACOM << " Frequenzen, " << d.ILS << " Anflügen, " << d.MyInfo << " Notizen, "
-              << d.MAPDATA << " Karten" << '\n';
+        const auto counted = [](int n, const char *one, const char *many) {
+            return QString::number(n) + u' ' + QString::fromUtf8(n == 1 ? one : many);
+        };
+        out() << "Gelöscht: " << printable(d.ICAO) << " - " << printable(d.Name) << " mit "
+              << counted(d.RWY, "Landebahn", "Landebahnen") << ", " << counted(d.ACOM, "Frequenz", "Frequenzen") << ", "
+              << counted(d.ILS, "Anflug", "Anflügen") << ", " << counted(d.MyInfo, "Notiz", "Notizen") << ", "
+              << counted(d.MAPDATA, "Karte", "Karten") << '\n';
     }
     out().flush();
     return kDone;
