@@ -1,6 +1,7 @@
 // Lookup, name quick-find and country list on the full shipped database, each
 // beside the raw SQLCipher statements it rests on, measured in the same run.
 #include "browser/AirportLookup.h"
+#include "bench/ShippedCopy.h"
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
@@ -21,19 +22,7 @@ using namespace volmira;
 
 namespace {
 
-// The shipped database, copied so the benchmark never touches the build's file.
-struct Fixture {
-    QTemporaryDir dir;
-    QString path = dir.filePath("vmdata.vmd");
-    platform::SystemClock clock;
-    store::Database db;
-    std::unique_ptr<store::AirportStore> airports;
-
-    Fixture() {
-        if (!QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", path) || !db.open(path).ok()) std::abort();
-        airports = std::make_unique<store::AirportStore>(db, clock);
-    }
-};
+using Fixture = bench::ShippedCopy;
 
 Fixture &fixture() {
     static Fixture f;

@@ -1,6 +1,7 @@
 // The database manager's store work on the full shipped database, each beside
 // the raw SQLCipher statements it rests on, measured in the same run: the
 // filtered list of the largest prefix, the changed airports, deleting EDDF.
+#include "bench/ShippedCopy.h"
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
@@ -27,16 +28,8 @@ namespace {
 constexpr const char *kChangedSince = "2000-01-01";
 
 // A copy of the shipped database in which 1,000 airports changed after the database date.
-struct Fixture {
-    QTemporaryDir dir;
-    QString path = dir.filePath("vmdata.vmd");
-    platform::SystemClock clock;
-    store::Database db;
-    std::unique_ptr<store::AirportStore> airports;
-
+struct Fixture : bench::ShippedCopy {
     Fixture() {
-        if (!QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", path) || !db.open(path).ok()) std::abort();
-        airports = std::make_unique<store::AirportStore>(db, clock);
         if (!db.exec("UPDATE Version SET DatabaseVersion = '01.01.2000';"
                      "UPDATE ARPT SET LastDate = '1999-12-31';"
                      "UPDATE ARPT SET LastDate = '2026-12-01' WHERE rowid IN "

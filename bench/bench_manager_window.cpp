@@ -3,6 +3,8 @@
 // list is filled, a click on a filter box, a change of the country row.
 #include "browser/ui/frmAirport.h"
 #include "manager/ui/frmDatabase.h"
+#include "bench/Offscreen.h"
+#include "bench/ShippedCopy.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
@@ -24,18 +26,11 @@ using namespace volmira;
 
 namespace {
 
-struct Fixture {
-    QTemporaryDir dir;
-    platform::SystemClock clock;
+struct Fixture : bench::ShippedCopy {
     platform::FakeDialogs dialogs;
-    store::Database db;
-    std::unique_ptr<store::AirportStore> airports;
     std::unique_ptr<browser::frmAirport> browser;
 
     Fixture() {
-        const QString path = dir.filePath("vmdata.vmd");
-        if (!QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", path) || !db.open(path).ok()) std::abort();
-        airports = std::make_unique<store::AirportStore>(db, clock);
         browser = std::make_unique<browser::frmAirport>(*airports, dialogs, dir.path());
         browser->load();
     }
@@ -106,12 +101,4 @@ BENCHMARK(CountryRowChange)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    theFixture.reset();
-    return 0;
-}
+int main(int argc, char **argv) { return volmira::bench::runOffscreen(argc, argv, theFixture); }

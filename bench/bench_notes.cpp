@@ -5,6 +5,7 @@
 #include "browser/AirportLookup.h"
 #include "browser/NoteText.h"
 #include "browser/Rtf.h"
+#include "bench/ShippedCopy.h"
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
@@ -70,19 +71,12 @@ struct Raw {
     void exec(const char *sql) { check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr)); }
 };
 
-struct Fixture {
-    QTemporaryDir dir;
-    QString path = dir.filePath("vmdata.vmd");
-    platform::SystemClock clock;
-    store::Database db;
-    std::unique_ptr<store::AirportStore> airports;
+struct Fixture : bench::ShippedCopy {
     std::unique_ptr<Raw> raw;
     QByteArray note = twoKilobyteNote().toUtf8();
     QByteArray plain = browser::printInfo(browser::readRtf(twoKilobyteNote())).toUtf8();
 
     Fixture() {
-        if (!QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", path) || !db.open(path).ok()) std::abort();
-        airports = std::make_unique<store::AirportStore>(db, clock);
         raw = std::make_unique<Raw>(path);
         addNotes("Kontakt");
     }

@@ -5,6 +5,8 @@
 // title are rebuilt (the commit included), and a 1 MB note shown.
 #include "browser/Rtf.h"
 #include "browser/ui/frmAirport.h"
+#include "bench/Offscreen.h"
+#include "bench/ShippedCopy.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
@@ -49,22 +51,15 @@ void require(bool ok) {
     if (!ok) std::abort();
 }
 
-struct Window {
-    QTemporaryDir dir;
-    platform::SystemClock clock;
+struct Window : bench::ShippedCopy {
     platform::FakeDialogs dialogs;
-    store::Database db;
-    std::unique_ptr<store::AirportStore> airports;
     std::unique_ptr<browser::frmAirport> window;
     QListWidget *list = nullptr;
     QTextEdit *editor = nullptr;
     QLineEdit *tCategory = nullptr;
 
     Window() {
-        const QString path = dir.filePath("vmdata.vmd");
-        require(QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", path) && db.open(path).ok());
         fillNotes();
-        airports = std::make_unique<store::AirportStore>(db, clock);
         window = std::make_unique<browser::frmAirport>(*airports, dialogs, dir.path());
         window->resize(1100, 650);
         window->show();
@@ -160,12 +155,4 @@ BENCHMARK(OneMegabyteNoteShown)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    theWindow.reset();
-    return 0;
-}
+int main(int argc, char **argv) { return volmira::bench::runOffscreen(argc, argv, theWindow); }

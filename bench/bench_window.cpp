@@ -1,6 +1,8 @@
 // The airport window driven through its real widgets on the offscreen
 // platform: a lookup by Enter in tAirport, and one keystroke in the quick find.
 #include "browser/ui/frmAirport.h"
+#include "bench/Offscreen.h"
+#include "bench/ShippedCopy.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
@@ -21,18 +23,11 @@ using namespace volmira;
 
 namespace {
 
-struct Window {
-    QTemporaryDir dir;
-    platform::SystemClock clock;
+struct Window : bench::ShippedCopy {
     platform::FakeDialogs dialogs;
-    store::Database db;
-    std::unique_ptr<store::AirportStore> airports;
     std::unique_ptr<browser::frmAirport> window;
 
     Window() {
-        const QString path = dir.filePath("vmdata.vmd");
-        if (!QFile::copy(VOLMIRA_BINARY_DIR "/vmdata-shipped.vmd", path) || !db.open(path).ok()) std::abort();
-        airports = std::make_unique<store::AirportStore>(db, clock);
         window = std::make_unique<browser::frmAirport>(*airports, dialogs, dir.path());
         window->resize(1100, 650);
         window->show();
@@ -78,12 +73,4 @@ BENCHMARK(QuickFindKeystroke)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    theWindow.reset();
-    return 0;
-}
+int main(int argc, char **argv) { return volmira::bench::runOffscreen(argc, argv, theWindow); }
