@@ -24,61 +24,41 @@ for i in 1 2 3; do
   awk -v d=$(( e - s )) 'BEGIN { printf "  %.2f\n", d / 1e9 }'
 done
 
+# The median milliseconds of a whole process: by hyperfine (no shell between)
+# when it is installed, else 20 runs timed by the shell, which adds its own
+# start-up. Usage: process_median RUNS COMMAND...
+process_median() {
+  local runs=$1
+  shift
+  if command -v hyperfine >/dev/null; then
+    hyperfine -N --warmup 3 --runs "$runs" --export-json "$tmp/timing.json" "$*" >/dev/null
+    /usr/bin/python3 -c 'import json, sys; r = json.load(open(sys.argv[1]))["results"][0]
+print("  %.1f (hyperfine, %d runs)" % (r["median"] * 1000, len(r["times"])))' "$tmp/timing.json"
+    return
+  fi
+  local times=() s e
+  for _ in $(seq 20); do
+    s=$(date +%s%N)
+    "$@" >/dev/null
+    e=$(date +%s%N)
+    times+=($(( (e - s) / 1000000 )))
+  done
+  printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' |
+    awk '{ printf "  %.1f (20 runs timed by the shell; install hyperfine for the figure)\n", ($1 + $2) / 2 }'
+}
+
 echo
 echo "volmira-apt lookup EDDF as a whole process (median ms):"
 "$build/volmira-apt" lookup EDDF --data-dir "$tmp/data" >/dev/null  # first run copies the database
-if command -v hyperfine >/dev/null; then
-  # Without a shell between, so that only the program is timed.
-  hyperfine -N --warmup 5 --runs 60 --export-json "$tmp/lookup.json" \
-    "$build/volmira-apt lookup EDDF --data-dir $tmp/data" >/dev/null
-  /usr/bin/python3 -c 'import json, sys; print("  %.1f (hyperfine, 60 runs)" % (json.load(open(sys.argv[1]))["results"][0]["median"] * 1000))' "$tmp/lookup.json"
-else
-  times=()
-  for i in $(seq 20); do
-    s=$(date +%s%N)
-    "$build/volmira-apt" lookup EDDF --data-dir "$tmp/data" >/dev/null
-    e=$(date +%s%N)
-    times+=($(( (e - s) / 1000000 )))
-  done
-  printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' |
-    awk '{ printf "  %.1f (20 runs timed by the shell, which adds its own start-up; install hyperfine for the figure)\n", ($1 + $2) / 2 }'
-fi
+process_median 60 "$build/volmira-apt" lookup EDDF --data-dir "$tmp/data"
 
 echo
 echo "volmira-apt list SS --json as a whole process (median ms):"
-list="$build/volmira-apt list SS --json --data-dir $tmp/data"
-if command -v hyperfine >/dev/null; then
-  hyperfine -N --warmup 5 --runs 60 --export-json "$tmp/list.json" "$list" >/dev/null
-  /usr/bin/python3 -c 'import json, sys; print("  %.1f (hyperfine, 60 runs)" % (json.load(open(sys.argv[1]))["results"][0]["median"] * 1000))' "$tmp/list.json"
-else
-  times=()
-  for i in $(seq 20); do
-    s=$(date +%s%N)
-    $list >/dev/null
-    e=$(date +%s%N)
-    times+=($(( (e - s) / 1000000 )))
-  done
-  printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' |
-    awk '{ printf "  %.1f (20 runs timed by the shell)\n", ($1 + $2) / 2 }'
-fi
+process_median 60 "$build/volmira-apt" list SS --json --data-dir "$tmp/data"
 
 echo
 echo "volmira-apt runway add EDHN ... as a whole process (median ms; each run adds a runway to a copy):"
-add="$build/volmira-apt runway add EDHN --rwy 07 --hdg 66 --length 800 --width 23 --data-dir $tmp/data"
-if command -v hyperfine >/dev/null; then
-  hyperfine -N --warmup 3 --runs 40 --export-json "$tmp/add.json" "$add" >/dev/null
-  /usr/bin/python3 -c 'import json, sys; print("  %.1f (hyperfine, 40 runs)" % (json.load(open(sys.argv[1]))["results"][0]["median"] * 1000))' "$tmp/add.json"
-else
-  times=()
-  for i in $(seq 20); do
-    s=$(date +%s%N)
-    $add >/dev/null
-    e=$(date +%s%N)
-    times+=($(( (e - s) / 1000000 )))
-  done
-  printf '%s\n' "${times[@]}" | sort -n | sed -n '10p;11p' | paste -sd' ' |
-    awk '{ printf "  %.1f (20 runs timed by the shell)\n", ($1 + $2) / 2 }'
-fi
+process_median 40 "$build/volmira-apt" runway add EDHN --rwy 07 --hdg 66 --length 800 --width 23 --data-dir "$tmp/data"
 
 echo
 echo "Peak memory (max. resident set, MB) of a whole-database import and of a lookup:"
