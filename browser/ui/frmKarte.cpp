@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStorageInfo>
@@ -88,7 +89,12 @@ void frmKarte::buildControls() {
     Command3->setFocusPolicy(Qt::NoFocus);
     setTwips(Command3, 120, 300, 3360, 600);
     tName = named<QLineEdit>(Frame1, QStringLiteral("tName"));
+    // Frameless over the button, so that it reads as the button's caption.
     tName->setAlignment(Qt::AlignCenter);
+    tName->setFrame(false);
+    QPalette caption = tName->palette();
+    caption.setColor(QPalette::Base, Qt::transparent);
+    tName->setPalette(caption);
     setTwips(tName, 240, 420, 3120, 360);
     entryBox(tName);
 
