@@ -33,3 +33,9 @@ build/volmira-apt --data-dir "$home" note EDDF Kontakt --from-file "$note" >/dev
 build/volmira-apt --data-dir "$home" note EDDF Tanken --text "Jet A1 und AvGas 100LL am GAT" >/dev/null
 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/volmira-apt --data-dir "$home" --screenshot docs/airport-notes.png --show EDDF --notes Kontakt
+
+# The map linking dialog on EDDF's first map, among a few chart files.
+mkdir -p "$home/Karten/Flughafen" "$home/Karten/PDF"
+touch "$home"/Karten/Flughafen/{EDDF-Platzrunde.jpg,EDDF-Rollwege.bmp,EDDF-Vorfeld.jpg} "$home/Karten/PDF/EDDF-Anflug.pdf"
+build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/EDDF-Vorfeld.jpg" --name Vorfeld >/dev/null
+shot docs/frmKarte.png --show EDDF --dialog frmKarte

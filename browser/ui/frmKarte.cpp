@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,7 +41,10 @@ QTreeWidgetItem *folderItem(const QString &caption, const QString &path) {
     auto *item = new QTreeWidgetItem(QStringList{caption});
     item->setData(0, kPathRole, path);
     item->setToolTip(0, path);
-    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    // Filled when expanded; the arrow shows where there is something to expand.
+    const bool below = QDirIterator(path, QDir::Dirs | QDir::NoDotAndDotDot).hasNext();
+    item->setChildIndicatorPolicy(below ? QTreeWidgetItem::ShowIndicator
+                                        : QTreeWidgetItem::DontShowIndicatorWhenChildless);
     return item;
 }
 
