@@ -10,7 +10,8 @@ namespace volmira::app {
 // window. With --screenshot FILE it shows the main window without the splash
 // pause (on --show CODE, else the last airport), writes it as PNG and ends;
 // --edit shows it in edit mode, --dialog NAME writes the entry dialog of that
-// name instead, filled as its change command fills it; --window Datenbank
+// name instead, filled as its change command fills it (frmKarte: the map
+// linking dialog on the airport's first slot); --window Datenbank
 // shows the database manager on that airport.
 int runDesktop(const cli::Options &options);
 
