@@ -47,6 +47,9 @@ TEST(MapPicture, LargePicturesAreKeptSmallerAndNoHeaderAllocatesPastTheLimit) {
         {"no picture", "BM nonsense", refused},
     };
     for (const auto &c : cases) EXPECT_EQ(decoded(c.bytes, small), c.kept) << c.what;
+    // The panel's own limits: the JPEG decodes at a sixteenth, the BMP cannot shrink while decoding.
+    EXPECT_EQ(decoded(claims64k, {}), "4096 x 4096 / 16");
+    EXPECT_EQ(decoded(cases[5].bytes, {}), refused);
 }
 
 TEST(MapPicture, LoadingReadsTheHeaderSizeOrTheDecodedOne) {
