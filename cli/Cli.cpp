@@ -43,6 +43,8 @@ constexpr const char *kHelp =
     "  category add NAME                 Kategorie hinzufügen\n"
     "  category rename ALT NEU           Kategorie umbenennen, samt den Notizen aller Flughäfen\n"
     "  category delete NAME --yes        Kategorie und ihre Notizen an allen Flughäfen löschen\n"
+    "  about                             Programm- und Datenbankversion, die Update-Historie nach Tagen\n"
+    "                                    (zuletzt die Zeilen ohne Datum) und die Versionshinweise\n"
     "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
     "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
     "\n"
@@ -102,6 +104,7 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("approach")) return approachCommand(options);
     if (options.command == QLatin1String("list")) return listCommand(options);
     if (options.command == QLatin1String("delete")) return deleteCommand(options);
+    if (options.command == QLatin1String("about")) return aboutCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
           << "\n\n"

@@ -25,5 +25,7 @@ int approachCommand(const Options &options);
 // The database manager's filtered airport list and deleting an airport.
 int listCommand(const Options &options);
 int deleteCommand(const Options &options);
+// The About window's versions, update history and release notes.
+int aboutCommand(const Options &options);
 
 }  // namespace volmira::cli
