@@ -7,6 +7,7 @@ class QStackedWidget;
 
 namespace volmira::platform {
 class Dialogs;
+class Shell;
 }
 namespace volmira::store {
 class AirportStore;
@@ -24,8 +25,15 @@ namespace volmira::app {
 class Main : public QMainWindow {
     Q_OBJECT
 public:
-    Main(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder, bool updateAvailable,
-         QWidget *parent = nullptr);
+    // The shell starts the updater from programFolder.
+    Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::Shell &shell, const QString &dataFolder,
+         const QString &programFolder, bool updateAvailable, QWidget *parent = nullptr);
+
+    // The version check found a newer version after the frame was made; the
+    // entry stays for the rest of the run.
+    void showUpdateEntry() { mnuUpdate->setVisible(true); }
+    // "Update vorhanden": starts the updater and closes, or tells it is missing.
+    void mnuUpdate_Click();
 
     // Shows the airport window (made on first use) in the frame.
     browser::frmAirport &showAirportWindow();
@@ -50,7 +58,9 @@ private:
 
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
+    platform::Shell &shell_;
     QString dataFolder_;
+    QString programFolder_;
     QStackedWidget *children_;
     browser::frmAirport *airport_ = nullptr;
     manager::frmDatabase *database_ = nullptr;
