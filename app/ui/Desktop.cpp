@@ -2,6 +2,7 @@
 
 #include "app/StartupCheck.h"
 #include "app/ui/Main.h"
+#include "app/ui/frmAbout.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmAirportinfo.h"
@@ -91,8 +92,16 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
     }
     QApplication::processEvents();
     if (!notesFound) err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
-    // The dialog alone, filled as its change command fills it.
     QWidget *shot = &main;
+    // The About window alone, over the frame as the menu shows it.
+    std::unique_ptr<frmAbout> about;
+    if (options.isSet("about")) {
+        about = main.makeAboutWindow();
+        about->show();
+        QApplication::processEvents();
+        shot = about.get();
+    }
+    // The dialog alone, filled as its change command fills it.
     if (options.has("dialog")) {
         QDialog *dialog = airport.prepareChangeDialog(options.value("dialog"));
         if (!dialog) {

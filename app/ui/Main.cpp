@@ -1,12 +1,14 @@
 #include "app/ui/Main.h"
 
 #include "app/UpdateHandoff.h"
+#include "app/ui/frmAbout.h"
 #include "browser/LastUpdate.h"
 #include "browser/ui/frmAirport.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -33,6 +35,9 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::She
     setCentralWidget(children_);
 
     QMenuBar *bar = menuBar();
+    mnuAbout = bar->addAction(QStringLiteral("About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    connect(mnuAbout, &QAction::triggered, this, &Main::mnuAbout_Click);
     addSpacer(bar, "mnuempty1");
     addSpacer(bar, "mnuempty2");
     mnuFlughafen = bar->addAction(QStringLiteral("Flughafen"));
@@ -98,6 +103,17 @@ void Main::childChanged() {
         setWindowTitle(airportTitle_);
     }
 }
+
+std::unique_ptr<frmAbout> Main::makeAboutWindow() {
+    auto showAirport = [this](const QString &icao) {
+        browser::frmAirport &airport = showAirportWindow();
+        airport.tAirport->setText(icao);
+        airport.GetInformation();
+    };
+    return std::make_unique<frmAbout>(store_, dialogs_, shell_, dataFolder_, showAirport, this);
+}
+
+void Main::mnuAbout_Click() { makeAboutWindow()->exec(); }
 
 // The updater replaces the program's files: the program ends in its normal
 // way, so that the windows keep what they keep at every close.

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QStackedWidget;
 
@@ -20,6 +22,8 @@ class frmDatabase;
 }
 
 namespace volmira::app {
+
+class frmAbout;
 
 // The frame window: menu bar, title line, and the child windows maximized inside it.
 class Main : public QMainWindow {
@@ -42,6 +46,12 @@ public:
     manager::frmDatabase &showDatabaseWindow();
     manager::frmDatabase *databaseWindow() const { return database_; }
 
+    // Shows the About window modally over the frame.
+    void mnuAbout_Click();
+    // The About window over the frame; a double click in its history shows the airport here.
+    [[nodiscard]] std::unique_ptr<frmAbout> makeAboutWindow();
+
+    QAction *mnuAbout;
     QAction *mnuFlughafen;
     QAction *mnuDatabase;
     QAction *mnuUpdate;
