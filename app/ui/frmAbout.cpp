@@ -133,8 +133,8 @@ void frmAbout::cmbDate_Click() {
     lblCount->setText(airportCountText(qsizetype(days_[chosen].rows.size())));
 }
 
-void frmAbout::gridUpdate_DblClick() {
-    const int row = gridUpdate->currentIndex().row();
+void frmAbout::gridUpdate_DblClick(const QModelIndex &cell) {
+    const int row = cell.row();
     if (row < 0 || row >= rsUpdateInfo_->rowCount()) return;
     const QString icao = rsUpdateInfo_->rows()[row].ICAO;
     if (!icao.isEmpty() && showAirport_) showAirport_(icao);
@@ -148,8 +148,9 @@ void frmAbout::Label2_Click() {
 }
 
 void frmAbout::mouseMoveEvent(QMouseEvent *event) {
-    // The labels pass their mouse movement on to the window: only its bare area counts.
-    if (!childAt(event->position().toPoint())) setLinkBackground(kLinkResting);
+    // Movement over a control without mouse tracking never gets here, and the
+    // link's own is taken by the filter: this is the window's bare area.
+    setLinkBackground(kLinkResting);
     QDialog::mouseMoveEvent(event);
 }
 

@@ -47,7 +47,8 @@ public:
 
     // Shows the airports of the day chosen in cmbDate.
     void cmbDate_Click();
-    void gridUpdate_DblClick();
+    // Shows the airport of the row double-clicked.
+    void gridUpdate_DblClick(const QModelIndex &cell);
     void Label2_Click();
 
 protected:
