@@ -45,6 +45,8 @@ constexpr const char *kHelp =
     "  category delete NAME --yes        Kategorie und ihre Notizen an allen Flughäfen löschen\n"
     "  about                             Programm- und Datenbankversion, die Update-Historie nach Tagen\n"
     "                                    (zuletzt die Zeilen ohne Datum) und die Versionshinweise\n"
+    "  check-version                     Programm- und Datenbankversion mit denen der Download-Seite\n"
+    "                                    vergleichen; ändert nichts; 1: Update vorhanden, 3: keine Antwort\n"
     "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
     "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
     "\n"
@@ -105,6 +107,7 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("list")) return listCommand(options);
     if (options.command == QLatin1String("delete")) return deleteCommand(options);
     if (options.command == QLatin1String("about")) return aboutCommand(options);
+    if (options.command == QLatin1String("check-version")) return checkVersionCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
           << "\n\n"

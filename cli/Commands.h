@@ -27,5 +27,7 @@ int listCommand(const Options &options);
 int deleteCommand(const Options &options);
 // The About window's versions, update history and release notes.
 int aboutCommand(const Options &options);
+// The download site's versions against the running program and the database.
+int checkVersionCommand(const Options &options);
 
 }  // namespace volmira::cli

@@ -1,5 +1,6 @@
 #include "app/ui/Main.h"
 
+#include "app/StartupCheck.h"
 #include "app/UpdateHandoff.h"
 #include "app/ui/frmAbout.h"
 #include "browser/LastUpdate.h"
@@ -114,6 +115,14 @@ std::unique_ptr<frmAbout> Main::makeAboutWindow() {
 }
 
 void Main::mnuAbout_Click() { makeAboutWindow()->exec(); }
+
+void Main::followVersionCheck(const StartupCheck &check) {
+    auto show = [this, &check] {
+        if (check.result().updateAvailable()) mnuUpdate->setVisible(true);
+    };
+    if (check.isAnswered()) show();
+    connect(&check, &StartupCheck::answered, this, show);
+}
 
 // The updater replaces the program's files: the program ends in its normal
 // way, so that the windows keep what they keep at every close.
