@@ -43,7 +43,6 @@ bool openNotePanel(browser::frmAirport &airport, const QString &category) {
     return panel->selectCategory(category);
 }
 
-<<<<<<< HEAD
 // The map linking dialog on the airport's first slot, as its right button opens it.
 QDialog *linkDialog(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
                     browser::frmAirport &airport) {
@@ -52,15 +51,11 @@ QDialog *linkDialog(store::AirportStore &store, platform::Dialogs &dialogs, cons
     return dialog->activate(airport.currentIcao(), 0, {}) ? dialog : nullptr;
 }
 
-int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
-    // No message box may wait for a click here: what would be shown goes to stderr.
-=======
 // The splash as the version check's answer leaves it (the site is asked at
 // most 5 s). Not shown, so that its activation step changes nothing.
 int splashScreenshot(store::AirportStore &store, const QString &dataFolder, const QString &given) {
     // The splash makes the data folder the current one.
     const QString file = QFileInfo(given).absoluteFilePath();
->>>>>>> wt-about
     platform::FakeDialogs dialogs;
     const std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
     platform::DownloadVersionSource source(*transfer);
