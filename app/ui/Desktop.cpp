@@ -2,9 +2,11 @@
 
 #include "app/StartupCheck.h"
 #include "app/ui/Main.h"
+#include "app/ui/frmAbout.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmAirportinfo.h"
+#include "browser/ui/frmKarte.h"
 #include "cli/Options.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/DataFolder.h"
@@ -39,6 +41,14 @@ bool openNotePanel(browser::frmAirport &airport, const QString &category) {
     auto *panel = airport.findChild<browser::frmAirportinfo *>(QStringLiteral("frmAirportinfo"));
     panel->Command3_Click();
     return panel->selectCategory(category);
+}
+
+// The map linking dialog on the airport's first slot, as its right button opens it.
+QDialog *linkDialog(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+                    browser::frmAirport &airport) {
+    if (airport.currentIcao().isEmpty()) return nullptr;
+    auto *dialog = new browser::frmKarte(store, dialogs, dataFolder, &airport);
+    return dialog->activate(airport.currentIcao(), 0, {}) ? dialog : nullptr;
 }
 
 // The splash as the version check's answer leaves it (the site is asked at
@@ -94,10 +104,20 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
     }
     QApplication::processEvents();
     if (!notesFound) err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
-    // The dialog alone, filled as its change command fills it.
     QWidget *shot = &main;
+    // The About window alone, over the frame as the menu shows it.
+    std::unique_ptr<frmAbout> about;
+    if (options.isSet("about")) {
+        about = main.makeAboutWindow();
+        about->show();
+        QApplication::processEvents();
+        shot = about.get();
+    }
+    // The dialog alone, filled as its change command fills it.
     if (options.has("dialog")) {
-        QDialog *dialog = airport.prepareChangeDialog(options.value("dialog"));
+        QDialog *dialog = options.value("dialog") == u"frmKarte"
+                              ? linkDialog(store, dialogs, dataFolder, airport)
+                              : airport.prepareChangeDialog(options.value("dialog"));
         if (!dialog) {
             err << "Der Dialog " << options.value("dialog") << " ist unbekannt oder es wird kein Flughafen gezeigt."
                 << Qt::endl;

@@ -2,12 +2,14 @@
 
 #include "app/StartupCheck.h"
 #include "app/UpdateHandoff.h"
+#include "app/ui/frmAbout.h"
 #include "browser/LastUpdate.h"
 #include "browser/ui/frmAirport.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -34,6 +36,9 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::She
     setCentralWidget(children_);
 
     QMenuBar *bar = menuBar();
+    mnuAbout = bar->addAction(QStringLiteral("About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    connect(mnuAbout, &QAction::triggered, this, &Main::mnuAbout_Click);
     addSpacer(bar, "mnuempty1");
     addSpacer(bar, "mnuempty2");
     mnuFlughafen = bar->addAction(QStringLiteral("Flughafen"));
@@ -99,6 +104,17 @@ void Main::childChanged() {
         setWindowTitle(airportTitle_);
     }
 }
+
+std::unique_ptr<frmAbout> Main::makeAboutWindow() {
+    auto showAirport = [this](const QString &icao) {
+        browser::frmAirport &airport = showAirportWindow();
+        airport.tAirport->setText(icao);
+        airport.GetInformation();
+    };
+    return std::make_unique<frmAbout>(store_, dialogs_, shell_, dataFolder_, showAirport, this);
+}
+
+void Main::mnuAbout_Click() { makeAboutWindow()->exec(); }
 
 void Main::followVersionCheck(const StartupCheck &check) {
     auto show = [this, &check] {

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QStackedWidget;
 
@@ -21,6 +23,7 @@ class frmDatabase;
 
 namespace volmira::app {
 
+class frmAbout;
 class StartupCheck;
 
 // The frame window: menu bar, title line, and the child windows maximized inside it.
@@ -44,6 +47,12 @@ public:
     manager::frmDatabase &showDatabaseWindow();
     manager::frmDatabase *databaseWindow() const { return database_; }
 
+    // Shows the About window modally over the frame.
+    void mnuAbout_Click();
+    // The About window over the frame; a double click in its history shows the airport here.
+    [[nodiscard]] std::unique_ptr<frmAbout> makeAboutWindow();
+
+    QAction *mnuAbout;
     QAction *mnuFlughafen;
     QAction *mnuDatabase;
     QAction *mnuUpdate;
