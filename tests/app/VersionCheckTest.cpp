@@ -22,6 +22,9 @@ TEST(VersionCheck, OnlyAPlausibleDifferentTextIsAnUpdate) {
         // Too long: an error page, taken for the local version.
         {OnlineVersionTexts{"1.0.4\r\n", "2011-01-15 12:00"}, false, false, "15.01.2011", ""},
         {OnlineVersionTexts{"", ""}, false, false, "", ""},
+        // The import stores the site's version as fetched, and only a date.
+        {OnlineVersionTexts{"1.0.3", "2011-01-15"}, false, true, "2011-01-15", "2011-01-15"},
+        {OnlineVersionTexts{"1.0.3", "Not Found"}, false, true, "Not Found", ""},
         {Failure{"Server nicht erreichbar"}, false, false, "-", ""},  // no answer
     };
     for (const auto &c : cases) {

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -12,48 +11,41 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <memory>
+
 namespace volmira::test {
 
-TestServer::TestServer(const char *script, QStringList options) : process_(std::make_unique<QProcess>()) {
-    const QString path = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/support/") + QString::fromLatin1(script);
-    process_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process_->start(QStringLiteral("/usr/bin/python3"), QStringList{path, "--root", root_.path()} + options);
+TestServer::TestServer(const char *script, const QStringList &options) {
+    process.start("/usr/bin/python3", QStringList{VOLMIRA_SOURCE_DIR "/tests/support/" + QString::fromLatin1(script),
+                                                  "--root", root.path()} + options);
     QByteArray line;
-    while (!line.contains('\n') && process_->waitForReadyRead(10000)) line += process_->readAllStandardOutput();
-    port_ = line.trimmed().toInt();
+    while (!line.contains('\n') && process.waitForReadyRead(10000)) line += process.readAllStandardOutput();
+    port = line.trimmed().toInt();
 }
 
 TestServer::~TestServer() {
-    process_->kill();
-    process_->waitForFinished(2000);
+    process.kill();
+    process.waitForFinished(2000);
 }
 
-QString TestServer::host() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
-
 void TestServer::put(const QString &relativePath, const QByteArray &bytes) const {
-    const QString path = QDir(root_.path()).filePath(relativePath);
+    const QString path = QDir(root.path()).filePath(relativePath);
     ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
     writeFile(path, bytes);
 }
 
-TestServer &httpServer() {
-    static TestServer server("http_server.py", {});
-    if (server.port() <= 0) ADD_FAILURE() << "http_server.py did not start";
-    return server;
-}
-
-TestServer &silentHttpServer() {
-    static TestServer server("http_server.py", {"--hang"});
-    if (server.port() <= 0) ADD_FAILURE() << "http_server.py --hang did not start";
-    return server;
+TestServer &httpServer(bool silent) {
+    static std::unique_ptr<TestServer> servers[2];  // ended when the program ends
+    std::unique_ptr<TestServer> &server = servers[silent];
+    if (!server) server = std::make_unique<TestServer>("http_server.py", silent ? QStringList{"--hang"} : QStringList());
+    EXPECT_GT(server->port, 0) << "http_server.py did not start";
+    return *server;
 }
 
 int closedPort() {
-    // Bound and closed again: the system gave it, and nothing listens on it now.
+    // Given by the system, then closed again.
     const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
     socklen_t length = sizeof address;
     ::bind(s, reinterpret_cast<sockaddr *>(&address), sizeof address);
     ::getsockname(s, reinterpret_cast<sockaddr *>(&address), &length);

@@ -1,42 +1,26 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include <QProcess>
 #include <QTemporaryDir>
-
-#include <memory>
-
-class QProcess;
 
 namespace volmira::test {
 
-// A server script of tests/support (http_server.py, ftp_server.py) run by
-// /usr/bin/python3 on the loopback, serving a temporary folder. Started once
-// per test program on first use, ended when the program ends; a server that
-// does not start fails the test that asked for it (port() is then 0).
-class TestServer {
-public:
-    TestServer(const char *script, QStringList options);
+// A server script of tests/support run by /usr/bin/python3 on the loopback,
+// serving a temporary folder; port 0 when it did not start.
+struct TestServer {
+    TestServer(const char *script, const QStringList &options);
     ~TestServer();
-
-    [[nodiscard]] int port() const { return port_; }
-    // "127.0.0.1:port"
-    [[nodiscard]] QString host() const;
-    [[nodiscard]] QString root() const { return root_.path(); }
+    QString host() const { return QStringLiteral("127.0.0.1:%1").arg(port); }
     // Writes a file under the served folder, its folders made.
     void put(const QString &relativePath, const QByteArray &bytes) const;
 
-private:
-    QTemporaryDir root_;
-    std::unique_ptr<QProcess> process_;
-    int port_ = 0;
+    QTemporaryDir root;
+    QProcess process;
+    int port = 0;
 };
 
-// http_server.py, answering.
-TestServer &httpServer();
-// http_server.py --hang, never answering.
-TestServer &silentHttpServer();
+// http_server.py, started once per test program; `silent`: with --hang.
+TestServer &httpServer(bool silent = false);
 // A loopback port nothing listens on.
 int closedPort();
 
