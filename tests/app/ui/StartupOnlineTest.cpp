@@ -28,6 +28,7 @@ struct Startup : test::WidgetTest {
     static int pictureTop(app::frmSplash &splash) {
         splash.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&splash));
+        QCoreApplication::processEvents();  // the layout follows a moved margin
         return splash.Picture1->mapTo(&splash, QPoint()).y();
     }
 };
