@@ -4,6 +4,7 @@
 #include "browser/ui/MapPanel.h"
 #include "browser/ui/MapPdfView.h"
 #include "editing/Entry.h"
+#include "platform/Twips.h"
 
 #include <QFutureWatcher>
 #include <QSignalBlocker>
@@ -18,12 +19,6 @@ const QString kLoading = QStringLiteral("Karte wird geladen …");
 
 store::MapViewColumns columnsOf(const store::MapDataRow &row) {
     return {row.W1, row.H1, row.SX, row.SY, row.SW, row.SH, row.SlideMap};
-}
-
-store::MapViewColumns columnsOf(const MapView &view) {
-    store::MapDataRow row;
-    view.storeInto(row);
-    return columnsOf(row);
 }
 
 }  // namespace
@@ -109,7 +104,7 @@ void MapPanel::arrived(int request, const MapSlot &slot, const LoadedMap &loaded
     view_.zoom(view_.SlideMap);
     awaitingDraw_ = true;
     DrawMap();
-    viewDirty_ = columnsOf(view_) != columnsOf(slot.row);
+    viewDirty_ = view_.columns() != columnsOf(slot.row);
     flushView();
 }
 
@@ -161,7 +156,7 @@ void MapPanel::flushView() {
     zoomSettled_.stop();
     if (!viewDirty_ || !view_.ready() || icao_.isEmpty() || ActiveMap < 0) return;
     // A failed write stays pending without a message: the next one tries again.
-    if (store_.maps.saveView(icao_, ActiveMap, columnsOf(view_))) viewDirty_ = false;
+    if (store_.maps.saveView(icao_, ActiveMap, view_.columns())) viewDirty_ = false;
 }
 
 }  // namespace volmira::browser

@@ -94,7 +94,7 @@ QFrame *frmAirport::buildGridFrame(const char *frameName, QLabel *&caption, cons
 void frmAirport::buildDataPage() {
     frmAPT = named<QFrame>(this, QStringLiteral("frmAPT"));
     frmMap = new MapPanel(store_, dialogs_, dataFolder_, this);
-    for (QFrame *page : {frmAPT, frmMap}) setTwips(page, 0, 0, 15015, 6800);
+    for (QFrame *page : {frmAPT, static_cast<QFrame *>(frmMap)}) setTwips(page, 0, 0, 15015, 6800);
     frmMap->hide();
 
     Frame2 = named<QFrame>(frmAPT, QStringLiteral("Frame2"));
