@@ -1,7 +1,7 @@
 #include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPanel.h"
 #include "support/AirportWindowFixture.h"
-#include "support/MapFiles.h"
+#include "support/MapPageFiles.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
