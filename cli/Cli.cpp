@@ -43,6 +43,14 @@ constexpr const char *kHelp =
     "  category add NAME                 Kategorie hinzufügen\n"
     "  category rename ALT NEU           Kategorie umbenennen, samt den Notizen aller Flughäfen\n"
     "  category delete NAME --yes        Kategorie und ihre Notizen an allen Flughäfen löschen\n"
+    "  maps CODE                         verknüpfte Karten des Flughafens (* = aktiv): Nummer, Name, Typ,\n"
+    "                                    gefundener Pfad (in den Karten-Ordner des Datenordners umgesetzt,\n"
+    "                                    wenn der gespeicherte fehlt), Bildgröße laut Dateikopf oder\n"
+    "                                    \"(Datei fehlt)\"; mit --json auch die gespeicherte Ansicht\n"
+    "  map link CODE NUMMER DATEI [--name NAME]\n"
+    "                                    BMP-, JPEG- oder PDF-Datei als Karte NUMMER (0 bis 9) verknüpfen,\n"
+    "                                    eine bestehende überschreiben; ohne NAME der Dateiname\n"
+    "  map unlink CODE NUMMER            Verknüpfung der Karte NUMMER löschen; 1: Nummer frei\n"
     "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
     "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
     "\n"
@@ -109,6 +117,8 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("approach")) return approachCommand(options);
     if (options.command == QLatin1String("list")) return listCommand(options);
     if (options.command == QLatin1String("delete")) return deleteCommand(options);
+    if (options.command == QLatin1String("maps")) return mapsCommand(options);
+    if (options.command == QLatin1String("map")) return mapCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
           << "\n\n"

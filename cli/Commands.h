@@ -25,5 +25,8 @@ int approachCommand(const Options &options);
 // The database manager's filtered airport list and deleting an airport.
 int listCommand(const Options &options);
 int deleteCommand(const Options &options);
+// The map links of an airport: listing, linking a file, removing a link.
+int mapsCommand(const Options &options);
+int mapCommand(const Options &options);
 
 }  // namespace volmira::cli
