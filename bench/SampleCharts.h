@@ -72,14 +72,14 @@ inline void drawAirfieldChart(QPainter &p) {
 
     // Taxiways under the runways.
     p.setPen(QPen(QColor(225, 190, 60), 9, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(180, 520), QPointF(820, 290));
+    p.drawLine(QPointF(112, 545), QPointF(820, 290));
     p.drawLine(QPointF(330, 600), QPointF(300, 330));
     p.drawLine(QPointF(600, 505), QPointF(560, 240));
     p.drawLine(QPointF(760, 450), QPointF(740, 210));
 
     runway(p, {500, 290}, 70, 720, 26, QStringLiteral("07L"), QStringLiteral("25R"));
     runway(p, {520, 420}, 70, 620, 24, QStringLiteral("07R"), QStringLiteral("25L"));
-    runway(p, {170, 400}, 180, 420, 22, QStringLiteral("36"), QStringLiteral("18"));
+    runway(p, {112, 430}, 180, 360, 22, QStringLiteral("18"), QStringLiteral("36"));
 
     // Apron with the terminals.
     p.setPen(QPen(QColor(120, 120, 120), 2));

@@ -33,3 +33,12 @@ build/volmira-apt --data-dir "$home" note EDDF Kontakt --from-file "$note" >/dev
 build/volmira-apt --data-dir "$home" note EDDF Tanken --text "Jet A1 und AvGas 100LL am GAT" >/dev/null
 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/volmira-apt --data-dir "$home" --screenshot docs/airport-notes.png --show EDDF --notes Kontakt
+
+# The map page on the project's own airfield chart, as a picture and as a PDF,
+# linked with the map command.
+mkdir -p "$home/Karten/Flughafen" "$home/Karten/PDF"
+build/bench/sample_charts "$home/Karten/Flughafen/plan.jpg" "$home/Karten/PDF/plan.pdf"
+build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/plan.jpg" --name Vorfeld >/dev/null
+build/volmira-apt --data-dir "$home" map link EDDF 1 "$home/Karten/PDF/plan.pdf" --name "Flugplatzkarte (PDF)" >/dev/null
+shot docs/map-picture.png --show EDDF --map 0
+shot docs/map-pdf.png --show EDDF --map 1

@@ -46,14 +46,14 @@ bool openNotePanel(browser::frmAirport &airport, const QString &category) {
 // How long --map waits for the map to be drawn.
 constexpr int kMapWaitMs = 10'000;
 
-// True once the PDF view shows more than its background: its pages render on
-// threads of their own, after the document is loaded.
+// True once the PDF view shows more than its background and blank pages: the
+// pages render on threads of their own, after the document is loaded.
 bool pdfRendered(QPdfView &view) {
     const QImage shown = view.viewport()->grab().toImage();
-    const QRgb background = view.viewport()->palette().color(QPalette::Base).rgb();
+    const QRgb background = shown.pixel(0, 0);
     for (int y = 0; y < shown.height(); y += 4)
         for (int x = 0; x < shown.width(); x += 4)
-            if (shown.pixel(x, y) != background) return true;
+            if (const QRgb pixel = shown.pixel(x, y); pixel != background && pixel != qRgb(255, 255, 255)) return true;
     return false;
 }
 

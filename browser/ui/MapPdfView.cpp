@@ -42,6 +42,12 @@ MapPdfView::MapPdfView(QWidget *parent) : QPdfView(parent) {
     setPageMode(PageMode::MultiPage);
 }
 
+// The document, closing as it goes, would tell the view after its viewport is gone.
+MapPdfView::~MapPdfView() {
+    setDocument(nullptr);
+    delete document_;
+}
+
 platform::Result<> MapPdfView::load(const QString &path) {
     setZoomMode(ZoomMode::FitToWidth);
     const QPdfDocument::Error error = document_->load(path);

@@ -15,6 +15,7 @@ class MapPdfView : public QPdfView {
 
 public:
     explicit MapPdfView(QWidget *parent = nullptr);
+    ~MapPdfView() override;
 
     // Loads the file, fitted to the width again; the failure names the reason in German.
     [[nodiscard]] platform::Result<> load(const QString &path);
