@@ -34,9 +34,14 @@ build/volmira-apt --data-dir "$home" note EDDF Tanken --text "Jet A1 und AvGas 1
 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/volmira-apt --data-dir "$home" --screenshot docs/airport-notes.png --show EDDF --notes Kontakt
 
+# The map linking dialog on EDDF's first map, among a few chart files.
+mkdir -p "$home/Karten/Flughafen" "$home/Karten/PDF"
+touch "$home"/Karten/Flughafen/{EDDF-Platzrunde.jpg,EDDF-Rollwege.bmp,EDDF-Vorfeld.jpg} "$home/Karten/PDF/EDDF-Anflug.pdf"
+build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/EDDF-Vorfeld.jpg" --name Vorfeld >/dev/null
+shot docs/frmKarte.png --show EDDF --dialog frmKarte
+
 # The map page on the project's own airfield chart, as a picture and as a PDF,
 # linked with the map command.
-mkdir -p "$home/Karten/Flughafen" "$home/Karten/PDF"
 build/bench/sample_charts "$home/Karten/Flughafen/plan.jpg" "$home/Karten/PDF/plan.pdf"
 build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/plan.jpg" --name Vorfeld >/dev/null
 build/volmira-apt --data-dir "$home" map link EDDF 1 "$home/Karten/PDF/plan.pdf" --name "Flugplatzkarte (PDF)" >/dev/null

@@ -5,6 +5,7 @@
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/MapPanel.h"
 #include "browser/ui/frmAirportinfo.h"
+#include "browser/ui/frmKarte.h"
 #include "cli/Options.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/DataFolder.h"
@@ -81,6 +82,14 @@ bool showMap(browser::frmAirport &airport, int slot) {
     return settled.value_or(false);
 }
 
+// The map linking dialog on the airport's first slot, as its right button opens it.
+QDialog *linkDialog(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+                    browser::frmAirport &airport) {
+    if (airport.currentIcao().isEmpty()) return nullptr;
+    auto *dialog = new browser::frmKarte(store, dialogs, dataFolder, &airport);
+    return dialog->activate(airport.currentIcao(), 0, {}) ? dialog : nullptr;
+}
+
 int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
     // No message box may wait for a click here: what would be shown goes to stderr.
     platform::FakeDialogs dialogs;
@@ -127,7 +136,9 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
     // The dialog alone, filled as its change command fills it.
     QWidget *shot = &main;
     if (options.has("dialog")) {
-        QDialog *dialog = airport.prepareChangeDialog(options.value("dialog"));
+        QDialog *dialog = options.value("dialog") == u"frmKarte"
+                              ? linkDialog(store, dialogs, dataFolder, airport)
+                              : airport.prepareChangeDialog(options.value("dialog"));
         if (!dialog) {
             err << "Der Dialog " << options.value("dialog") << " ist unbekannt oder es wird kein Flughafen gezeigt."
                 << Qt::endl;

@@ -4,6 +4,7 @@
 
 #include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPdfView.h"
+#include "browser/ui/frmKarte.h"
 #include "platform/ui/Widgets.h"
 
 #include <QKeyEvent>
@@ -223,7 +224,17 @@ void MapPanel::cmdMap_Click(int index) {
 void MapPanel::openLink(int index) {
     if (icao_.isEmpty()) return;
     flushView();
-    emit linkRequested(index);
+    switch (frmKarte::editLink(store_, dialogs_, dataFolder_, icao_, index, LastMapFolder, window())) {
+    case LinkChange::Saved:
+        (void)fillButtons(icao_);
+        cmdMap_Click(index);
+        break;
+    case LinkChange::Deleted:
+        MapButtons(icao_);
+        break;
+    case LinkChange::None:
+        break;
+    }
 }
 
 bool MapPanel::eventFilter(QObject *watched, QEvent *event) {

@@ -53,7 +53,6 @@ public:
 signals:
     // The map asked for is on the screen (drawn or rendered), or could not be shown.
     void mapSettled(bool shown);
-    void linkRequested(int slot);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
