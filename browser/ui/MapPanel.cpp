@@ -239,8 +239,11 @@ void MapPanel::openLink(int index) {
 
 bool MapPanel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == SlideMap) {
+        // After the slider's own handling of the release, which would set the dragged value.
         if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            sliderReleased(qRound(static_cast<QMouseEvent *>(event)->position().x()));
+            QMetaObject::invokeMethod(
+                this, [this, x = qRound(static_cast<QMouseEvent *>(event)->position().x())] { sliderReleased(x); },
+                Qt::QueuedConnection);
         return QFrame::eventFilter(watched, event);
     }
     for (int i = 0; i < int(slots_.size()); ++i) {

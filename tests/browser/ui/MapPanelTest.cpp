@@ -2,6 +2,7 @@
 #include "browser/ui/MapPanel.h"
 #include "support/AirportWindowFixture.h"
 #include "support/MapPageFiles.h"
+#include "support/ModalSteps.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -221,4 +222,38 @@ TEST_F(MapPage, ABigPictureLoadsWithoutBlockingAndAnAirportSwitchDropsIt) {
     EXPECT_EQ(row("EDDM", 0).SW, 200);
     EXPECT_EQ(writes.updates, 1);  // EDDM's first view only
     EXPECT_EQ(button(0)->text(), "klein");
+}
+
+TEST_F(MapPage, AFailedViewWriteShowsNoBoxAndTheNextOneRetries) {
+    link("EDDF", 0, volmira::test::writeJpeg(folder(), "plan.jpg", 800, 600), true);
+    open();
+    showMapPage();
+    wheel(10);
+    panel().flushView();
+    const double before = row("EDDF", 0).SX;
+    ASSERT_TRUE(t.db.exec("CREATE TEMP TRIGGER locked BEFORE UPDATE ON MAPDATA BEGIN SELECT RAISE(ABORT, 'locked'); END")
+                    .ok());
+    drag(30);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(row("EDDF", 0).SX, before);
+    ASSERT_TRUE(t.db.exec("DROP TRIGGER locked").ok());
+    window->Form_QueryUnload();  // the close writes what is pending
+    EXPECT_GT(row("EDDF", 0).SX, before);
+}
+
+TEST_F(MapPage, TheRightButtonAndEnterOpenTheLinkingDialogOnTheirSlot) {
+    link("EDDF", 0, volmira::test::writeJpeg(folder(), "plan.jpg", 400, 300), true);
+    open();
+    showMapPage();
+    const auto expectSlot = [](const char *number) {
+        return [number](QDialog &dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "EDDF");
+            EXPECT_EQ(dialog.findChild<QLineEdit *>("tNumber")->text(), number);
+            dialog.reject();
+        };
+    };
+    volmira::test::ModalSteps steps({expectSlot("0"), expectSlot("5")});
+    QTest::mouseClick(button(0), Qt::RightButton);
+    button(5)->setFocus();
+    QTest::keyClick(button(5), Qt::Key_Return);
 }
