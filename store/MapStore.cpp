@@ -1,5 +1,6 @@
 #include "store/MapStore.h"
 
+#include "store/Statements.h"
 #include "store/Tables.h"
 
 namespace volmira::store {
@@ -9,8 +10,6 @@ using platform::Result;
 
 namespace {
 
-const std::string kLinksOfAirport =
-    mapDataTable().select("WHERE ICAO = ?1 AND Number BETWEEN 0 AND 9 ORDER BY Number, id");
 const std::string kLinkOfSlot = mapDataTable().select("WHERE ICAO = ?1 AND Number = ?2 ORDER BY id LIMIT 1");
 
 // Every row of the slot: the (ICAO, Number) pair is not unique in older files.
@@ -19,7 +18,7 @@ constexpr const char *kSlotCondition = "WHERE ICAO = ? AND Number = ?";
 }  // namespace
 
 Result<std::vector<MapDataRow>> MapStore::ofAirport(const QString &icao) {
-    Statement &s = db_.prepare(kLinksOfAirport.c_str());
+    Statement &s = db_.prepare(sql::kMapLinks.c_str());
     s.bind(1, icao);
     return s.allRows([](const Statement &row) { return mapDataTable().read(row); });
 }

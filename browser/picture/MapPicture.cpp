@@ -21,6 +21,9 @@ Result<MapPicture> decodeMapPicture(QIODevice &device, const PictureLimits &limi
     QImageReader reader(&device);
     reader.setAutoTransform(false);  // the map as the file holds it, not turned by EXIF
     reader.setAllocationLimit(limits.allocationMb);
+    // Maps are BMP or JPEG pictures; the decoders of other formats are kept
+    // away from files of unknown origin.
+    if (const QByteArray format = reader.format(); format != "bmp" && format != "jpeg") return Failure{kNotDecoded};
     MapPicture picture;
     const QSize size = reader.size();
     if (size.width() > 0 && size.height() > 0) {

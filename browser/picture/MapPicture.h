@@ -32,7 +32,8 @@ struct MapPicture {
     PixelSize fileSize;  // the picture's size as the file holds it
 };
 
-// The picture of the device; a German failure when it cannot be decoded.
+// The picture of the device; a German failure when it cannot be decoded or is
+// neither a BMP nor a JPEG picture, whatever its name says.
 [[nodiscard]] platform::Result<MapPicture> decodeMapPicture(QIODevice &device, const PictureLimits &limits = {});
 
 // What the viewer needs of a picture file, read off the UI thread at once.

@@ -26,12 +26,20 @@ QByteArray turnedJpeg() {
     return test::picture(40, 20, "JPG").insert(2, test::jpegSegment(0xE1, exif));
 }
 
+// A JPEG as Qt writes it whose frame header claims 65500 x 65500 pixels, the
+// decoder's largest (65535 it refuses at once).
+QByteArray claimingHuge() {
+    QByteArray jpeg = test::picture(16, 16, "JPG");
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    jpeg.replace(frame + 5, 4, "\xFF\xDC\xFF\xDC");
+    return jpeg;
+}
+
 }  // namespace
 
 TEST(MapPicture, LargePicturesAreKeptSmallerAndNoHeaderAllocatesPastTheLimit) {
     const browser::PictureLimits small{40'000, 16};
-    const QByteArray claims64k = QByteArray("\xFF\xD8", 2) + test::frameHeader(0xC0, 65535, 65535) +
-                                 test::jpegSegment(0xDA, QByteArray(6, '\0')) + QByteArray(100, '\x55');
+    const QByteArray claims64k = claimingHuge();
     const QString refused = "Das Bild kann nicht gelesen werden.";
     const struct {
         const char *what;
@@ -42,11 +50,13 @@ TEST(MapPicture, LargePicturesAreKeptSmallerAndNoHeaderAllocatesPastTheLimit) {
         {"JPEG at a half", test::picture(400, 300, "JPG"), "200 x 150 / 2"},
         {"BMP at a quarter", test::picture(801, 600, "BMP"), "201 x 150 / 4"},
         {"EXIF turn not applied", turnedJpeg(), "40 x 20 / 1"},
-        {"JPEG header of 65535 x 65535", claims64k, refused},
+        {"JPEG header of 65500 x 65500", claims64k, refused},
         {"BMP header of 65535 x 65535", test::bmpHeader(65535, 65535) + QByteArray(40, '\0'), refused},
         {"no picture", "BM nonsense", refused},
     };
     for (const auto &c : cases) EXPECT_EQ(decoded(c.bytes, small), c.kept) << c.what;
+    // Under the panel's own limits too: a BMP cannot shrink while decoding.
+    EXPECT_EQ(decoded(cases[5].bytes, {}), refused);
 }
 
 TEST(MapPicture, LoadingReadsTheHeaderSizeOrTheDecodedOne) {
