@@ -102,6 +102,10 @@ void frmKarte::buildControls() {
     setTwips(tName, 240, 420, 3120, 360);
     entryBox(tName);
 
+    Command2 = named<QPushButton>(this, QStringLiteral("Command2"));
+    Command2->setText(QStringLiteral("Verknüpfung löschen"));
+    Command2->setAutoDefault(false);
+    setTwips(Command2, 6180, 4500, 2220, 420);
     finishControls(3840, 4500);
     cmdSave = cmdOk;
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
@@ -110,11 +114,6 @@ void frmKarte::buildControls() {
     Command1 = cmdCancel;
     Command1->setObjectName(QStringLiteral("Command1"));
     setTwips(Command1, 6180, 4980, 2220, 420);
-    Command2 = named<QPushButton>(this, QStringLiteral("Command2"));
-    Command2->setText(QStringLiteral("Verknüpfung löschen"));
-    Command2->setAutoDefault(false);
-    Command2->installEventFilter(this);
-    setTwips(Command2, 6180, 4500, 2220, 420);
     setFixedSize(platform::toPixels({8520}), platform::toPixels({5520}));
 }
 
@@ -137,8 +136,7 @@ bool frmKarte::activate(const QString &icao, int number, const QString &lastMapF
         dialogs_.inform(parentWidget(), kDataErrorTitle, link.error());
         return false;
     }
-    link_ = *link;
-    const LinkStart start = linkStart(link_, lastMapFolder, dataFolder_);
+    const LinkStart start = linkStart(*link, lastMapFolder, dataFolder_);
     lblLoc->setText(start.folder);
     tName->setText(start.name);
     showFolder(start.folder);
@@ -179,9 +177,16 @@ void frmKarte::showFolder(const QString &folder) {
         QTreeWidgetItem *child = nullptr;
         for (int i = 0; i < item->childCount() && !child; ++i)
             if (item->child(i)->text(0) == name) child = item->child(i);
-        if (!child) break;
+        // A hidden folder on the way (the data folder lies below ~/.local) is shown too.
+        if (!child) {
+            const QString path = QDir(pathOf(item)).filePath(name);
+            if (!QFileInfo(path).isDir()) break;
+            child = folderItem(name, path);
+            item->addChild(child);
+        }
         item = child;
     }
+    item->setExpanded(true);  // its sub-folders in view
     {
         const QSignalBlocker quiet(Dir1);
         Dir1->setCurrentItem(item);

@@ -4,7 +4,6 @@
 #include "editing/ui/EntryDialog.h"
 #include "store/AirportStore.h"
 
-#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -84,7 +83,6 @@ private:
     QString dataFolder_;
     QString icao_;
     int number_ = 0;
-    std::optional<store::MapDataRow> link_;  // the slot's link when it has one
     std::vector<MapPlace> places_;
     QString listedFolder_;               // the folder File1 lists
     QString chosenFolder_, chosenFile_;  // the file the user chose; empty: none

@@ -4,12 +4,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStringList>
 
 namespace volmira::test {
 
-// Makes the entries below the folder, with the folders they lie in: a name
-// ending in '/' is a folder, any other an empty file.
+// Makes the entries below the folder: a name ending in '/' a folder, any other an empty file.
 inline void makeTree(const QString &folder, const QStringList &entries) {
     for (const QString &entry : entries) {
         const QString path = QDir(folder).filePath(entry);

@@ -18,108 +18,77 @@ class MapLinkDialog : public test::WidgetTest {
 protected:
     QString at(const QString &name) const { return QDir(t.folder()).filePath(name); }
     // Slot 3 of EDDF, opened as the viewer opens it; the step acts in the dialog.
-    LinkChange edit(const QString &lastMapFolder, test::ModalSteps::Step step) {
-        test::ModalSteps steps({std::move(step)});
+    LinkChange edit(const QString &lastMapFolder, std::function<void(browser::frmKarte &)> step) {
+        test::ModalSteps steps({[&](QDialog &d) { step(static_cast<browser::frmKarte &>(d)); }});
         return browser::frmKarte::editLink(*t.store, dialogs, t.folder(), "EDDF", 3, lastMapFolder, nullptr);
     }
-    std::optional<store::MapDataRow> slot() const { return t.store->maps.link("EDDF", 3).value(); }
-
-    template <typename W = QWidget>
-    static W *in(QDialog &d, const char *name) { return d.findChild<W *>(name); }
-    static QListWidget *files(QDialog &d) { return in<QListWidget>(d, "File1"); }
-    static QString shown(QDialog &d, const char *name) { return in<QLabel>(d, name)->text(); }
-    static void clickFile(QDialog &d, int entry) {
-        QTest::mouseClick(files(d)->viewport(), Qt::LeftButton, {}, files(d)->visualItemRect(files(d)->item(entry)).center());
+    QString slot() const {
+        const auto row = t.store->maps.link("EDDF", 3).value();
+        return row ? row->Location + " " + row->File + " " + row->Name : "frei";
     }
-    static void clickFolder(QDialog &d, QTreeWidgetItem *item) {
-        auto *tree = in<QTreeWidget>(d, "Dir1");
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
-    }
-    static bool inView(QListWidget *list, int entry) {
-        return list->viewport()->rect().contains(list->visualItemRect(list->item(entry)));
-    }
+    static void click(auto *v, QRect r) { QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, r.center()); }
+    static bool inView(QListWidget *l, int e) { return l->viewport()->rect().contains(l->visualItemRect(l->item(e))); }
 };
 
 }  // namespace
 
-TEST_F(MapLinkDialog, ANewLinkOpensInTheLastMapFolderAnExistingOneOnItsFileWithFourBelowInView) {
-    QStringList twenty;
-    for (int i = 1; i <= 20; ++i) twenty << QString("Karten/EDDF/karte%1.jpg").arg(i, 2, 10, QChar('0'));
-    test::makeTree(t.folder(), twenty);
-    EXPECT_EQ(edit(at("Karten/EDDF/"), [&](QDialog &d) {
-                  EXPECT_EQ(d.windowTitle(), "EDDF");
-                  EXPECT_EQ(in<QLineEdit>(d, "tNumber")->text(), "3");
-                  EXPECT_FALSE(in(d, "tNumber")->isVisible());
-                  EXPECT_EQ(shown(d, "lblLoc"), at("Karten/EDDF"));
-                  EXPECT_EQ(in<QComboBox>(d, "Drive1")->currentText(), "Karten");
-                  EXPECT_EQ(files(d)->count(), 20);
-                  EXPECT_EQ(files(d)->selectedItems().size() + in<QLineEdit>(d, "tName")->text().size(), 0);
-                  QTest::keyClick(files(d), Qt::Key_Escape);
+TEST_F(MapLinkDialog, ANewLinkOpensInTheLastMapFolderAStoredOneOnItsFileWithFourBelowInView) {
+    for (int i = 1; i <= 20; ++i) test::makeTree(t.folder(), {QString::asprintf("Karten/EDDF/karte%02d.jpg", i)});
+    test::makeTree(t.folder(), {".alt/Karten/a.jpg"});
+    EXPECT_EQ(edit(at(".alt/Karten/"), [&](browser::frmKarte &k) {
+                  EXPECT_EQ(k.windowTitle() + k.tNumber->text() + k.lblLoc->text(), "EDDF3" + at(".alt/Karten"));
+                  EXPECT_EQ(k.File1->count() + k.File1->selectedItems().size() + k.tName->text().size(), 1);
+                  QTest::keyClick(k.File1, Qt::Key_Escape);
               }),
               LinkChange::None);
     for (const auto &[stored, entry] : {std::pair("karte03.jpg", 2), {"KARTE15.JPG", 14}}) {
         ASSERT_TRUE(t.store->maps.saveLink("EDDF", 3, "C:\\Alt\\karten\\EDDF", stored, "Vorfeld").ok());
-        EXPECT_EQ(edit({}, [&](QDialog &d) {
-                      EXPECT_EQ(shown(d, "lblLoc"), at("Karten/EDDF"));
-                      EXPECT_EQ(files(d)->currentRow(), entry);
-                      EXPECT_TRUE(files(d)->item(entry)->isSelected());
-                      EXPECT_TRUE(inView(files(d), entry) && inView(files(d), entry + 4)) << stored;
-                      EXPECT_EQ(in<QLineEdit>(d, "tName")->text(), "Vorfeld");
-                      in<QPushButton>(d, "Command1")->click();
-                  }),
-                  LinkChange::None);
+        edit({}, [&](browser::frmKarte &k) {
+            EXPECT_EQ(k.lblLoc->text() + " " + k.tName->text(), at("Karten/EDDF") + " Vorfeld");
+            EXPECT_TRUE(k.File1->item(entry)->isSelected() && k.File1->currentRow() == entry &&
+                        inView(k.File1, entry) && inView(k.File1, entry + 4)) << stored;
+            k.Command1->click();
+        });
     }
 }
 
 TEST_F(MapLinkDialog, SavesTheFileChosenWhileBrowsingAndRefusesANewLinkWithoutFile) {
     test::makeTree(t.folder(), {"Karten/Flughafen/plan.jpg", "Karten/PDF/anflug.pdf"});
-    EXPECT_EQ(edit({}, [&](QDialog &d) {
-                  EXPECT_EQ(shown(d, "lblLoc"), t.folder());
-                  QTest::keyClick(in(d, "tName"), Qt::Key_Return);
-                  EXPECT_TRUE(d.isVisible());
-                  QTest::keyClick(in(d, "Drive1"), Qt::Key_Home);
-                  QTreeWidgetItem *karten = in<QTreeWidget>(d, "Dir1")->topLevelItem(0);
+    EXPECT_EQ(edit({}, [&](browser::frmKarte &k) {
+                  QTest::keyClick(k.tName, Qt::Key_Return);  // no file chosen
+                  QTest::keyClick(k.Drive1, Qt::Key_Home);
+                  QTreeWidgetItem *karten = k.Dir1->topLevelItem(0);
                   karten->setExpanded(true);
-                  clickFolder(d, karten->child(0));
-                  clickFile(d, 0);
-                  EXPECT_EQ(in<QLineEdit>(d, "tName")->text(), "plan.jpg");
-                  clickFolder(d, karten->child(1));
-                  EXPECT_EQ(files(d)->item(0)->text(), "anflug.pdf");
-                  EXPECT_EQ(shown(d, "lblLoc"), at("Karten/Flughafen"));
-                  QTest::keyClick(in(d, "Dir1"), Qt::Key_Enter);
+                  click(k.Dir1, k.Dir1->visualItemRect(karten->child(0)));
+                  click(k.File1, k.File1->visualItemRect(k.File1->item(0)));
+                  click(k.Dir1, k.Dir1->visualItemRect(karten->child(1)));
+                  EXPECT_EQ(k.File1->item(0)->text() + " " + k.lblLoc->text(), "anflug.pdf " + at("Karten/Flughafen"));
+                  QTest::keyClick(k.Dir1, Qt::Key_Enter);
               }),
               LinkChange::Saved);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title + ": " + dialogs.shown[0].text,
+    EXPECT_EQ(dialogs.shown.at(0).title + ": " + dialogs.shown.at(0).text,
               "Datenfehler: Bitte eine Kartendatei (BMP, JPEG oder PDF) auswählen.");
-    EXPECT_EQ(slot()->Location + " " + slot()->File + " " + slot()->Name,
-              at("Karten/Flughafen") + " plan.jpg plan.jpg");
+    EXPECT_EQ(slot(), at("Karten/Flughafen") + " plan.jpg plan.jpg");
 }
 
 TEST_F(MapLinkDialog, OverwritesRenamesAndDeletesAndStaysOpenOnADatabaseError) {
     test::makeTree(t.folder(), {"Karten/plan.jpg", "Karten/Vorfeld.JPG"});
     ASSERT_TRUE(t.store->maps.saveLink("EDDF", 3, at("Karten"), "plan.jpg", "Plan").ok());
-    ASSERT_TRUE(t.store->maps.saveView("EDDF", 3, {800, 600, 10, 20, 400, 300, 40}).ok());
-    EXPECT_EQ(edit({}, [](QDialog &d) {
-                  clickFile(d, 1);
-                  in<QLineEdit>(d, "tName")->clear();
-                  QTest::keyClick(files(d), Qt::Key_Return);
+    EXPECT_EQ(edit({}, [](browser::frmKarte &k) {
+                  click(k.File1, k.File1->visualItemRect(k.File1->item(1)));
+                  QTest::keyClick(k.File1, Qt::Key_Return);
               }),
               LinkChange::Saved);
-    EXPECT_EQ(slot()->File + " " + slot()->Name, "Vorfeld.JPG Vorfeld.JPG");
-    EXPECT_EQ(slot()->SW + slot()->SH, 0);
-    EXPECT_EQ(slot()->SlideMap, 100);
-    ASSERT_TRUE(t.db.exec("CREATE TRIGGER refuse BEFORE UPDATE ON MAPDATA BEGIN SELECT RAISE(ABORT, 'no'); END;").ok());
-    EXPECT_EQ(edit({}, [&](QDialog &d) {
-                  in<QLineEdit>(d, "tName")->setText("Rollwege");
-                  in<QPushButton>(d, "cmdSave")->click();
-                  EXPECT_TRUE(d.isVisible());
-                  ASSERT_TRUE(t.db.exec("DROP TRIGGER refuse;").ok());
-                  in<QPushButton>(d, "cmdSave")->click();
+    ASSERT_TRUE(t.db.exec("CREATE TRIGGER no BEFORE UPDATE ON MAPDATA BEGIN SELECT RAISE(ABORT, 'no'); END;").ok());
+    EXPECT_EQ(edit({}, [&](browser::frmKarte &k) {
+                  k.tName->setText("Rollwege");
+                  k.cmdSave->click();
+                  ASSERT_TRUE(k.isVisible() && dialogs.shown.at(0).title == "Datenfehler");
+                  ASSERT_TRUE(t.db.exec("DROP TRIGGER no;").ok());
+                  k.cmdSave->click();
               }),
               LinkChange::Saved);
-    EXPECT_EQ(dialogs.shown.at(0).title, "Datenfehler");
-    EXPECT_EQ(slot()->File + " " + slot()->Name, "Vorfeld.JPG Rollwege");
-    EXPECT_EQ(edit({}, [](QDialog &d) { in<QPushButton>(d, "Command2")->click(); }), LinkChange::Deleted);
-    EXPECT_FALSE(slot());
+    EXPECT_EQ(slot(), at("Karten") + " Vorfeld.JPG Rollwege");
+    EXPECT_EQ(edit({}, [](browser::frmKarte &k) { k.Command2->click(); }), LinkChange::Deleted);
+    EXPECT_EQ(slot(), "frei");
 }
