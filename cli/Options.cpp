@@ -12,7 +12,7 @@ const QStringList kValueOptions = QStringList{"data-dir", "date",       "from", 
                                               "data-date", "screenshot", "show", "icao", "data-version",
                                               "text",     "from-file",  "notes",      "dialog", "window",     "map"} +
                                   kBoxOptions;
-const QStringList kSwitches = {"all", "yes", "edit"};
+const QStringList kSwitches = {"all", "yes", "edit", "splash", "about"};
 }
 
 Options parseOptions(const QStringList &arguments) {

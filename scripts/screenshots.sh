@@ -47,3 +47,11 @@ build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/pla
 build/volmira-apt --data-dir "$home" map link EDDF 1 "$home/Karten/PDF/plan.pdf" --name "Flugplatzkarte (PDF)" >/dev/null
 shot docs/map-picture.png --show EDDF --map 0
 shot docs/map-pdf.png --show EDDF --map 1
+
+# The About window after two updates: Hahnweide with the data of 5 Dec 2010,
+# then Frankfurt, Munich and Hamburg with those of 21 Apr 2010.
+for update in EDST:05.12.2010 EDDF,EDDM,EDDH:21.04.2010; do
+  build/volmira-apt --data-dir "$home" export "$home/update.crm" --icao "${update%%:*}" >/dev/null
+  build/volmira-apt --data-dir "$home" import "$home/update.crm" --data-version "${update#*:}" >/dev/null
+done
+shot docs/about.png --about

@@ -1,6 +1,8 @@
 #include "app/ui/Desktop.h"
 
+#include "app/StartupCheck.h"
 #include "app/ui/Main.h"
+#include "app/ui/frmAbout.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/MapPanel.h"
@@ -10,7 +12,9 @@
 #include "manager/ui/frmDatabase.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/Transfer.h"
 #include "platform/VersionSource.h"
+#include "platform/ui/DesktopShell.h"
 #include "store/AirportStore.h"
 
 #include <QApplication>
@@ -18,6 +22,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QPdfView>
 #include <QTimer>
 #include <QLineEdit>
@@ -90,10 +95,37 @@ QDialog *linkDialog(store::AirportStore &store, platform::Dialogs &dialogs, cons
     return dialog->activate(airport.currentIcao(), 0, {}) ? dialog : nullptr;
 }
 
-int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
-    // No message box may wait for a click here: what would be shown goes to stderr.
+// The splash as the version check's answer leaves it (the site is asked at
+// most 5 s). Not shown, so that its activation step changes nothing.
+int splashScreenshot(store::AirportStore &store, const QString &dataFolder, const QString &given) {
+    // The splash makes the data folder the current one.
+    const QString file = QFileInfo(given).absoluteFilePath();
     platform::FakeDialogs dialogs;
-    Main main(store, dialogs, dataFolder, false);
+    const std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
+    platform::DownloadVersionSource source(*transfer);
+    StartupCheck check(source);
+    frmSplash splash(store, dialogs, check, dataFolder);
+    if (!check.isAnswered()) {
+        QEventLoop wait;
+        QObject::connect(&check, &StartupCheck::answered, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    QTextStream err(stderr);
+    if (!check.result().error.isEmpty()) err << check.result().error << Qt::endl;
+    if (!splash.grab().save(file, "PNG")) {
+        err << "Das Bild " << file << " kann nicht geschrieben werden." << Qt::endl;
+        return 3;
+    }
+    return 0;
+}
+
+int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
+    if (options.isSet("splash")) return splashScreenshot(store, dataFolder, options.value("screenshot"));
+    // No message box may wait for a click here, nor a program start: what would
+    // be shown goes to stderr; the version check is not asked.
+    platform::FakeDialogs dialogs;
+    platform::FakeShell shell;
+    Main main(store, dialogs, shell, dataFolder, QApplication::applicationDirPath(), false);
     main.resize(1040, 620);
     main.show();
     browser::frmAirport &airport = main.showAirportWindow();
@@ -133,8 +165,16 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         if (!mapShown) err << "Die Karte auf Platz " << slot << " wurde nicht gezeigt." << Qt::endl;
     }
     if (!notesFound) err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
-    // The dialog alone, filled as its change command fills it.
     QWidget *shot = &main;
+    // The About window alone, over the frame as the menu shows it.
+    std::unique_ptr<frmAbout> about;
+    if (options.isSet("about")) {
+        about = main.makeAboutWindow();
+        about->show();
+        QApplication::processEvents();
+        shot = about.get();
+    }
+    // The dialog alone, filled as its change command fills it.
     if (options.has("dialog")) {
         QDialog *dialog = options.value("dialog") == u"frmKarte"
                               ? linkDialog(store, dialogs, dataFolder, airport)
@@ -176,11 +216,16 @@ int runDesktop(const cli::Options &options) {
     store::AirportStore store(db, clock);
     if (options.has("screenshot")) return screenshot(store, dataFolder, options);
 
-    platform::OfflineVersionSource versions;
-    frmSplash splash(store, dialogs, versions, dataFolder);
+    platform::DesktopShell shell;
+    const std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
+    platform::DownloadVersionSource source(*transfer);
+    StartupCheck check(source);
     std::unique_ptr<Main> main;
+    frmSplash splash(store, dialogs, check, dataFolder);
     QObject::connect(&splash, &frmSplash::handedOver, [&] {
-        main = std::make_unique<Main>(store, dialogs, dataFolder, splash.updateAvailable());
+        // An update import does not hide the entry: it follows the check alone.
+        main = std::make_unique<Main>(store, dialogs, shell, dataFolder, exeDir, false);
+        main->followVersionCheck(check);
         // Filling the screen first keeps the size where no window manager maximizes.
         main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();

@@ -12,9 +12,9 @@ namespace volmira::app {
 // --edit shows it in edit mode, --dialog NAME writes the entry dialog of that
 // name instead, filled as its change command fills it (frmKarte: the map
 // linking dialog on the airport's first slot); --window Datenbank shows the
-// database manager on that airport, --map N the map page with the map of slot
-// N, written once it is drawn (status 1 when the slot is free or the map cannot
-// be shown).
+// database manager on that airport, --about writes the About window alone,
+// --map N the map page with the map of slot N, written once it is drawn
+// (status 1 when the slot is free or the map cannot be shown).
 int runDesktop(const cli::Options &options);
 
 }  // namespace volmira::app
