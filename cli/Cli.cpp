@@ -78,7 +78,7 @@ constexpr const char *kHelp =
     "\n"
     "Desktop-Programm (ohne BEFEHL):\n"
     "  --screenshot DATEI [--show CODE] [--edit] [--notes KATEGORIE] [--dialog NAME] [--window Datenbank]\n"
-    "              [--map N]\n"
+    "              [--about] [--splash] [--map N]\n"
     "                                    Fenster ohne Startbild zeigen, als PNG schreiben und enden; --map N:\n"
     "                                    die Kartenseite mit der Karte auf Platz N (0 bis 9), geschrieben, wenn\n"
     "                                    sie gezeichnet ist (höchstens 10 s); 1: Platz N ist frei\n"
