@@ -7,7 +7,7 @@ build=${1:-build}
 [ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
 
 for b in bench_lookup bench_window bench_notes_window bench_edit_window bench_exchange bench_edits bench_rtf \
-         bench_notes bench_manager bench_manager_window bench_maps bench_about_window bench_online; do
+         bench_notes bench_manager bench_manager_window bench_maps bench_map_window bench_about_window bench_online; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
@@ -85,3 +85,17 @@ lookup_kb=$(/usr/bin/time -f %M "$build/volmira-apt" lookup EDDF --data-dir "$tm
 awk -v s="$size" -v i="$import_kb" -v l="$lookup_kb" 'BEGIN {
   printf "  file %.1f MB, import %.1f MB, lookup %.1f MB, import over lookup %.1f MB (%.1f x the file)\n",
          s / 1e6, i / 1024, l / 1024, (i - l) / 1024, (i - l) * 1024 / s }'
+
+echo
+echo "Peak memory (max. resident set, MB) of --screenshot with a 10,000 x 10,000 JPEG shown (--map 0) and without a map:"
+mkdir -p "$tmp/maps/Karten"
+"$build/bench/sample_charts" "$tmp/maps/Karten/gross.jpg" "$tmp/maps/Karten/gross.pdf" 10000 10000 2>/dev/null
+"$build/volmira-apt" map link EDDF 0 "$tmp/maps/Karten/gross.jpg" --data-dir "$tmp/maps" >/dev/null
+peak_kb() {
+  QT_QPA_PLATFORM=offscreen /usr/bin/time -f %M "$build/volmira-apt-desktop" --data-dir "$tmp/maps" \
+    --screenshot "$tmp/shot.png" --show EDDF "$@" 2>&1 >/dev/null | tail -1
+}
+with_kb=$(peak_kb --map 0)
+without_kb=$(peak_kb)
+awk -v w="$with_kb" -v o="$without_kb" 'BEGIN {
+  printf "  with the map %.1f MB, without %.1f MB, the map %.1f MB above\n", w / 1024, o / 1024, (w - o) / 1024 }'

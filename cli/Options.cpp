@@ -10,7 +10,7 @@ const QStringList kBoxOptions = {"rwy",  "hdg",         "length", "width", "slop
                                  "ils-ident", "ils-gs", "om-freq", "om-ident", "min-length"};
 const QStringList kValueOptions = QStringList{"data-dir", "date",       "from", "out",  "wmm",
                                               "data-date", "screenshot", "show", "icao", "data-version",
-                                              "text",     "from-file",  "notes",      "dialog", "window"} +
+                                              "text",     "from-file",  "notes",      "dialog", "window",     "map"} +
                                   kBoxOptions;
 const QStringList kSwitches = {"all", "yes", "edit", "splash", "about"};
 }

@@ -40,6 +40,14 @@ touch "$home"/Karten/Flughafen/{EDDF-Platzrunde.jpg,EDDF-Rollwege.bmp,EDDF-Vorfe
 build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/EDDF-Vorfeld.jpg" --name Vorfeld >/dev/null
 shot docs/frmKarte.png --show EDDF --dialog frmKarte
 
+# The map page on the project's own airfield chart, as a picture and as a PDF,
+# linked with the map command.
+build/bench/sample_charts "$home/Karten/Flughafen/plan.jpg" "$home/Karten/PDF/plan.pdf"
+build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/plan.jpg" --name Vorfeld >/dev/null
+build/volmira-apt --data-dir "$home" map link EDDF 1 "$home/Karten/PDF/plan.pdf" --name "Flugplatzkarte (PDF)" >/dev/null
+shot docs/map-picture.png --show EDDF --map 0
+shot docs/map-pdf.png --show EDDF --map 1
+
 # The About window after two updates: Hahnweide with the data of 5 Dec 2010,
 # then Frankfurt, Munich and Hamburg with those of 21 Apr 2010.
 for update in EDST:05.12.2010 EDDF,EDDM,EDDH:21.04.2010; do

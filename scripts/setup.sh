@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(build-essential cmake pkg-config qt6-base-dev libsqlcipher-dev libgeographiclib-dev
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-pdf-dev libsqlcipher-dev libgeographiclib-dev
           googletest libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth
           libcurl4-openssl-dev python3 python3-pyftpdlib)
 missing=()

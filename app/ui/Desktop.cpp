@@ -5,6 +5,7 @@
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
+#include "browser/ui/MapPanel.h"
 #include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmKarte.h"
 #include "cli/Options.h"
@@ -19,11 +20,16 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QPdfView>
+#include <QTimer>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTextStream>
+
+#include <optional>
 
 namespace volmira::app {
 
@@ -41,6 +47,44 @@ bool openNotePanel(browser::frmAirport &airport, const QString &category) {
     auto *panel = airport.findChild<browser::frmAirportinfo *>(QStringLiteral("frmAirportinfo"));
     panel->Command3_Click();
     return panel->selectCategory(category);
+}
+
+// How long --map waits for the map to be drawn.
+constexpr int kMapWaitMs = 10'000;
+
+// True once the PDF view shows more than its background and blank pages: the
+// pages render on threads of their own, after the document is loaded.
+bool pdfRendered(QPdfView &view) {
+    const QImage shown = view.viewport()->grab().toImage();
+    const QRgb background = shown.pixel(0, 0);
+    for (int y = 0; y < shown.height(); y += 4)
+        for (int x = 0; x < shown.width(); x += 4)
+            if (const QRgb pixel = shown.pixel(x, y); pixel != background && pixel != qRgb(255, 255, 255)) return true;
+    return false;
+}
+
+// The map page with the slot shown as a click shows it; true once it is drawn
+// or rendered, false when it could not be shown in time. Its view is stored then.
+bool showMap(browser::frmAirport &airport, int slot) {
+    browser::MapPanel &panel = airport.mapPanel();
+    QElapsedTimer waited;
+    waited.start();
+    std::optional<bool> settled;
+    QEventLoop loop;
+    QObject::connect(&panel, &browser::MapPanel::mapSettled, &loop, [&](bool shown) {
+        settled = shown;
+        loop.quit();
+    });
+    QTimer::singleShot(kMapWaitMs, &loop, &QEventLoop::quit);
+    panel.cmdMap_Click(slot);
+    if (!settled) loop.exec();
+    auto *pdf = panel.findChild<QPdfView *>(QStringLiteral("acroMap"));
+    while (settled.value_or(false) && !pdf->isHidden() && !pdfRendered(*pdf) && waited.elapsed() < kMapWaitMs) {
+        QTimer::singleShot(50, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    panel.flushView();
+    return settled.value_or(false);
 }
 
 // The map linking dialog on the airport's first slot, as its right button opens it.
@@ -103,6 +147,23 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         }
     }
     QApplication::processEvents();
+    bool mapShown = true;
+    if (options.has("map")) {
+        bool number = false;
+        const int slot = options.value("map").toInt(&number);
+        if (!number || slot < 0 || slot > 9) {
+            err << "Die Kartennummer muss zwischen 0 und 9 liegen." << Qt::endl;
+            return 2;
+        }
+        airport.ToggleMapView();
+        if (!airport.mapPanel().slotLinked(slot)) {
+            err << "Auf Platz " << slot << " ist keine Karte verknüpft." << Qt::endl;
+            return 1;
+        }
+        // Written all the same: the page says why the map is missing.
+        mapShown = showMap(airport, slot);
+        if (!mapShown) err << "Die Karte auf Platz " << slot << " wurde nicht gezeigt." << Qt::endl;
+    }
     if (!notesFound) err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
     QWidget *shot = &main;
     // The About window alone, over the frame as the menu shows it.
@@ -132,7 +193,7 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         err << "Das Bild " << options.value("screenshot") << " kann nicht geschrieben werden." << Qt::endl;
         return 3;
     }
-    return notesFound ? 0 : 1;
+    return notesFound && mapShown ? 0 : 1;
 }
 
 }  // namespace

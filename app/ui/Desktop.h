@@ -11,9 +11,10 @@ namespace volmira::app {
 // pause (on --show CODE, else the last airport), writes it as PNG and ends;
 // --edit shows it in edit mode, --dialog NAME writes the entry dialog of that
 // name instead, filled as its change command fills it (frmKarte: the map
-// linking dialog on the airport's first slot); --window Datenbank
-// shows the database manager on that airport, --about writes the About
-// window alone.
+// linking dialog on the airport's first slot); --window Datenbank shows the
+// database manager on that airport, --about writes the About window alone,
+// --map N the map page with the map of slot N, written once it is drawn
+// (status 1 when the slot is free or the map cannot be shown).
 int runDesktop(const cli::Options &options);
 
 }  // namespace volmira::app

@@ -1,6 +1,7 @@
 #include "browser/ui/frmAirport.h"
 
 #include "browser/LastAirportFile.h"
+#include "browser/ui/MapPanel.h"
 #include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmGermanDateEdit.h"
 #include "platform/ui/Widgets.h"
@@ -107,6 +108,10 @@ void frmAirport::GetInformation(CodeKind kind) {
     showText(tSunset, view->sun.sunset);
     Airportinfo->showAirport(*view);
     showLastUpdate(view->lastUpdate, view->airport.LastDate);
+    if (!frmMap->isHidden()) {
+        frmMap->MapButtons(current_->ICAO);
+        MapsLoaded = true;
+    }
 }
 
 void frmAirport::showAirportByIcao(const QString &icao) {
@@ -118,6 +123,9 @@ QString frmAirport::currentIcao() const { return current_ ? current_->ICAO : QSt
 
 void frmAirport::clearAirport() {
     Airportinfo->clearAirport();
+    // The page and its buttons empty: no link can be made for no airport.
+    frmMap->clear();
+    MapsLoaded = false;
     current_.reset();
     showEmptyState();
     emit titleChanged(kNoAirportTitle.toString());
@@ -245,6 +253,9 @@ void frmAirport::ToggleMapView() {
     // Edit mode stays on while the map shows, its two buttons hidden there.
     cmdFertig->setVisible(!dataPageShowing && EditMode);
     cmdEdit->setVisible(!dataPageShowing && !EditMode);
+    if (!dataPageShowing) return;
+    if (!MapsLoaded && current_) frmMap->MapButtons(current_->ICAO);
+    MapsLoaded = true;
 }
 
 void frmAirport::LoadLastAirport() {
@@ -265,6 +276,7 @@ void frmAirport::saveLastAirport() {
 
 void frmAirport::Form_QueryUnload() {
     Airportinfo->savePending();
+    frmMap->flushView();
     saveLastAirport();
 }
 

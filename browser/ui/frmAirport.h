@@ -31,6 +31,7 @@ class frmChangeRwy;
 namespace volmira::browser {
 
 class GermanDateEdit;
+class MapPanel;
 class frmAirportinfo;
 
 // The airport window: finds an airport by ICAO code, IATA code or the
@@ -62,6 +63,8 @@ public:
     void Form_QueryUnload();
     // Switches between the data page and the map page.
     void ToggleMapView();
+    // The map page, frmMap.
+    [[nodiscard]] MapPanel &mapPanel() const { return *frmMap; }
     // Brings the title and ARPT.LastDate of the current airport up to date
     // after a change was stored.
     void ShowLastUpdate();
@@ -153,7 +156,8 @@ private:
 
     QFrame *frmAPT = nullptr;
     frmAirportinfo *Airportinfo = nullptr;  // the note panel on the data page
-    QFrame *frmMap = nullptr;
+    MapPanel *frmMap = nullptr;
+    bool MapsLoaded = false;  // the map page holds the current airport's buttons
     QFrame *Frame2 = nullptr;
     std::array<QLineEdit *, kDataFieldCount> tData{};
     QFrame *frmRWY = nullptr;

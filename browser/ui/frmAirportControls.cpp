@@ -1,6 +1,7 @@
 // Building the controls of the airport window. Positions and sizes are kept in
 // twips, as the layout rule reckons; toPixels turns them into Qt's pixels.
 #include "browser/EditModeLayout.h"
+#include "browser/ui/MapPanel.h"
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmGermanDateEdit.h"
@@ -92,9 +93,8 @@ QFrame *frmAirport::buildGridFrame(const char *frameName, QLabel *&caption, cons
 
 void frmAirport::buildDataPage() {
     frmAPT = named<QFrame>(this, QStringLiteral("frmAPT"));
-    frmMap = named<QFrame>(this, QStringLiteral("frmMap"));
-    frmMap->setFrameShape(QFrame::StyledPanel);
-    for (QFrame *page : {frmAPT, frmMap}) setTwips(page, 0, 0, 15015, 6800);
+    frmMap = new MapPanel(store_, dialogs_, dataFolder_, this);
+    for (QFrame *page : {frmAPT, static_cast<QFrame *>(frmMap)}) setTwips(page, 0, 0, 15015, 6800);
     frmMap->hide();
 
     Frame2 = named<QFrame>(frmAPT, QStringLiteral("Frame2"));

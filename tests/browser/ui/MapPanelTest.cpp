@@ -1,0 +1,227 @@
+#include "browser/ui/MapCanvas.h"
+#include "browser/ui/MapPanel.h"
+#include "support/AirportWindowFixture.h"
+#include "support/MapPageFiles.h"
+#include "support/ModalSteps.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <sqlcipher/sqlite3.h>
+
+using namespace volmira;
+
+namespace {
+
+class MapPage : public test::AirportWindowTest {
+protected:
+    // Links the file (a JPEG of that size made first, unless the size is 0) to the slot.
+    QString link(const char *icao, int slot, const char *name, int width = 0, int height = 0, bool active = false) {
+        const QString path = QDir(t.folder()).filePath(name);
+        if (width > 0) test::writeJpeg(path, width, height);
+        EXPECT_TRUE(t.store->maps.saveLink(icao, slot, t.folder(), name, QFileInfo(path).baseName()).ok());
+        if (active) EXPECT_TRUE(t.store->maps.activate(icao, slot).ok());
+        return path;
+    }
+    store::MapDataRow row(const char *icao, int slot) const {
+        auto found = t.store->maps.link(icao, slot);
+        return found.ok() && found->has_value() ? **found : store::MapDataRow{};
+    }
+    browser::MapPanel &panel() const { return window->mapPanel(); }
+    QWidget *picMap() const { return control("picMap"); }
+    QString message() const { return control<QLabel>("lblMapMessage")->isVisible() ? control<QLabel>("lblMapMessage")->text() : ""; }
+    int writes() const { return sqlite3_total_changes(t.db.handle()); }
+    QPushButton *button(int slot) const {
+        return control<QPushButton>(QStringLiteral("cmdMap(%1)").arg(slot).toLatin1().constData());
+    }
+    // Until the map asked for last is drawn or has failed.
+    void settle() {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !panel().loading(); }, 10'000));
+        QApplication::processEvents();
+    }
+    void showMapPage() {
+        window->ToggleMapView();
+        settle();
+    }
+    void drag(int moves) {
+        QTest::mousePress(picMap(), Qt::LeftButton, {}, {400, 200});
+        for (int i = 1; i <= moves; ++i) {
+            const QPointF at(400 - i, 200 - i);
+            QMouseEvent move(QEvent::MouseMove, at, picMap()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(picMap(), &move);
+        }
+        QTest::mouseRelease(picMap(), Qt::LeftButton, {}, {400 - moves, 200 - moves});
+    }
+    void wheel(int notches) {
+        QWheelEvent turn({100, 100}, picMap()->mapToGlobal(QPointF(100, 100)), {}, {0, 120 * notches}, Qt::NoButton,
+                         {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(picMap(), &turn);
+    }
+};
+
+}  // namespace
+
+TEST_F(MapPage, APageSwitchLoadsTheButtonsOnceALookupAgainAndButtonsOpenTheLinkingDialog) {
+    link("EDDF", 2, "plan.jpg", 400, 300, true);
+    open();
+    QSignalSpy settled(&panel(), &browser::MapPanel::mapSettled);
+    for (int i = 0; i < 4; ++i) showMapPage();
+    ASSERT_EQ(settled.count(), 1);
+    EXPECT_EQ(button(2)->text() + button(3)->text(), "plan");
+    EXPECT_TRUE(!control("picMapButton(2)")->isHidden() && control("picMapButton(3)")->isHidden());
+    enterCode("EDDF");  // on the data page: the map page loads on the next switch
+    EXPECT_EQ(settled.count(), 1);
+    showMapPage();
+    EXPECT_EQ(settled.count(), 2);
+    enterCode("EDDF");  // on the map page: at once
+    settle();
+    EXPECT_EQ(settled.count(), 3);
+
+    // The right button on a linked slot, Enter on a free one.
+    const auto onSlot = [](const char *number) {
+        return [number](QDialog &dialog) {
+            EXPECT_EQ(dialog.windowTitle() + dialog.findChild<QLineEdit *>("tNumber")->text(), QString("EDDF") + number);
+            dialog.reject();
+        };
+    };
+    test::ModalSteps steps({onSlot("2"), onSlot("5")});
+    QTest::mouseClick(button(2), Qt::RightButton);
+    button(5)->setFocus();
+    QTest::keyClick(button(5), Qt::Key_Return);
+}
+
+TEST_F(MapPage, TheViewComesBackAfterAnotherAirport) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    link("EDDM", 0, "muc.jpg", 300, 300, true);
+    open();
+    showMapPage();
+    EXPECT_EQ(row("EDDF", 0).SW, 800);  // the first view is stored as shown
+    wheel(3);
+    drag(20);
+    const store::MapDataRow before = row("EDDF", 0);
+    EXPECT_GT(before.SX, 0);
+    enterCode("EDDM");
+    settle();
+    enterCode("EDDF");
+    settle();
+    EXPECT_EQ(control<QSlider>("SlideMap")->value(), 85);
+    const store::MapDataRow after = row("EDDF", 0);
+    EXPECT_EQ(std::tuple(after.SX, after.SY, after.SW, after.SH), std::tuple(before.SX, before.SY, before.SW, before.SH));
+}
+
+TEST_F(MapPage, ADragWritesOnceAPlainMoveNothingAndAFailedWriteIsRetriedSilently) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    open();
+    showMapPage();
+    wheel(10);  // magnified, so that there is room to pan
+    panel().flushView();
+    const int written = writes();
+    drag(50);
+    EXPECT_EQ(writes() - written, 1);
+    QTest::qWait(50);
+    QSignalSpy drawn(qobject_cast<browser::MapCanvas *>(picMap()), &browser::MapCanvas::drawn);
+    for (int i = 0; i < 10; ++i) QTest::mouseMove(picMap(), {100 + i, 100});
+    QTest::qWait(50);
+    EXPECT_EQ(drawn.count(), 0);
+    EXPECT_EQ(writes() - written, 1);
+
+    const double before = row("EDDF", 0).SX;
+    ASSERT_TRUE(t.db.exec("CREATE TEMP TRIGGER locked BEFORE UPDATE ON MAPDATA BEGIN SELECT RAISE(ABORT, 'x'); END").ok());
+    drag(30);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(row("EDDF", 0).SX, before);
+    ASSERT_TRUE(t.db.exec("DROP TRIGGER locked").ok());
+    window->Form_QueryUnload();  // the close writes what is pending
+    EXPECT_GT(row("EDDF", 0).SX, before);
+}
+
+TEST_F(MapPage, ZoomStepsAreStoredWhenTheUserPausesInTheSlotClicked) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    link("EDDF", 4, "vorfeld.jpg", 600, 600);
+    open();
+    showMapPage();
+    QTest::mouseClick(button(4), Qt::LeftButton);
+    settle();
+    const int written = writes();
+    for (int i = 0; i < 5; ++i) wheel(1);
+    EXPECT_EQ(writes() - written, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return writes() - written == 1; }, 2000));
+    EXPECT_EQ(std::tuple(row("EDDF", 4).SlideMap, row("EDDF", 4).Active), std::tuple(75, true));
+    EXPECT_EQ(std::tuple(row("EDDF", 0).SlideMap, row("EDDF", 0).Active), std::tuple(100, false));
+}
+
+TEST_F(MapPage, AMapThatCannotBeShownSaysWhy) {
+    const QString jpeg = link("EDDF", 0, "kaputt.jpg"), pdf = link("EDDF", 1, "kaputt.pdf");
+    const QString missing = link("EDDF", 2, "fehlt.jpg");
+    test::writeFile(jpeg, QByteArray::fromHex("FFD8FFE00001") + QByteArray(64, 'x'));
+    test::writeFile(pdf, "%PDF-1.4\nkein PDF");
+    const QString cannot = QStringLiteral("Die Karte kann nicht angezeigt werden: ");
+    const struct {
+        QString boxTitle, boxText, pageText;  // no title: no box
+    } cases[] = {
+        {"Volmira APT", "Fehler im Bild", cannot + jpeg},
+        {"PDF Anzeigefehler", "Die PDF-Datei " + pdf + " kann nicht angezeigt werden (", ""},
+        {"", "", cannot + missing},
+    };
+    open();
+    showMapPage();
+    for (int slot = 0; slot < 3; ++slot) {
+        SCOPED_TRACE(slot);
+        dialogs.shown.clear();
+        QTest::mouseClick(button(slot), Qt::LeftButton);
+        settle();
+        ASSERT_EQ(dialogs.shown.size(), cases[slot].boxTitle.isEmpty() ? 0u : 1u);
+        if (!dialogs.shown.empty()) {
+            EXPECT_EQ(dialogs.shown[0].title, cases[slot].boxTitle);
+            EXPECT_TRUE(dialogs.shown[0].text.startsWith(cases[slot].boxText)) << dialogs.shown[0].text.toStdString();
+        }
+        EXPECT_EQ(message(), cases[slot].pageText);
+        EXPECT_FALSE(control("SlideMap")->isVisible());
+    }
+}
+
+TEST_F(MapPage, APdfClearsThePictureAndAFailedLookupEmptiesThePage) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    test::writePdf(link("EDDF", 1, "anflug.pdf"));
+    open();
+    showMapPage();
+    wheel(2);  // pending when the PDF is clicked: it goes into the picture's row, none into the PDF's
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(control("acroMap")->isVisible() && !picMap()->isVisible());
+    window->Form_QueryUnload();
+    EXPECT_EQ(std::tuple(row("EDDF", 0).SlideMap, row("EDDF", 1).SW, row("EDDF", 1).SlideMap), std::tuple(90, 0.0, 0));
+
+    enterCode("EDQQ");
+    EXPECT_EQ(button(0)->text() + button(1)->text(), "");
+    EXPECT_FALSE(control("acroMap")->isVisible() || control("picMapButton(0)")->isVisible());
+}
+
+TEST_F(MapPage, ABigPictureLoadsWithoutBlockingAndAnAirportSwitchDropsIt) {
+    link("EDDF", 0, "gross.jpg", 4000, 4000, true);
+    link("EDDM", 0, "klein.jpg", 200, 100, true);
+    open();
+    QElapsedTimer clock;
+    qint64 last = 0, longest = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longest = std::max(longest, clock.elapsed() - last);
+        last = clock.elapsed();
+    });
+    ticks.start(10);
+    clock.start();
+    window->ToggleMapView();
+    EXPECT_EQ(message(), "Karte wird geladen …");
+    settle();
+    EXPECT_LT(longest, 200);
+    EXPECT_EQ(row("EDDF", 0).SW, 4000);
+
+    enterCode("EDDF");  // again, and away before it has arrived
+    EXPECT_TRUE(panel().loading());
+    enterCode("EDDM");
+    settle();
+    QTest::qWait(100);
+    EXPECT_EQ(row("EDDM", 0).SW, 200);  // not the dropped picture's view
+}
