@@ -25,5 +25,7 @@ int approachCommand(const Options &options);
 // The database manager's filtered airport list and deleting an airport.
 int listCommand(const Options &options);
 int deleteCommand(const Options &options);
+// Exporting and sending to the maker's server, as the database manager's "Neue Daten schicken".
+int sendCommand(const Options &options);
 
 }  // namespace volmira::cli
