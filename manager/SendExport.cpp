@@ -94,21 +94,28 @@ platform::UploadRequest uploadRequest(const WrittenExport &written, const SendSe
     return request;
 }
 
-SendExport::SendExport(store::AirportStore &store, platform::Transfer &transfer, platform::Shell &shell,
-                       const platform::Clock &clock, SendSettings settings)
-    : store_(store), shell_(shell), clock_(clock), settings_(std::move(settings)), runner_(transfer) {}
+SendExport::SendExport(store::AirportStore &store, SendServices services)
+    : store_(store), services_(std::move(services)), runner_(services_.transfer) {}
 
 platform::Result<std::optional<SendExport::Started>> SendExport::start(
-    const QStringList &icaos, const QString &file, std::function<void(platform::Result<>)> uploaded) {
+    const QStringList &icaos, const QString &file, std::function<void(platform::Result<QString>)> uploaded) {
     platform::Result<std::optional<WrittenExport>> written =
-        writeExport(store_, icaos, file, clock_.now(), settings_);
+        writeExport(store_, icaos, file, services_.clock.now(), services_.settings);
     if (!written) return platform::Failure{written.error()};
     if (!*written) return std::optional<Started>();
     const WrittenExport &w = **written;
-    runner_.upload(uploadRequest(w, settings_), std::move(uploaded));
+    runner_.upload(uploadRequest(w, services_.settings),
+                   [uploaded = std::move(uploaded), name = w.remoteName,
+                    fileName = QFileInfo(w.file).fileName()](const platform::Result<> &result) {
+                       if (result)
+                           uploaded(uploadDoneMessage(name));
+                       else
+                           uploaded(platform::Failure{uploadFailedMessage(fileName, result.error())});
+                   });
     Started started{w.remoteName, {}};
     // A link the desktop cannot open would otherwise read as a mail sent.
-    if (!shell_.openUrl(w.mailto)) started.mailMessage = mailNotOpenedMessage(w.file, settings_.supportMail);
+    if (!services_.shell.openUrl(w.mailto))
+        started.mailMessage = mailNotOpenedMessage(w.file, services_.settings.supportMail);
     return std::optional<Started>(started);
 }
 

@@ -64,9 +64,18 @@ struct WrittenExport {
 // The upload of a written export to the configured server.
 [[nodiscard]] platform::UploadRequest uploadRequest(const WrittenExport &written, const SendSettings &settings);
 
+// What sending needs of the platform.
+struct SendServices {
+    platform::Transfer &transfer;
+    platform::Shell &shell;
+    const platform::Clock &clock;
+    SendSettings settings;
+};
+
 // The database manager's sending: writes the file, starts its upload in the
-// background and opens the mail; the upload's outcome arrives later, on the
-// thread that made this object. Destroying it aborts a running upload.
+// background and opens the mail. The upload's outcome arrives later, on the
+// thread that made this object, as the text for the status line or the
+// message of its failure. Destroying the object aborts a running upload.
 class SendExport {
 public:
     struct Started {
@@ -75,21 +84,18 @@ public:
         QString mailMessage;
     };
 
-    SendExport(store::AirportStore &store, platform::Transfer &transfer, platform::Shell &shell,
-               const platform::Clock &clock, SendSettings settings);
+    SendExport(store::AirportStore &store, SendServices services);
 
     // Nothing when no airport is to be sent; a failed export stops before the
     // upload and the mail, with its message.
-    [[nodiscard]] platform::Result<std::optional<Started>> start(const QStringList &icaos, const QString &file,
-                                                                 std::function<void(platform::Result<>)> uploaded);
+    [[nodiscard]] platform::Result<std::optional<Started>> start(
+        const QStringList &icaos, const QString &file, std::function<void(platform::Result<QString>)> uploaded);
     // Whether an upload is still running.
     [[nodiscard]] bool busy() const { return runner_.busy(); }
 
 private:
     store::AirportStore &store_;
-    platform::Shell &shell_;
-    const platform::Clock &clock_;
-    SendSettings settings_;
+    SendServices services_;
     platform::TransferRunner runner_;
 };
 

@@ -8,7 +8,9 @@
 #include "manager/ui/frmDatabase.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/Shell.h"
 #include "platform/VersionSource.h"
+#include "platform/ui/DesktopShell.h"
 #include "store/AirportStore.h"
 
 #include <QApplication>
@@ -39,7 +41,8 @@ bool openNotePanel(browser::frmAirport &airport, const QString &category) {
 int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
     // No message box may wait for a click here: what would be shown goes to stderr.
     platform::FakeDialogs dialogs;
-    Main main(store, dialogs, dataFolder, false);
+    platform::FakeShell shell;
+    Main main(store, dialogs, shell, dataFolder, false);
     main.resize(1040, 620);
     main.show();
     browser::frmAirport &airport = main.showAirportWindow();
@@ -103,11 +106,12 @@ int runDesktop(const cli::Options &options) {
     store::AirportStore store(db, clock);
     if (options.has("screenshot")) return screenshot(store, dataFolder, options);
 
+    platform::DesktopShell shell;
     platform::OfflineVersionSource versions;
     frmSplash splash(store, dialogs, versions, dataFolder);
     std::unique_ptr<Main> main;
     QObject::connect(&splash, &frmSplash::handedOver, [&] {
-        main = std::make_unique<Main>(store, dialogs, dataFolder, splash.updateAvailable());
+        main = std::make_unique<Main>(store, dialogs, shell, dataFolder, splash.updateAvailable());
         // Filling the screen first keeps the size where no window manager maximizes.
         main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "platform/Clock.h"
+
 #include <QMainWindow>
+
+#include <memory>
 
 class QAction;
 class QStackedWidget;
 
 namespace volmira::platform {
 class Dialogs;
+class Shell;
+class Transfer;
 }
 namespace volmira::store {
 class AirportStore;
@@ -24,8 +30,10 @@ namespace volmira::app {
 class Main : public QMainWindow {
     Q_OBJECT
 public:
-    Main(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder, bool updateAvailable,
-         QWidget *parent = nullptr);
+    // The shell opens the mail of the database manager's send.
+    Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::Shell &shell, const QString &dataFolder,
+         bool updateAvailable, QWidget *parent = nullptr);
+    ~Main() override;
 
     // Shows the airport window (made on first use) in the frame.
     browser::frmAirport &showAirportWindow();
@@ -50,6 +58,10 @@ private:
 
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
+    platform::Shell &shell_;
+    // The database manager's upload goes to the configured server, stamped by the local clock.
+    std::unique_ptr<platform::Transfer> transfer_;
+    platform::SystemClock clock_;
     QString dataFolder_;
     QStackedWidget *children_;
     browser::frmAirport *airport_ = nullptr;

@@ -36,6 +36,9 @@ def main():
     handler = FTPHandler
     handler.authorizer = authorizer
     handler.banner = "Volmira test server"
+    # A wrong login is refused at once, not after pyftpdlib's 3 s: the upload's
+    # 2 s connect limit covers the login, so a later refusal reads as a timeout.
+    handler.auth_failed_timeout = 0
     server = FTPServer(("127.0.0.1", 0), handler)
     # Only warnings, on stderr: a session's chatter would fill a pipe nobody reads.
     log = logging.getLogger("pyftpdlib")
