@@ -12,7 +12,7 @@ const QStringList kValueOptions = QStringList{"data-dir", "date",       "from", 
                                               "data-date", "screenshot", "show", "icao", "data-version",
                                               "text",     "from-file",  "notes",      "dialog", "window"} +
                                   kBoxOptions;
-const QStringList kSwitches = {"all", "yes", "edit"};
+const QStringList kSwitches = {"all", "yes", "edit", "splash"};
 }
 
 Options parseOptions(const QStringList &arguments) {

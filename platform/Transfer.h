@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Background.h"
 #include "platform/Result.h"
 
 #include <QByteArray>
@@ -70,21 +71,29 @@ public:
 // the running transfers and joins their threads; their `done` is then never called.
 class TransferRunner final : public QObject {
 public:
-    explicit TransferRunner(Transfer &transfer, QObject *parent = nullptr);
-    ~TransferRunner() override;
+    explicit TransferRunner(Transfer &transfer, QObject *parent = nullptr)
+        : QObject(parent), transfer_(transfer) {}
 
-    void fetch(FetchRequest request, std::function<void(Result<QByteArray>)> done);
-    void upload(UploadRequest request, std::function<void(Result<void>)> done);
+    void fetch(FetchRequest request, std::function<void(Result<QByteArray>)> done) {
+        background_.run<Result<QByteArray>>(
+            [this, request = std::move(request)](const std::atomic<bool> &abort) {
+                return transfer_.fetch(request, abort);
+            },
+            std::move(done));
+    }
+    void upload(UploadRequest request, std::function<void(Result<void>)> done) {
+        background_.run<Result<void>>(
+            [this, request = std::move(request)](const std::atomic<bool> &abort) {
+                return transfer_.upload(request, abort);
+            },
+            std::move(done));
+    }
     // Whether a transfer was started whose `done` has not been called yet.
-    [[nodiscard]] bool busy() const { return pending_ > 0; }
+    [[nodiscard]] bool busy() const { return background_.busy(); }
 
 private:
-    void run(std::function<void()> work);
-
     Transfer &transfer_;
-    std::atomic<bool> abort_{false};
-    std::vector<std::thread> workers_;
-    int pending_ = 0;
+    Background background_;
 };
 
 // Answers what the test scripted, after an optional delay that an abort cuts

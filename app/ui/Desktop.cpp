@@ -1,5 +1,6 @@
 #include "app/ui/Desktop.h"
 
+#include "app/StartupCheck.h"
 #include "app/ui/Main.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
@@ -8,7 +9,7 @@
 #include "manager/ui/frmDatabase.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
-#include "platform/Shell.h"
+#include "platform/Transfer.h"
 #include "platform/VersionSource.h"
 #include "platform/ui/DesktopShell.h"
 #include "store/AirportStore.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTextStream>
@@ -38,11 +40,35 @@ bool openNotePanel(browser::frmAirport &airport, const QString &category) {
     return panel->selectCategory(category);
 }
 
+// The splash as the version check's answer leaves it (the site is asked at
+// most 5 s). Not shown, so that its activation step changes nothing.
+int splashScreenshot(store::AirportStore &store, const QString &dataFolder, const QString &file) {
+    platform::FakeDialogs dialogs;
+    const std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
+    platform::DownloadVersionSource source(*transfer);
+    StartupCheck check(source);
+    frmSplash splash(store, dialogs, check, dataFolder);
+    if (!check.isAnswered()) {
+        QEventLoop wait;
+        QObject::connect(&check, &StartupCheck::answered, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    QTextStream err(stderr);
+    if (!check.result().error.isEmpty()) err << check.result().error << Qt::endl;
+    if (!splash.grab().save(file, "PNG")) {
+        err << "Das Bild " << file << " kann nicht geschrieben werden." << Qt::endl;
+        return 3;
+    }
+    return 0;
+}
+
 int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
-    // No message box may wait for a click here: what would be shown goes to stderr.
+    if (options.isSet("splash")) return splashScreenshot(store, dataFolder, options.value("screenshot"));
+    // No message box may wait for a click here, nor a program start: what would
+    // be shown goes to stderr; the version check is not asked.
     platform::FakeDialogs dialogs;
     platform::FakeShell shell;
-    Main main(store, dialogs, shell, dataFolder, false);
+    Main main(store, dialogs, shell, dataFolder, QApplication::applicationDirPath(), false);
     main.resize(1040, 620);
     main.show();
     browser::frmAirport &airport = main.showAirportWindow();
@@ -107,11 +133,18 @@ int runDesktop(const cli::Options &options) {
     if (options.has("screenshot")) return screenshot(store, dataFolder, options);
 
     platform::DesktopShell shell;
-    platform::OfflineVersionSource versions;
-    frmSplash splash(store, dialogs, versions, dataFolder);
+    const std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
+    platform::DownloadVersionSource source(*transfer);
+    StartupCheck check(source);
     std::unique_ptr<Main> main;
+    // The entry shows whenever the answer found a newer version, also after an
+    // update import and after the hand-over.
+    QObject::connect(&check, &StartupCheck::answered, [&] {
+        if (main && check.result().updateAvailable()) main->showUpdateEntry();
+    });
+    frmSplash splash(store, dialogs, check, dataFolder);
     QObject::connect(&splash, &frmSplash::handedOver, [&] {
-        main = std::make_unique<Main>(store, dialogs, shell, dataFolder, splash.updateAvailable());
+        main = std::make_unique<Main>(store, dialogs, shell, dataFolder, exeDir, check.result().updateAvailable());
         // Filling the screen first keeps the size where no window manager maximizes.
         main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();

@@ -1,5 +1,6 @@
 #include "app/ui/Main.h"
 
+#include "app/UpdateHandoff.h"
 #include "browser/LastUpdate.h"
 #include "browser/ui/frmAirport.h"
 #include "manager/ui/frmDatabase.h"
@@ -25,9 +26,9 @@ void addSpacer(QMenuBar *bar, const char *name) {
 }  // namespace
 
 Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::Shell &shell, const QString &dataFolder,
-           bool updateAvailable, QWidget *parent)
+           const QString &programFolder, bool updateAvailable, QWidget *parent)
     : QMainWindow(parent), store_(store), dialogs_(dialogs), shell_(shell), transfer_(platform::makeCurlTransfer()),
-      dataFolder_(dataFolder) {
+      dataFolder_(dataFolder), programFolder_(programFolder) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(browser::kNoAirportTitle.toString());
     children_ = new QStackedWidget(this);
@@ -49,6 +50,7 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::She
     mnuUpdate = bar->addAction(QStringLiteral("Update vorhanden"));
     mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
     mnuUpdate->setVisible(updateAvailable);
+    connect(mnuUpdate, &QAction::triggered, this, &Main::mnuUpdate_Click);
     airportTitle_ = windowTitle();
     connect(children_, &QStackedWidget::currentChanged, this, &Main::childChanged);
 }
@@ -108,6 +110,16 @@ void Main::childChanged() {
     } else {
         setWindowTitle(airportTitle_);
     }
+}
+
+// The updater replaces the program's files: the program ends in its normal
+// way, so that the windows keep what they keep at every close.
+void Main::mnuUpdate_Click() {
+    if (const platform::Result<> started = startUpdater(shell_, programFolder_); !started) {
+        dialogs_.inform(this, kUpdaterMissingTitle, started.error());
+        return;
+    }
+    close();
 }
 
 void Main::closeEvent(QCloseEvent *event) {

@@ -30,10 +30,17 @@ namespace volmira::app {
 class Main : public QMainWindow {
     Q_OBJECT
 public:
-    // The shell opens the mail of the database manager's send.
+    // The shell starts the updater from programFolder and opens the mail of
+    // the database manager's send.
     Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::Shell &shell, const QString &dataFolder,
-         bool updateAvailable, QWidget *parent = nullptr);
+         const QString &programFolder, bool updateAvailable, QWidget *parent = nullptr);
     ~Main() override;
+
+    // The version check found a newer version after the frame was made; the
+    // entry stays for the rest of the run.
+    void showUpdateEntry() { mnuUpdate->setVisible(true); }
+    // "Update vorhanden": starts the updater and closes, or tells it is missing.
+    void mnuUpdate_Click();
 
     // Shows the airport window (made on first use) in the frame.
     browser::frmAirport &showAirportWindow();
@@ -63,6 +70,7 @@ private:
     std::unique_ptr<platform::Transfer> transfer_;
     platform::SystemClock clock_;
     QString dataFolder_;
+    QString programFolder_;
     QStackedWidget *children_;
     browser::frmAirport *airport_ = nullptr;
     manager::frmDatabase *database_ = nullptr;
