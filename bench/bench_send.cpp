@@ -8,7 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "platform/Transfer.h"
-#include "tests/support/SilentPort.h"
+#include "bench/SilentPort.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -19,13 +19,14 @@
 #include <memory>
 
 using namespace volmira;
+using bench::SilentPort;
 
 namespace {
 
 struct Fixture : bench::ShippedCopy {
     platform::FakeDialogs dialogs;
     platform::FakeShell shell;
-    test::SilentPort silent;
+    SilentPort silent;
     std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
     std::unique_ptr<browser::frmAirport> browser;
     std::unique_ptr<manager::frmDatabase> window;

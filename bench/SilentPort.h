@@ -5,7 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace volmira::test {
+namespace volmira::bench {
 
 // A port on the loopback that takes connections into its backlog and never
 // answers: a server that stalls. Closing it resets what waits there.
@@ -36,4 +36,4 @@ private:
     int port_ = 0;
 };
 
-}  // namespace volmira::test
+}  // namespace volmira::bench
