@@ -46,6 +46,8 @@ constexpr const char *kHelp =
     "  category add NAME                 Kategorie hinzufügen\n"
     "  category rename ALT NEU           Kategorie umbenennen, samt den Notizen aller Flughäfen\n"
     "  category delete NAME --yes        Kategorie und ihre Notizen an allen Flughäfen löschen\n"
+    "  check-version                     Programm- und Datenbankversion mit denen der Download-Seite\n"
+    "                                    vergleichen; ändert nichts; 1: Update vorhanden, 3: keine Antwort\n"
     "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
     "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
     "\n"
@@ -106,6 +108,7 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("list")) return listCommand(options);
     if (options.command == QLatin1String("delete")) return deleteCommand(options);
     if (options.command == QLatin1String("send")) return sendCommand(options);
+    if (options.command == QLatin1String("check-version")) return checkVersionCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
           << "\n\n"

@@ -27,5 +27,7 @@ int listCommand(const Options &options);
 int deleteCommand(const Options &options);
 // Exporting and sending to the maker's server, as the database manager's "Neue Daten schicken".
 int sendCommand(const Options &options);
+// The download site's versions against the running program and the database.
+int checkVersionCommand(const Options &options);
 
 }  // namespace volmira::cli

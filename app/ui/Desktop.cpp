@@ -137,14 +137,11 @@ int runDesktop(const cli::Options &options) {
     platform::DownloadVersionSource source(*transfer);
     StartupCheck check(source);
     std::unique_ptr<Main> main;
-    // The entry shows whenever the answer found a newer version, also after an
-    // update import and after the hand-over.
-    QObject::connect(&check, &StartupCheck::answered, [&] {
-        if (main && check.result().updateAvailable()) main->showUpdateEntry();
-    });
     frmSplash splash(store, dialogs, check, dataFolder);
     QObject::connect(&splash, &frmSplash::handedOver, [&] {
-        main = std::make_unique<Main>(store, dialogs, shell, dataFolder, exeDir, check.result().updateAvailable());
+        // An update import does not hide the entry: it follows the check alone.
+        main = std::make_unique<Main>(store, dialogs, shell, dataFolder, exeDir, false);
+        main->followVersionCheck(check);
         // Filling the screen first keeps the size where no window manager maximizes.
         main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();

@@ -1,5 +1,6 @@
 #include "app/ui/Main.h"
 
+#include "app/StartupCheck.h"
 #include "app/UpdateHandoff.h"
 #include "browser/LastUpdate.h"
 #include "browser/ui/frmAirport.h"
@@ -110,6 +111,14 @@ void Main::childChanged() {
     } else {
         setWindowTitle(airportTitle_);
     }
+}
+
+void Main::followVersionCheck(const StartupCheck &check) {
+    auto show = [this, &check] {
+        if (check.result().updateAvailable()) mnuUpdate->setVisible(true);
+    };
+    if (check.isAnswered()) show();
+    connect(&check, &StartupCheck::answered, this, show);
 }
 
 // The updater replaces the program's files: the program ends in its normal

@@ -26,6 +26,8 @@ class frmDatabase;
 
 namespace volmira::app {
 
+class StartupCheck;
+
 // The frame window: menu bar, title line, and the child windows maximized inside it.
 class Main : public QMainWindow {
     Q_OBJECT
@@ -36,9 +38,9 @@ public:
          const QString &programFolder, bool updateAvailable, QWidget *parent = nullptr);
     ~Main() override;
 
-    // The version check found a newer version after the frame was made; the
-    // entry stays for the rest of the run.
-    void showUpdateEntry() { mnuUpdate->setVisible(true); }
+    // Shows "Update vorhanden" when the start-up's version check finds a newer
+    // version, now or when its answer arrives; the entry stays for the run.
+    void followVersionCheck(const StartupCheck &check);
     // "Update vorhanden": starts the updater and closes, or tells it is missing.
     void mnuUpdate_Click();
 

@@ -66,7 +66,8 @@ frmSplash::frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, Sta
     lblDBUpdate->hide();
 
     layout_ = new QVBoxLayout(Frame1);
-    layout_->setContentsMargins(24, platform::toPixels(kPictureTop), 24, 16);
+    layout_->setContentsMargins(24, 0, 24, 16);
+    placePicture(kPictureTop);
     for (QWidget *w : std::initializer_list<QWidget *>{Picture1, lblProductName, Label1, Label2, lblCompanyProduct,
                                                        lblVersion, lblVMUpdate, lblDBUpdate, progbar})
         layout_->addWidget(w);
@@ -101,15 +102,20 @@ void frmSplash::showAnswer() {
     const VersionCheck &answer = check_.result();
     lblVMUpdate->setVisible(answer.programUpdate);
     lblDBUpdate->setVisible(answer.dataUpdate);
-    const platform::Twips top = answer.updateAvailable() ? kPictureTopWithNotice : kPictureTop;
-    QMargins margins = layout_->contentsMargins();
-    margins.setTop(platform::toPixels(top));
-    layout_->setContentsMargins(margins);
+    placePicture(answer.updateAvailable() ? kPictureTopWithNotice : kPictureTop);
     UpdateAvailable = answer.updateAvailable();
     if (importWaiting_) {
         importWaiting_ = false;
         importShippedUpdate();
     }
+}
+
+// Picture1 heads the frame's column; the frame's border lies above the margin.
+void frmSplash::placePicture(platform::Twips top) {
+    Frame1->ensurePolished();
+    QMargins margins = layout_->contentsMargins();
+    margins.setTop(platform::toPixels(top) - Frame1->contentsRect().top());
+    layout_->setContentsMargins(margins);
 }
 
 // The activation step runs once the window has been painted, so that the

@@ -9,6 +9,7 @@ class QVBoxLayout;
 
 namespace volmira::platform {
 class Dialogs;
+struct Twips;
 }
 namespace volmira::store {
 class AirportStore;
@@ -65,6 +66,7 @@ private:
     void CheckVersions();
     // Notices and Picture1 after the version check's answer.
     void showAnswer();
+    void placePicture(platform::Twips top);
     void activate();
     void importShippedUpdate();
     void handOver();

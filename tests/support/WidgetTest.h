@@ -11,7 +11,7 @@
 
 namespace volmira::test {
 
-// A window test: the application, an empty database, dialogs and a shell that only record.
+// A window test: the application, an empty database, and dialogs and a shell that only record.
 class WidgetTest : public ::testing::Test {
 protected:
     // One QApplication per program on the offscreen platform, never destroyed:
