@@ -7,13 +7,14 @@ build=${1:-build}
 [ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
 
 for b in bench_lookup bench_window bench_notes_window bench_edit_window bench_exchange bench_edits bench_rtf \
-         bench_notes bench_manager bench_manager_window bench_send; do
+         bench_notes bench_manager bench_manager_window bench_send bench_online; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
 
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+server=""
+trap 'rm -rf "$tmp"; [ -z "$server" ] || kill "$server"' EXIT
 
 echo
 echo "build-database of the whole extract (3 runs, seconds):"
@@ -61,6 +62,21 @@ echo "volmira-apt runway add EDHN ... as a whole process (median ms; each run ad
 process_median 40 "$build/volmira-apt" runway add EDHN --rwy 07 --hdg 66 --length 800 --width 23 --data-dir "$tmp/data"
 
 echo
+echo "volmira-apt check-version --json against a loopback HTTP server offering the local versions (median ms):"
+mkdir -p "$tmp/site/APT/download"
+/usr/bin/python3 tests/support/http_server.py --root "$tmp/site" >"$tmp/port" &
+server=$!
+until [ -s "$tmp/port" ]; do sleep 0.1; done
+export VOLMIRA_APT_DOWNLOAD_HOST="127.0.0.1:$(head -1 "$tmp/port")"
+# The first answer (no files yet: exit 3) tells the local versions the site then offers.
+"$build/volmira-apt" check-version --json --data-dir "$tmp/data" >"$tmp/local.json" || true
+/usr/bin/python3 -c 'import json, sys; v = json.load(open(sys.argv[1]))
+open(sys.argv[2] + "/version-prog.txt", "w").write(v["ProgramVersion"])
+open(sys.argv[2] + "/version-data.txt", "w").write(v["DatabaseVersion"])' "$tmp/local.json" "$tmp/site/APT/download"
+process_median 60 "$build/volmira-apt" check-version --json --data-dir "$tmp/data"
+unset VOLMIRA_APT_DOWNLOAD_HOST
+
+echo
 echo "Peak memory (max. resident set, MB) of a whole-database import and of a lookup:"
 "$build/volmira-apt" export "$tmp/all.crm" --all --data-dir "$tmp/data" >/dev/null
 size=$(stat -c %s "$tmp/all.crm")
@@ -75,7 +91,7 @@ echo "volmira-apt send --all to the test FTP server on the loopback (3 runs, sec
 mkdir -p "$tmp/ftp"
 /usr/bin/python3 tests/support/ftp_server.py --root "$tmp/ftp" > "$tmp/ftp.port" 2>/dev/null &
 ftp_pid=$!
-trap 'kill $ftp_pid 2>/dev/null; rm -rf "$tmp"' EXIT
+trap 'rm -rf "$tmp"; [ -z "$server" ] || kill "$server"; kill "$ftp_pid"' EXIT
 for _ in $(seq 50); do [ -s "$tmp/ftp.port" ] && break; sleep 0.1; done
 for i in 1 2 3; do
   s=$(date +%s%N)

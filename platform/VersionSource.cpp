@@ -5,14 +5,6 @@
 
 namespace volmira::platform {
 
-namespace {
-
-// The answer's bytes as text; invalid UTF-8 becomes replacement characters,
-// which a version text never holds, so it cannot match a local version by chance.
-QString text(const QByteArray &bytes) { return QString::fromUtf8(bytes); }
-
-}  // namespace
-
 Result<OnlineVersionTexts> DownloadVersionSource::fetch(const std::atomic<bool> &abort) {
     using namespace std::chrono;
     const auto deadline = steady_clock::now() + limit_;
@@ -32,7 +24,7 @@ Result<OnlineVersionTexts> DownloadVersionSource::fetch(const std::atomic<bool> 
     if (!program) return failed(program.error());
     const Result<QByteArray> data = get(online::kDataVersionPath);
     if (!data) return failed(data.error());
-    return OnlineVersionTexts{text(*program), text(*data)};
+    return OnlineVersionTexts{versionText(*program), versionText(*data)};
 }
 
 }  // namespace volmira::platform

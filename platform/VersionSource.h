@@ -2,6 +2,7 @@
 
 #include "platform/Result.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <atomic>
@@ -17,6 +18,10 @@ struct OnlineVersionTexts {
     QString program;  // version-prog.txt, e.g. "1.0.4"
     QString data;     // version-data.txt, a date
 };
+
+// A version file's bytes as text; invalid UTF-8 becomes replacement characters,
+// which no version holds, so such an answer never matches a local version.
+[[nodiscard]] inline QString versionText(const QByteArray &bytes) { return QString::fromUtf8(bytes); }
 
 // Asks the download site for the newest program and data versions, behind an
 // interface so that the start-up is testable without a network. Blocking: the

@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTextStream>
@@ -42,7 +43,9 @@ bool openNotePanel(browser::frmAirport &airport, const QString &category) {
 
 // The splash as the version check's answer leaves it (the site is asked at
 // most 5 s). Not shown, so that its activation step changes nothing.
-int splashScreenshot(store::AirportStore &store, const QString &dataFolder, const QString &file) {
+int splashScreenshot(store::AirportStore &store, const QString &dataFolder, const QString &given) {
+    // The splash makes the data folder the current one.
+    const QString file = QFileInfo(given).absoluteFilePath();
     platform::FakeDialogs dialogs;
     const std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
     platform::DownloadVersionSource source(*transfer);

@@ -62,8 +62,10 @@ frmSplash::frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, Sta
     lblDBUpdate = splashLabel(Frame1, "lblDBUpdate", QStringLiteral("Datenbank Update vorhanden"), 10, true);
     progbar = platform::named<QProgressBar>(Frame1, QStringLiteral("progbar"));
     progbar->setRange(0, 100);
+    // Shown by an answer, and by an update import.
     lblVMUpdate->hide();
     lblDBUpdate->hide();
+    progbar->hide();
 
     layout_ = new QVBoxLayout(Frame1);
     layout_->setContentsMargins(24, 0, 24, 16);
