@@ -7,6 +7,8 @@
 #include "bench/ShippedCopy.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "platform/Transfer.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
 
@@ -28,6 +30,8 @@ namespace {
 
 struct Fixture : bench::ShippedCopy {
     platform::FakeDialogs dialogs;
+    platform::ScriptedTransfer transfer;
+    platform::FakeShell shell;
     std::unique_ptr<browser::frmAirport> browser;
 
     Fixture() {
@@ -36,7 +40,9 @@ struct Fixture : bench::ShippedCopy {
     }
 
     std::unique_ptr<manager::frmDatabase> manager() {
-        auto window = std::make_unique<manager::frmDatabase>(*airports, dialogs, dir.path(), *browser);
+        auto window = std::make_unique<manager::frmDatabase>(
+            *airports, dialogs, manager::SendServices{transfer, shell, clock, manager::configuredSendSettings()},
+            dir.path(), *browser);
         window->resize(1100, 650);
         window->show();
         return window;

@@ -7,7 +7,7 @@ build=${1:-build}
 [ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
 
 for b in bench_lookup bench_window bench_notes_window bench_edit_window bench_exchange bench_edits bench_rtf \
-         bench_notes bench_manager bench_manager_window bench_maps bench_map_window bench_about_window bench_online; do
+         bench_notes bench_manager bench_manager_window bench_maps bench_map_window bench_about_window bench_send bench_online; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
@@ -99,3 +99,17 @@ with_kb=$(peak_kb --map 0)
 without_kb=$(peak_kb)
 awk -v w="$with_kb" -v o="$without_kb" 'BEGIN {
   printf "  with the map %.1f MB, without %.1f MB, the map %.1f MB above\n", w / 1024, o / 1024, (w - o) / 1024 }'
+echo "volmira-apt send --all to the test FTP server on the loopback (3 runs, seconds; whole process):"
+mkdir -p "$tmp/ftp"
+/usr/bin/python3 tests/support/ftp_server.py --root "$tmp/ftp" > "$tmp/ftp.port" 2>/dev/null &
+ftp_pid=$!
+trap 'rm -rf "$tmp"; [ -z "$server" ] || kill "$server"; kill "$ftp_pid"' EXIT
+for _ in $(seq 50); do [ -s "$tmp/ftp.port" ] && break; sleep 0.1; done
+for i in 1 2 3; do
+  s=$(date +%s%N)
+  VOLMIRA_APT_FTP_URL="ftp://127.0.0.1:$(head -1 "$tmp/ftp.port")" \
+    "$build/volmira-apt" send --all --data-dir "$tmp/data" >/dev/null
+  e=$(date +%s%N)
+  awk -v d=$(( e - s )) 'BEGIN { printf "  %.2f\n", d / 1e9 }'
+done
+ls -l "$tmp/ftp" | tail -n +2 | awk '{ printf "  on the server: %s, %.1f MB\n", $NF, $5 / 1e6 }'

@@ -32,6 +32,9 @@ constexpr const char *kHelp =
     "                                    Austauschdatei schreiben (ohne DATEI: export.crm im Datenordner):\n"
     "                                    die geänderten Flughäfen, alle oder die genannten, jeweils mit\n"
     "                                    Frequenzen, Anflügen, Landebahnen und Notizen\n"
+    "  send [DATEI] [--all | --icao A,B] Austauschdatei schreiben wie export und auf den Server des\n"
+    "                                    Herstellers laden (abgewartet); zeigt Datei, Zahlen, Name auf dem\n"
+    "                                    Server und den E-Mail-Link, öffnet nichts; 1: nichts zu senden\n"
     "  import DATEI [--data-version T]   Update-Datei einspielen: ersetzt deren Flughäfen samt Bahnen,\n"
     "                                    Frequenzen und Anflügen; T (TT.MM.JJJJ) wird Datenbankversion\n"
     "  notes CODE                        Notizen des Flughafens: Kategorienliste (* = Notiz vorhanden),\n"
@@ -124,6 +127,7 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("maps")) return mapsCommand(options);
     if (options.command == QLatin1String("map")) return mapCommand(options);
     if (options.command == QLatin1String("about")) return aboutCommand(options);
+    if (options.command == QLatin1String("send")) return sendCommand(options);
     if (options.command == QLatin1String("check-version")) return checkVersionCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))

@@ -30,6 +30,8 @@ int mapsCommand(const Options &options);
 int mapCommand(const Options &options);
 // The About window's versions, update history and release notes.
 int aboutCommand(const Options &options);
+// Exporting and sending to the maker's server, as the database manager's "Neue Daten schicken".
+int sendCommand(const Options &options);
 // The download site's versions against the running program and the database.
 int checkVersionCommand(const Options &options);
 

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/ExportSelection.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
 #include "manager/CountTexts.h"
@@ -54,35 +55,22 @@ int changedCommand(const Options &options) {
 }
 
 int exportCommand(const Options &options) {
-    if (options.arguments.size() > 1 || (options.isSet("all") && options.has("icao"))) {
+    if (exportLineFaulty(options)) {
         err() << "Aufruf: volmira-apt export [DATEI] [--all | --icao A,B]" << Qt::endl;
         return kUsage;
     }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    QStringList codes;
-    if (options.isSet("all")) {
-        const platform::Result<QStringList> all = session->store->lists.airportCodes();
-        if (!all) return failed(all);
-        codes = *all;
-    } else if (options.has("icao")) {
-        for (const QString &code : options.value("icao").split(u',', Qt::SkipEmptyParts)) codes << code.trimmed();
-    } else {
-        const platform::Result<std::vector<store::ArptRow>> changed = session->store->lists.changedAirports();
-        if (!changed) return failed(changed);
-        for (const auto &airport : *changed) codes << airport.ICAO;
-        if (codes.isEmpty()) {
-            // Nothing changed: no file, as in the database manager.
-            err() << manager::changedAirportsText(0) << Qt::endl;
-            return kNotFound;
-        }
+    const platform::Result<QStringList> codes = exportSelection(options, *session->store);
+    if (!codes) return failed(codes);
+    if (codes->isEmpty() && !options.isSet("all") && !options.has("icao")) {
+        // Nothing changed: no file, as in the database manager.
+        err() << manager::changedAirportsText(0) << Qt::endl;
+        return kNotFound;
     }
-    // Without a name, export.crm in the data folder, the file the maker asks for.
-    const QString file = options.arguments.isEmpty()
-                             ? QDir(session->dataFolder).filePath(QStringLiteral("export.crm"))
-                             : options.arguments.first();
+    const QString file = exportFile(options, session->dataFolder);
     const platform::Result<store::exchange::ExportCounts> result =
-        store::exchange::exportAirports(*session->store, codes, file);
+        store::exchange::exportAirports(*session->store, *codes, file);
     if (!result) {
         err() << result.error() << Qt::endl;
         return kDataError;

@@ -60,6 +60,11 @@ QString dateWithMonthName(const QDate &date, int yearDigits) {
 
 }  // namespace
 
+QString germanMonth(int month) {
+    if (month < 1 || month > 12) return {};
+    return QLatin1String(kMonths[month - 1]);
+}
+
 QString germanDateShort(const QDate &date) { return dateWithMonthName(date, 2); }
 
 QString germanDateLong(const QDate &date) { return dateWithMonthName(date, 4); }

@@ -9,6 +9,8 @@
 // dotted forms such as "März" or "Okt.".
 namespace volmira::store {
 
+// The month's abbreviation, "Mrz" for 3; empty outside 1..12.
+[[nodiscard]] QString germanMonth(int month);
 // "07 Aug 26"; empty for an invalid date.
 [[nodiscard]] QString germanDateShort(const QDate &date);
 // "07 Aug 2026"; empty for an invalid date.

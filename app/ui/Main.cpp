@@ -7,11 +7,13 @@
 #include "browser/ui/frmAirport.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/Dialogs.h"
+#include "platform/Transfer.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStackedWidget>
+#include <QStatusBar>
 
 namespace volmira::app {
 
@@ -28,8 +30,8 @@ void addSpacer(QMenuBar *bar, const char *name) {
 
 Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::Shell &shell, const QString &dataFolder,
            const QString &programFolder, bool updateAvailable, QWidget *parent)
-    : QMainWindow(parent), store_(store), dialogs_(dialogs), shell_(shell), dataFolder_(dataFolder),
-      programFolder_(programFolder) {
+    : QMainWindow(parent), store_(store), dialogs_(dialogs), shell_(shell), transfer_(platform::makeCurlTransfer()),
+      dataFolder_(dataFolder), programFolder_(programFolder) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(browser::kNoAirportTitle.toString());
     children_ = new QStackedWidget(this);
@@ -59,6 +61,13 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::She
     connect(children_, &QStackedWidget::currentChanged, this, &Main::childChanged);
 }
 
+Main::~Main() {
+    // The children go first, so that the manager's running upload is aborted
+    // while the transfer it uses still exists; their removal is no switch of windows.
+    disconnect(children_, nullptr, this, nullptr);
+    delete children_;
+}
+
 browser::frmAirport &Main::airportWindowMade() {
     if (!airport_) {
         airport_ = new browser::frmAirport(store_, dialogs_, dataFolder_, children_);
@@ -82,8 +91,12 @@ browser::frmAirport &Main::showAirportWindow() {
 manager::frmDatabase &Main::showDatabaseWindow() {
     if (!database_) {
         browser::frmAirport &airport = airportWindowMade();
-        database_ = new manager::frmDatabase(store_, dialogs_, dataFolder_, airport, children_);
+        database_ = new manager::frmDatabase(
+            store_, dialogs_, {*transfer_, shell_, clock_, manager::configuredSendSettings()}, dataFolder_, airport,
+            children_);
         connect(database_, &manager::frmDatabase::airportWindowWanted, this, [this] { showAirportWindow(); });
+        connect(database_, &manager::frmDatabase::statusMessage, statusBar(),
+                [this](const QString &text) { statusBar()->showMessage(text); });
         children_->addWidget(database_);
     }
     // The airport window's SkipNextResize stays as it is: the children share

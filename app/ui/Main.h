@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Clock.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -10,6 +12,7 @@ class QStackedWidget;
 namespace volmira::platform {
 class Dialogs;
 class Shell;
+class Transfer;
 }
 namespace volmira::store {
 class AirportStore;
@@ -30,9 +33,11 @@ class StartupCheck;
 class Main : public QMainWindow {
     Q_OBJECT
 public:
-    // The shell starts the updater from programFolder.
+    // The shell starts the updater from programFolder and opens the mail of
+    // the database manager's send.
     Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::Shell &shell, const QString &dataFolder,
          const QString &programFolder, bool updateAvailable, QWidget *parent = nullptr);
+    ~Main() override;
 
     // Shows "Update vorhanden" when the start-up's version check finds a newer
     // version, now or when its answer arrives; the entry stays for the run.
@@ -70,6 +75,9 @@ private:
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
     platform::Shell &shell_;
+    // The database manager's upload goes to the configured server, stamped by the local clock.
+    std::unique_ptr<platform::Transfer> transfer_;
+    platform::SystemClock clock_;
     QString dataFolder_;
     QString programFolder_;
     QStackedWidget *children_;

@@ -8,7 +8,6 @@
 #include "manager/ListFilter.h"
 #include "platform/Twips.h"
 #include "platform/ui/Widgets.h"
-#include "store/exchange/ExchangeExport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,14 +28,16 @@ constexpr auto kFirstAirport = "EDAA";  // the preselection while the browser sh
 constexpr int kRowsAboveFound = 3;
 
 const QString kDataErrorTitle = QStringLiteral("Datenfehler");
+constexpr QStringView kSendTitle = u"Neue Daten schicken";
 
 int currentRow(const QTableView *grid) { return grid->currentIndex().isValid() ? grid->currentIndex().row() : -1; }
 
 }  // namespace
 
-frmDatabase::frmDatabase(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
-                         browser::frmAirport &airport, QWidget *parent)
-    : QWidget(parent), store_(store), dialogs_(dialogs), dataFolder_(dataFolder), airport_(airport) {
+frmDatabase::frmDatabase(store::AirportStore &store, platform::Dialogs &dialogs, SendServices send,
+                         const QString &dataFolder, browser::frmAirport &airport, QWidget *parent)
+    : QWidget(parent), store_(store), dialogs_(dialogs), dataFolder_(dataFolder), airport_(airport),
+      send_(store, std::move(send)) {
     setObjectName(QStringLiteral("frmDatabase"));
     setWindowTitle(QStringLiteral("Datenbank"));
     rsLand = makeCountryModel(this);
@@ -300,10 +301,17 @@ void frmDatabase::cmdAdd_Click() {
 void frmDatabase::cmdSend_Click() {
     QStringList codes;
     for (const store::ArptRow &airport : rsExport->rows()) codes << airport.ICAO;
-    if (codes.isEmpty()) return;
     const QString path = QDir(dataFolder_).filePath(QStringLiteral("export.crm"));
-    if (const auto written = store::exchange::exportAirports(store_, codes, path); !written)
-        dialogs_.inform(this, QStringLiteral("Neue Daten schicken"), written.error());
+    const auto started = send_.start(codes, path, [this](const platform::Result<QString> &uploaded) {
+        if (uploaded)
+            emit statusMessage(*uploaded);
+        else
+            dialogs_.inform(this, kUploadFailedTitle, uploaded.error());
+    });
+    if (!started)
+        dialogs_.inform(this, kSendTitle.toString(), started.error());
+    else if (*started && !(*started)->mailMessage.isEmpty())
+        dialogs_.inform(this, kSendTitle.toString(), (*started)->mailMessage);
 }
 
 }  // namespace volmira::manager

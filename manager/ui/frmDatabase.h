@@ -1,6 +1,7 @@
 #pragma once
 
 #include "manager/ListFilter.h"
+#include "manager/SendExport.h"
 #include "manager/ui/ManagerModels.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
@@ -34,8 +35,9 @@ class frmDatabase : public QWidget {
     Q_OBJECT
 
 public:
-    // The airport window supplies the code shown and shows an airport of the lists.
-    frmDatabase(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+    // The airport window supplies the code shown and shows an airport of the
+    // lists; `send` is what cmdSend uploads and mails with.
+    frmDatabase(store::AirportStore &store, platform::Dialogs &dialogs, SendServices send, const QString &dataFolder,
                 browser::frmAirport &airport, QWidget *parent = nullptr);
 
     // The window became the frame's current child: the lists are built once,
@@ -50,7 +52,11 @@ public:
     void ShowAptList();
     void cmdDelete_Click();
     void cmdAdd_Click();
+    // Writes export.crm, starts its upload and opens the mail; returns at once,
+    // the upload's outcome follows as statusMessage or a message box.
     void cmdSend_Click();
+    // Whether an upload of cmdSend is still running.
+    [[nodiscard]] bool sending() const { return send_.busy(); }
 
     // The current airport of the filtered list; empty when there is none.
     [[nodiscard]] QString currentAirport() const;
@@ -73,6 +79,8 @@ public:
 signals:
     // A double-click in the airport list made its airport the browser's: show the browser.
     void airportWindowWanted();
+    // A line for the frame's status bar: the outcome of a send.
+    void statusMessage(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -110,6 +118,7 @@ private:
     platform::Dialogs &dialogs_;
     QString dataFolder_;
     browser::frmAirport &airport_;
+    SendExport send_;
 
     CountryModel *rsLand = nullptr;
     AirportListModel *rsApt = nullptr;

@@ -1,5 +1,6 @@
 #include "store/exchange/ExchangeExport.h"
 
+#include "platform/TestPause.h"
 #include "store/exchange/ExchangeFile.h"
 #include "store/Tables.h"
 
@@ -102,6 +103,8 @@ platform::Result<ExportCounts> exportAirports(AirportStore &store, const QString
         if (!error.isEmpty()) return failed(error);
     // No airport found: the writer is dropped, which leaves an older file as it was.
     if (result.airports == 0) return result;
+    // Every record is in the temporary file, the old file still in place.
+    platform::pauseForTest("VOLMIRA_EXPORT_PAUSE", "Export", "commit");
     if (platform::Result<> committed = writer.commit(); !committed) return platform::Failure{committed.error()};
     return result;
 }

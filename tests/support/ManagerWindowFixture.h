@@ -26,12 +26,16 @@ protected:
                            "= CASE WHEN ICAO IN ('EDKO', 'EDKA', 'ZZZ') THEN 600 ELSE 0 END").error());
     }
 
-    manager::frmDatabase &open(const QString &shown) {
+    // `dataFolder`: where cmdSend writes export.crm (default: the database's folder).
+    manager::frmDatabase &open(const QString &shown, const QString &dataFolder = {}) {
+        window.reset();  // a running upload ends before the services change
         airport = std::make_unique<browser::frmAirport>(*t.store, dialogs, t.folder());
         airport->load();
         shown.isEmpty() ? airport->clearAirport() : airport->showAirportByIcao(shown);
         dialogs.shown.clear();  // the airport window's own start
-        window = std::make_unique<manager::frmDatabase>(*t.store, dialogs, t.folder(), *airport);
+        window = std::make_unique<manager::frmDatabase>(*t.store, dialogs,
+                                                        manager::SendServices{*transfer, shell, t.clock, send},
+                                                        dataFolder.isEmpty() ? t.folder() : dataFolder, *airport);
         window->resize(1100, 650);
         window->show();
         window->activateWindow();
@@ -47,6 +51,12 @@ protected:
         for (int r = 0; r < grid->model()->rowCount(); ++r) shown << grid->model()->index(r, 0).data().toString();
         return shown;
     }
+
+    // cmdSend uploads through `transfer`: the scripted one unless a test sets another.
+    platform::ScriptedTransfer scripted;
+    platform::Transfer *transfer = &scripted;
+    manager::SendSettings send{QStringLiteral("ftp://127.0.0.1:9"), QStringLiteral("volmira-apt"),
+                               QStringLiteral("harrier77"), QStringLiteral("support@volmira.example")};
 
     std::unique_ptr<browser::frmAirport> airport;
     std::unique_ptr<manager::frmDatabase> window;

@@ -113,8 +113,9 @@ TEST_F(Manager, SendWritesTheChangedAirportsIntoExportCrm) {
     open("");
     test::expectOk(t.db.exec("UPDATE ARPT SET LastDate = NULL").error());  // the airport window's start stamped one
     window->activate();
-    window->cmdSend->click();  // nothing changed: no file
+    window->cmdSend->click();  // nothing changed: no file, no upload, no mail
     EXPECT_FALSE(QFileInfo::exists(file));
+    EXPECT_TRUE(scripted.uploaded().empty() && shell.opened.empty());
     test::expectOk(t.db.exec("UPDATE ARPT SET LastDate = '2026-03-01' WHERE ICAO IN ('ZZZ', 'EDKO')").error());
     window->activate();
     EXPECT_EQ(window->lblNewApt->text(), "2 aktualisierte Flugplätze vorhanden");

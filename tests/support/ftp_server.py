@@ -1,0 +1,52 @@
+#!/usr/bin/env python3
+"""An FTP server on the loopback for the tests of sending exports.
+
+Serves DIR to the user "volmira-apt" with the password "harrier77" on
+127.0.0.1 at a free port, which it prints as its first line. With --read-only
+the user may list and read but not store, so every upload is refused.
+"""
+import argparse
+import ctypes
+import logging
+import signal
+import sys
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+def end_with_parent():
+    # A test program that dies without its teardown takes its server along.
+    try:
+        ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+    except OSError:
+        pass
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--root", required=True, help="the folder served")
+    parser.add_argument("--read-only", action="store_true", help="refuse every upload")
+    args = parser.parse_args()
+
+    end_with_parent()
+    authorizer = DummyAuthorizer()
+    authorizer.add_user("volmira-apt", "harrier77", args.root, perm="elr" if args.read_only else "elradfmwMT")
+    handler = FTPHandler
+    handler.authorizer = authorizer
+    handler.banner = "Volmira test server"
+    # A wrong login is refused at once, not after pyftpdlib's 3 s: the upload's
+    # 2 s connect limit covers the login, so a later refusal reads as a timeout.
+    handler.auth_failed_timeout = 0
+    server = FTPServer(("127.0.0.1", 0), handler)
+    # Only warnings, on stderr: a session's chatter would fill a pipe nobody reads.
+    log = logging.getLogger("pyftpdlib")
+    log.addHandler(logging.StreamHandler())
+    log.setLevel(logging.WARNING)
+    print(server.address[1], flush=True)
+    server.serve_forever(handle_exit=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
