@@ -18,7 +18,7 @@ TEST(SendCli, PutsTheFileUnderItsRemoteNameSendsNothingUnchangedAndAKillLeavesEx
     const test::CommandResult sent = test::runCommand(data.path(), {"send", file, "--icao", "EDDF,EDST", "--json"});
     const QString remote = QJsonDocument::fromJson(sent.out)["remoteName"].toString();
     EXPECT_EQ(test::storedFiles(server), QStringList{remote}) << sent.err.toStdString();
-    EXPECT_EQ(test::fileHash(server.root() + "/" + remote), test::fileHash(file));
+    EXPECT_EQ(test::fileHash(server.root.path() + "/" + remote), test::fileHash(file));
     // Killed with the new file complete beside the old one, or before the upload: a whole file.
     ASSERT_EQ(test::runCommand(data.path(), {"export", "--icao", "EDST"}).exitCode, 0);
     ASSERT_EQ(test::runCommand(data.path(), {"export", file, "--icao", "EDDF"}).exitCode, 0);

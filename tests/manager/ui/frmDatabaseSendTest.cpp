@@ -42,7 +42,7 @@ TEST_F(Send, TheFileArrivesByteForByteUnderTheClocksNameAndASecondInTheMinuteRep
         t.clock.set(QDateTime(QDate(2026, 3, 5), time));
         EXPECT_EQ(click(test::ftpUrl(server)), QStringList{"Die Daten wurden als " + remote + " übertragen."});
         EXPECT_EQ(test::storedFiles(server), QStringList{remote});
-        EXPECT_EQ(test::readFile(server.root() + "/" + remote), test::readFile(exportCrm));
+        EXPECT_EQ(test::readFile(server.root.path() + "/" + remote), test::readFile(exportCrm));
         test::expectOk(t.db.exec("UPDATE ARPT SET LastDate = '2026-03-02' WHERE ICAO = 'EDDM'").error());
     }
     EXPECT_TRUE(test::readFile(exportCrm).contains("EDDM"));
@@ -67,7 +67,7 @@ TEST_F(Send, AServerGoneMidUploadIsToldAtOnceAndTheFileStaysWhole) {
     auto server = std::make_unique<test::TestServer>("ftp_server.py", QStringList());
     send.ftpUrl = test::ftpUrl(*server);
     open("EDDF").cmdSend->click();
-    const QString arrived = server->root() + "/" + remote;  // watched closely: the loopback carries it in a blink
+    const QString arrived = server->root.path() + "/" + remote;  // watched closely: the loopback carries it in a blink
     for (int i = 0; i < 100'000 && QFileInfo(arrived).size() == 0; ++i)
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     EXPECT_LT(QFileInfo(arrived).size(), QFileInfo(exportCrm).size());
