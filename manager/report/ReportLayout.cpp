@@ -86,6 +86,18 @@ private:
         return item;
     }
 
+    // The frequencies wrapped; so many lines that the header and one runway
+    // line would not fit a page are cut, the last ending in "…".
+    QStringList headerLines(const QString &frequencies) {
+        QStringList lines = wrapText(frequencies, kFrequenzen.width, fonts_.font(kFrequenzen.font));
+        const int room = kBodyHeight - kDetailHeight - (kGroupHeaderHeight - kCaptionRowTop) - kFrequenzen.y;
+        const auto most = qsizetype(room / lineSpacing_);
+        if (lines.size() <= most) return lines;
+        lines.resize(most);
+        lines.back() = cutWithEllipsis(lines.back(), kFrequenzen.width, fonts_.metrics(kFrequenzen.font));
+        return lines;
+    }
+
     Section header(const ReportAirport &a, int airport) {
         Section s;
         s.items.push_back(line(u"Line1", kLine1Left, 0, kLine1Right, 0, airport));
@@ -93,7 +105,7 @@ private:
                                       {&kAType, &a.aType}, {&kELEV, &a.ELEV}, {&kCoord, &a.Coord}, {&kPR, &a.PR}})
             s.items.push_back(field(*c, 0, *value, airport));
         // The frequencies wrap; lines beyond the caption row push it down.
-        const QStringList frequencies = wrapText(a.Frequenzen, kFrequenzen.width, fonts_.font(kFrequenzen.font));
+        const QStringList frequencies = headerLines(a.Frequenzen);
         s.items.push_back(textItem(kFrequenzen, 0, frequencies, kFrequenzen.font, airport, -1));
         const int below = kFrequenzen.y + int(std::ceil(double(frequencies.size()) * lineSpacing_));
         const int extra = std::max(0, below - kCaptionRowTop);

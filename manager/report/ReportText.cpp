@@ -67,10 +67,13 @@ FittedLine fitLine(const QString &text, int width, ReportFont font, ReportFonts 
     }
     // What was left unmeasured is cut in any case.
     font.size = geometry::kSmallestSize;
-    const QFontMetricsF &metrics = fonts.metrics(font);
+    return {cutWithEllipsis(line, width, fonts.metrics(font)), font};
+}
+
+QString cutWithEllipsis(const QString &line, int width, const QFontMetricsF &metrics) {
     QString shown = metrics.elidedText(line, Qt::ElideRight, width - metrics.horizontalAdvance(kEllipsis));
     if (!shown.endsWith(kEllipsis)) shown += kEllipsis;
-    return {shown, font};
+    return shown;
 }
 
 QString firstLine(const QString &text) {

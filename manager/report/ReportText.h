@@ -42,6 +42,9 @@ struct FittedLine {
 // wide, it is set smaller down to 6 pt, then cut with "…".
 [[nodiscard]] FittedLine fitLine(const QString &text, int width, geometry::ReportFont font, ReportFonts &fonts);
 
+// A line of which more was left out: cut so that "…" fits after it, and ending in "…".
+[[nodiscard]] QString cutWithEllipsis(const QString &line, int width, const QFontMetricsF &metrics);
+
 // The text up to its first line break.
 [[nodiscard]] QString firstLine(const QString &text);
 

@@ -1,0 +1,110 @@
+// libFuzzer target for the printed airport list: bytes make airports whose
+// names, fields and contact notes hold any text (control characters, lone
+// surrogates, right-to-left runs, words of up to 100,000 characters, empty),
+// laid out with short or long contacts and painted into a PDF in memory. The
+// layout must end with every page carrying its footer "Seite  k von N" and
+// every item on the page. Run with -detect_leaks=0: fontconfig keeps its caches.
+#include "manager/report/ReportPainter.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+using namespace volmira::manager;
+
+namespace {
+
+// Texts no byte sequence reaches easily: bidirectional runs and controls,
+// combining marks, characters outside the basic plane, breaks of every kind.
+const char16_t *const kSamples[] = {
+    u"\u05e9\u05dc\u05d5\u05dd 123 \u0645\u0631\u062d\u0628\u0627", u"\u202eABC\u202c", u"a\u0301\u0301\u0301",
+    u"\U0001F6E9\U0001F6EB", u"\r\n\r\n\r\n", u"\u2028\u2029\u0085", u"\u200b\u200b\u200b\u200b", u"\t\t\t",
+};
+
+class Reader {
+public:
+    Reader(const uint8_t *data, size_t size) : data_(data), size_(size) {}
+
+    int byte() { return at_ < size_ ? data_[at_++] : 0; }
+
+    QString text() {
+        if (at_ >= size_) return {};
+        const int kind = byte();
+        switch (kind % 4) {
+        case 0: {
+            const int length = byte();
+            const QByteArray bytes(reinterpret_cast<const char *>(data_ + at_), qsizetype(std::min<size_t>(length, size_ - at_)));
+            at_ += size_t(bytes.size());
+            return QString::fromUtf8(bytes);
+        }
+        case 1: {
+            QString units;
+            for (int length = byte(); length > 0 && at_ + 1 < size_; --length)
+                units.append(QChar(char16_t(byte() | byte() << 8)));
+            return units;
+        }
+        case 2: {  // a long word: one character repeated up to 100,000 times
+            const auto unit = QChar(char16_t(byte() | byte() << 8));
+            return QString((byte() % 100 + 1) * 1000, unit);
+        }
+        default:
+            return QString::fromUtf16(kSamples[std::size_t(byte()) % std::size(kSamples)]).repeated(byte() % 8 + 1);
+        }
+    }
+
+private:
+    const uint8_t *data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
+std::vector<ReportAirport> airports(Reader &in) {
+    std::vector<ReportAirport> list(std::size_t(in.byte() % 12));
+    int index = 0;
+    for (ReportAirport &a : list) {
+        a.Index = ++index;
+        for (QString *field : {&a.ICAO, &a.Name, &a.aType, &a.ELEV, &a.PR, &a.Coord, &a.Var, &a.Frequenzen})
+            *field = in.text();
+        a.cmdGroup.resize(std::size_t(in.byte() % 6));
+        for (ReportRunway &r : a.cmdGroup)
+            for (QString *field : {&r.RWY, &r.Length, &r.Width, &r.Type, &r.ILS, &r.OM, &r.Kontakt}) *field = in.text();
+    }
+    return list;
+}
+
+void checkPages(const ReportPages &pages) {
+    const QString footer = QStringLiteral("Seite  %1 von %2");
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        int footers = 0;
+        for (const ReportItem &item : pages[p].items) {
+            if (item.name == u"lblPage" && item.text() == footer.arg(p + 1).arg(pages.size())) ++footers;
+            if (item.box.x < 0 || item.box.y < 0 || item.box.right() > geometry::kPageWidth ||
+                item.box.bottom() > geometry::kPageHeight - geometry::kMarginBottom)
+                std::abort();
+        }
+        if (footers != 1) std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    Reader in(data, size);
+    const ContactText contacts = in.byte() % 2 ? ContactText::Long : ContactText::Short;
+    const ReportPages pages = layoutReport(airports(in), contacts);
+    if (pages.empty()) std::abort();
+    checkPages(pages);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!writeReportPdf(pages, pdf).ok() || !pdf.data().startsWith("%PDF")) std::abort();
+    return 0;
+}
