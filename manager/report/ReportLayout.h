@@ -1,7 +1,7 @@
 #pragma once
 
 #include "manager/report/ReportGeometry.h"
-#include "manager/report/ReportInput.h"
+#include "manager/ReportRows.h"
 
 #include <QString>
 
