@@ -1,6 +1,10 @@
 #include "manager/report/ReportLayout.h"
+#include "manager/report/ReportPainter.h"
 #include "support/QtPrinters.h"
 #include "support/ReportPages.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -287,4 +291,21 @@ TEST(ReportLayout, EveryPageHasItsHeaderAndFooter) {
         EXPECT_EQ(itemsNamed({pages[i]}, u"Label9").size(), 1u);
     }
     EXPECT_EQ(layout({}).size(), 1u);
+}
+
+TEST(ReportLayout, AMegabyteNoteIsMeasuredShortByItsFirstLineAndRunsOverPagesLong) {
+    QString note;
+    while (note.size() < 1'000'000) note += QStringLiteral("Zeile %1: Anmeldung beim Turm, Tanken werktags\r\n").arg(note.size());
+    QElapsedTimer clock;
+    clock.start();
+    const ReportPages brief = layout({reportAirport("EDAA", 1, note)}, ContactText::Short);
+    EXPECT_LT(clock.restart(), 1000);
+    EXPECT_EQ(brief.size(), 1u);
+    EXPECT_EQ(itemNamed(brief, u"tKontakt").text(), "Zeile 0: Anmeldung beim Turm, Tanken werktags");
+    const ReportPages all = layout({reportAirport("EDAA", 1, note)}, ContactText::Long);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(writeReportPdf(all, pdf).ok());
+    EXPECT_LT(clock.elapsed(), 10'000);
+    EXPECT_GT(all.size(), 200u);
 }
