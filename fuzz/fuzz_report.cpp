@@ -38,12 +38,13 @@ public:
     QString text() {
         if (at_ >= size_) return {};
         const int kind = byte();
-        // Long words are made rarely: each costs thousands of laid-out lines.
-        switch (kind % 16) {
-        case 2: {  // a long word: one character repeated up to 100,000 times
+        // Long words are made rarely, one in 256 texts: each costs thousands of
+        // laid-out lines, and an input holds over a hundred texts.
+        if (kind == 255) {  // one character repeated up to 100,000 times
             const QChar repeated = unit();
             return QString((byte() % 100 + 1) * 1000, repeated);
         }
+        switch (kind % 16) {
         case 3:
             return QString::fromUtf16(kSamples[std::size_t(byte()) % std::size(kSamples)]).repeated(byte() % 8 + 1);
         case 1: {
