@@ -36,5 +36,7 @@ using ReportProgress = std::function<void(int position, int count)>;
 
 // What the window and the command line put before the cause of a failure.
 inline constexpr QStringView kReportFailure = u"Fehler Bericht";
+// Said instead of showing or writing a list without airports.
+inline constexpr QStringView kEmptyReport = u"Die Flughafenliste ist leer – es gibt nichts zu drucken.";
 
 }  // namespace volmira::manager
