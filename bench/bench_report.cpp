@@ -1,7 +1,7 @@
 // The printed airport list of the largest prefix on the full shipped database:
 // the layout of SS's 506 airports (no runway condition) on pages, and painting
-// all its pages into a PDF in memory. The rows are made from the shipped data
-// as the list makes them.
+// all its pages into a PDF in memory; a 1 MB contact note laid out and painted.
+// The rows are made from the shipped data as the list makes them.
 #include "bench/ShippedCopy.h"
 #include "manager/ReportRows.h"
 #include "manager/report/ReportPainter.h"
@@ -58,6 +58,25 @@ void PdfSS(benchmark::State &state) {
     state.counters["bytes"] = double(bytes);
 }
 BENCHMARK(PdfSS)->Unit(benchmark::kMillisecond);
+
+// One airport whose contact note is 1 MB of short lines: laid out short (its
+// first line measured only) and long (over some 200 pages, then painted).
+void MegabyteNote(benchmark::State &state) {
+    const ContactText contacts = state.range(0) ? ContactText::Long : ContactText::Short;
+    ReportAirport airport = airportsSS().front();
+    QString &note = airport.cmdGroup.back().Kontakt;
+    while (note.size() < 1'000'000) note += QStringLiteral("Zeile %1: Anmeldung beim Turm\r\n").arg(note.size());
+    std::size_t pages = 0;
+    for (auto _ : state) {
+        const manager::ReportPages laid = manager::layoutReport({airport}, contacts);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        if (!manager::writeReportPdf(laid, pdf).ok()) state.SkipWithError("PDF failed");
+        pages = laid.size();
+    }
+    state.counters["pages"] = double(pages);
+}
+BENCHMARK(MegabyteNote)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

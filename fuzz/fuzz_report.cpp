@@ -54,8 +54,8 @@ public:
             return units;
         }
         default: {
-            const int length = byte();
-            const QByteArray bytes(reinterpret_cast<const char *>(data_ + at_), qsizetype(std::min<size_t>(length, size_ - at_)));
+            const auto length = std::min<size_t>(size_t(byte()), size_ - at_);
+            const QByteArray bytes(reinterpret_cast<const char *>(data_ + at_), qsizetype(length));
             at_ += size_t(bytes.size());
             return QString::fromUtf8(bytes);
         }

@@ -65,7 +65,8 @@ private:
         item.lines.reserve(std::size_t(lines.size()));
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const double indent = c.centred ? (c.width - metrics.horizontalAdvance(lines[i])) / 2 : 0.0;
-            item.lines.push_back({lines[i], item.box.x + indent, item.box.y + metrics.ascent() + double(i) * metrics.lineSpacing()});
+            const double baseline = item.box.y + metrics.ascent() + double(i) * metrics.lineSpacing();
+            item.lines.push_back({lines[i], item.box.x + indent, baseline});
         }
         return item;
     }

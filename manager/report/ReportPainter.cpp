@@ -36,6 +36,17 @@ void paintReportPage(QPainter &painter, const ReportPage &page) {
     painter.restore();
 }
 
+bool paintReportPages(QPainter &painter, QPagedPaintDevice &device, const ReportPages &pages,
+                      const PageProgress &progress) {
+    const int count = int(pages.size());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !device.newPage()) return false;
+        paintReportPage(painter, pages[std::size_t(i)]);
+        if (progress) progress(i + 1, count);
+    }
+    return true;
+}
+
 platform::Result<> writeReportPdf(const ReportPages &pages, QIODevice &device, const PageProgress &progress) {
     const auto failed = [] {
         return platform::Failure{QStringLiteral("Das PDF-Dokument der Flughafenliste kann nicht erzeugt werden.")};
@@ -48,13 +59,7 @@ platform::Result<> writeReportPdf(const ReportPages &pages, QIODevice &device, c
         return failed();
     QPainter painter;
     if (!painter.begin(&writer)) return failed();
-    const int count = int(pages.size());
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && !writer.newPage()) return failed();
-        paintReportPage(painter, pages[std::size_t(i)]);
-        if (progress) progress(i + 1, count);
-    }
-    if (!painter.end()) return failed();
+    if (!paintReportPages(painter, writer, pages, progress) || !painter.end()) return failed();
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Result.h"
 
 #include <QIODevice>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QString>
 
@@ -20,6 +21,12 @@ void paintReportPage(QPainter &painter, const ReportPage &page);
 
 // Told after each page painted: its number from 1 and the page count.
 using PageProgress = std::function<void(int page, int pages)>;
+
+// Paints every page on a paged device (printer, PDF writer) through a painter
+// begun on it, a new page before each but the first. False when the device
+// refuses a new page.
+[[nodiscard]] bool paintReportPages(QPainter &painter, QPagedPaintDevice &device, const ReportPages &pages,
+                                    const PageProgress &progress = {});
 
 // The PDF document: A4, title "Volmira Flughafenliste", creator "Volmira APT",
 // its fonts embedded. Written through QPdfWriter, which needs Qt Gui only, so
