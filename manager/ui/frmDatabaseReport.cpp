@@ -75,14 +75,9 @@ void frmDatabase::ShowAptReport(const std::vector<ReportAirport> &airports) {
 
 void frmDatabase::paintReport(QPrinter &printer, const ReportPages &pages) {
     QPainter painter;
-    if (!painter.begin(&printer) || printer.printerState() == QPrinter::Error) {
+    if (!painter.begin(&printer) || printer.printerState() == QPrinter::Error ||
+        !paintReportPages(painter, printer, pages))
         dialogs_.inform(this, kReportTitle, QStringLiteral("Drucken fehlgeschlagen.\n\n") + refusal(printer));
-        return;
-    }
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0) printer.newPage();
-        paintReportPage(painter, pages[i]);
-    }
 }
 
 }  // namespace volmira::manager
