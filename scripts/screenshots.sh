@@ -16,6 +16,7 @@ done
 build/volmira-apt approach add EDDF 25R --ils-freq 110.70 --ils-ident ife --ils-gs 3.0 --data-dir "$home" >/dev/null
 shot docs/edit-mode.png --show EDDF --edit
 shot docs/manager.png --show EDST --window Datenbank
+shot docs/print-preview.png --show EDDF --window Datenbank --preview
 for dialog in frmChangeRwy frmChangeAPT frmChangeCom frmChangeApproach; do
   shot "docs/$dialog.png" --show EDDF --dialog "$dialog"
 done

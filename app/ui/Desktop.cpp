@@ -15,6 +15,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QScreen>
 #include <QTextStream>
 
@@ -35,6 +38,28 @@ bool openNotePanel(browser::frmAirport &airport, const QString &category) {
     panel->Command3_Click();
     return panel->selectCategory(category);
 }
+
+// Writes the print preview to `file` once it is painted, then closes it.
+class PreviewShot final : public QObject {
+public:
+    explicit PreviewShot(QString file) : file_(std::move(file)) { qApp->installEventFilter(this); }
+    bool saved = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(watched);
+        if (preview && event->type() == QEvent::Show)
+            QTimer::singleShot(0, preview, [this, preview] {
+                QApplication::processEvents();
+                saved = preview->grab().save(file_, "PNG");
+                preview->reject();
+            });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QString file_;
+};
 
 int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
     // No message box may wait for a click here: what would be shown goes to stderr.
@@ -74,6 +99,19 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         dialog->show();
         QApplication::processEvents();
         shot = dialog;
+    }
+    // The printed list's preview instead, as its command shows it.
+    if (options.isSet("preview")) {
+        if (!main.databaseWindow() || !main.databaseWindow()->isVisible()) {
+            err << "Die Vorschau der Flughafenliste braucht --window " << main.mnuDatabase->text() << "." << Qt::endl;
+            return 2;
+        }
+        PreviewShot preview(options.value("screenshot"));
+        main.databaseWindow()->cmdPrint->click();
+        for (const auto &box : dialogs.shown) err << box.title << ": " << box.text << Qt::endl;
+        if (preview.saved) return 0;
+        err << "Das Bild " << options.value("screenshot") << " wurde nicht geschrieben." << Qt::endl;
+        return 3;
     }
     for (const auto &box : dialogs.shown) err << box.title << ": " << box.text << Qt::endl;
     if (!shot->grab().save(options.value("screenshot"), "PNG")) {
