@@ -1,7 +1,7 @@
 #include "manager/report/ReportLayout.h"
 
 #include "manager/report/ReportText.h"
-#include "platform/WebAddress.h"
+#include "platform/OnlineConfig.h"
 
 #include <algorithm>
 #include <cmath>
@@ -172,7 +172,7 @@ private:
     void newPage() {
         pages_.emplace_back();
         pages_.back().items.push_back(caption(kLabel8, kMarginTop));
-        pages_.back().items.push_back(field(kLabel9, kMarginTop, QString::fromLatin1(platform::kWebAddress)));
+        pages_.back().items.push_back(field(kLabel9, kMarginTop, platform::online::webAddress()));
         y_ = kBodyTop;
     }
 
