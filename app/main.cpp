@@ -13,11 +13,13 @@ namespace {
 
 // The desktop program is an executable of its own beside this one: the
 // commands then start without loading the windowing libraries, which took
-// more time than a whole lookup.
+// more time than a whole lookup. So is the printed list, which needs Qt Gui.
 constexpr const char *kDesktopProgram = "volmira-apt-desktop";
+constexpr const char *kPrintProgram = "volmira-apt-print";
 
-int startDesktop(char *argv[]) {
-    const QByteArray path = QDir(QCoreApplication::applicationDirPath()).filePath(kDesktopProgram).toLocal8Bit();
+// Runs the program beside this one in this process's place, with the same arguments.
+int startBeside(const char *program, char *argv[]) {
+    const QByteArray path = QDir(QCoreApplication::applicationDirPath()).filePath(program).toLocal8Bit();
     std::vector<char *> arguments{const_cast<char *>(path.constData())};
     for (char **argument = argv + 1; *argument; ++argument) arguments.push_back(*argument);
     arguments.push_back(nullptr);
@@ -33,6 +35,9 @@ int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     const volmira::cli::Options options = volmira::cli::parseOptions(QCoreApplication::arguments());
     // A command (or --help, or a faulty line) runs headless; without one the desktop program starts.
-    if (options.command.isEmpty() && !options.help && options.error.isEmpty()) return startDesktop(argv);
+    if (!options.help && options.error.isEmpty()) {
+        if (options.command.isEmpty()) return startBeside(kDesktopProgram, argv);
+        if (options.command == QLatin1String("print")) return startBeside(kPrintProgram, argv);
+    }
     return volmira::cli::run(QCoreApplication::arguments());
 }

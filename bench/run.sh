@@ -7,7 +7,8 @@ build=${1:-build}
 [ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
 
 for b in bench_lookup bench_window bench_notes_window bench_edit_window bench_exchange bench_edits bench_rtf \
-         bench_notes bench_manager bench_manager_window bench_maps bench_map_window bench_about_window bench_send bench_online; do
+         bench_notes bench_manager bench_manager_window bench_report bench_print bench_maps bench_map_window \
+         bench_about_window bench_send bench_online; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
@@ -60,6 +61,12 @@ process_median 60 "$build/volmira-apt" list SS --json --data-dir "$tmp/data"
 echo
 echo "volmira-apt runway add EDHN ... as a whole process (median ms; each run adds a runway to a copy):"
 process_median 40 "$build/volmira-apt" runway add EDHN --rwy 07 --hdg 66 --length 800 --width 23 --data-dir "$tmp/data"
+
+echo
+echo "volmira-apt print SS --surface off --pdf as a whole process (median ms), and its peak memory:"
+process_median 5 "$build/volmira-apt" print SS --surface off --pdf "$tmp/ss.pdf" --data-dir "$tmp/data"
+print_kb=$(/usr/bin/time -f %M "$build/volmira-apt" print SS --surface off --pdf "$tmp/ss.pdf" --data-dir "$tmp/data" 2>&1 >/dev/null | tail -1)
+awk -v p="$print_kb" 'BEGIN { printf "  peak memory %.1f MB\n", p / 1024 }'
 
 echo
 echo "volmira-apt check-version --json against a loopback HTTP server offering the local versions (median ms):"

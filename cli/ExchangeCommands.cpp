@@ -13,22 +13,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <unistd.h>
-
 namespace volmira::cli {
-
-namespace {
-
-// A bar redrawn in place on a terminal; nothing when stderr is a file or a pipe.
-void drawProgress(int percent) {
-    if (!isatty(fileno(stderr))) return;
-    const int filled = percent / 5;
-    err() << "\r[" << QString(filled, u'#') << QString(20 - filled, u' ') << "] " << percent << " %";
-    if (percent == 100) err() << '\n';
-    err().flush();
-}
-
-}  // namespace
 
 int changedCommand(const Options &options) {
     if (!options.arguments.isEmpty()) {

@@ -39,12 +39,8 @@ bool answeredYes() {
 int listCommand(const Options &options) {
     constexpr const char *kUsageLine =
         "list PRÄFIX [--surface hard|grass|any|none|off] [--type VLP|SLP|any|none] [--min-length M] [--json]";
-    if (options.arguments.size() != 1) return usage(kUsageLine);
-    const QString prefix = options.arguments.first();
-    if (prefix.isEmpty() || prefix.size() > 4) {
-        err() << "Das Präfix hat 1 bis 4 Zeichen." << Qt::endl;
-        return usage(kUsageLine);
-    }
+    const std::optional<QString> prefix = listPrefix(options, kUsageLine);
+    if (!prefix) return kUsage;
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const platform::Result<store::AirportFilter> filter = listFilter(options, session->dataFolder);
@@ -52,13 +48,13 @@ int listCommand(const Options &options) {
         err() << filter.error() << Qt::endl;
         return kUsage;
     }
-    const platform::Result<std::vector<store::ArptRow>> found = session->store->lists.airportList(prefix, *filter);
+    const platform::Result<std::vector<store::ArptRow>> found = session->store->lists.airportList(*prefix, *filter);
     if (!found) return failed(found);
     const std::vector<store::ArptRow> &airports = *found;
     if (options.json) {
         QJsonArray rows;
         for (const store::ArptRow &row : airports) rows.append(listedAirportJson(row));
-        out() << QJsonDocument(QJsonObject{{"prefix", prefix}, {"count", int(airports.size())}, {"airports", rows}})
+        out() << QJsonDocument(QJsonObject{{"prefix", *prefix}, {"count", int(airports.size())}, {"airports", rows}})
                      .toJson(QJsonDocument::Indented);
     } else {
         const auto length = [](std::optional<int> metres) { return metres ? QString::number(*metres) : QString(); };

@@ -38,6 +38,17 @@ platform::Result<Outcome> named(const Options &options, const char *option,
 
 }  // namespace
 
+std::optional<QString> listPrefix(const Options &options, const char *usage) {
+    const QString prefix = options.arguments.size() == 1 ? options.arguments.first() : QString();
+    if (options.arguments.size() == 1 && (prefix.isEmpty() || prefix.size() > 4))
+        err() << "Das Präfix hat 1 bis 4 Zeichen." << Qt::endl;
+    if (prefix.isEmpty() || prefix.size() > 4) {
+        err() << "Aufruf: volmira-apt " << usage << Qt::endl;
+        return std::nullopt;
+    }
+    return prefix;
+}
+
 platform::Result<store::AirportFilter> listFilter(const Options &options, const QString &dataFolder) {
     const manager::FilterSettings saved =
         manager::readFilterFile(QDir(dataFolder).filePath(manager::kFilterFileName)).over(manager::FilterSettings{});

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace volmira::cli {
 
 struct Options;
@@ -15,5 +17,9 @@ struct Options;
 // dbs.crm is never written. A bad --surface or --type value is a failure; a
 // length that is no number is told on stderr and counts as 0, as in the window.
 [[nodiscard]] platform::Result<store::AirportFilter> listFilter(const Options &options, const QString &dataFolder);
+
+// PRÄFIX of `list` and `print`: the one plain argument, 1 to 4 characters.
+// Nothing after telling the usage line `usage` on stderr.
+[[nodiscard]] std::optional<QString> listPrefix(const Options &options, const char *usage);
 
 }  // namespace volmira::cli

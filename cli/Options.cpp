@@ -10,9 +10,9 @@ const QStringList kBoxOptions = {"rwy",  "hdg",         "length", "width", "slop
                                  "ils-ident", "ils-gs", "om-freq", "om-ident", "min-length"};
 const QStringList kValueOptions = QStringList{"data-dir", "date",       "from", "out",  "wmm",
                                               "data-date", "screenshot", "show", "icao", "data-version",
-                                              "text",     "from-file",  "notes",      "dialog", "window",     "map"} +
+                                              "text",     "from-file",  "notes",      "dialog", "window",     "map", "pdf"} +
                                   kBoxOptions;
-const QStringList kSwitches = {"all", "yes", "edit", "splash", "about"};
+const QStringList kSwitches = {"all", "yes", "edit", "long-contacts", "preview", "splash", "about"};
 }
 
 Options parseOptions(const QStringList &arguments) {

@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace volmira::cli {
 
 QTextStream &out() {
@@ -24,6 +26,14 @@ QString printable(QString text) {
     for (QChar &c : text)
         if (c.category() == QChar::Other_Control) c = QChar::ReplacementCharacter;
     return text;
+}
+
+void drawProgress(int percent) {
+    if (!isatty(fileno(stderr))) return;
+    const int filled = percent / 5;
+    err() << "\r[" << QString(filled, u'#') << QString(20 - filled, u' ') << "] " << percent << " %";
+    if (percent == 100) err() << '\n';
+    err().flush();
 }
 
 std::unique_ptr<Session> openSession(const Options &options, store::Database::Mode mode) {

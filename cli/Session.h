@@ -32,6 +32,10 @@ struct Session {
     std::unique_ptr<store::AirportStore> store;
 };
 
+// A progress bar redrawn in place on a terminal, ended by a line break at 100;
+// nothing when stderr is a file or a pipe.
+void drawProgress(int percent);
+
 // Prints the German message of a failed read and gives the exit status of a data error.
 template <typename T>
 int failed(const platform::Result<T> &result) {

@@ -16,6 +16,10 @@ done
 build/volmira-apt approach add EDDF 25R --ils-freq 110.70 --ils-ident ife --ils-gs 3.0 --data-dir "$home" >/dev/null
 shot docs/edit-mode.png --show EDDF --edit
 shot docs/manager.png --show EDST --window Datenbank
+shot docs/print-preview.png --show EDDF --window Datenbank --preview
+# Page 1 of the printed list of ED as the print command writes it.
+build/volmira-apt --data-dir "$home" print ED --pdf "$home/ed.pdf" >/dev/null
+pdftoppm -r 100 -f 1 -l 1 -singlefile -png "$home/ed.pdf" docs/print-page
 for dialog in frmChangeRwy frmChangeAPT frmChangeCom frmChangeApproach; do
   shot "docs/$dialog.png" --show EDDF --dialog "$dialog"
 done

@@ -101,6 +101,29 @@ struct VersionRow {
     QString ProgramVersion;
 };
 
+// One line of the printed airport list as its scratch table keeps it: the
+// airport's group columns repeated on each of its runway lines.
+struct RwyRouteRow {
+    int Index = 0;  // running number of the airport in the list, from 1
+    QString ICAO;
+    QString Name;
+    QString aType;
+    QString ELEV;
+    QString PR;
+    QString Coord;
+    QString Var;
+    QString Frequenzen;
+    QString RWY;
+    QString ILS;
+    QString OM;
+    QString Length;
+    QString Width;
+    QString Type;
+    QString Kontakt;
+
+    friend bool operator==(const RwyRouteRow &, const RwyRouteRow &) = default;
+};
+
 // The newest stamp of one of an airport's tables, for the last-change line.
 struct ChangeStamp {
     QString Name;  // "RWY Info", "COM Info", "Approach Info", "Flughafen Info", "Info Kategorie: ..."

@@ -28,11 +28,6 @@ CREATE TABLE MyCategory (
   Category TEXT COLLATE NOCASE
 );
 
-CREATE TABLE RwyRoute (
-  "Index" INTEGER, ICAO TEXT, Name TEXT, aType TEXT, ELEV TEXT, PR TEXT, Coord TEXT, Var TEXT,
-  Frequenzen TEXT, RWY TEXT, ILS TEXT, OM TEXT, Length TEXT, Width TEXT, Type TEXT, Kontakt TEXT
-);
-
 PRAGMA user_version = 1;
 )SQL";
 
@@ -40,7 +35,7 @@ PRAGMA user_version = 1;
 std::string schema() {
     return arptTable().create() + rwyTable().create() + acomTable().create() + ilsTable().create() +
            myInfoTable().create() + mapDataTable().create() + airportCodeTable().create() +
-           icaoCodeTable().create() + versionTable().create() + kRest;
+           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest;
 }
 
 platform::Result<std::optional<int>> userVersion(Database &db) {

@@ -134,4 +134,24 @@ const Table<VersionRow> &versionTable() {
     return table;
 }
 
+// The printed list's scratch table, emptied and refilled on every print.
+const Table<RwyRouteRow> &rwyRouteTable() {
+    static const Table<RwyRouteRow> table(
+        "RwyRoute",
+        {column<&RwyRouteRow::Index>("\"Index\"", kInteger, "running number of the airport in the list, from 1"),
+         column<&RwyRouteRow::ICAO>("ICAO", kText), column<&RwyRouteRow::Name>("Name", kText),
+         column<&RwyRouteRow::aType>("aType", kText, "VLP or SLP"),
+         column<&RwyRouteRow::ELEV>("ELEV", kText, "\"ELEV: \" + feet + \" ft\""),
+         column<&RwyRouteRow::PR>("PR", kText), column<&RwyRouteRow::Coord>("Coord", kText),
+         column<&RwyRouteRow::Var>("Var", kText, "magnetic variation as printed, \"2,5 W\""),
+         column<&RwyRouteRow::Frequenzen>("Frequenzen", kText, "frequency summary, at most 255 characters"),
+         column<&RwyRouteRow::RWY>("RWY", kText), column<&RwyRouteRow::ILS>("ILS", kText, "low end \\ high end"),
+         column<&RwyRouteRow::OM>("OM", kText, "low end \\ high end"),
+         column<&RwyRouteRow::Length>("Length", kText, "metres + \" m\""),
+         column<&RwyRouteRow::Width>("Width", kText, "metres + \" m\""),
+         column<&RwyRouteRow::Type>("Type", kText, "Asphalt or Gras"),
+         column<&RwyRouteRow::Kontakt>("Kontakt", kText, "contact note, on the airport's last line")});
+    return table;
+}
+
 }  // namespace volmira::store

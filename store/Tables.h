@@ -16,5 +16,6 @@ const Table<MapDataRow> &mapDataTable();
 const Table<AirportCodeRow> &airportCodeTable();
 const Table<IcaoCodeRow> &icaoCodeTable();
 const Table<VersionRow> &versionTable();
+const Table<RwyRouteRow> &rwyRouteTable();  // scratch table of the printed list
 
 }  // namespace volmira::store

@@ -26,6 +26,9 @@
 #include <QPdfView>
 #include <QTimer>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QTimer>
 #include <QScreen>
 #include <QTextStream>
 
@@ -86,6 +89,28 @@ bool showMap(browser::frmAirport &airport, int slot) {
     panel.flushView();
     return settled.value_or(false);
 }
+
+// Writes the print preview to `file` once it is painted, then closes it.
+class PreviewShot final : public QObject {
+public:
+    explicit PreviewShot(QString file) : file_(std::move(file)) { qApp->installEventFilter(this); }
+    bool saved = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(watched);
+        if (preview && event->type() == QEvent::Show)
+            QTimer::singleShot(0, preview, [this, preview] {
+                QApplication::processEvents();
+                saved = preview->grab().save(file_, "PNG");
+                preview->reject();
+            });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QString file_;
+};
 
 // The map linking dialog on the airport's first slot, as its right button opens it.
 QDialog *linkDialog(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
@@ -187,6 +212,19 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
         dialog->show();
         QApplication::processEvents();
         shot = dialog;
+    }
+    // The printed list's preview instead, as its command shows it.
+    if (options.isSet("preview")) {
+        if (!main.databaseWindow() || !main.databaseWindow()->isVisible()) {
+            err << "Die Vorschau der Flughafenliste braucht --window " << main.mnuDatabase->text() << "." << Qt::endl;
+            return 2;
+        }
+        PreviewShot preview(options.value("screenshot"));
+        main.databaseWindow()->cmdPrint->click();
+        for (const auto &box : dialogs.shown) err << box.title << ": " << box.text << Qt::endl;
+        if (preview.saved) return 0;
+        err << "Das Bild " << options.value("screenshot") << " wurde nicht geschrieben." << Qt::endl;
+        return 3;
     }
     for (const auto &box : dialogs.shown) err << box.title << ": " << box.text << Qt::endl;
     if (!shot->grab().save(options.value("screenshot"), "PNG")) {

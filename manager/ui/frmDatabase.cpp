@@ -209,13 +209,18 @@ void frmDatabase::reportFilterWrite(const platform::Result<> &written) {
     dialogs_.inform(this, kDataErrorTitle, written.error());
 }
 
-void frmDatabase::ShowAptList() {
-    tLength->setModified(false);
+ListFilter frmDatabase::readFilter() {
     const ListFilter filter = listFilter(filterSettings());
     if (!filter.lengthReadable) {
         dialogs_.inform(this, kLengthTitle.toString(), kLengthMessage.toString());
         tLength->setFocus();
     }
+    return filter;
+}
+
+void frmDatabase::ShowAptList() {
+    tLength->setModified(false);
+    const ListFilter filter = readFilter();
     std::vector<store::ArptRow> airports;
     if (const QString country = currentCountry(); !country.isEmpty()) {
         platform::Result<std::vector<store::ArptRow>> listed = store_.lists.airportList(country, filter.filter);

@@ -2,6 +2,7 @@
 
 #include "manager/ListFilter.h"
 #include "manager/SendExport.h"
+#include "manager/report/ReportLayout.h"
 #include "manager/ui/ManagerModels.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
@@ -15,6 +16,8 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPrinter;
+class QProgressBar;
 class QPushButton;
 class QTableView;
 
@@ -57,6 +60,11 @@ public:
     void cmdSend_Click();
     // Whether an upload of cmdSend is still running.
     [[nodiscard]] bool sending() const { return send_.busy(); }
+    // The printed list of the airports listed: prepared with the progress bar
+    // shown, then its preview.
+    void cmdPrint_Click();
+    // The preview of the list, modal and maximized, from which the user prints.
+    void ShowAptReport(const std::vector<ReportAirport> &airports);
 
     // The current airport of the filtered list; empty when there is none.
     [[nodiscard]] QString currentAirport() const;
@@ -75,6 +83,8 @@ public:
     QPushButton *cmdAdd = nullptr;
     QPushButton *cmdDelete = nullptr;
     QPushButton *cmdSend = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QProgressBar *progbar = nullptr;
 
 signals:
     // A double-click in the airport list made its airport the browser's: show the browser.
@@ -105,6 +115,10 @@ private:
     // Sets the boxes and the length text without their click handling.
     void showFilterSettings(const FilterSettings &settings);
     void reportFilterWrite(const platform::Result<> &written);
+    // The filter of the boxes; an unreadable length box is told, and counts as 0.
+    [[nodiscard]] ListFilter readFilter();
+    // frmDatabaseReport.cpp: the preview's pages on a printer or the preview.
+    void paintReport(QPrinter &printer, const ReportPages &pages);
     // Makes the country row current and fills its airport list.
     void selectCountry(int row);
     // Makes the airport of that code current in the list, showing up to three rows above it.

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 
@@ -92,7 +93,19 @@ void frmDatabase::buildAirportArea() {
     setTwips(gridApt, kRight, 1620, kRightWidth, 3360);
     connect(gridApt, &QTableView::doubleClicked, this, &frmDatabase::gridAptDoubleClicked);
     lblAptCount = label(content_, QStringLiteral("lblAptCount"), QString());
-    setTwips(lblAptCount, kRight, 5040, 3000, 300);
+    setTwips(lblAptCount, kRight, 5040, 1800, 300);
+    // The printed list's option and command under the list they print, its progress beside them.
+    chkShowAll = named<QCheckBox>(content_, QStringLiteral("chkShowAll"));
+    chkShowAll->setText(QStringLiteral("Kurze Kontaktinfos"));
+    chkShowAll->setChecked(true);
+    setTwips(chkShowAll, kRight + 1900, 5010, 2200, 360);
+    cmdPrint = button(content_, QStringLiteral("cmdPrint"), QStringLiteral("Flughafenliste drucken"));
+    setTwips(cmdPrint, kRight + 4200, 4995, 2400, 390);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmDatabase::cmdPrint_Click);
+    progbar = named<QProgressBar>(content_, QStringLiteral("progbar"));
+    progbar->setTextVisible(false);
+    setTwips(progbar, kRight + 6720, 5070, kRightWidth - 6720, 240);
+    progbar->hide();
     // Holds the browser's code for the preselection; never shown.
     lblICAO = label(content_, QStringLiteral("lblICAO"), QString());
     lblICAO->hide();
@@ -106,10 +119,6 @@ void frmDatabase::buildExportArea() {
     platform::setColumnWidths(gridExport, kAirportColumns);
     setTwips(gridExport, kRight, 5760, kRightWidth, 1740);
 
-    chkShowAll = named<QCheckBox>(content_, QStringLiteral("chkShowAll"));
-    chkShowAll->setText(QStringLiteral("Kurze Kontaktinfos"));
-    chkShowAll->setChecked(true);
-    setTwips(chkShowAll, kRight, 7620, 2400, 360);
     cmdAdd = button(content_, QStringLiteral("cmdAdd"), QStringLiteral("Flugplatz hinzufügen"));
     cmdDelete = button(content_, QStringLiteral("cmdDelete"), QStringLiteral("Flugplatz löschen"));
     cmdSend = button(content_, QStringLiteral("cmdSend"), QStringLiteral("Neue Daten schicken"));

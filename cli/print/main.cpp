@@ -1,0 +1,19 @@
+#include "cli/Options.h"
+#include "cli/Session.h"
+#include "cli/print/PrintCommand.h"
+
+#include <QGuiApplication>
+
+// The printed list's program, started by volmira-apt for its `print` command:
+// the fonts and the PDF need Qt Gui, which the other commands do without.
+// It needs no display: the offscreen platform unless another one is asked for.
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const volmira::cli::Options options = volmira::cli::parseOptions(QGuiApplication::arguments());
+    if (!options.error.isEmpty()) {
+        volmira::cli::err() << options.error << Qt::endl;
+        return volmira::cli::kUsage;
+    }
+    return volmira::cli::printCommand(options);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "manager/report/ReportGeometry.h"
+#include "manager/ReportRows.h"
+
+#include <QString>
+
+#include <vector>
+
+// The printed airport list laid out on pages before anything is painted: every
+// control of every section as a named item at its place in twips from the
+// page's top left corner, so that the page count is known first and tests
+// read the layout without painting.
+namespace volmira::manager {
+
+struct TwipsRect {
+    int x = 0, y = 0, width = 0, height = 0;
+    [[nodiscard]] int right() const { return x + width; }
+    [[nodiscard]] int bottom() const { return y + height; }
+};
+
+// One line of text as set: its left end and baseline in twips on the page.
+struct ReportLine {
+    QString text;
+    double x = 0;
+    double baseline = 0;
+};
+
+struct ReportItem {
+    enum class Kind { Text, Line };
+    Kind kind = Kind::Text;
+    QString name;  // the control's name: "tICAO", "Label6", "Line3"
+    // A line runs from the box's top left to its bottom right corner: one of
+    // width and height is 0. A text's box is the control's, grown with its lines.
+    TwipsRect box;
+    geometry::ReportFont font;
+    bool centred = false;
+    std::vector<ReportLine> lines;
+    int airport = -1;  // the airport's position in the list from 0; -1 in page header and footer
+    int row = -1;      // the airport's runway line from 0; -1 outside the details
+
+    // The lines joined by "\n".
+    [[nodiscard]] QString text() const;
+};
+
+struct ReportPage {
+    std::vector<ReportItem> items;
+};
+
+using ReportPages = std::vector<ReportPage>;
+
+// "Kurze Kontaktinfos": the note's first line only; else all of it, wrapped.
+enum class ContactText { Short, Long };
+
+// An airport's block (group header and runway lines) stays on one page; one
+// taller than a page is split between runway lines, never right after its
+// header, and a runway line taller than a page goes on line by line.
+[[nodiscard]] ReportPages layoutReport(const std::vector<ReportAirport> &airports, ContactText contacts);
+
+}  // namespace volmira::manager
