@@ -1,25 +1,36 @@
 #include "app/VersionCheck.h"
 
+#include "store/DateText.h"
+
 namespace volmira::app {
 
 namespace {
 
-// The site's text when it is plausible and says something.
-std::optional<QString> usable(const QString &text, qsizetype maxLength) {
-    if (text.isEmpty() || text.size() > maxLength) return std::nullopt;
-    return text;
+// The site's text, or the local version when the text is too long to be one.
+QString plausible(const QString &text, qsizetype maxLength, const QString &local) {
+    return text.size() > maxLength ? local : text;
 }
+
+// An empty answer never counts; any other difference does.
+bool differs(const QString &online, const QString &local) { return !online.isEmpty() && online != local; }
 
 }  // namespace
 
 VersionCheck checkVersions(const QString &programVersion, const QString &databaseVersion,
-                           const std::optional<platform::OnlineVersionTexts> &online) {
+                           const platform::Result<platform::OnlineVersionTexts> &online) {
     VersionCheck check;
-    if (!online) return check;
-    const std::optional<QString> program = usable(online->program, kMaxProgramVersionLength);
-    check.onlineDataVersion = usable(online->data, kMaxDataVersionLength);
-    check.programUpdate = program && *program != programVersion;
-    check.dataUpdate = check.onlineDataVersion && *check.onlineDataVersion != databaseVersion;
+    if (!online) {
+        check.error = online.error();
+        return check;
+    }
+    const QString program = plausible(online->program, kMaxProgramVersionLength, programVersion);
+    const QString data = plausible(online->data, kMaxDataVersionLength, databaseVersion);
+    check.onlineProgramVersion = program;
+    check.onlineDataVersion = data;
+    check.programUpdate = differs(program, programVersion);
+    check.dataUpdate = differs(data, databaseVersion);
+    if (online->data.size() <= kMaxDataVersionLength && store::parseStoredDate(online->data).isValid())
+        check.importDataVersion = online->data;
     return check;
 }
 

@@ -7,13 +7,15 @@ build=${1:-build}
 [ -x "$build/bench/bench_lookup" ] || { echo "Erst bauen: ./test.sh oder cmake --build $build" >&2; exit 2; }
 
 for b in bench_lookup bench_window bench_notes_window bench_edit_window bench_exchange bench_edits bench_rtf \
-         bench_notes bench_manager bench_manager_window bench_report bench_print; do
+         bench_notes bench_manager bench_manager_window bench_report bench_print bench_maps bench_about_window \
+         bench_online; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
 
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+server=""
+trap 'rm -rf "$tmp"; [ -z "$server" ] || kill "$server"' EXIT
 
 echo
 echo "build-database of the whole extract (3 runs, seconds):"
@@ -65,6 +67,21 @@ echo "volmira-apt print SS --surface off --pdf as a whole process (median ms), a
 process_median 5 "$build/volmira-apt" print SS --surface off --pdf "$tmp/ss.pdf" --data-dir "$tmp/data"
 print_kb=$(/usr/bin/time -f %M "$build/volmira-apt" print SS --surface off --pdf "$tmp/ss.pdf" --data-dir "$tmp/data" 2>&1 >/dev/null | tail -1)
 awk -v p="$print_kb" 'BEGIN { printf "  peak memory %.1f MB\n", p / 1024 }'
+
+echo
+echo "volmira-apt check-version --json against a loopback HTTP server offering the local versions (median ms):"
+mkdir -p "$tmp/site/APT/download"
+/usr/bin/python3 tests/support/http_server.py --root "$tmp/site" >"$tmp/port" &
+server=$!
+until [ -s "$tmp/port" ]; do sleep 0.1; done
+export VOLMIRA_APT_DOWNLOAD_HOST="127.0.0.1:$(head -1 "$tmp/port")"
+# The first answer (no files yet: exit 3) tells the local versions the site then offers.
+"$build/volmira-apt" check-version --json --data-dir "$tmp/data" >"$tmp/local.json" || true
+/usr/bin/python3 -c 'import json, sys; v = json.load(open(sys.argv[1]))
+open(sys.argv[2] + "/version-prog.txt", "w").write(v["ProgramVersion"])
+open(sys.argv[2] + "/version-data.txt", "w").write(v["DatabaseVersion"])' "$tmp/local.json" "$tmp/site/APT/download"
+process_median 60 "$build/volmira-apt" check-version --json --data-dir "$tmp/data"
+unset VOLMIRA_APT_DOWNLOAD_HOST
 
 echo
 echo "Peak memory (max. resident set, MB) of a whole-database import and of a lookup:"

@@ -10,6 +10,8 @@ namespace {
 
 constexpr qsizetype kIataLength = 3;
 
+}  // namespace
+
 platform::Result<std::optional<store::ArptRow>> findAirport(store::AirportStore &store, const QString &entered,
                                                             CodeKind kind) {
     const QString code = entered.trimmed();
@@ -19,8 +21,6 @@ platform::Result<std::optional<store::ArptRow>> findAirport(store::AirportStore 
     if (!*icao) return std::optional<store::ArptRow>();
     return store.reads.airportByIcao((*icao)->trimmed());
 }
-
-}  // namespace
 
 platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &store, const QString &entered,
                                                           QDate day, CodeKind kind) {

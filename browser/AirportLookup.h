@@ -40,6 +40,12 @@ struct AirportView {
 // ICAO code whatever its length, for a code taken from a list of airports.
 enum class CodeKind { Typed, Icao };
 
+// The airport row of a code, read as lookupAirport reads it; nothing when
+// there is no such airport.
+[[nodiscard]] platform::Result<std::optional<store::ArptRow>> findAirport(store::AirportStore &store,
+                                                                          const QString &entered,
+                                                                          CodeKind kind = CodeKind::Typed);
+
 // The airport of a code: blanks around it are ignored; typed, three characters
 // are an IATA code, any other length an ICAO code. Nothing when there is no
 // such airport (then show kNotFoundMessage); a failure when the file cannot

@@ -47,6 +47,18 @@ constexpr const char *kHelp =
     "  category add NAME                 Kategorie hinzufügen\n"
     "  category rename ALT NEU           Kategorie umbenennen, samt den Notizen aller Flughäfen\n"
     "  category delete NAME --yes        Kategorie und ihre Notizen an allen Flughäfen löschen\n"
+    "  maps CODE                         verknüpfte Karten des Flughafens (* = aktiv): Nummer, Name, Typ,\n"
+    "                                    gefundener Pfad (in den Karten-Ordner des Datenordners umgesetzt,\n"
+    "                                    wenn der gespeicherte fehlt), Bildgröße laut Dateikopf oder\n"
+    "                                    \"(Datei fehlt)\"; mit --json auch die gespeicherte Ansicht\n"
+    "  map link CODE NUMMER DATEI [--name NAME]\n"
+    "                                    BMP-, JPEG- oder PDF-Datei als Karte NUMMER (0 bis 9) verknüpfen,\n"
+    "                                    eine bestehende überschreiben; ohne NAME der Dateiname\n"
+    "  map unlink CODE NUMMER            Verknüpfung der Karte NUMMER löschen; 1: Nummer frei\n"
+    "  about                             Programm- und Datenbankversion, die Update-Historie nach Tagen\n"
+    "                                    (zuletzt die Zeilen ohne Datum) und die Versionshinweise\n"
+    "  check-version                     Programm- und Datenbankversion mit denen der Download-Seite\n"
+    "                                    vergleichen; ändert nichts; 1: Update vorhanden, 3: keine Antwort\n"
     "  build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]\n"
     "                                    Datenbank aus den mitgelieferten Flughafendaten bauen\n"
     "\n"
@@ -106,6 +118,10 @@ int run(const QStringList &arguments) {
     if (options.command == QLatin1String("approach")) return approachCommand(options);
     if (options.command == QLatin1String("list")) return listCommand(options);
     if (options.command == QLatin1String("delete")) return deleteCommand(options);
+    if (options.command == QLatin1String("maps")) return mapsCommand(options);
+    if (options.command == QLatin1String("map")) return mapCommand(options);
+    if (options.command == QLatin1String("about")) return aboutCommand(options);
+    if (options.command == QLatin1String("check-version")) return checkVersionCommand(options);
     err() << (options.command.isEmpty() ? QStringLiteral("Bitte einen Befehl angeben.")
                                         : QStringLiteral("Unbekannter Befehl: %1").arg(options.command))
           << "\n\n"

@@ -25,5 +25,12 @@ int approachCommand(const Options &options);
 // The database manager's filtered airport list and deleting an airport.
 int listCommand(const Options &options);
 int deleteCommand(const Options &options);
+// The map links of an airport: listing, linking a file, removing a link.
+int mapsCommand(const Options &options);
+int mapCommand(const Options &options);
+// The About window's versions, update history and release notes.
+int aboutCommand(const Options &options);
+// The download site's versions against the running program and the database.
+int checkVersionCommand(const Options &options);
 
 }  // namespace volmira::cli

@@ -12,7 +12,7 @@ const QStringList kValueOptions = QStringList{"data-dir", "date",       "from", 
                                               "data-date", "screenshot", "show", "icao", "data-version",
                                               "text",     "from-file",  "notes",      "dialog", "window", "pdf"} +
                                   kBoxOptions;
-const QStringList kSwitches = {"all", "yes", "edit", "long-contacts", "preview"};
+const QStringList kSwitches = {"all", "yes", "edit", "long-contacts", "preview", "splash", "about"};
 }
 
 Options parseOptions(const QStringList &arguments) {

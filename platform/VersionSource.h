@@ -1,10 +1,17 @@
 #pragma once
 
+#include "platform/Result.h"
+
+#include <QByteArray>
 #include <QString>
 
-#include <optional>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 namespace volmira::platform {
+
+class Transfer;
 
 // The two version texts of the maker's download site, exactly as they arrive.
 struct OnlineVersionTexts {
@@ -12,32 +19,50 @@ struct OnlineVersionTexts {
     QString data;     // version-data.txt, a date
 };
 
+// A version file's bytes as text; invalid UTF-8 becomes replacement characters,
+// which no version holds, so such an answer never matches a local version.
+[[nodiscard]] inline QString versionText(const QByteArray &bytes) { return QString::fromUtf8(bytes); }
+
 // Asks the download site for the newest program and data versions, behind an
-// interface so that the start-up is testable without a network.
+// interface so that the start-up is testable without a network. Blocking: the
+// start-up calls it on a worker thread and may abort it.
 class VersionSource {
 public:
     virtual ~VersionSource() = default;
-    // Nothing when the site gave no answer to either question (no network, an error).
-    [[nodiscard]] virtual std::optional<OnlineVersionTexts> fetch() = 0;
+    // Both texts, or a German message when either question got no answer.
+    [[nodiscard]] virtual Result<OnlineVersionTexts> fetch(const std::atomic<bool> &abort) = 0;
 };
 
-// This build asks no server: it answers as an unreachable site does, so the
-// start-up shows no update notice and goes on.
-class OfflineVersionSource final : public VersionSource {
+// The download site over HTTP: the program version, then the data version,
+// both within one time limit.
+class DownloadVersionSource final : public VersionSource {
 public:
-    [[nodiscard]] std::optional<OnlineVersionTexts> fetch() override { return std::nullopt; }
+    explicit DownloadVersionSource(Transfer &transfer, std::chrono::milliseconds limit = std::chrono::seconds(5))
+        : transfer_(transfer), limit_(limit) {}
+    [[nodiscard]] Result<OnlineVersionTexts> fetch(const std::atomic<bool> &abort) override;
+
+private:
+    Transfer &transfer_;
+    std::chrono::milliseconds limit_;
 };
 
-// Answers what the test sets, and counts the questions.
+// Answers what the test sets after an optional delay (an abort cuts it short
+// with a failure), and counts the questions.
 class FakeVersionSource final : public VersionSource {
 public:
-    [[nodiscard]] std::optional<OnlineVersionTexts> fetch() override {
+    [[nodiscard]] Result<OnlineVersionTexts> fetch(const std::atomic<bool> &abort) override {
         ++asked;
+        const auto end = std::chrono::steady_clock::now() + delay;
+        while (std::chrono::steady_clock::now() < end) {
+            if (abort) return Failure{QStringLiteral("abgebrochen")};
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         return answer;
     }
 
-    std::optional<OnlineVersionTexts> answer;
-    int asked = 0;
+    Result<OnlineVersionTexts> answer = Failure{QStringLiteral("Server nicht erreichbar")};
+    std::chrono::milliseconds delay{0};
+    std::atomic<int> asked = 0;
 };
 
 }  // namespace volmira::platform

@@ -34,3 +34,17 @@ build/volmira-apt --data-dir "$home" note EDDF Kontakt --from-file "$note" >/dev
 build/volmira-apt --data-dir "$home" note EDDF Tanken --text "Jet A1 und AvGas 100LL am GAT" >/dev/null
 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/volmira-apt --data-dir "$home" --screenshot docs/airport-notes.png --show EDDF --notes Kontakt
+
+# The map linking dialog on EDDF's first map, among a few chart files.
+mkdir -p "$home/Karten/Flughafen" "$home/Karten/PDF"
+touch "$home"/Karten/Flughafen/{EDDF-Platzrunde.jpg,EDDF-Rollwege.bmp,EDDF-Vorfeld.jpg} "$home/Karten/PDF/EDDF-Anflug.pdf"
+build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/EDDF-Vorfeld.jpg" --name Vorfeld >/dev/null
+shot docs/frmKarte.png --show EDDF --dialog frmKarte
+
+# The About window after two updates: Hahnweide with the data of 5 Dec 2010,
+# then Frankfurt, Munich and Hamburg with those of 21 Apr 2010.
+for update in EDST:05.12.2010 EDDF,EDDM,EDDH:21.04.2010; do
+  build/volmira-apt --data-dir "$home" export "$home/update.crm" --icao "${update%%:*}" >/dev/null
+  build/volmira-apt --data-dir "$home" import "$home/update.crm" --data-version "${update#*:}" >/dev/null
+done
+shot docs/about.png --about

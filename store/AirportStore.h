@@ -6,6 +6,7 @@
 #include "store/AirportLists.h"
 #include "store/AirportReads.h"
 #include "store/Database.h"
+#include "store/MapStore.h"
 #include "store/NoteStore.h"
 #include "store/RowEdits.h"
 
@@ -13,11 +14,11 @@ namespace volmira::store {
 
 // The parts of the store on the one connection, handed to the windows and
 // commands together: lookup reads, edits, the manager's lists and deletion, notes, the
-// single rows the editing writes.
+// single rows the editing writes, the map links.
 class AirportStore {
 public:
     AirportStore(Database &db, const platform::Clock &clock)
-        : reads(db), edits(db, clock), lists(db), deletion(db), notes(db, clock), rows(db), db_(db) {}
+        : reads(db), edits(db, clock), lists(db), deletion(db), notes(db, clock), rows(db), maps(db), db_(db) {}
 
     AirportReads reads;
     AirportEdits edits;
@@ -25,6 +26,7 @@ public:
     AirportDeletion deletion;
     NoteStore notes;
     RowEdits rows;
+    MapStore maps;
 
     Database &database() { return db_; }
 

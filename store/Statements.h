@@ -32,6 +32,10 @@ inline constexpr const char *kCountries =
     "SELECT p, n, (SELECT Name FROM ICAOCODE WHERE ICAOCODE.ICAO = p LIMIT 1) FROM "
     "(SELECT upper(substr(ICAO, 1, 2)) AS p, count(*) AS n FROM ARPT GROUP BY 1)";
 
+// An airport's map links, slots 0 to 9 only.
+inline const std::string kMapLinks =
+    mapDataTable().select("WHERE ICAO = ?1 AND Number BETWEEN 0 AND 9 ORDER BY Number, id");
+
 // The notes of an airport, and every category with whether the airport holds a
 // non-empty note in it: PrintInfo <> '' leaves NULL and empty notes unmarked
 // and marks a note of blanks.

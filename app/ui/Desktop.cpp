@@ -1,19 +1,26 @@
 #include "app/ui/Desktop.h"
 
+#include "app/StartupCheck.h"
 #include "app/ui/Main.h"
+#include "app/ui/frmAbout.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmAirportinfo.h"
+#include "browser/ui/frmKarte.h"
 #include "cli/Options.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/Transfer.h"
 #include "platform/VersionSource.h"
+#include "platform/ui/DesktopShell.h"
 #include "store/AirportStore.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
@@ -61,10 +68,45 @@ private:
     QString file_;
 };
 
-int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
-    // No message box may wait for a click here: what would be shown goes to stderr.
+// The map linking dialog on the airport's first slot, as its right button opens it.
+QDialog *linkDialog(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
+                    browser::frmAirport &airport) {
+    if (airport.currentIcao().isEmpty()) return nullptr;
+    auto *dialog = new browser::frmKarte(store, dialogs, dataFolder, &airport);
+    return dialog->activate(airport.currentIcao(), 0, {}) ? dialog : nullptr;
+}
+
+// The splash as the version check's answer leaves it (the site is asked at
+// most 5 s). Not shown, so that its activation step changes nothing.
+int splashScreenshot(store::AirportStore &store, const QString &dataFolder, const QString &given) {
+    // The splash makes the data folder the current one.
+    const QString file = QFileInfo(given).absoluteFilePath();
     platform::FakeDialogs dialogs;
-    Main main(store, dialogs, dataFolder, false);
+    const std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
+    platform::DownloadVersionSource source(*transfer);
+    StartupCheck check(source);
+    frmSplash splash(store, dialogs, check, dataFolder);
+    if (!check.isAnswered()) {
+        QEventLoop wait;
+        QObject::connect(&check, &StartupCheck::answered, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    QTextStream err(stderr);
+    if (!check.result().error.isEmpty()) err << check.result().error << Qt::endl;
+    if (!splash.grab().save(file, "PNG")) {
+        err << "Das Bild " << file << " kann nicht geschrieben werden." << Qt::endl;
+        return 3;
+    }
+    return 0;
+}
+
+int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
+    if (options.isSet("splash")) return splashScreenshot(store, dataFolder, options.value("screenshot"));
+    // No message box may wait for a click here, nor a program start: what would
+    // be shown goes to stderr; the version check is not asked.
+    platform::FakeDialogs dialogs;
+    platform::FakeShell shell;
+    Main main(store, dialogs, shell, dataFolder, QApplication::applicationDirPath(), false);
     main.resize(1040, 620);
     main.show();
     browser::frmAirport &airport = main.showAirportWindow();
@@ -87,10 +129,20 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
     }
     QApplication::processEvents();
     if (!notesFound) err << "Kategorie - " << options.value("notes") << " wurde nicht gefunden." << Qt::endl;
-    // The dialog alone, filled as its change command fills it.
     QWidget *shot = &main;
+    // The About window alone, over the frame as the menu shows it.
+    std::unique_ptr<frmAbout> about;
+    if (options.isSet("about")) {
+        about = main.makeAboutWindow();
+        about->show();
+        QApplication::processEvents();
+        shot = about.get();
+    }
+    // The dialog alone, filled as its change command fills it.
     if (options.has("dialog")) {
-        QDialog *dialog = airport.prepareChangeDialog(options.value("dialog"));
+        QDialog *dialog = options.value("dialog") == u"frmKarte"
+                              ? linkDialog(store, dialogs, dataFolder, airport)
+                              : airport.prepareChangeDialog(options.value("dialog"));
         if (!dialog) {
             err << "Der Dialog " << options.value("dialog") << " ist unbekannt oder es wird kein Flughafen gezeigt."
                 << Qt::endl;
@@ -141,11 +193,16 @@ int runDesktop(const cli::Options &options) {
     store::AirportStore store(db, clock);
     if (options.has("screenshot")) return screenshot(store, dataFolder, options);
 
-    platform::OfflineVersionSource versions;
-    frmSplash splash(store, dialogs, versions, dataFolder);
+    platform::DesktopShell shell;
+    const std::unique_ptr<platform::Transfer> transfer = platform::makeCurlTransfer();
+    platform::DownloadVersionSource source(*transfer);
+    StartupCheck check(source);
     std::unique_ptr<Main> main;
+    frmSplash splash(store, dialogs, check, dataFolder);
     QObject::connect(&splash, &frmSplash::handedOver, [&] {
-        main = std::make_unique<Main>(store, dialogs, dataFolder, splash.updateAvailable());
+        // An update import does not hide the entry: it follows the check alone.
+        main = std::make_unique<Main>(store, dialogs, shell, dataFolder, exeDir, false);
+        main->followVersionCheck(check);
         // Filling the screen first keeps the size where no window manager maximizes.
         main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();

@@ -1,11 +1,15 @@
 #include "app/ui/Main.h"
 
+#include "app/StartupCheck.h"
+#include "app/UpdateHandoff.h"
+#include "app/ui/frmAbout.h"
 #include "browser/LastUpdate.h"
 #include "browser/ui/frmAirport.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -22,15 +26,19 @@ void addSpacer(QMenuBar *bar, const char *name) {
 
 }  // namespace
 
-Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder, bool updateAvailable,
-           QWidget *parent)
-    : QMainWindow(parent), store_(store), dialogs_(dialogs), dataFolder_(dataFolder) {
+Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::Shell &shell, const QString &dataFolder,
+           const QString &programFolder, bool updateAvailable, QWidget *parent)
+    : QMainWindow(parent), store_(store), dialogs_(dialogs), shell_(shell), dataFolder_(dataFolder),
+      programFolder_(programFolder) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(browser::kNoAirportTitle.toString());
     children_ = new QStackedWidget(this);
     setCentralWidget(children_);
 
     QMenuBar *bar = menuBar();
+    mnuAbout = bar->addAction(QStringLiteral("About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    connect(mnuAbout, &QAction::triggered, this, &Main::mnuAbout_Click);
     addSpacer(bar, "mnuempty1");
     addSpacer(bar, "mnuempty2");
     mnuFlughafen = bar->addAction(QStringLiteral("Flughafen"));
@@ -46,6 +54,7 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, const QString
     mnuUpdate = bar->addAction(QStringLiteral("Update vorhanden"));
     mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
     mnuUpdate->setVisible(updateAvailable);
+    connect(mnuUpdate, &QAction::triggered, this, &Main::mnuUpdate_Click);
     airportTitle_ = windowTitle();
     connect(children_, &QStackedWidget::currentChanged, this, &Main::childChanged);
 }
@@ -94,6 +103,35 @@ void Main::childChanged() {
     } else {
         setWindowTitle(airportTitle_);
     }
+}
+
+std::unique_ptr<frmAbout> Main::makeAboutWindow() {
+    auto showAirport = [this](const QString &icao) {
+        browser::frmAirport &airport = showAirportWindow();
+        airport.tAirport->setText(icao);
+        airport.GetInformation();
+    };
+    return std::make_unique<frmAbout>(store_, dialogs_, shell_, dataFolder_, showAirport, this);
+}
+
+void Main::mnuAbout_Click() { makeAboutWindow()->exec(); }
+
+void Main::followVersionCheck(const StartupCheck &check) {
+    auto show = [this, &check] {
+        if (check.result().updateAvailable()) mnuUpdate->setVisible(true);
+    };
+    if (check.isAnswered()) show();
+    connect(&check, &StartupCheck::answered, this, show);
+}
+
+// The updater replaces the program's files: the program ends in its normal
+// way, so that the windows keep what they keep at every close.
+void Main::mnuUpdate_Click() {
+    if (const platform::Result<> started = startUpdater(shell_, programFolder_); !started) {
+        dialogs_.inform(this, kUpdaterMissingTitle, started.error());
+        return;
+    }
+    close();
 }
 
 void Main::closeEvent(QCloseEvent *event) {

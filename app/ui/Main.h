@@ -2,11 +2,14 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QStackedWidget;
 
 namespace volmira::platform {
 class Dialogs;
+class Shell;
 }
 namespace volmira::store {
 class AirportStore;
@@ -20,12 +23,22 @@ class frmDatabase;
 
 namespace volmira::app {
 
+class frmAbout;
+class StartupCheck;
+
 // The frame window: menu bar, title line, and the child windows maximized inside it.
 class Main : public QMainWindow {
     Q_OBJECT
 public:
-    Main(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder, bool updateAvailable,
-         QWidget *parent = nullptr);
+    // The shell starts the updater from programFolder.
+    Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::Shell &shell, const QString &dataFolder,
+         const QString &programFolder, bool updateAvailable, QWidget *parent = nullptr);
+
+    // Shows "Update vorhanden" when the start-up's version check finds a newer
+    // version, now or when its answer arrives; the entry stays for the run.
+    void followVersionCheck(const StartupCheck &check);
+    // "Update vorhanden": starts the updater and closes, or tells it is missing.
+    void mnuUpdate_Click();
 
     // Shows the airport window (made on first use) in the frame.
     browser::frmAirport &showAirportWindow();
@@ -34,6 +47,12 @@ public:
     manager::frmDatabase &showDatabaseWindow();
     manager::frmDatabase *databaseWindow() const { return database_; }
 
+    // Shows the About window modally over the frame.
+    void mnuAbout_Click();
+    // The About window over the frame; a double click in its history shows the airport here.
+    [[nodiscard]] std::unique_ptr<frmAbout> makeAboutWindow();
+
+    QAction *mnuAbout;
     QAction *mnuFlughafen;
     QAction *mnuDatabase;
     QAction *mnuUpdate;
@@ -50,7 +69,9 @@ private:
 
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
+    platform::Shell &shell_;
     QString dataFolder_;
+    QString programFolder_;
     QStackedWidget *children_;
     browser::frmAirport *airport_ = nullptr;
     manager::frmDatabase *database_ = nullptr;

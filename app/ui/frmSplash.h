@@ -1,16 +1,15 @@
 #pragma once
 
-#include "app/VersionCheck.h"
-
 #include <QFrame>
 #include <QTimer>
 
 class QLabel;
 class QProgressBar;
+class QVBoxLayout;
 
 namespace volmira::platform {
 class Dialogs;
-class VersionSource;
+struct Twips;
 }
 namespace volmira::store {
 class AirportStore;
@@ -18,14 +17,18 @@ class AirportStore;
 
 namespace volmira::app {
 
+class StartupCheck;
+
 // The start window: prepares the working folders, asks the download site for
 // newer versions, records the running program version, imports a shipped
 // update file and hands over to the main window after a short pause or a click.
+// The version check runs in the background: the notices follow its answer,
+// and only a shipped update waits for it, for the data version it stores.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
-    frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, platform::VersionSource &versions,
-              const QString &dataFolder, QWidget *parent = nullptr);
+    frmSplash(store::AirportStore &store, platform::Dialogs &dialogs, StartupCheck &check, const QString &dataFolder,
+              QWidget *parent = nullptr);
 
     QLabel *lblProductName;
     QLabel *Label1;
@@ -47,6 +50,8 @@ public:
     void Timer1_Timer();
     // The activation step (program version, update import) has run.
     [[nodiscard]] bool activated() const { return activated_; }
+    // A shipped update waits for the version check's answer.
+    [[nodiscard]] bool importWaiting() const { return importWaiting_; }
 
 signals:
     // The splash is done; the main window takes over.
@@ -57,19 +62,25 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void load(platform::VersionSource &versions);
-    void CheckVersions(platform::VersionSource &versions);
+    void load();
+    void CheckVersions();
+    // Notices and Picture1 after the version check's answer.
+    void showAnswer();
+    void placePicture(platform::Twips top);
     void activate();
     void importShippedUpdate();
     void handOver();
 
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
+    StartupCheck &check_;
     QString dataFolder_;
-    VersionCheck versions_;
+    QVBoxLayout *layout_;
     bool UpdateAvailable = false;
     bool activationQueued_ = false;
     bool activated_ = false;
+    bool importWaiting_ = false;
+    bool clickHeld_ = false;  // a click on Frame1 while the import waited
     bool handedOver_ = false;
 };
 

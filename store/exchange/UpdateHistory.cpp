@@ -31,13 +31,8 @@ std::optional<recordfile::DateTime> dateOf(const recordfile::Value &value) {
     return std::nullopt;
 }
 
-}  // namespace
-
-platform::Result<std::vector<HistoryEntry>> readUpdateHistory(const QString &path) {
+platform::Result<std::vector<HistoryEntry>> readEntries(recordfile::Reader &reader) {
     std::vector<HistoryEntry> entries;
-    if (!QFileInfo::exists(path)) return entries;
-    recordfile::Reader reader;
-    if (platform::Result<> opened = reader.open(path); !opened) return platform::Failure{opened.error()};
     const int icao = reader.fieldIndex(u"ICAO"), name = reader.fieldIndex(u"Name"), date = reader.fieldIndex(u"Date");
     recordfile::Row row;
     while (reader.next(row)) {
@@ -49,6 +44,22 @@ platform::Result<std::vector<HistoryEntry>> readUpdateHistory(const QString &pat
     }
     if (!reader.error().isEmpty()) return platform::Failure{reader.error()};
     return entries;
+}
+
+}  // namespace
+
+platform::Result<std::vector<HistoryEntry>> readUpdateHistory(const QString &path) {
+    if (!QFileInfo::exists(path)) return std::vector<HistoryEntry>{};
+    recordfile::Reader reader;
+    if (platform::Result<> opened = reader.open(path); !opened) return platform::Failure{opened.error()};
+    return readEntries(reader);
+}
+
+platform::Result<std::vector<HistoryEntry>> readUpdateHistoryBytes(QByteArray bytes, const QString &name) {
+    recordfile::Reader reader;
+    if (platform::Result<> opened = reader.openBytes(std::move(bytes), name); !opened)
+        return platform::Failure{opened.error()};
+    return readEntries(reader);
 }
 
 platform::Result<> writeUpdateHistory(const QString &path, const std::vector<HistoryEntry> &entries) {

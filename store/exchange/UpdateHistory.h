@@ -22,6 +22,9 @@ struct HistoryEntry {
 // Reads the history; a missing file is an empty history. A failure names the
 // file when it exists but cannot be read.
 [[nodiscard]] platform::Result<std::vector<HistoryEntry>> readUpdateHistory(const QString &path);
+// The same over the bytes of a history; `name` stands for the file in messages.
+[[nodiscard]] platform::Result<std::vector<HistoryEntry>> readUpdateHistoryBytes(QByteArray bytes,
+                                                                                 const QString &name);
 // Replaces the file atomically.
 [[nodiscard]] platform::Result<> writeUpdateHistory(const QString &path, const std::vector<HistoryEntry> &entries);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Dialogs.h"
+#include "platform/Shell.h"
 #include "support/QtPrinters.h"
 #include "support/TempDatabase.h"
 
@@ -10,7 +11,7 @@
 
 namespace volmira::test {
 
-// A window test: the application, an empty database and dialogs that only record.
+// A window test: the application, an empty database, and dialogs and a shell that only record.
 class WidgetTest : public ::testing::Test {
 protected:
     // One QApplication per program on the offscreen platform, never destroyed:
@@ -24,6 +25,7 @@ protected:
     }
     TempDatabase t;
     platform::FakeDialogs dialogs;
+    platform::FakeShell shell;
 };
 
 }  // namespace volmira::test

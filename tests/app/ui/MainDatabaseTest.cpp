@@ -12,7 +12,7 @@ using namespace volmira;
 using MainDatabase = test::AirportWindowTest;
 
 TEST_F(MainDatabase, TheDatabaseEntryStandsBetweenTheSpacersBeforeTheUpdate) {
-    app::Main main(*t.store, dialogs, t.folder(), false);
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
     QStringList names;
     for (const QAction *action : main.menuBar()->actions()) names << action->objectName();
     EXPECT_EQ(names.mid(names.indexOf("mnuFlughafen")).join(" "),
@@ -21,7 +21,7 @@ TEST_F(MainDatabase, TheDatabaseEntryStandsBetweenTheSpacersBeforeTheUpdate) {
 }
 
 TEST_F(MainDatabase, AResizeWhileTheManagerShowsStillLaysOutTheAirportWindow) {
-    app::Main main(*t.store, dialogs, t.folder(), false);
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
     main.resize(1100, 650);
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
@@ -39,7 +39,7 @@ TEST_F(MainDatabase, AResizeWhileTheManagerShowsStillLaysOutTheAirportWindow) {
 }
 
 TEST_F(MainDatabase, LeavingTheManagerAndClosingKeepTheFilterInDbsCrm) {
-    auto main = std::make_unique<app::Main>(*t.store, dialogs, t.folder(), false);
+    auto main = std::make_unique<app::Main>(*t.store, dialogs, shell, t.folder(), t.folder(), false);
     main->show();
     main->showAirportWindow();
     manager::frmDatabase &manager = main->showDatabaseWindow();

@@ -11,7 +11,7 @@ using namespace volmira;
 using MainWindow = test::AirportWindowTest;
 
 TEST_F(MainWindow, TheAirportEntryShowsTheAirportWindowAndTheTitleIsItsLastChangeLine) {
-    app::Main main(*t.store, dialogs, t.folder(), false);
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
     EXPECT_FALSE(main.mnuUpdate->isVisible());  // no update available
     EXPECT_EQ(main.airportWindow(), nullptr);
     main.mnuFlughafen->trigger();
@@ -25,7 +25,7 @@ TEST_F(MainWindow, TheAirportEntryShowsTheAirportWindowAndTheTitleIsItsLastChang
 }
 
 TEST_F(MainWindow, ClosingSavesTheCodeShownInUpperCaseAndIsNeverRefused) {
-    auto main = std::make_unique<app::Main>(*t.store, dialogs, t.folder(), true);
+    auto main = std::make_unique<app::Main>(*t.store, dialogs, shell, t.folder(), t.folder(), true);
     EXPECT_TRUE(main->mnuUpdate->isVisible());
     main->show();
     main->showAirportWindow();
@@ -36,7 +36,7 @@ TEST_F(MainWindow, ClosingSavesTheCodeShownInUpperCaseAndIsNeverRefused) {
 }
 
 TEST_F(MainWindow, TheUsersFirstResizeCentresTheAirportWindow) {
-    app::Main main(*t.store, dialogs, t.folder(), false);
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
     main.resize(1100, 650);
     main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));

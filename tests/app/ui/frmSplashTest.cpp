@@ -1,4 +1,5 @@
 #include "app/MapFolders.h"
+#include "app/StartupCheck.h"
 #include "app/ui/frmSplash.h"
 #include "platform/VersionSource.h"
 
@@ -28,6 +29,7 @@ void showAndActivate(app::frmSplash &splash) {
 
 struct Splash : test::WidgetTest {
     platform::FakeVersionSource versions;
+    app::StartupCheck check{versions};
 };
 
 }  // namespace
@@ -46,9 +48,10 @@ TEST(MapFolders, CreatesOnlyTheMissingOnesParentFirst) {
 }
 
 TEST_F(Splash, LoadsFoldersAndVersionAndHandsOverOnTheFirstTickOrAClick) {
-    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
+    app::frmSplash splash(*t.store, dialogs, check, t.folder());
     EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Version ") + volmira::kProgramVersion);
     EXPECT_EQ(QDir::currentPath(), QDir(t.folder()).canonicalPath());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check.isAnswered(); }));
     EXPECT_EQ(versions.asked, 1);
     EXPECT_FALSE(splash.updateAvailable());
 
@@ -71,7 +74,7 @@ TEST_F(Splash, LoadsFoldersAndVersionAndHandsOverOnTheFirstTickOrAClick) {
 }
 
 TEST_F(Splash, AClickOnTheFrameHandsOverAtOnce) {
-    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
+    app::frmSplash splash(*t.store, dialogs, check, t.folder());
     QSignalSpy handedOver(&splash, &app::frmSplash::handedOver);
     splash.show();
     splash.progbar->show();  // even during an import
@@ -83,7 +86,8 @@ TEST_F(Splash, AShippedUpdateIsAnnouncedImportedWithProgressAndDeleted) {
     t.add(t.airport("EDAA", "Alt"));
     const QString file = test::UpdateFile().airport("EDAA", "Neu").frequency("EDAA", "TOWER").save(t.folder() + "/aptdata.vmd");
     versions.answer = platform::OnlineVersionTexts{volmira::kProgramVersion, "01.12.2026"};
-    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
+    app::frmSplash splash(*t.store, dialogs, check, t.folder());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check.isAnswered(); }));
     EXPECT_FALSE(splash.lblDBUpdate->isHidden());
     EXPECT_TRUE(splash.updateAvailable());
     QSignalSpy progress(splash.progbar, &QProgressBar::valueChanged);
@@ -108,7 +112,7 @@ TEST_F(Splash, AShippedUpdateIsAnnouncedImportedWithProgressAndDeleted) {
 TEST_F(Splash, ADamagedUpdateChangesNothingAndIsKeptAside) {
     t.add(t.airport("EDAA", "Alt"));
     test::writeFile(t.folder() + "/aptdata.vmd", "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'><s:Schema");
-    app::frmSplash splash(*t.store, dialogs, versions, t.folder());
+    app::frmSplash splash(*t.store, dialogs, check, t.folder());
     showAndActivate(splash);
 
     ASSERT_EQ(dialogs.shown.size(), 2u);

@@ -1,0 +1,77 @@
+#include "browser/picture/MapPicture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+
+namespace volmira::browser {
+
+using platform::Failure;
+using platform::Result;
+
+namespace {
+
+const QString kNotDecoded = QStringLiteral("Das Bild kann nicht gelesen werden.");
+
+qint64 ceilDiv(qint64 a, qint64 b) { return (a + b - 1) / b; }
+
+}  // namespace
+
+Result<MapPicture> decodeMapPicture(QIODevice &device, const PictureLimits &limits) {
+    QImageReader reader(&device);
+    reader.setAutoTransform(false);  // the map as the file holds it, not turned by EXIF
+    reader.setAllocationLimit(limits.allocationMb);
+    // Maps are BMP or JPEG pictures; the decoders of other formats are kept
+    // away from files of unknown origin.
+    if (const QByteArray format = reader.format(); format != "bmp" && format != "jpeg") return Failure{kNotDecoded};
+    MapPicture picture;
+    const QSize size = reader.size();
+    if (size.width() > 0 && size.height() > 0) {
+        picture.fileSize = {size.width(), size.height()};
+        // Halving each side quarters the pixels; the decoder of JPEG pictures
+        // then decodes at that scale directly.
+        while (ceilDiv(size.width(), picture.shrink) * ceilDiv(size.height(), picture.shrink) > limits.maxPixels)
+            picture.shrink *= 2;
+        if (picture.shrink > 1)
+            reader.setScaledSize(QSize(int(ceilDiv(size.width(), picture.shrink)),
+                                       int(ceilDiv(size.height(), picture.shrink))));
+    }
+    picture.image = reader.read();
+    if (picture.image.isNull() || qint64(picture.image.width()) * picture.image.height() > limits.maxPixels)
+        return Failure{kNotDecoded};
+    if (picture.fileSize.width == 0)
+        picture.fileSize = {picture.image.width() * picture.shrink, picture.image.height() * picture.shrink};
+    return picture;
+}
+
+LoadedMap loadMap(const QString &path, MapType type, const PictureLimits &limits) {
+    LoadedMap loaded;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        const Failure unreadable{
+            QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path))};
+        loaded.picture = unreadable;
+        loaded.pixels = unreadable;
+        return loaded;
+    }
+    bool decodedSizeCounts = false;
+    if (type == MapType::Bmp) {
+        const Result<PixelSize> bmp = readBmpSize(file);
+        loaded.pixels = bmp ? Result<std::optional<PixelSize>>(std::optional<PixelSize>(*bmp))
+                            : Result<std::optional<PixelSize>>(Failure{bmp.error()});
+    } else {
+        const Result<JpegSize> jpeg = readJpegSize(file);
+        loaded.pixels = jpeg ? Result<std::optional<PixelSize>>(jpeg->size)
+                             : Result<std::optional<PixelSize>>(Failure{jpeg.error()});
+        decodedSizeCounts = jpeg && !jpeg->startsAsJpeg;
+    }
+    if (!file.seek(0)) {
+        loaded.picture = Failure{kNotDecoded};
+        return loaded;
+    }
+    loaded.picture = decodeMapPicture(file, limits);
+    if (decodedSizeCounts && loaded.picture) loaded.pixels = std::optional<PixelSize>(loaded.picture->fileSize);
+    return loaded;
+}
+
+}  // namespace volmira::browser

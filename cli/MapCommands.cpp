@@ -1,0 +1,173 @@
+#include "browser/AirportLookup.h"
+#include "browser/MapHeader.h"
+#include "browser/MapLinks.h"
+#include "cli/Commands.h"
+#include "cli/Options.h"
+#include "cli/Session.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace volmira::cli {
+
+namespace {
+
+int usage(const char *line) {
+    err() << "Aufruf: volmira-apt " << line << Qt::endl;
+    return kUsage;
+}
+
+// The slot of a NUMBER argument, 0 to 9; nothing after printing why not.
+std::optional<int> slotNumber(const QString &text) {
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (ok && number >= 0 && number < store::kMapSlots && text.trimmed() == text) return number;
+    err() << QStringLiteral("Die Kartennummer muss eine Zahl von 0 bis 9 sein, nicht \"%1\".").arg(printable(text))
+          << Qt::endl;
+    return std::nullopt;
+}
+
+// The ICAO code of the airport as the lookup finds it; prints why there is none.
+std::optional<QString> airportCode(Session &session, const QString &code, int &exit) {
+    const platform::Result<std::optional<store::ArptRow>> found = browser::findAirport(*session.store, code);
+    if (!found) {
+        exit = failed(found);
+        return std::nullopt;
+    }
+    if (!*found) {
+        err() << browser::kNotFoundMessage.toString() << Qt::endl;
+        exit = kNotFound;
+        return std::nullopt;
+    }
+    return (*found)->ICAO;
+}
+
+// The header's size of an existing picture, nothing when it gives none.
+std::optional<browser::PixelSize> headerSize(const browser::MapSlot &slot) {
+    if (!slot.file.exists) return std::nullopt;
+    const platform::Result<std::optional<browser::PixelSize>> size =
+        browser::readPixelSize(slot.file.path, slot.type);
+    return size ? *size : std::nullopt;
+}
+
+QJsonObject slotJson(const browser::MapSlot &slot) {
+    const store::MapDataRow &r = slot.row;
+    const std::optional<browser::PixelSize> pixels = headerSize(slot);
+    const bool hasView = r.SW != 0 || r.SH != 0;
+    return {{"Number", r.Number},
+            {"Name", r.Name},
+            {"Location", r.Location},
+            {"File", r.File},
+            {"Active", r.Active},
+            {"path", QDir::toNativeSeparators(slot.file.path)},
+            {"exists", slot.file.exists},
+            {"type", browser::mapTypeName(slot.type)},
+            {"pixels", pixels ? QJsonValue(QJsonObject{{"width", pixels->width}, {"height", pixels->height}})
+                              : QJsonValue()},
+            {"view", hasView ? QJsonValue(QJsonObject{{"W1", r.W1},
+                                                      {"H1", r.H1},
+                                                      {"SX", r.SX},
+                                                      {"SY", r.SY},
+                                                      {"SW", r.SW},
+                                                      {"SH", r.SH},
+                                                      {"SlideMap", r.SlideMap}})
+                             : QJsonValue()}};
+}
+
+void printSlots(const QString &icao, const std::vector<browser::MapSlot> &found) {
+    out() << icao << '\n';
+    if (found.empty()) out() << "  (keine Karten verknüpft)\n";
+    for (const browser::MapSlot &slot : found) {
+        out() << (slot.row.Active ? "* " : "  ") << slot.row.Number << "  " << printable(slot.row.Name) << "  "
+              << browser::mapTypeName(slot.type) << "  " << printable(QDir::toNativeSeparators(slot.file.path));
+        if (!slot.file.exists) out() << "  (Datei fehlt)";
+        else if (const std::optional<browser::PixelSize> size = headerSize(slot))
+            out() << "  " << size->width << " x " << size->height;
+        out() << '\n';
+    }
+}
+
+int linkCommand(const Options &options) {
+    const QStringList &a = options.arguments;
+    const std::optional<int> number = slotNumber(a[2]);
+    if (!number) return kUsage;
+    const QFileInfo file(a[3]);
+    if (!file.isFile()) {
+        err() << QStringLiteral("Die Datei %1 gibt es nicht.").arg(printable(QDir::toNativeSeparators(a[3])))
+              << Qt::endl;
+        return kNotFound;
+    }
+    if (!browser::isMapFileName(file.fileName())) {
+        err() << QStringLiteral("Nur BMP-, JPEG- und PDF-Dateien können verknüpft werden.") << Qt::endl;
+        return kNotFound;
+    }
+    auto session = openSession(options, store::Database::Mode::ReadWrite);
+    if (!session) return kDataError;
+    int exit = kDone;
+    const std::optional<QString> icao = airportCode(*session, a[1], exit);
+    if (!icao) return exit;
+    const browser::LinkOutcome saved = browser::saveMapLink(session->store->maps, *icao, *number,
+                                                            file.absolutePath(), file.fileName(), options.value("name"));
+    if (!saved) return failed(saved);
+    if (*saved) {
+        err() << (*saved)->message << Qt::endl;
+        return kNotFound;
+    }
+    out() << QStringLiteral("Karte %1 von %2 verknüpft: %3").arg(*number).arg(*icao, printable(QDir::toNativeSeparators(file.absoluteFilePath())))
+          << Qt::endl;
+    return kDone;
+}
+
+int unlinkCommand(const Options &options) {
+    const std::optional<int> number = slotNumber(options.arguments[2]);
+    if (!number) return kUsage;
+    auto session = openSession(options, store::Database::Mode::ReadWrite);
+    if (!session) return kDataError;
+    int exit = kDone;
+    const std::optional<QString> icao = airportCode(*session, options.arguments[1], exit);
+    if (!icao) return exit;
+    const platform::Result<bool> removed = session->store->maps.deleteLink(*icao, *number);
+    if (!removed) return failed(removed);
+    if (!*removed) {
+        err() << QStringLiteral("Karte %1 von %2 ist nicht verknüpft.").arg(*number).arg(*icao) << Qt::endl;
+        return kNotFound;
+    }
+    out() << QStringLiteral("Verknüpfung der Karte %1 von %2 gelöscht.").arg(*number).arg(*icao) << Qt::endl;
+    return kDone;
+}
+
+}  // namespace
+
+int mapsCommand(const Options &options) {
+    if (options.arguments.size() != 1) return usage("maps CODE [--json]");
+    auto session = openSession(options, store::Database::Mode::ReadOnly);
+    if (!session) return kDataError;
+    int exit = kDone;
+    const std::optional<QString> icao = airportCode(*session, options.arguments.first(), exit);
+    if (!icao) return exit;
+    const platform::Result<std::vector<browser::MapSlot>> found =
+        browser::readMapSlots(session->store->maps, *icao, session->dataFolder);
+    if (!found) return failed(found);
+    if (options.json) {
+        QJsonArray maps;
+        for (const browser::MapSlot &slot : *found) maps.append(slotJson(slot));
+        out() << QJsonDocument(QJsonObject{{"icao", *icao}, {"maps", maps}}).toJson(QJsonDocument::Indented);
+    } else {
+        printSlots(*icao, *found);
+    }
+    out().flush();
+    return kDone;
+}
+
+int mapCommand(const Options &options) {
+    const QStringList &a = options.arguments;
+    const QString action = a.value(0);
+    if (action == QLatin1String("link") && a.size() == 4) return linkCommand(options);
+    if (action == QLatin1String("unlink") && a.size() == 3 && !options.has("name")) return unlinkCommand(options);
+    return usage("map (link CODE NUMMER DATEI [--name NAME] | unlink CODE NUMMER)");
+}
+
+}  // namespace volmira::cli
