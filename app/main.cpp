@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <unistd.h>
@@ -11,13 +12,22 @@
 
 namespace {
 
-// The desktop program is an executable of its own beside this one: the
-// commands then start without loading the windowing libraries, which took
-// more time than a whole lookup.
+// The desktop program is an executable of its own: the commands then start
+// without loading the windowing libraries, which took more time than a whole
+// lookup. It lies beside this one in a build folder, in libexec/volmira-apt/
+// of the prefix in an installation.
 constexpr const char *kDesktopProgram = "volmira-apt-desktop";
 
+QString desktopProgram() {
+    const QDir exe(QCoreApplication::applicationDirPath());
+    const QString installed =
+        QDir::cleanPath(exe.filePath(QStringLiteral("../libexec/volmira-apt/") + kDesktopProgram));
+    const QString beside = exe.filePath(kDesktopProgram);
+    return QFileInfo(beside).isExecutable() || !QFileInfo(installed).isExecutable() ? beside : installed;
+}
+
 int startDesktop(char *argv[]) {
-    const QByteArray path = QDir(QCoreApplication::applicationDirPath()).filePath(kDesktopProgram).toLocal8Bit();
+    const QByteArray path = desktopProgram().toLocal8Bit();
     std::vector<char *> arguments{const_cast<char *>(path.constData())};
     for (char **argument = argv + 1; *argument; ++argument) arguments.push_back(*argument);
     arguments.push_back(nullptr);

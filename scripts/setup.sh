@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config qt6-base-dev libsqlcipher-dev libgeographiclib-dev
-          googletest libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth)
+          googletest libgtest-dev libbenchmark-dev fonts-liberation2 xvfb xauth
+          dpkg-dev desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
