@@ -16,12 +16,23 @@ QString resolveDataFolder(const QString &commandLineDir, const QString &executab
     return QDir(generic).filePath(QStringLiteral("volmira-apt"));
 }
 
+QString installedFilesFolder(const QString &executableDir) {
+    const QDir exe(executableDir);
+    for (const QString &candidate : {QStringLiteral("."), QStringLiteral("../share/volmira-apt"),
+                                     QStringLiteral("../../share/volmira-apt")}) {
+        const QString folder = QDir::cleanPath(exe.filePath(candidate));
+        if (QFileInfo(QDir(folder).filePath(kShippedDatabase)).isFile()) return folder;
+    }
+    return exe.absolutePath();
+}
+
 Result<> prepareDataFolder(const QString &dataFolder, const QString &executableDir) {
     if (!QDir().mkpath(dataFolder))
         return Failure{QStringLiteral("Der Datenordner %1 kann nicht angelegt werden.").arg(dataFolder)};
     const QString target = QDir(dataFolder).filePath(kDatabaseFile);
     if (QFileInfo::exists(target)) return {};
-    const QString shipped = QDir(executableDir).filePath(kShippedDatabase);
+    const QDir installed(installedFilesFolder(executableDir));
+    const QString shipped = installed.filePath(kShippedDatabase);
     if (!QFileInfo(shipped).isFile()) return {};  // the caller reports the missing database
     // Copy under a temporary name first so that an interrupted copy never
     // leaves a half database behind.
@@ -36,7 +47,7 @@ Result<> prepareDataFolder(const QString &dataFolder, const QString &executableD
     // A new installation starts on the airport the shipped settings name. A
     // missing settings file is no error: the airport window writes its own.
     const QString settings = QDir(dataFolder).filePath(kShippedSettings);
-    if (!QFileInfo::exists(settings)) QFile::copy(QDir(executableDir).filePath(kShippedSettings), settings);
+    if (!QFileInfo::exists(settings)) QFile::copy(installed.filePath(kShippedSettings), settings);
     return {};
 }
 

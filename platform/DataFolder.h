@@ -18,6 +18,12 @@ inline constexpr const char *kDatabaseFile = "vmdata.vmd";
 // The last-airport settings file, installed with the shipped database.
 inline constexpr const char *kShippedSettings = "Apt.crm";
 
+// The folder holding the files installed with the program (the shipped
+// database and settings): the executable's own folder in a build folder or a
+// portable install; share/volmira-apt of the prefix in an installation, seen
+// from bin/ or from libexec/volmira-apt/.
+[[nodiscard]] QString installedFilesFolder(const QString &executableDir);
+
 // Makes the folder and, when it has no vmdata.vmd, copies the shipped database
 // into it, with the shipped Apt.crm when the folder has none.
 [[nodiscard]] Result<> prepareDataFolder(const QString &dataFolder, const QString &executableDir);

@@ -6,7 +6,8 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-pdf-dev libsqlcipher-dev libgeographiclib-dev
           googletest libgtest-dev libbenchmark-dev fonts-liberation2 poppler-utils xvfb xauth
-          libcurl4-openssl-dev python3 python3-pyftpdlib)
+          libcurl4-openssl-dev python3 python3-pyftpdlib
+          dpkg-dev desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -46,3 +46,20 @@ TEST(DataFolder, CopiesTheShippedDatabaseAndSettingsOnlyWhenThereAreNone) {
     EXPECT_EQ(readFile(database), "the user's own");
     EXPECT_EQ(readFile(settings), "\"EDDF\"\r\n");
 }
+
+// An installed program finds the shipped files under share/ of its prefix, from
+// bin/ (the commands) and from libexec/volmira-apt/ (the desktop program).
+TEST(DataFolder, FindsTheShippedFilesOfAnInstallation) {
+    QTemporaryDir prefix;
+    const QDir root(prefix.path());
+    const QString share = root.filePath("share/volmira-apt");
+    QDir().mkpath(share);
+    QDir().mkpath(root.filePath("bin"));
+    QDir().mkpath(root.filePath("libexec/volmira-apt"));
+    writeFile(QDir(share).filePath(kShippedDatabase), "shipped");
+    EXPECT_EQ(installedFilesFolder(root.filePath("bin")), share);
+    EXPECT_EQ(installedFilesFolder(root.filePath("libexec/volmira-apt")), share);
+
+    writeFile(root.filePath(QStringLiteral("bin/") + kShippedDatabase), "build folder");  // beside the executable first
+    EXPECT_EQ(installedFilesFolder(root.filePath("bin")), root.filePath("bin"));
+}
