@@ -15,6 +15,10 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include "platform/Clock.h"
+#include "platform/Shell.h"
+#include "platform/Transfer.h"
+
 #include <QApplication>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
@@ -34,6 +38,9 @@ const store::AirportFilter kEvery{store::SurfaceFilter::Off, store::TypeFilter::
 
 struct Fixture : bench::ShippedCopy {
     platform::FakeDialogs dialogs;
+    platform::ScriptedTransfer transfer;
+    platform::FakeShell shell;
+    platform::SystemClock clock;
     std::unique_ptr<browser::frmAirport> browser;
     sqlite3 *raw = nullptr;  // a second, bare connection
 
@@ -147,7 +154,9 @@ void PrintWindowED(benchmark::State &state) {
     f.browser = std::make_unique<browser::frmAirport>(*f.airports, f.dialogs, f.dir.path());
     f.browser->load();
     f.browser->showAirportByIcao(QStringLiteral("EDDF"));
-    manager::frmDatabase window(*f.airports, f.dialogs, f.dir.path(), *f.browser);
+    manager::frmDatabase window(*f.airports, f.dialogs,
+                                manager::SendServices{f.transfer, f.shell, f.clock, manager::configuredSendSettings()},
+                                f.dir.path(), *f.browser);
     window.resize(1100, 650);
     window.show();
     window.activate();

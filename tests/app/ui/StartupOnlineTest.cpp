@@ -97,7 +97,7 @@ TEST(UpdateHandoff, TheRealShellRunsTheUpdaterOfTheProgramFolderAndFindsAMissing
     QTemporaryDir folder;
     platform::DesktopShell shell;
     EXPECT_EQ(app::startUpdater(shell, folder.path()).error(), kMissing);
-    test::writeFile(folder.filePath("update"), "#!/bin/sh\necho \"$PWD\" > marker.txt\n");
+    test::writeFile(folder.filePath("update"), "#!/bin/sh\necho \"$PWD\" > marker.part && mv marker.part marker.txt\n");
     QFile::setPermissions(folder.filePath("update"), QFile::ReadOwner | QFile::ExeOwner);
     ASSERT_TRUE(app::startUpdater(shell, folder.path()));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath("marker.txt")); }, 5000));
