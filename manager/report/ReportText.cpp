@@ -34,27 +34,27 @@ QStringView head(QStringView text, qsizetype count) {
 
 }  // namespace
 
-QFont reportFont(ReportFont spec) {
+QFont reportFont(ReportFont face) {
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(spec.size);
-    font.setBold(spec.bold);
+    font.setPixelSize(face.size);
+    font.setBold(face.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferOutline);
     return font;
 }
 
-const ReportFonts::Entry &ReportFonts::entry(ReportFont spec) {
-    const auto key = std::make_pair(spec.size, spec.bold);
+const ReportFonts::Entry &ReportFonts::entry(ReportFont face) {
+    const auto key = std::make_pair(face.size, face.bold);
     auto found = entries_.find(key);
     if (found == entries_.end()) {
-        QFont font = reportFont(spec);
+        QFont font = reportFont(face);
         found = entries_.emplace(key, Entry{font, QFontMetricsF(font)}).first;
     }
     return found->second;
 }
 
-const QFont &ReportFonts::font(ReportFont spec) { return entry(spec).font; }
-const QFontMetricsF &ReportFonts::metrics(ReportFont spec) { return entry(spec).metrics; }
+const QFont &ReportFonts::font(ReportFont face) { return entry(face).font; }
+const QFontMetricsF &ReportFonts::metrics(ReportFont face) { return entry(face).metrics; }
 
 FittedLine fitLine(const QString &text, int width, ReportFont font, ReportFonts &fonts) {
     const bool cut = text.size() > kMeasuredCharacters;

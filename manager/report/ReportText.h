@@ -19,19 +19,19 @@ namespace volmira::manager {
 // scaling alone. Fonts and their metrics are made once per size.
 class ReportFonts {
 public:
-    [[nodiscard]] const QFont &font(geometry::ReportFont spec);
-    [[nodiscard]] const QFontMetricsF &metrics(geometry::ReportFont spec);
+    [[nodiscard]] const QFont &font(geometry::ReportFont face);
+    [[nodiscard]] const QFontMetricsF &metrics(geometry::ReportFont face);
 
 private:
     struct Entry {
         QFont font;
         QFontMetricsF metrics;
     };
-    const Entry &entry(geometry::ReportFont spec);
+    const Entry &entry(geometry::ReportFont face);
     std::map<std::pair<int, bool>, Entry> entries_;
 };
 
-[[nodiscard]] QFont reportFont(geometry::ReportFont spec);
+[[nodiscard]] QFont reportFont(geometry::ReportFont face);
 
 struct FittedLine {
     QString text;
