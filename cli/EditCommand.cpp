@@ -30,18 +30,10 @@ std::optional<EditTarget> editTarget(const Options &options, const QString &code
         exit = kDataError;
         return std::nullopt;
     }
-    const platform::Result<std::optional<store::ArptRow>> found =
-        target.session->store->reads.airportByIcao(code.trimmed());
-    if (!found) {
-        exit = failed(found);
-        return std::nullopt;
-    }
-    if (!*found) {
-        err() << browser::kNotFoundMessage.toString() << Qt::endl;
-        exit = kNotFound;
-        return std::nullopt;
-    }
-    target.airport = **found;
+    std::optional<store::ArptRow> found =
+        foundAirport(target.session->store->reads.airportByIcao(code.trimmed()), exit);
+    if (!found) return std::nullopt;
+    target.airport = std::move(*found);
     return target;
 }
 

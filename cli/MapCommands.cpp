@@ -32,17 +32,9 @@ std::optional<int> slotNumber(const QString &text) {
 
 // The ICAO code of the airport as the lookup finds it; prints why there is none.
 std::optional<QString> airportCode(Session &session, const QString &code, int &exit) {
-    const platform::Result<std::optional<store::ArptRow>> found = browser::findAirport(*session.store, code);
-    if (!found) {
-        exit = failed(found);
-        return std::nullopt;
-    }
-    if (!*found) {
-        err() << browser::kNotFoundMessage.toString() << Qt::endl;
-        exit = kNotFound;
-        return std::nullopt;
-    }
-    return (*found)->ICAO;
+    const std::optional<store::ArptRow> found = foundAirport(browser::findAirport(*session.store, code), exit);
+    if (!found) return std::nullopt;
+    return found->ICAO;
 }
 
 // The header's size of an existing picture, nothing when it gives none.

@@ -21,17 +21,7 @@ int usage(const char *line) {
 
 // The airport of a code as the lookup finds it; prints why there is none.
 std::optional<browser::AirportView> lookup(Session &session, const QString &code, int &exit) {
-    platform::Result<std::optional<browser::AirportView>> found =
-        browser::lookupAirport(*session.store, code, QDate::currentDate());
-    if (!found) {
-        exit = failed(found);
-        return std::nullopt;
-    }
-    if (!*found) {
-        err() << browser::kNotFoundMessage.toString() << Qt::endl;
-        exit = kNotFound;
-    }
-    return std::move(*found);
+    return foundAirport(browser::lookupAirport(*session.store, code, QDate::currentDate()), exit);
 }
 
 QJsonValue colourJson(const std::optional<browser::Rgb> &colour) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/AirportLookup.h"
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
@@ -7,6 +8,7 @@
 #include <QTextStream>
 
 #include <memory>
+#include <optional>
 
 namespace volmira::cli {
 
@@ -41,6 +43,21 @@ template <typename T>
 int failed(const platform::Result<T> &result) {
     err() << result.error() << Qt::endl;
     return kDataError;
+}
+
+// The airport a read found; on a failed read or no airport prints why and
+// sets the exit status.
+template <typename T>
+std::optional<T> foundAirport(platform::Result<std::optional<T>> found, int &exit) {
+    if (!found) {
+        exit = failed(found);
+        return std::nullopt;
+    }
+    if (!*found) {
+        err() << browser::kNotFoundMessage.toString() << Qt::endl;
+        exit = kNotFound;
+    }
+    return std::move(*found);
 }
 
 // Finds the data folder (copying the shipped database there on first use) and
