@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs (only when one is missing),
-# configures and builds into build/. Used by run.sh and test.sh.
+# configures and builds into build/: the given targets, or everything (tests,
+# benchmarks) when none is given. Used by run.sh and test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,4 +22,6 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j "$(nproc)"
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
+cmake --build build -j "$(nproc)" "${targets[@]}"
