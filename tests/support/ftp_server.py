@@ -4,14 +4,12 @@
 Serves DIR to the user "volmira-apt" with the password "harrier77" on
 127.0.0.1 at a free port, which it prints as its first line. With --read-only
 the user may list and read but not store, so every upload is refused.
---greeting-delay and --refusal-delay make the greeting and the refusal of a
-wrong password come late; --refuse-after-receive answers a whole file with
-that code (451, 452: the server's disk is full) and drops it.
+--slow-greeting and --slow-refusal greet and refuse a wrong password after
+2.5 s; --refuse-after-receive answers every whole file with 452 (disk full).
 """
 import argparse
 import ctypes
 import logging
-import os
 import signal
 import sys
 
@@ -28,52 +26,39 @@ def end_with_parent():
         pass
 
 
-class SlowHandler(FTPHandler):
-    greeting_delay = 0.0
+class Handler(FTPHandler):
+    greeting_delay = 0
 
-    def handle(self):
-        if self.greeting_delay:
-            self.ioloop.call_later(self.greeting_delay, self.greet)
-        else:
-            super().handle()
-
-    def greet(self):
-        if not self._closed:  # the client may have given up waiting
-            super().handle()
+    def handle(self):  # unless the client gave up waiting
+        self.ioloop.call_later(self.greeting_delay, lambda: self._closed or FTPHandler.handle(self))
 
 
 class RefusingDTPHandler(DTPHandler):
-    code = 452
-
     def handle_close(self):
-        if self.receive and not self._closed:
-            self._resp = ("%d Insufficient storage space." % self.code, logging.debug)
+        if self.receive:
+            self._resp = ("452 Insufficient storage space.", logging.debug)
             self.close()
-        else:
-            super().handle_close()
+        super().handle_close()
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--root", required=True, help="the folder served")
     parser.add_argument("--read-only", action="store_true", help="refuse every upload")
-    parser.add_argument("--greeting-delay", type=float, default=0.0, help="seconds before the greeting")
-    parser.add_argument("--refusal-delay", type=float, default=0.0, help="seconds before a wrong login is refused")
-    parser.add_argument("--refuse-after-receive", type=int, metavar="CODE", help="refuse every file received")
+    for flag in ("--slow-greeting", "--slow-refusal", "--refuse-after-receive"):
+        parser.add_argument(flag, action="store_true")
     args = parser.parse_args()
 
     end_with_parent()
     authorizer = DummyAuthorizer()
     authorizer.add_user("volmira-apt", "harrier77", args.root, perm="elr" if args.read_only else "elradfmwMT")
-    handler = SlowHandler
+    handler = Handler
     handler.authorizer = authorizer
     handler.banner = "Volmira test server"
-    handler.greeting_delay = args.greeting_delay
-    handler.auth_failed_timeout = args.refusal_delay
+    handler.greeting_delay = 2.5 if args.slow_greeting else 0
+    handler.auth_failed_timeout = 2.5 if args.slow_refusal else 0
     if args.refuse_after_receive:
-        RefusingDTPHandler.code = args.refuse_after_receive
         handler.dtp_handler = RefusingDTPHandler
-        handler.on_incomplete_file_received = lambda self, file: os.remove(file)
     server = FTPServer(("127.0.0.1", 0), handler)
     # Only warnings, on stderr: a session's chatter would fill a pipe nobody reads.
     log = logging.getLogger("pyftpdlib")
