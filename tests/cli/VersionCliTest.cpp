@@ -34,8 +34,7 @@ TEST(CheckVersionCommand, ExitsByTheAnswerPrintsEveryFieldAndChangesNothing) {
     } cases[] = {
         {local["ProgramVersion"].toString(), local["DatabaseVersion"].toString(), site.host(), 0, "", 2000},
         {"1.0.4", local["DatabaseVersion"].toString(), site.host(), 1, "lblVMUpdate", 2000},
-        // A program version over 4 KiB counts as the local one: the data is still compared.
-        {QString(4097, u'9'), "01.01.2031", site.host(), 1, "lblDBUpdate", 2000},
+        {QString(4097, u'9'), "01.01.2031", site.host(), 1, "lblDBUpdate", 2000},  // the data compared all the same
         {"1.0.4", "", httpServer(true).host(), 3, "Die Versionsprüfung ist fehlgeschlagen: Zeitüberschreitung.", 8000},
     };
     for (const auto &c : cases) {

@@ -4,8 +4,6 @@
 Serves DIR to the user "volmira-apt" with the password "harrier77" on
 127.0.0.1 at a free port, which it prints as its first line. With --read-only
 the user may list and read but not store, so every upload is refused.
---slow-greeting and --slow-refusal greet and refuse a wrong password after
-2.5 s; --refuse-after-receive answers every whole file with 452 (disk full).
 """
 import argparse
 import ctypes
@@ -34,7 +32,7 @@ class Handler(FTPHandler):
 
 
 class RefusingDTPHandler(DTPHandler):
-    def handle_close(self):
+    def handle_close(self):  # a whole file refused, as by a full disk
         if self.receive:
             self._resp = ("452 Insufficient storage space.", logging.debug)
             self.close()
@@ -45,8 +43,9 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--root", required=True, help="the folder served")
     parser.add_argument("--read-only", action="store_true", help="refuse every upload")
-    for flag in ("--slow-greeting", "--slow-refusal", "--refuse-after-receive"):
-        parser.add_argument(flag, action="store_true")
+    parser.add_argument("--slow-greeting", action="store_true", help="greet after 2.5 s")
+    parser.add_argument("--slow-refusal", action="store_true", help="refuse a wrong password after 2.5 s")
+    parser.add_argument("--refuse-after-receive", action="store_true", help="answer each whole file with 452")
     args = parser.parse_args()
 
     end_with_parent()
