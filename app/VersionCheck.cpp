@@ -32,7 +32,8 @@ VersionCheck checkVersions(const QString &programVersion, const QString &databas
         check.error = online.error();
         return check;
     }
-    const QString program = plausible(online->program.value_or(programVersion), kMaxProgramVersionLength, programVersion);
+    const QString program =
+        plausible(online->program.value_or(programVersion), kMaxProgramVersionLength, programVersion);
     const QString data = plausible(online->data, kMaxDataVersionLength, databaseVersion);
     check.onlineProgramVersion = program;
     check.onlineDataVersion = data;
