@@ -6,9 +6,18 @@ namespace volmira::app {
 
 namespace {
 
-// The site's text, or the local version when the text is too long to be one.
+// Trailing blanks and line ends are no part of a version: every editor ends a
+// file with a line feed.
+QString withoutTrailingBlanks(const QString &text) {
+    qsizetype end = text.size();
+    while (end > 0 && QStringView(u" \t\r\n").contains(text[end - 1])) --end;
+    return text.left(end);
+}
+
+// The site's version, or the local one when the text as it came is too long
+// to be one ("9.9.9\r\n" included).
 QString plausible(const QString &text, qsizetype maxLength, const QString &local) {
-    return text.size() > maxLength ? local : text;
+    return text.size() > maxLength ? local : withoutTrailingBlanks(text);
 }
 
 // An empty answer never counts; any other difference does.
@@ -23,14 +32,15 @@ VersionCheck checkVersions(const QString &programVersion, const QString &databas
         check.error = online.error();
         return check;
     }
-    const QString program = plausible(online->program, kMaxProgramVersionLength, programVersion);
+    const QString program =
+        plausible(online->program.value_or(programVersion), kMaxProgramVersionLength, programVersion);
     const QString data = plausible(online->data, kMaxDataVersionLength, databaseVersion);
     check.onlineProgramVersion = program;
     check.onlineDataVersion = data;
     check.programUpdate = differs(program, programVersion);
     check.dataUpdate = differs(data, databaseVersion);
-    if (online->data.size() <= kMaxDataVersionLength && store::parseStoredDate(online->data).isValid())
-        check.importDataVersion = online->data;
+    if (online->data.size() <= kMaxDataVersionLength && store::parseStoredDate(data).isValid())
+        check.importDataVersion = data;
     return check;
 }
 

@@ -10,13 +10,15 @@
 // texts are compared exactly, never as numbers: any difference counts.
 namespace volmira::app {
 
-// Longer answers are error pages or the like and count as the local version.
+// Longer answers, counted as they came, are error pages or the like and count
+// as the local version.
 inline constexpr qsizetype kMaxProgramVersionLength = 6;
 inline constexpr qsizetype kMaxDataVersionLength = 12;
 
 struct VersionCheck {
-    // The site's texts after the plausibility rule (the local version in place
-    // of one too long); nothing when the site was not asked or did not answer.
+    // The site's versions after the plausibility rule (the local version in
+    // place of a text too long or not fetched, trailing blanks and line ends
+    // dropped); nothing when the site was not asked or did not answer.
     std::optional<QString> onlineProgramVersion;
     std::optional<QString> onlineDataVersion;
     bool programUpdate = false;  // lblVMUpdate

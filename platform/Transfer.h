@@ -50,6 +50,9 @@ struct UploadRequest {
     QByteArray data;  // stored as it is (binary)
     // The upload gives up when less than 1 byte per second went through for this long.
     std::chrono::seconds stallLimit{20};
+    // Connecting gets at most 2 s; the greeting, the login and the server's
+    // taking of the file then get this long of their own.
+    std::chrono::milliseconds loginLimit{20000};
 };
 
 // Blocking transfers. Both return as soon as `abort` turns true (within a

@@ -21,10 +21,9 @@ Result<OnlineVersionTexts> DownloadVersionSource::fetch(const std::atomic<bool> 
         return Failure{QStringLiteral("Die Versionsprüfung ist fehlgeschlagen: ") + cause + u'.'};
     };
     const Result<QByteArray> program = get(online::kProgramVersionPath);
-    if (!program) return failed(program.error());
     const Result<QByteArray> data = get(online::kDataVersionPath);
     if (!data) return failed(data.error());
-    return OnlineVersionTexts{versionText(*program), versionText(*data)};
+    return OnlineVersionTexts{program ? std::optional(versionText(*program)) : std::nullopt, versionText(*data)};
 }
 
 }  // namespace volmira::platform

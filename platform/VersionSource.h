@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 namespace volmira::platform {
@@ -15,8 +16,10 @@ class Transfer;
 
 // The two version texts of the maker's download site, exactly as they arrive.
 struct OnlineVersionTexts {
-    QString program;  // version-prog.txt, e.g. "1.0.4"
-    QString data;     // version-data.txt, a date
+    // version-prog.txt, e.g. "1.0.4"; nothing when it could not be fetched
+    // (an answer over 4 KiB included), which counts as the local version.
+    std::optional<QString> program;
+    QString data;  // version-data.txt, a date
 };
 
 // A version file's bytes as text; invalid UTF-8 becomes replacement characters,
@@ -29,12 +32,13 @@ struct OnlineVersionTexts {
 class VersionSource {
 public:
     virtual ~VersionSource() = default;
-    // Both texts, or a German message when either question got no answer.
+    // Both texts, or a German message when the data version got no answer.
     [[nodiscard]] virtual Result<OnlineVersionTexts> fetch(const std::atomic<bool> &abort) = 0;
 };
 
 // The download site over HTTP: the program version, then the data version,
-// both within one time limit.
+// both within one time limit. A failed program version does not end the
+// check: the data version is still asked for and compared.
 class DownloadVersionSource final : public VersionSource {
 public:
     explicit DownloadVersionSource(Transfer &transfer, std::chrono::milliseconds limit = std::chrono::seconds(5))

@@ -22,6 +22,8 @@ TEST(VersionCheck, OnlyAPlausibleDifferentTextIsAnUpdate) {
         // Too long: an error page, taken for the local version.
         {OnlineVersionTexts{"1.0.4\r\n", "2011-01-15 12:00"}, false, false, "15.01.2011", ""},
         {OnlineVersionTexts{"", ""}, false, false, "", ""},
+        {OnlineVersionTexts{"1.0.3\n", "15.01.2011\r\n"}, false, false, "15.01.2011", "15.01.2011"},  // line ends
+        {OnlineVersionTexts{std::nullopt, "01.02.2011 \n"}, false, true, "01.02.2011", "01.02.2011"},  // no program file
         // The import stores the site's version as fetched, and only a date.
         {OnlineVersionTexts{"1.0.3", "2011-01-15"}, false, true, "2011-01-15", "2011-01-15"},
         {OnlineVersionTexts{"1.0.3", "Not Found"}, false, true, "Not Found", ""},

@@ -1,6 +1,6 @@
 #include "platform/Transfer.h"
 
-#include "support/TestServer.h"
+#include "support/FtpServer.h"
 #include "support/WidgetTest.h"
 
 #include <QElapsedTimer>
@@ -44,6 +44,28 @@ TEST(CurlFetch, Status200IsTheOnlyAnswerAndEveryFailureHasItsCause) {
         EXPECT_LT(clock.elapsed(), 1000) << c.path.toStdString();
         EXPECT_EQ(got.error(), c.cause) << c.path.toStdString();
         EXPECT_EQ(got ? *got : QByteArray(), c.body) << c.path.toStdString();
+    }
+}
+
+TEST(CurlUpload, ASlowGreetingOrRefusalIsWaitedForAndARefusedFileIsNotAnUnreachableServer) {
+    const struct {
+        QString server, password;  // ftp_server.py's option
+        std::chrono::milliseconds loginLimit;
+        QString cause;  // empty: stored
+    } cases[] = {
+        {"--slow-greeting", "harrier77", 20s, ""},
+        {"--slow-greeting", "harrier77", 300ms, cause::timeout},
+        {"--slow-refusal", "falsch", 20s, cause::loginRefused},
+        {"--refuse-after-receive", "harrier77", 20s, cause::notAccepted},
+    };
+    for (const auto &c : cases) {
+        const test::TestServer server("ftp_server.py", {c.server});
+        QElapsedTimer clock;
+        clock.start();
+        const auto sent = platform::makeCurlTransfer()->upload(
+            {test::ftpUrl(server), "E.crm", {"volmira-apt", c.password}, "<xml/>", 20s, c.loginLimit}, false);
+        EXPECT_EQ(sent.error(), c.cause) << c.server.toStdString();
+        EXPECT_LT(clock.elapsed(), c.loginLimit.count() + 1000) << c.server.toStdString();
     }
 }
 
