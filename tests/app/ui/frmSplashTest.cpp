@@ -113,6 +113,7 @@ TEST_F(Splash, ADamagedUpdateChangesNothingAndIsKeptAside) {
     t.add(t.airport("EDAA", "Alt"));
     test::writeFile(t.folder() + "/aptdata.vmd", "<xml xmlns:s='uuid:BDC6E3F0-6DA3-11d1-A2A3-00AA00C14882'><s:Schema");
     app::frmSplash splash(*t.store, dialogs, check, t.folder());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return check.isAnswered(); }));  // the import waits for the answer
     showAndActivate(splash);
 
     ASSERT_EQ(dialogs.shown.size(), 2u);
