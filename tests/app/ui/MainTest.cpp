@@ -47,3 +47,31 @@ TEST_F(MainWindow, TheUsersFirstResizeCentresTheAirportWindow) {
     QCoreApplication::processEvents();
     EXPECT_GT(page->pos().x(), before.x());
 }
+
+// The menu by keyboard: Alt and the underlined letter, or F10, the arrows and Enter.
+TEST_F(MainWindow, TheMenuIsReachedByKeyboard) {
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QWidget *code = main.showAirportWindow().tAirport;
+    code->setFocus();
+    QTest::keyClick(code, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(main.windowTitle(), "Datenbank");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_NE(main.windowTitle(), "Datenbank");
+
+    code->setFocus();
+    QTest::keyClick(code, Qt::Key_F10);
+    EXPECT_EQ(main.menuBar()->activeAction(), main.mnuAbout);
+    QTest::keyClick(main.menuBar(), Qt::Key_Escape);
+    EXPECT_EQ(main.menuBar()->activeAction(), nullptr);
+    EXPECT_TRUE(code->hasFocus());
+    QTest::keyClick(code, Qt::Key_F10);
+    for (QAction *next : {main.mnuFlughafen, main.mnuDatabase}) {  // past the empty spacers
+        QTest::keyClick(main.menuBar(), Qt::Key_Right);
+        EXPECT_EQ(main.menuBar()->activeAction(), next);
+    }
+    QTest::keyClick(main.menuBar(), Qt::Key_Return);
+    EXPECT_EQ(main.windowTitle(), "Datenbank");
+}

@@ -33,8 +33,6 @@ struct Startup : test::WidgetTest {
     }
 };
 
-const QString kMissing = "Die Datei - Update.exe - wurde nicht im Programmverzeichnis gefunden !";
-
 }  // namespace
 
 TEST_F(Startup, ASilentSiteHoldsNothingAndALateAnswerShowsNoticesAndTheEntry) {
@@ -78,28 +76,50 @@ TEST_F(Startup, AShippedUpdateWaitsForTheAnswerHoldsClicksAndStoresTheSiteDataVe
     EXPECT_TRUE(main.mnuUpdate->isVisible());  // the import does not hide it
 }
 
-TEST_F(Startup, UpdateEntryStartsTheUpdaterAndClosesOrTellsItIsMissing) {
-    app::Main main(*t.store, dialogs, shell, t.folder(), "/opt/volmira", true);
+// Without an updater the download page opens; with one the program ends for it.
+TEST_F(Startup, UpdateEntryStartsTheUpdaterAndClosesOrOpensTheDownloadPage) {
+    qputenv("VOLMIRA_APT_DOWNLOAD_HOST", "127.0.0.1:9");
+    const QString page = "http://127.0.0.1:9/APT/download/";
+    QTemporaryDir folder;
+    app::Main main(*t.store, dialogs, shell, t.folder(), folder.path(), true);
     main.show();
-    shell.startSucceeds = false;
-    main.mnuUpdate->trigger();
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(std::tuple(dialogs.shown[0].title, dialogs.shown[0].text), std::tuple(QString("Datei fehlt"), kMissing));
-    EXPECT_TRUE(main.isVisible());
-    shell.startSucceeds = true;
-    main.mnuUpdate->trigger();
-    EXPECT_EQ(std::tuple(shell.started[1].program, shell.started[1].workingFolder),
-              std::tuple(QString("/opt/volmira/update"), QString("/opt/volmira")));
-    EXPECT_FALSE(main.isVisible());
+    const QString updater = folder.filePath("update");
+    const struct {
+        bool installed;
+        bool succeeds;
+        QString told;  // empty: the program ended for the updater
+    } cases[] = {
+        {false, true, "Es ist kein Update-Programm installiert. Die Download-Seite " + page +
+                          " wurde im Browser geöffnet."},
+        {false, false, "Es ist kein Update-Programm installiert, und die Download-Seite " + page +
+                           " konnte nicht geöffnet werden."},
+        {true, false, "Das Update-Programm " + updater + " konnte nicht gestartet werden."},
+        {true, true, ""},
+    };
+    for (const auto &c : cases) {
+        if (c.installed) {
+            test::writeFile(updater, "#!/bin/sh\n");
+            QFile::setPermissions(updater, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        shell.openSucceeds = shell.startSucceeds = c.succeeds;
+        dialogs.shown.clear();
+        main.mnuUpdate->trigger();
+        EXPECT_EQ(dialogs.shown.empty() ? QString() : dialogs.shown[0].title + ": " + dialogs.shown[0].text,
+                  c.told.isEmpty() ? QString() : "Update vorhanden: " + c.told);
+        EXPECT_EQ(main.isVisible(), !c.told.isEmpty());
+    }
+    EXPECT_EQ(shell.opened, (std::vector<QString>{page, page}));
+    EXPECT_EQ(std::tuple(shell.started.back().program, shell.started.back().workingFolder),
+              std::tuple(updater, folder.path()));
+    qunsetenv("VOLMIRA_APT_DOWNLOAD_HOST");
 }
 
-TEST(UpdateHandoff, TheRealShellRunsTheUpdaterOfTheProgramFolderAndFindsAMissingOne) {
+TEST(UpdateHandoff, TheRealShellRunsTheUpdaterOfTheProgramFolder) {
     QTemporaryDir folder;
     platform::DesktopShell shell;
-    EXPECT_EQ(app::startUpdater(shell, folder.path()).error(), kMissing);
     test::writeFile(folder.filePath("update"), "#!/bin/sh\necho \"$PWD\" > marker.part && mv marker.part marker.txt\n");
     QFile::setPermissions(folder.filePath("update"), QFile::ReadOwner | QFile::ExeOwner);
-    ASSERT_TRUE(app::startUpdater(shell, folder.path()));
+    ASSERT_TRUE(app::handOffUpdate(shell, folder.path()).updaterStarted);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath("marker.txt")); }, 5000));
     EXPECT_EQ(test::readFile(folder.filePath("marker.txt")).trimmed(), folder.path().toUtf8());
 }

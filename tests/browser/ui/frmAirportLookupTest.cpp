@@ -1,5 +1,6 @@
 #include "support/AirportWindowFixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using AirportWindowLookup = volmira::test::AirportWindowTest;
@@ -42,16 +43,40 @@ TEST_F(AirportWindowLookup, FindButtonLooksUpTheUpperCaseCodeAndADoubleClickEmpt
     EXPECT_EQ(window->tAirport->text(), "");
 }
 
-TEST_F(AirportWindowLookup, QuickFindShowsTheFirstNameWhileTypingAndATextWithoutHitsEmptiesTheList) {
+TEST_F(AirportWindowLookup, QuickFindShowsTheFirstNameWhileTypingAndATextWithoutHitsTheAirportOfBefore) {
     open();
     type(quickfind(), "m\u00FC");
     EXPECT_FALSE(list()->isHidden());
     ASSERT_EQ(list()->model()->rowCount(), 2);
     EXPECT_EQ(list()->model()->index(0, 0).data().toString(), "M\u00FCnchen");
     EXPECT_EQ(window->tAirport->text(), "EDDM");
+    EXPECT_TRUE(control("lblNoHit")->isHidden());
     type(quickfind(), "x");
     EXPECT_EQ(list()->model()->rowCount(), 0);
+    EXPECT_TRUE(control("lblNoHit")->isVisible());
+    EXPECT_EQ(control<QLabel>("lblNoHit")->text(), "kein Treffer");
+    EXPECT_EQ(shownIcao(), "EDDF");
+    QTest::keyClick(quickfind(), Qt::Key_Backspace);  // hits again
     EXPECT_EQ(shownIcao(), "EDDM");
+    EXPECT_TRUE(control("lblNoHit")->isHidden());
+}
+
+// Typing after any lookup replaces the code looked up.
+TEST_F(AirportWindowLookup, EveryLookupLeavesTheCodeSelected) {
+    open();
+    type(window->tAirport, "eddm");
+    QTest::keyClick(window->tAirport, Qt::Key_Return);
+    type(window->tAirport, "edko");
+    QTest::keyClick(window->tAirport, Qt::Key_Return);
+    EXPECT_EQ(shownIcao(), "EDKO");
+    EXPECT_EQ(window->tAirport->selectedText(), "EDKO");
+
+    QTest::mouseClick(control<QPushButton>("cmdFindAirport"), Qt::LeftButton);
+    EXPECT_TRUE(window->tAirport->hasFocus());
+    EXPECT_EQ(window->tAirport->selectedText(), "EDKO");
+
+    type(quickfind(), "m\u00FC");
+    EXPECT_EQ(window->tAirport->selectedText(), "EDDM");
 }
 
 TEST_F(AirportWindowLookup, EnterKeepsTheAirportPickedWithTheArrowKeys) {

@@ -102,6 +102,11 @@ TEST_F(NotePanelWindow, TheToolbarSetsBoldAndOneColourShowsItPressedAndLeavesNot
     }
     press("toolrtf1(1)");
     QTest::keyClicks(editor(), "b");
+    // Over the plain black "a" the toolbar shows what typing there gives.
+    for (const auto &[key, state] : {std::pair{Qt::Key_Home, "0100"}, std::pair{Qt::Key_End, "1001"}}) {
+        QTest::keyClick(editor(), key);
+        EXPECT_EQ(pressed(), state);
+    }
     EXPECT_EQ(notesOf("EDDF").size(), 1u) << "no leave yet";
     leaveEditor();
     const browser::NoteRun run = browser::readNote(notesOf("EDDF")[1].MyInfo).paragraphs.at(0).runs.back();
@@ -174,6 +179,7 @@ TEST_F(NotePanelWindow, RenameProposesTheOldNameAndDeleteAsksThenRefillsWithMark
     dialogs.answers = {platform::Dialogs::Answer::No, platform::Dialogs::Answer::Yes};
     for (int i = 0; i < 2; ++i) press("cmdListAirDelete");
     EXPECT_EQ(dialogs.shown.size(), 4u);
+    EXPECT_EQ(dialogs.shown[3].defaultAnswer, platform::Dialogs::Answer::No);  // Enter keeps the notes
     EXPECT_EQ(entries(), "Allgemein|*Kontakt|Wetter");
 }
 
