@@ -55,23 +55,13 @@ TEST_F(MainWindow, TheMenuIsReachedByKeyboard) {
     main.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
     QWidget *code = main.showAirportWindow().tAirport;
-    code->setFocus();
     QTest::keyClick(code, Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(main.windowTitle(), "Datenbank");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-    EXPECT_NE(main.windowTitle(), "Datenbank");
-
+    main.showAirportWindow();
     code->setFocus();
-    QTest::keyClick(code, Qt::Key_F10);
-    EXPECT_EQ(main.menuBar()->activeAction(), main.mnuAbout);
-    QTest::keyClick(main.menuBar(), Qt::Key_Escape);
-    EXPECT_EQ(main.menuBar()->activeAction(), nullptr);
-    EXPECT_TRUE(code->hasFocus());
-    QTest::keyClick(code, Qt::Key_F10);
-    for (QAction *next : {main.mnuFlughafen, main.mnuDatabase}) {  // past the empty spacers
-        QTest::keyClick(main.menuBar(), Qt::Key_Right);
-        EXPECT_EQ(main.menuBar()->activeAction(), next);
-    }
+    for (const auto key : {Qt::Key_F10, Qt::Key_Escape, Qt::Key_F10, Qt::Key_Right, Qt::Key_Right})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(main.menuBar()->activeAction(), main.mnuDatabase) << "past the empty spacers";
     QTest::keyClick(main.menuBar(), Qt::Key_Return);
     EXPECT_EQ(main.windowTitle(), "Datenbank");
 }

@@ -102,11 +102,8 @@ TEST_F(NotePanelWindow, TheToolbarSetsBoldAndOneColourShowsItPressedAndLeavesNot
     }
     press("toolrtf1(1)");
     QTest::keyClicks(editor(), "b");
-    // Over the plain black "a" the toolbar shows what typing there gives.
-    for (const auto &[key, state] : {std::pair{Qt::Key_Home, "0100"}, std::pair{Qt::Key_End, "1001"}}) {
-        QTest::keyClick(editor(), key);
-        EXPECT_EQ(pressed(), state);
-    }
+    QTest::keyClick(editor(), Qt::Key_Home);
+    EXPECT_EQ(pressed(), "0100") << "over the plain black a: what typing there gives";
     EXPECT_EQ(notesOf("EDDF").size(), 1u) << "no leave yet";
     leaveEditor();
     const browser::NoteRun run = browser::readNote(notesOf("EDDF")[1].MyInfo).paragraphs.at(0).runs.back();

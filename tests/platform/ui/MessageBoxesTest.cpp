@@ -1,67 +1,52 @@
 #include "platform/Dialogs.h"
+#include "platform/ui/QtGerman.h"
 #include "support/WidgetTest.h"
 
 #include <QAbstractButton>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-
-#include <functional>
 
 using namespace volmira;
 using MessageBoxes = test::WidgetTest;
 using Answer = platform::Dialogs::Answer;
 
-namespace {
-
-// Runs `step` on the box once it is shown modally.
-void onBox(std::function<void(QDialog &)> step) {
-    QTimer::singleShot(0, [step = std::move(step)] {
-        auto *box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        step(*box);
-        if (box->isVisible()) box->reject();
-    });
-}
-
-}  // namespace
-
-// The question's buttons say Ja and Nein, whatever Qt's own language.
+// The question's buttons say Ja and Nein, whatever Qt's own language; Enter gives the caller's default.
 TEST_F(MessageBoxes, QuestionsAnswerJaOrNein) {
-    for (const auto &[button, answer] : {std::pair{"Ja", Answer::Yes}, std::pair{"Nein", Answer::No}}) {
-        onBox([button = QString(button)](QDialog &d) {
-            for (QAbstractButton *b : static_cast<QMessageBox &>(d).buttons())
-                if (b->text() == button) b->click();
+    const std::tuple<const char *, Answer, Answer> cases[] = {
+        {"Ja", Answer::No, Answer::Yes}, {"Nein", Answer::Yes, Answer::No}, {"", Answer::No, Answer::No},
+        {"", Answer::Yes, Answer::Yes}};
+    for (const auto &[button, preset, answer] : cases) {
+        QTimer::singleShot(0, [button = QString(button)] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            for (QAbstractButton *b : box->buttons()) (b->text() == button ? b->click() : void());
+            if (box->isVisible()) QTest::keyClick(box, Qt::Key_Return);
         });
-        EXPECT_EQ(platform::MessageBoxes().ask(nullptr, "Frage", "Ja oder nein?", Answer::Yes), answer) << button;
+        EXPECT_EQ(platform::MessageBoxes().ask(nullptr, "Frage", "Ja oder nein?", preset), answer) << button;
     }
 }
 
-// Enter answers as the caller chose: a question that deletes keeps on Enter.
-TEST_F(MessageBoxes, EnterGivesTheDefaultAnswer) {
-    for (const Answer wanted : {Answer::No, Answer::Yes}) {
-        onBox([](QDialog &d) { QTest::keyClick(&d, Qt::Key_Return); });
-        EXPECT_EQ(platform::MessageBoxes().ask(nullptr, "Löschen", "Wirklich?", wanted), wanted);
-    }
-}
-
-// Each kind of box is at least as wide as its title, which the title bar would cut.
+// Message and input boxes are wider than their title, which the title bar would cut.
 TEST_F(MessageBoxes, EveryBoxIsWideEnoughForItsTitle) {
     const QString title = "Eine recht lange Überschrift über einem kurzen Text";
-    const std::function<void(platform::MessageBoxes &)> boxes[] = {
-        [&](platform::MessageBoxes &m) { m.inform(nullptr, title, "Ja."); },
-        [&](platform::MessageBoxes &m) { (void)m.ask(nullptr, title, "Ja?", Answer::No); },
-        [&](platform::MessageBoxes &m) { (void)m.input(nullptr, title, "Name", ""); },
-    };
-    for (const auto &show : boxes) {
-        int width = 0;
-        int needed = 0;
-        onBox([&](QDialog &d) {
-            width = d.width();
-            needed = d.fontMetrics().horizontalAdvance(title);
+    platform::MessageBoxes m;
+    for (int kind = 0; kind < 2; ++kind) {
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            EXPECT_GT(box->width(), box->fontMetrics().horizontalAdvance(title)) << kind;
+            box->close();
         });
-        platform::MessageBoxes m;
-        show(m);
-        EXPECT_GT(width, needed);
+        if (kind == 0) m.inform(nullptr, title, "Ja.");  // a question is sized as this message box
+        if (kind == 1) (void)m.input(nullptr, title, "Name", "");
     }
+}
+
+// Qt's own texts the windows show: the preview's toolbar and a text box's menu.
+TEST_F(MessageBoxes, QtsOwnTextsAreGerman) {
+    const std::unique_ptr<QTranslator> german = platform::qtGerman();
+    ASSERT_NE(german, nullptr) << "qt6-translations-l10n is missing";
+    QCoreApplication::installTranslator(german.get());
+    EXPECT_EQ(QCoreApplication::translate("QPrintPreviewDialog", "Page setup"), "Seite einrichten");
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), "&Rückgängig");
+    QCoreApplication::removeTranslator(german.get());
 }
