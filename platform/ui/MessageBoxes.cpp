@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -53,7 +54,8 @@ std::optional<QString> MessageBoxes::input(QWidget *parent, const QString &title
     box.setTextValue(proposed);
     box.setOkButtonText(QStringLiteral("OK"));
     box.setCancelButtonText(QStringLiteral("Abbrechen"));
-    box.setMinimumWidth(titleWidth(box, title));
+    // Its layout sets the box's minimum size from the controls': the prompt spans the box.
+    box.findChild<QLabel *>()->setMinimumWidth(titleWidth(box, title));
     if (box.exec() != QDialog::Accepted) return std::nullopt;
     return box.textValue();
 }
