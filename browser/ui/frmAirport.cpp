@@ -41,8 +41,19 @@ bool isListKey(int key) {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
 }
 
-// Tab moves the focus and is no typing.
-bool isTyping(const QKeyEvent *event) { return event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab; }
+// Tab moves the focus, and Alt or Ctrl alone or Alt with a letter (the menu's
+// shortcuts) type nothing.
+bool isTyping(const QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Alt:
+    case Qt::Key_Control:
+        return false;
+    default:
+        return !event->modifiers().testFlag(Qt::AltModifier);
+    }
+}
 
 }  // namespace
 

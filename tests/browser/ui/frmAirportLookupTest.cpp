@@ -114,4 +114,6 @@ TEST_F(AirportWindowLookup, EscapeInTheBoxOrTheListReturnsToTheAirportShownBefor
     QTest::keyClick(list(), Qt::Key_Escape);
     EXPECT_TRUE(list()->isHidden());
     EXPECT_EQ(shownIcao(), "EDDF");
+    QTest::keyClick(quickfind(), Qt::Key_D, Qt::AltModifier);  // the menu's shortcut types nothing
+    EXPECT_TRUE(list()->isHidden());
 }
