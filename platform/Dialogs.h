@@ -17,8 +17,10 @@ public:
     virtual ~Dialogs() = default;
     // An error or notice with an OK button only.
     virtual void inform(QWidget *parent, const QString &title, const QString &text) = 0;
-    // A question with Yes and No.
-    [[nodiscard]] virtual Answer ask(QWidget *parent, const QString &title, const QString &text) = 0;
+    // A question with Yes and No; Enter gives the default answer. A question
+    // that deletes defaults to No, so that only a deliberate Yes deletes.
+    [[nodiscard]] virtual Answer ask(QWidget *parent, const QString &title, const QString &text,
+                                     Answer defaultAnswer) = 0;
     // An input box offering the proposed text; nothing when it is cancelled.
     [[nodiscard]] virtual std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt,
                                                        const QString &proposed) = 0;
@@ -28,24 +30,29 @@ public:
 class MessageBoxes final : public Dialogs {
 public:
     void inform(QWidget *parent, const QString &title, const QString &text) override;
-    [[nodiscard]] Answer ask(QWidget *parent, const QString &title, const QString &text) override;
+    [[nodiscard]] Answer ask(QWidget *parent, const QString &title, const QString &text,
+                             Answer defaultAnswer) override;
     [[nodiscard]] std::optional<QString> input(QWidget *parent, const QString &title, const QString &prompt,
                                                const QString &proposed) override;
 };
 
 // Records every box and answers questions and input boxes from scripts (No,
 // and cancel, when a script is empty). An input box is recorded with its
-// prompt as text and the proposed text in `proposed`.
+// prompt as text and the proposed text in `proposed`, a question with its
+// default answer.
 class FakeDialogs final : public Dialogs {
 public:
     struct Shown {
         QString title;
         QString text;
         QString proposed;
+        std::optional<Answer> defaultAnswer;
     };
-    void inform(QWidget *, const QString &title, const QString &text) override { shown.push_back({title, text, {}}); }
-    [[nodiscard]] Answer ask(QWidget *, const QString &title, const QString &text) override {
-        shown.push_back({title, text, {}});
+    void inform(QWidget *, const QString &title, const QString &text) override {
+        shown.push_back({title, text, {}, {}});
+    }
+    [[nodiscard]] Answer ask(QWidget *, const QString &title, const QString &text, Answer defaultAnswer) override {
+        shown.push_back({title, text, {}, defaultAnswer});
         if (answers.empty()) return Answer::No;
         const Answer a = answers.front();
         answers.pop_front();
@@ -54,7 +61,7 @@ public:
 
     [[nodiscard]] std::optional<QString> input(QWidget *, const QString &title, const QString &prompt,
                                                const QString &proposed) override {
-        shown.push_back({title, prompt, proposed});
+        shown.push_back({title, prompt, proposed, {}});
         if (inputs.empty()) return std::nullopt;
         const bool cancelled = !inputs.front();
         const QString a = inputs.front().value_or(QString());

@@ -11,6 +11,8 @@ inline constexpr char kDownloadUser[] = "volmira-apt";
 inline constexpr char kDownloadPassword[] = "harrier77";
 inline constexpr char kProgramVersionPath[] = "/APT/download/version-prog.txt";
 inline constexpr char kDataVersionPath[] = "/APT/download/version-data.txt";
+// The page a user downloads a new version from, where no updater is installed.
+inline constexpr char kDownloadPagePath[] = "/APT/download/";
 // The FTP account's password.
 inline constexpr char kFtpPassword[] = "harrier77";
 

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-pdf-dev libsqlcipher-dev libgeographiclib-dev
           googletest libgtest-dev libbenchmark-dev fonts-liberation2 poppler-utils xvfb xauth
-          libcurl4-openssl-dev python3 python3-pyftpdlib
+          libcurl4-openssl-dev python3 python3-pyftpdlib qt6-translations-l10n
           dpkg-dev desktop-file-utils appstream lintian)
 missing=()
 for p in "${packages[@]}"; do

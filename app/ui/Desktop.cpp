@@ -15,6 +15,7 @@
 #include "platform/Transfer.h"
 #include "platform/VersionSource.h"
 #include "platform/ui/DesktopShell.h"
+#include "platform/ui/QtGerman.h"
 #include "store/AirportStore.h"
 
 #include <QApplication>
@@ -161,12 +162,12 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
     if (options.isSet("edit")) airport.ToggleEditMode();
     const bool notesFound = !options.has("notes") || openNotePanel(airport, options.value("notes"));
     QTextStream err(stderr);
-    // The menu entry of that caption, chosen after the airport is shown.
+    // The menu entry of that caption (without its mnemonic), chosen after the airport is shown.
     if (options.has("window")) {
         const QString window = options.value("window");
-        if (window == main.mnuDatabase->text()) {
+        if (window == main.mnuDatabase->iconText()) {
             main.showDatabaseWindow();
-        } else if (window != main.mnuFlughafen->text()) {
+        } else if (window != main.mnuFlughafen->iconText()) {
             err << "Das Fenster " << window << " ist unbekannt." << Qt::endl;
             return 2;
         }
@@ -216,7 +217,7 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
     // The printed list's preview instead, as its command shows it.
     if (options.isSet("preview")) {
         if (!main.databaseWindow() || !main.databaseWindow()->isVisible()) {
-            err << "Die Vorschau der Flughafenliste braucht --window " << main.mnuDatabase->text() << "." << Qt::endl;
+            err << "Die Vorschau der Flughafenliste braucht --window " << main.mnuDatabase->iconText() << "." << Qt::endl;
             return 2;
         }
         PreviewShot preview(options.value("screenshot"));
@@ -238,6 +239,9 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
 
 int runDesktop(const cli::Options &options) {
     QApplication::setApplicationName(QStringLiteral("Volmira APT"));
+    // Before any window: the print preview and the page set-up, also in a screenshot, speak German.
+    const std::unique_ptr<QTranslator> german = platform::qtGerman();
+    if (german) QCoreApplication::installTranslator(german.get());
     platform::MessageBoxes dialogs;
     const QString exeDir = QApplication::applicationDirPath();
     const QString dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);

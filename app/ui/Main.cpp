@@ -8,6 +8,7 @@
 #include "manager/ui/frmDatabase.h"
 #include "platform/Dialogs.h"
 #include "platform/Transfer.h"
+#include "platform/ui/MenuBarKeys.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -37,23 +38,25 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::She
     children_ = new QStackedWidget(this);
     setCentralWidget(children_);
 
+    // Alt and the underlined letter choose an entry; F10 reaches the bar.
     QMenuBar *bar = menuBar();
-    mnuAbout = bar->addAction(QStringLiteral("About"));
+    platform::useMenuBarKeys(bar);
+    mnuAbout = bar->addAction(QStringLiteral("&About"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     connect(mnuAbout, &QAction::triggered, this, &Main::mnuAbout_Click);
     addSpacer(bar, "mnuempty1");
     addSpacer(bar, "mnuempty2");
-    mnuFlughafen = bar->addAction(QStringLiteral("Flughafen"));
+    mnuFlughafen = bar->addAction(QStringLiteral("&Flughafen"));
     mnuFlughafen->setObjectName(QStringLiteral("mnuFlughafen"));
     connect(mnuFlughafen, &QAction::triggered, this, [this] { showAirportWindow(); });
     addSpacer(bar, "mnuempty3");
     addSpacer(bar, "mnuempty4");
-    mnuDatabase = bar->addAction(QStringLiteral("Datenbank"));
+    mnuDatabase = bar->addAction(QStringLiteral("&Datenbank"));
     mnuDatabase->setObjectName(QStringLiteral("mnuDatabase"));
     connect(mnuDatabase, &QAction::triggered, this, [this] { showDatabaseWindow(); });
     addSpacer(bar, "mnuempty5");
     addSpacer(bar, "mnuempty6");
-    mnuUpdate = bar->addAction(QStringLiteral("Update vorhanden"));
+    mnuUpdate = bar->addAction(QStringLiteral("&Update vorhanden"));
     mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
     mnuUpdate->setVisible(updateAvailable);
     connect(mnuUpdate, &QAction::triggered, this, &Main::mnuUpdate_Click);
@@ -140,11 +143,11 @@ void Main::followVersionCheck(const StartupCheck &check) {
 // The updater replaces the program's files: the program ends in its normal
 // way, so that the windows keep what they keep at every close.
 void Main::mnuUpdate_Click() {
-    if (const platform::Result<> started = startUpdater(shell_, programFolder_); !started) {
-        dialogs_.inform(this, kUpdaterMissingTitle, started.error());
-        return;
-    }
-    close();
+    const Handoff handed = handOffUpdate(shell_, programFolder_);
+    if (handed.updaterStarted)
+        close();
+    else
+        dialogs_.inform(this, kUpdateTitle, handed.message);
 }
 
 void Main::closeEvent(QCloseEvent *event) {

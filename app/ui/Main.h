@@ -42,7 +42,8 @@ public:
     // Shows "Update vorhanden" when the start-up's version check finds a newer
     // version, now or when its answer arrives; the entry stays for the run.
     void followVersionCheck(const StartupCheck &check);
-    // "Update vorhanden": starts the updater and closes, or tells it is missing.
+    // "Update vorhanden": starts the updater and closes, or opens the download
+    // page where none is installed and says so.
     void mnuUpdate_Click();
 
     // Shows the airport window (made on first use) in the frame.

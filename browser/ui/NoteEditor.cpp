@@ -1,12 +1,6 @@
 #include "browser/ui/NoteEditor.h"
 
-#include "platform/ui/GermanMenus.h"
-
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QMimeData>
-
-#include <memory>
 
 namespace volmira::browser {
 
@@ -17,12 +11,6 @@ NoteEditor::NoteEditor(QWidget *parent) : QTextEdit(parent) {
     arial.setPointSize(10);
     setFont(arial);
     document()->setDefaultFont(arial);
-}
-
-void NoteEditor::contextMenuEvent(QContextMenuEvent *event) {
-    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
-    platform::germanEditMenu(menu.get());
-    menu->exec(event->globalPos());
 }
 
 bool NoteEditor::canInsertFromMimeData(const QMimeData *source) const { return source->hasText(); }

@@ -4,15 +4,14 @@
 
 namespace volmira::browser {
 
-// The note editor: Arial 10 pt, Tab types a tab, a German context menu, and a
-// paste brings plain text only, in the format at the cursor, so that a note
-// never holds what the toolbar cannot set.
+// The note editor: Arial 10 pt, Tab types a tab, and a paste brings plain text
+// only, in the format at the cursor, so that a note never holds what the
+// toolbar cannot set.
 class NoteEditor final : public QTextEdit {
 public:
     explicit NoteEditor(QWidget *parent = nullptr);
 
 protected:
-    void contextMenuEvent(QContextMenuEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 };

@@ -41,8 +41,19 @@ bool isListKey(int key) {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
 }
 
-// Tab moves the focus and is no typing.
-bool isTyping(const QKeyEvent *event) { return event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab; }
+// Tab moves the focus, and Alt or Ctrl alone or Alt with a letter (the menu's
+// shortcuts) type nothing.
+bool isTyping(const QKeyEvent *event) {
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Alt:
+    case Qt::Key_Control:
+        return false;
+    default:
+        return !event->modifiers().testFlag(Qt::AltModifier);
+    }
+}
 
 }  // namespace
 
@@ -81,7 +92,13 @@ void frmAirport::load() {
     tAirport->selectAll();
 }
 
+// Whatever the lookup found, the code stays selected: the next code typed replaces it.
 void frmAirport::GetInformation(CodeKind kind) {
+    lookUp(kind);
+    tAirport->selectAll();
+}
+
+void frmAirport::lookUp(CodeKind kind) {
     clearAirport();
     frmtAirport->hide();
     NoAirportFound = false;
@@ -209,8 +226,9 @@ void frmAirport::gridRowChanged(QTableView *grid, int row) {
     if (grid->model()->rowCount() >= 2) selectWholeRow(grid, row);
 }
 
-// A text without hits empties the list and leaves the airport shown. The first
-// hit becomes the list's current row, which shows it.
+// The first hit becomes the list's current row, which shows it. A text without
+// hits says so and shows the airport of before the first key again: an
+// unrelated airport left in view would read as the answer.
 void frmAirport::FindAirportsByName() {
     searchedName_ = tQuickfind->text();
     platform::Result<std::vector<store::NameHit>> found = store_.reads.findByName(searchedName_);
@@ -219,7 +237,11 @@ void frmAirport::FindAirportsByName() {
         return;
     }
     rsQuickfind->setRows(std::move(*found));
-    if (rsQuickfind->rowCount() > 0) gridAirports->setCurrentIndex(rsQuickfind->index(0, 0));
+    lblNoHit->setVisible(rsQuickfind->rowCount() == 0);
+    if (rsQuickfind->rowCount() > 0)
+        gridAirports->setCurrentIndex(rsQuickfind->index(0, 0));
+    else if (tAirport->text() != Label10->text())
+        showAirportBeforeQuickfind();
 }
 
 void frmAirport::gridAirportsRowChanged(int row) {
@@ -233,6 +255,7 @@ void frmAirport::closeQuickfind() {
     // Back to the box before the list hides, so that the focus does not go elsewhere.
     if (gridAirports->hasFocus()) tQuickfind->setFocus();
     gridAirports->hide();
+    lblNoHit->hide();
     tQuickfind->clear();
     searchedName_.clear();
     QuickfindActive = false;
@@ -240,6 +263,10 @@ void frmAirport::closeQuickfind() {
 
 void frmAirport::cancelQuickfind() {
     closeQuickfind();
+    showAirportBeforeQuickfind();
+}
+
+void frmAirport::showAirportBeforeQuickfind() {
     tAirport->setText(Label10->text());
     GetInformation();
 }

@@ -117,6 +117,8 @@ private:
     void ShowAirportData(const AirportView &view);
     void ShowSunTimes();
     void showLastUpdate(const LastUpdate &update, const QString &storedLastDate);
+    // GetInformation without the selection of the code.
+    void lookUp(CodeKind kind);
     void FindAirportsByName();
     void LoadLastAirport();
     void showSurface(std::optional<int> surface);
@@ -129,6 +131,7 @@ private:
     void closeQuickfind();
     // Escape: closes the list and shows the airport of before the quick find again.
     void cancelQuickfind();
+    void showAirportBeforeQuickfind();
     void gridRowChanged(QTableView *grid, int row);
     void gridAirportsRowChanged(int row);
 
@@ -153,6 +156,7 @@ private:
     QLineEdit *tQuickfind = nullptr;
     QLabel *Label10 = nullptr;
     QTableView *gridAirports = nullptr;
+    QLabel *lblNoHit = nullptr;  // over the empty list: the text finds no airport
 
     QFrame *frmAPT = nullptr;
     frmAirportinfo *Airportinfo = nullptr;  // the note panel on the data page

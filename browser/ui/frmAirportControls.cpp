@@ -5,7 +5,6 @@
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmGermanDateEdit.h"
-#include "platform/ui/GermanMenus.h"
 #include "platform/ui/Widgets.h"
 
 #include <QFrame>
@@ -62,18 +61,20 @@ void frmAirport::buildSearchArea() {
     tAirport->setText(QStringLiteral("ETHN"));
     tAirport->setToolTip(QStringLiteral("ICAO (4 Buchstaben) oder IATA (3 Buchstaben)"));
     setTwips(tAirport, 150, 495, 1800, 375);
-    platform::useGermanContextMenu(tAirport);
 
     cmdFindAirport = named<QPushButton>(Frame1, QStringLiteral("cmdFindAirport"));
     cmdFindAirport->setText(QStringLiteral("Find Airport"));
     setTwips(cmdFindAirport, 2100, 480, 1200, 405);
-    connect(cmdFindAirport, &QPushButton::clicked, this, [this] { GetInformation(); });
+    connect(cmdFindAirport, &QPushButton::clicked, this, [this] {
+        // Back in the box, so that the next code typed replaces the one looked up.
+        tAirport->setFocus();
+        GetInformation();
+    });
 
     Label1 = label(Frame1, QStringLiteral("Label1"), QStringLiteral("Schnellsuche"));
     setTwips(Label1, 3480, 255, 4200, 240);
     tQuickfind = named<QLineEdit>(Frame1, QStringLiteral("tQuickfind"));
     setTwips(tQuickfind, 3480, 495, 4200, 375);
-    platform::useGermanContextMenu(tQuickfind);
 
     Label10 = named<QLabel>(Frame1, QStringLiteral("Label10"));
     Label10->hide();
@@ -173,6 +174,10 @@ void frmAirport::buildDataPage() {
     gridAirports->horizontalHeader()->setStretchLastSection(true);
     gridAirports->resize(toPixels({4200}), toPixels({3600}));
     gridAirports->hide();
+    lblNoHit = label(gridAirports->viewport(), QStringLiteral("lblNoHit"), QStringLiteral("kein Treffer"));
+    lblNoHit->move(toPixels({60}), toPixels({60}));
+    lblNoHit->adjustSize();
+    lblNoHit->hide();
     connect(gridAirports->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { gridAirportsRowChanged(current.row()); });
 }

@@ -20,6 +20,9 @@ const QString kWriteErrorTitle = QStringLiteral("Datenfehler");
 
 bool yes(platform::Dialogs::Answer answer) { return answer == platform::Dialogs::Answer::Yes; }
 
+// Enter on a question that deletes keeps the row.
+constexpr platform::Dialogs::Answer kDeleteDefault = platform::Dialogs::Answer::No;
+
 // The rows of a grid again, the row of that id current (else the first).
 template <typename Row, std::size_t N>
 void showRows(QTableView *grid, platform::RowsModel<Row, N> *model, std::vector<Row> rows, long long current) {
@@ -112,7 +115,8 @@ void frmAirport::cmdDeleteRwy_Click() {
     const store::RwyRow runway = rsRwy->rows()[row];
     if (!yes(dialogs_.ask(this, QStringLiteral("Landebahn löschen"),
                           QStringLiteral("Soll die Landebahn - ") + runway.RWY +
-                              QStringLiteral(" - gelöscht werden ? "))))
+                              QStringLiteral(" - gelöscht werden ? "),
+                          kDeleteDefault)))
         return;
     const platform::Result<editing::RunwayWrite> deleted = editing::deleteRunway(store_, current_->ICAO, runway.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
@@ -168,7 +172,8 @@ void frmAirport::cmdDeleteCom_Click() {
     const store::AcomRow frequency = rsCom->rows()[row];
     if (!yes(dialogs_.ask(this, QStringLiteral("Frequenz löschen"),
                           QStringLiteral("Soll der ATC Name - ") + frequency.Name +
-                              QStringLiteral(" - gelöscht werden ? "))))
+                              QStringLiteral(" - gelöscht werden ? "),
+                          kDeleteDefault)))
         return;
     const platform::Result<store::AcomRow> deleted = editing::deleteFrequency(store_, current_->ICAO, frequency.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
@@ -201,7 +206,8 @@ void frmAirport::writeApproach(std::optional<long long> id) {
     while (const std::optional<editing::ApproachEntry> entry = approachDialog().ask()) {
         // An approach to a runway the airport does not have is stored only when confirmed.
         if (!editing::matchingRunway(*entry, rsRwy->rows()) &&
-            !yes(dialogs_.ask(this, editing::kDataErrorTitle.toString(), editing::unknownRunwayQuestion(*entry))))
+            !yes(dialogs_.ask(this, editing::kDataErrorTitle.toString(), editing::unknownRunwayQuestion(*entry),
+                              platform::Dialogs::Answer::Yes)))
             return;
         const platform::Result<store::IlsRow> written =
             id ? editing::changeApproach(store_, current_->ICAO, *id, *entry)
@@ -223,7 +229,8 @@ void frmAirport::cmdDeleteApproach_Click() {
     const store::IlsRow approach = rsApproach->rows()[row];
     if (!yes(dialogs_.ask(this, QStringLiteral("Anflugdaten löschen"),
                           QStringLiteral("Sollen die Anflugdaten für die Landebahn - ") + approach.RWY +
-                              QStringLiteral(" - gelöscht werden ? "))))
+                              QStringLiteral(" - gelöscht werden ? "),
+                          kDeleteDefault)))
         return;
     const platform::Result<store::IlsRow> deleted = editing::deleteApproach(store_, current_->ICAO, approach.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());

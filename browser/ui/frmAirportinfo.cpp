@@ -187,8 +187,10 @@ void frmAirportinfo::cmdListAirDelete_Click() {
         refused(store_.notes.deleteCategory(name));
         return;
     }
-    const platform::Dialogs::Answer answer =
-        dialogs_.ask(this, kDeleteCategoryTitle.toString(), kDeleteCategoryQuestion.toString());
+    // Enter keeps the category and its notes.
+    const platform::Dialogs::Answer answer = dialogs_.ask(this, kDeleteCategoryTitle.toString(),
+                                                          kDeleteCategoryQuestion.toString(),
+                                                          platform::Dialogs::Answer::No);
     if (answer != platform::Dialogs::Answer::Yes) return;
     if (refused(store_.notes.deleteCategory(name))) return;
     tCategory->clear();
@@ -210,6 +212,17 @@ void frmAirportinfo::toolrtf1_ButtonClick(int index) {
     }
     // The selection, or what is typed next.
     rtfAirportinfo->mergeCurrentCharFormat(format);
+    showToolState();
+}
+
+// Typing takes the format at the cursor: the toolbar shows that one, not the
+// last buttons clicked. A colour other than red or blue reads as black.
+void frmAirportinfo::followCursorFormat(const QTextCharFormat &format) {
+    ToolState[0] = format.fontWeight() >= QFont::Bold;
+    const QColor colour = format.foreground().color();
+    ToolState[2] = colour == kToolColours[1];
+    ToolState[3] = colour == kToolColours[2];
+    ToolState[1] = !ToolState[2] && !ToolState[3];
     showToolState();
 }
 

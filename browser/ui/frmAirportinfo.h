@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTextCharFormat;
 class QTextEdit;
 class QToolButton;
 
@@ -88,6 +89,7 @@ private:
     void cmdListAirDelete_Click();
     void toolrtf1_ButtonClick(int index);
     void showToolState();
+    void followCursorFormat(const QTextCharFormat &format);
     void showStoredNote(const QString &stored);
 
     // Stores the note for the airport and category it was entered for.

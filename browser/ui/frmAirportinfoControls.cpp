@@ -1,7 +1,6 @@
 // Building the controls of the note panel, in twips of the panel's inner area.
 #include "browser/ui/NoteEditor.h"
 #include "browser/ui/frmAirportinfo.h"
-#include "platform/ui/GermanMenus.h"
 #include "platform/ui/Widgets.h"
 
 #include <QLabel>
@@ -71,7 +70,6 @@ void frmAirportinfo::buildCategoryColumn() {
     setTwips(Label2, 120, 4380, 2500, 270);
     tCategory = named<QLineEdit>(this, QStringLiteral("tCategory"));
     setTwips(tCategory, 120, 4680, 2500, 375);
-    platform::useGermanContextMenu(tCategory);
     // On key press: the Enter that closes a message box is released here and adds nothing.
     connect(tCategory, &QLineEdit::returnPressed, this, &frmAirportinfo::cmdListAirAdd_Click);
 
@@ -99,6 +97,7 @@ void frmAirportinfo::buildNoteColumn() {
     rtfAirportinfo->setObjectName(QStringLiteral("rtfAirportinfo"));
     setTwips(rtfAirportinfo, 2760, 390, 4755, 5730);
     rtfAirportinfo->installEventFilter(this);
+    connect(rtfAirportinfo, &QTextEdit::currentCharFormatChanged, this, &frmAirportinfo::followCursorFormat);
     lblAktuell = named<QLabel>(this, QStringLiteral("lblAktuell"));
     setTwips(lblAktuell, 2760, 6180, 4755, 300);
 }

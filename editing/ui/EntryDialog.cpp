@@ -1,6 +1,5 @@
 #include "editing/ui/EntryDialog.h"
 
-#include "platform/ui/GermanMenus.h"
 #include "platform/ui/Widgets.h"
 
 #include <QKeyEvent>
@@ -31,7 +30,6 @@ void EntryDialog::cmdCancel_Click() { reject(); }
 void EntryDialog::entryBox(QLineEdit *box) {
     // The key and mouse events of every control pass the dialog's filter.
     box->setProperty("entryBox", true);
-    platform::useGermanContextMenu(box);
 }
 
 void EntryDialog::showMessage(const QString &title, const QString &text, QWidget *box) {

@@ -56,7 +56,7 @@ protected:
         accept();
     }
 
-    // A double click empties the box; its context menu is German.
+    // A double click empties the box.
     void entryBox(QLineEdit *box);
     // A message with an OK button; afterwards the focus is in the box, when one is given.
     void showMessage(const QString &title, const QString &text, QWidget *box);

@@ -87,6 +87,8 @@ void frmChangeRwy::fill(const RunwayTexts &texts, const QString &title) {
         tVorschau[i]->setText(texts.tVorschau[i]);
     }
     (texts.optGras ? optGras : optBeton)->setChecked(true);
+    // The dialog is reused: the hint of a box pointed at last time is gone.
+    lblInfo->clear();
     setWindowTitle(title);
 }
 

@@ -20,7 +20,7 @@ class frmChangeRwy final : public EntryDialog {
 public:
     frmChangeRwy(platform::Dialogs &dialogs, QWidget *parent);
 
-    // Sets boxes, previews, surface and title before the dialog is shown.
+    // Sets boxes, previews, surface and title before the dialog is shown; no hint.
     void fill(const RunwayTexts &texts, const QString &title);
     // The checked runway, or nothing when the dialog is cancelled.
     [[nodiscard]] std::optional<RunwayEntry> ask() { return askFor(entry_); }

@@ -269,8 +269,9 @@ void frmDatabase::cmdDelete_Click() {
         return;
     }
     const store::ArptRow airport = rsApt->rows()[row];
-    if (dialogs_.ask(this, store::kDeleteQuestionTitle.toString(), store::deleteQuestion(airport.ICAO, airport.Name)) ==
-        platform::Dialogs::Answer::Yes) {
+    // Enter keeps the airport.
+    if (dialogs_.ask(this, store::kDeleteQuestionTitle.toString(), store::deleteQuestion(airport.ICAO, airport.Name),
+                     platform::Dialogs::Answer::No) == platform::Dialogs::Answer::Yes) {
         const platform::Result<std::optional<store::DeletedAirport>> deleted =
             store_.deletion.deleteAirport(airport.ICAO);
         if (!deleted)

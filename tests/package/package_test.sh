@@ -15,7 +15,7 @@ deb=$(ls "$scratch"/out/volmira-apt_*_amd64.deb)
 outside=$(dpkg-deb -c "$deb" | awk '{print $6}' | grep -v '^\./$' | grep -v '^\./usr/' || true)
 [ -z "$outside" ] || fail "Dateien außerhalb von /usr: $outside"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6pdf libsqlcipher libcurl4 fonts-liberation2 libc6; do
+for library in libqt6widgets6 libqt6pdf libsqlcipher libcurl4 fonts-liberation2 qt6-translations-l10n libc6; do
   grep -q "$library" <<<"$depends" || fail "Depends ohne $library: $depends"
 done
 lintian --fail-on error "$deb" || fail "lintian meldet Fehler"

@@ -17,7 +17,7 @@ TEST_F(MainDatabase, TheDatabaseEntryStandsBetweenTheSpacersBeforeTheUpdate) {
     for (const QAction *action : main.menuBar()->actions()) names << action->objectName();
     EXPECT_EQ(names.mid(names.indexOf("mnuFlughafen")).join(" "),
               "mnuFlughafen mnuempty3 mnuempty4 mnuDatabase mnuempty5 mnuempty6 mnuUpdate");
-    EXPECT_EQ(main.mnuDatabase->text(), "Datenbank");
+    EXPECT_EQ(main.mnuDatabase->text(), "&Datenbank");
 }
 
 TEST_F(MainDatabase, AResizeWhileTheManagerShowsStillLaysOutTheAirportWindow) {

@@ -47,3 +47,21 @@ TEST_F(MainWindow, TheUsersFirstResizeCentresTheAirportWindow) {
     QCoreApplication::processEvents();
     EXPECT_GT(page->pos().x(), before.x());
 }
+
+// The menu by keyboard: Alt and the underlined letter, or F10, the arrows and Enter.
+TEST_F(MainWindow, TheMenuIsReachedByKeyboard) {
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
+    main.show();
+    main.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    QWidget *code = main.showAirportWindow().tAirport;
+    QTest::keyClick(code, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(main.windowTitle(), "Datenbank");
+    main.showAirportWindow();
+    code->setFocus();
+    for (const auto key : {Qt::Key_F10, Qt::Key_Escape, Qt::Key_F10, Qt::Key_Right, Qt::Key_Right})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_EQ(main.menuBar()->activeAction(), main.mnuDatabase) << "past the empty spacers";
+    QTest::keyClick(main.menuBar(), Qt::Key_Return);
+    EXPECT_EQ(main.windowTitle(), "Datenbank");
+}

@@ -33,8 +33,6 @@ struct Startup : test::WidgetTest {
     }
 };
 
-const QString kMissing = "Die Datei - Update.exe - wurde nicht im Programmverzeichnis gefunden !";
-
 }  // namespace
 
 TEST_F(Startup, ASilentSiteHoldsNothingAndALateAnswerShowsNoticesAndTheEntry) {
@@ -78,28 +76,33 @@ TEST_F(Startup, AShippedUpdateWaitsForTheAnswerHoldsClicksAndStoresTheSiteDataVe
     EXPECT_TRUE(main.mnuUpdate->isVisible());  // the import does not hide it
 }
 
-TEST_F(Startup, UpdateEntryStartsTheUpdaterAndClosesOrTellsItIsMissing) {
-    app::Main main(*t.store, dialogs, shell, t.folder(), "/opt/volmira", true);
+// Without an updater the download page opens and the program goes on; with one it ends for it.
+TEST_F(Startup, UpdateEntryOpensTheDownloadPageOrStartsTheUpdaterAndCloses) {
+    qputenv("VOLMIRA_APT_DOWNLOAD_HOST", "127.0.0.1:9");
+    QTemporaryDir folder;
+    app::Main main(*t.store, dialogs, shell, t.folder(), folder.path(), true);
     main.show();
-    shell.startSucceeds = false;
     main.mnuUpdate->trigger();
+    EXPECT_EQ(shell.opened, std::vector<QString>{"http://127.0.0.1:9/APT/download/"});
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(std::tuple(dialogs.shown[0].title, dialogs.shown[0].text), std::tuple(QString("Datei fehlt"), kMissing));
+    EXPECT_EQ(dialogs.shown[0].title + ": " + dialogs.shown[0].text,
+              "Update vorhanden: Es ist kein Update-Programm installiert. Die Download-Seite "
+              "http://127.0.0.1:9/APT/download/ wurde im Browser geöffnet.");
     EXPECT_TRUE(main.isVisible());
-    shell.startSucceeds = true;
+    test::writeFile(folder.filePath("update"), "#!/bin/sh\n");
+    QFile::setPermissions(folder.filePath("update"), QFile::ReadOwner | QFile::ExeOwner);
     main.mnuUpdate->trigger();
-    EXPECT_EQ(std::tuple(shell.started[1].program, shell.started[1].workingFolder),
-              std::tuple(QString("/opt/volmira/update"), QString("/opt/volmira")));
+    EXPECT_EQ(shell.started.at(0).program, folder.filePath("update"));
     EXPECT_FALSE(main.isVisible());
+    qunsetenv("VOLMIRA_APT_DOWNLOAD_HOST");
 }
 
-TEST(UpdateHandoff, TheRealShellRunsTheUpdaterOfTheProgramFolderAndFindsAMissingOne) {
+TEST(UpdateHandoff, TheRealShellRunsTheUpdaterOfTheProgramFolder) {
     QTemporaryDir folder;
     platform::DesktopShell shell;
-    EXPECT_EQ(app::startUpdater(shell, folder.path()).error(), kMissing);
     test::writeFile(folder.filePath("update"), "#!/bin/sh\necho \"$PWD\" > marker.part && mv marker.part marker.txt\n");
     QFile::setPermissions(folder.filePath("update"), QFile::ReadOwner | QFile::ExeOwner);
-    ASSERT_TRUE(app::startUpdater(shell, folder.path()));
+    ASSERT_TRUE(app::handOffUpdate(shell, folder.path()).updaterStarted);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(folder.filePath("marker.txt")); }, 5000));
     EXPECT_EQ(test::readFile(folder.filePath("marker.txt")).trimmed(), folder.path().toUtf8());
 }

@@ -143,6 +143,7 @@ TEST_F(AirportWindowEdit, RunwayAddChangeCancelAndDelete) {
     click("cmdDeleteRwy");
     click("cmdDeleteRwy");
     EXPECT_EQ(dialogs.shown.at(0).text, "Soll die Landebahn - 09L / 27R - gelöscht werden ? ");
+    EXPECT_EQ(dialogs.shown.at(0).defaultAnswer, platform::Dialogs::Answer::No);  // Enter keeps the runway
     EXPECT_EQ(grid("gridRwyData")->model()->rowCount(), 1);
     EXPECT_EQ(lengths(), std::pair(0, 880));
     // The deletion marks the airport changed today, also after the next lookup.
@@ -199,4 +200,7 @@ TEST_F(AirportWindowEdit, FrequencyApproachAndAirportCommands) {
     click("cmdDeleteApproach");
     EXPECT_EQ(grid("gridApproach")->model()->rowCount(), 2);
     EXPECT_EQ(dialogs.shown.back().text, "Sollen die Anflugdaten für die Landebahn - 09 - gelöscht werden ? ");
+    click("cmdDeleteCom");
+    for (std::size_t i : {dialogs.shown.size() - 2, dialogs.shown.size() - 1})  // approach and frequency
+        EXPECT_EQ(dialogs.shown[i].defaultAnswer, platform::Dialogs::Answer::No) << i;
 }

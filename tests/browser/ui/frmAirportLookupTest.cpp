@@ -1,5 +1,6 @@
 #include "support/AirportWindowFixture.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 using AirportWindowLookup = volmira::test::AirportWindowTest;
@@ -51,7 +52,25 @@ TEST_F(AirportWindowLookup, QuickFindShowsTheFirstNameWhileTypingAndATextWithout
     EXPECT_EQ(window->tAirport->text(), "EDDM");
     type(quickfind(), "x");
     EXPECT_EQ(list()->model()->rowCount(), 0);
-    EXPECT_EQ(shownIcao(), "EDDM");
+    EXPECT_TRUE(control("lblNoHit")->isVisible() && control<QLabel>("lblNoHit")->text() == "kein Treffer");
+    EXPECT_EQ(shownIcao(), "EDDF");
+    QTest::keyClick(quickfind(), Qt::Key_Backspace);  // hits again
+    EXPECT_TRUE(shownIcao() == "EDDM" && control("lblNoHit")->isHidden());
+}
+
+// Typing after any lookup replaces the code looked up.
+TEST_F(AirportWindowLookup, EveryLookupLeavesTheCodeSelected) {
+    open();
+    for (const char *code : {"eddm", "edko"}) {
+        type(window->tAirport, code);
+        QTest::keyClick(window->tAirport, Qt::Key_Return);
+    }
+    EXPECT_EQ(shownIcao(), "EDKO");
+    QTest::mouseClick(control<QPushButton>("cmdFindAirport"), Qt::LeftButton);
+    EXPECT_TRUE(window->tAirport->hasFocus());
+    EXPECT_EQ(window->tAirport->selectedText(), "EDKO");
+    type(quickfind(), "m\u00FC");
+    EXPECT_EQ(window->tAirport->selectedText(), "EDDM");
 }
 
 TEST_F(AirportWindowLookup, EnterKeepsTheAirportPickedWithTheArrowKeys) {
@@ -95,4 +114,6 @@ TEST_F(AirportWindowLookup, EscapeInTheBoxOrTheListReturnsToTheAirportShownBefor
     QTest::keyClick(list(), Qt::Key_Escape);
     EXPECT_TRUE(list()->isHidden());
     EXPECT_EQ(shownIcao(), "EDDF");
+    QTest::keyClick(quickfind(), Qt::Key_D, Qt::AltModifier);  // the menu's shortcut types nothing
+    EXPECT_TRUE(list()->isHidden());
 }

@@ -102,6 +102,8 @@ TEST_F(NotePanelWindow, TheToolbarSetsBoldAndOneColourShowsItPressedAndLeavesNot
     }
     press("toolrtf1(1)");
     QTest::keyClicks(editor(), "b");
+    QTest::keyClick(editor(), Qt::Key_Home);
+    EXPECT_EQ(pressed(), "0100") << "over the plain black a: what typing there gives";
     EXPECT_EQ(notesOf("EDDF").size(), 1u) << "no leave yet";
     leaveEditor();
     const browser::NoteRun run = browser::readNote(notesOf("EDDF")[1].MyInfo).paragraphs.at(0).runs.back();
@@ -174,6 +176,7 @@ TEST_F(NotePanelWindow, RenameProposesTheOldNameAndDeleteAsksThenRefillsWithMark
     dialogs.answers = {platform::Dialogs::Answer::No, platform::Dialogs::Answer::Yes};
     for (int i = 0; i < 2; ++i) press("cmdListAirDelete");
     EXPECT_EQ(dialogs.shown.size(), 4u);
+    EXPECT_EQ(dialogs.shown[3].defaultAnswer, platform::Dialogs::Answer::No);  // Enter keeps the notes
     EXPECT_EQ(entries(), "Allgemein|*Kontakt|Wetter");
 }
 

@@ -7,6 +7,7 @@
 #include "support/WidgetTest.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -120,9 +121,14 @@ TEST_F(EntryDialogs, RunwayPreviewsFollowTheBoxLeftAndADoubleClickEmptiesIt) {
         }
         QTest::mouseDClick(box, Qt::LeftButton);
         EXPECT_EQ(box->text(), "");
+        QEvent pointed(QEvent::Enter);
+        QCoreApplication::sendEvent(box, &pointed);  // the box's hint shows
         d.reject();
     }});
     EXPECT_FALSE(dialog.ask());
+    auto *hint = dialog.dialog->findChild<QLabel *>("lblInfo");
+    static_cast<editing::frmChangeRwy *>(dialog.dialog)->fill({}, "");  // the reused dialog's next use
+    EXPECT_EQ(hint->text(), "");
 }
 
 TEST_F(EntryDialogs, NewAirportGivesTheCreatedCodeOnceOnly) {

@@ -77,6 +77,7 @@ TEST_F(Manager, DeleteAsksRemovesAndRefreshesTheCounts) {
         window->cmdDelete->click();
         EXPECT_EQ(dialogs.shown.back().text, QString("Soll der Flughafen - %1 - %2 - gelöscht werden ?")
                                                  .arg(c.shown, name));
+        EXPECT_EQ(dialogs.shown.back().defaultAnswer, platform::Dialogs::Answer::No);
         EXPECT_EQ(window->lblTotal->text(), c.total);
         EXPECT_EQ(country(), "ED");  // the country row kept
         EXPECT_EQ(airport->currentIcao().isEmpty(), c.gone);
