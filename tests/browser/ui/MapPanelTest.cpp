@@ -1,11 +1,14 @@
 #include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPanel.h"
+#include "browser/ui/frmKarte.h"
+#include "support/Fifo.h"
 #include "support/AirportWindowFixture.h"
 #include "support/MapPageFiles.h"
 #include "support/ModalSteps.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 
@@ -224,4 +227,113 @@ TEST_F(MapPage, ABigPictureLoadsWithoutBlockingAndAnAirportSwitchDropsIt) {
     settle();
     QTest::qWait(100);
     EXPECT_EQ(row("EDDM", 0).SW, 200);  // not the dropped picture's view
+}
+
+TEST_F(MapPage, TheLinkingDialogsSaveShowsTheNewMapAtOnceAndItsDeleteEmptiesOnlyThatSlot) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    link("EDDF", 1, "vorfeld.jpg", 400, 300);
+    test::writeJpeg(QDir(t.folder()).filePath("neu.jpg"), 300, 200);
+    open();
+    showMapPage();
+    QSignalSpy settled(&panel(), &browser::MapPanel::mapSettled);
+    test::ModalSteps steps({[](QDialog &d) {
+                                auto &k = static_cast<browser::frmKarte &>(d);
+                                k.File1->findItems("neu.jpg", Qt::MatchExactly).at(0)->setSelected(true);
+                                k.cmdSave->click();
+                            },
+                            [](QDialog &d) { static_cast<browser::frmKarte &>(d).Command2->click(); }});
+    QTest::mouseClick(button(4), Qt::LeftButton);
+    settle();
+    ASSERT_EQ(settled.count(), 1);
+    EXPECT_TRUE(settled.at(0).at(0).toBool());
+    EXPECT_EQ(button(0)->text() + button(1)->text() + button(4)->text(), "planvorfeldneu.jpg");
+    EXPECT_TRUE(control("picMapButton(4)")->isVisible() && !control("picMapButton(0)")->isVisible());
+    EXPECT_TRUE(row("EDDF", 4).Active);
+
+    QTest::mouseClick(button(1), Qt::RightButton);  // the slot not shown
+    EXPECT_EQ(button(0)->text() + button(1)->text() + control<QLabel>("lblMapButton(1)")->text() + button(4)->text(),
+              "planneu.jpg");
+    EXPECT_TRUE(control("SlideMap")->isVisible() && control("picMapButton(4)")->isVisible());
+    QTest::mouseClick(button(0), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(settled.count(), 2);
+    EXPECT_TRUE(row("EDDF", 0).Active);
+}
+
+TEST_F(MapPage, ANewLinkAtAnAirportWithoutMapsStartsInTheDataFolder) {
+    const QString charts = QDir(t.folder()).filePath("Karten/EDDF");
+    ASSERT_TRUE(QDir().mkpath(charts));
+    test::writeJpeg(charts + "/plan.jpg", 200, 100);
+    ASSERT_TRUE(t.store->maps.saveLink("EDDF", 0, charts, "plan.jpg", "Plan").ok());
+    open();
+    showMapPage();
+    const auto inDataFolder = [this](QDialog &d) {
+        EXPECT_EQ(static_cast<browser::frmKarte &>(d).lblLoc->text(), t.folder());
+        d.reject();
+    };
+    test::ModalSteps steps({inDataFolder, inDataFolder});
+    // A click on EDDF's map remembers its folder; at EDDM a right and a left click open the dialog.
+    for (const Qt::MouseButton opening : {Qt::RightButton, Qt::LeftButton}) {
+        enterCode("EDDF");
+        settle();
+        QTest::mouseClick(button(0), Qt::LeftButton);
+        settle();
+        enterCode("EDDM");
+        QTest::mouseClick(button(3), opening);
+    }
+}
+
+TEST_F(MapPage, DraggingTheZoomHandleToAnEndReachesIt) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    open();
+    showMapPage();
+    auto *slider = control<QSlider>("SlideMap");
+    const int half = slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider) / 2;
+    for (const auto &[end, value] : {std::pair(slider->width() - half, 100), {half, -100}}) {
+        const QPoint from = QPoint(slider->width() / 2, slider->height() / 2);  // on the handle, at 0
+        slider->setValue(0);
+        QTest::mousePress(slider, Qt::LeftButton, {}, from);
+        const QPointF to(end, from.y());
+        QMouseEvent move(QEvent::MouseMove, to, slider->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QApplication::sendEvent(slider, &move);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, to.toPoint());
+        QApplication::processEvents();
+        panel().flushView();
+        EXPECT_EQ(std::pair(slider->value(), row("EDDF", 0).SlideMap), std::pair(value, value));
+    }
+}
+
+TEST_F(MapPage, AMapIsShownWhileTheDatabaseCannotBeWrittenAndThatIsToldOnce) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    link("EDDF", 1, "vorfeld.jpg", 400, 300);
+    open();
+    showMapPage();
+    ASSERT_TRUE(t.db.exec("CREATE TEMP TRIGGER locked BEFORE UPDATE ON MAPDATA BEGIN SELECT RAISE(ABORT, 'x'); END").ok());
+    QSignalSpy settled(&panel(), &browser::MapPanel::mapSettled);
+    for (const int slot : {1, 0, 1}) {
+        QTest::mouseClick(button(slot), Qt::LeftButton);
+        settle();
+        EXPECT_TRUE(settled.constLast().at(0).toBool() && control("SlideMap")->isVisible());
+        EXPECT_TRUE(control(QStringLiteral("picMapButton(%1)").arg(slot).toLatin1().constData())->isVisible());
+    }
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(row("EDDF", 0).Active);
+}
+
+TEST_F(MapPage, ALinkedFifoIsRefusedWithoutHoldingThePage) {
+    const test::NotFiles names(t.folder(), "karte.pdf");
+    const test::Fifo picture(QDir(t.folder()).filePath("karte.jpg"));
+    link("EDDF", 0, "karte.pdf");
+    link("EDDF", 1, "karte.jpg");
+    open();
+    showMapPage();
+    for (const int slot : {0, 1}) {
+        QTest::mouseClick(button(slot), Qt::LeftButton);
+        settle();
+    }
+    EXPECT_EQ(dialogs.shown.at(0).text,
+              "Die PDF-Datei " + QDir(t.folder()).filePath("karte.pdf") + " kann nicht angezeigt werden: " +
+                  names.cases()[0].reason);
+    EXPECT_EQ(message(), "Die Karte kann nicht angezeigt werden: " + QDir(t.folder()).filePath("karte.jpg"));
+    EXPECT_FALSE(names.blockedAReader() || picture.blockedAReader());
 }
