@@ -313,7 +313,8 @@ TEST_F(MapPage, AMapIsShownWhileTheDatabaseCannotBeWrittenAndThatIsToldOnce) {
     for (const int slot : {1, 0, 1}) {
         QTest::mouseClick(button(slot), Qt::LeftButton);
         settle();
-        EXPECT_TRUE(settled.constLast().at(0).toBool() && control("SlideMap")->isVisible());
+        ASSERT_FALSE(settled.isEmpty()) << slot;
+        EXPECT_TRUE(settled.takeFirst().at(0).toBool() && control("SlideMap")->isVisible());
         EXPECT_TRUE(control(QStringLiteral("picMapButton(%1)").arg(slot).toLatin1().constData())->isVisible());
     }
     EXPECT_EQ(dialogs.shown.size(), 1u);
