@@ -1,20 +1,20 @@
-// The store's readers of the settings and history files take regular files only, at once.
 #include "store/WriteNotation.h"
 #include "store/exchange/UpdateHistory.h"
 #include "support/Fifo.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 using namespace volmira;
 
-TEST(UserFile, AFifoOrAFolderIsRefusedAtOnceWithItsReason) {
+TEST(UserFile, TheReadersOfSettingsAndHistoryRefuseAFifoOrAFolderAtOnce) {
     const QTemporaryDir dir;
-    const test::NotFiles names(dir.path(), "UpdateInfo.crm");
-    for (const auto &[path, reason] : names.cases()) {
-        SCOPED_TRACE(path.toStdString());
-        const QString error = store::exchange::readUpdateHistory(path).error();
-        EXPECT_TRUE(error.endsWith(": " + reason)) << error.toStdString();
-        EXPECT_EQ(store::readWrittenFile(path), std::nullopt);
+    const test::Fifo fifo(dir.filePath("fifo.crm"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.crm"));
+    for (const auto &[name, reason] : {std::pair("fifo.crm", "keine gewöhnliche Datei."), {"ordner.crm", "einen Ordner."}}) {
+        const QString error = store::exchange::readUpdateHistory(dir.filePath(name)).error();
+        EXPECT_TRUE(error.endsWith(QString(": Der Name bezeichnet ") + reason)) << error.toStdString();
+        EXPECT_EQ(store::readWrittenFile(dir.filePath(name)), std::nullopt);
     }
-    EXPECT_FALSE(names.blockedAReader());
+    EXPECT_FALSE(fifo.blocked);
 }
