@@ -11,7 +11,6 @@ namespace volmira::platform {
 
 Result<std::unique_ptr<QFile>> openRegularFile(const QString &path) {
     const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty()) return Failure{systemErrorText(ENOENT)};
     // Without O_NONBLOCK a FIFO with no writer holds the open until one comes.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return Failure{systemErrorText(errno)};
