@@ -1,5 +1,7 @@
 #include "browser/MapHeader.h"
 
+#include "platform/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -98,11 +100,19 @@ Result<JpegSize> readJpegSize(QIODevice &device) {
     }
 }
 
+Result<std::unique_ptr<QFile>> openMapFile(const QString &path) {
+    Result<std::unique_ptr<QFile>> file = platform::openRegularFile(path);
+    if (!file)
+        return Failure{QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2")
+                           .arg(QDir::toNativeSeparators(path), file.error())};
+    return file;
+}
+
 Result<std::optional<PixelSize>> readPixelSize(const QString &path, MapType type) {
     if (type == MapType::Pdf) return std::optional<PixelSize>();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path))};
+    const Result<std::unique_ptr<QFile>> opened = openMapFile(path);
+    if (!opened) return Failure{opened.error()};
+    QFile &file = **opened;
     if (type == MapType::Bmp) {
         const Result<PixelSize> size = readBmpSize(file);
         if (!size) return Failure{size.error()};

@@ -3,9 +3,11 @@
 #include "browser/MapPath.h"
 #include "platform/Result.h"
 
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 // The pixel size a map file's header claims (PixelWidth, PixelHeight), read
@@ -41,6 +43,11 @@ struct JpegSize {
 // bytes FF skipped. The failure kDamagedPictureMessage when the file ends
 // before a frame header or a scan, or a segment length is below 2.
 [[nodiscard]] platform::Result<JpegSize> readJpegSize(QIODevice &device);
+
+// The map file opened for reading, when it is a regular file; the failure
+// names the file and why, and comes at once for a FIFO or device, whose open
+// would wait.
+[[nodiscard]] platform::Result<std::unique_ptr<QFile>> openMapFile(const QString &path);
 
 // The header's size of a map file of the type: nothing for a PDF, a JPEG
 // without FF D8 or one whose scan comes first. A failure when the file cannot

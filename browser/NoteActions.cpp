@@ -3,6 +3,7 @@
 #include "browser/AirportLookup.h"
 #include "browser/NotePanel.h"
 #include "browser/Rtf.h"
+#include "platform/RegularFile.h"
 #include "platform/SystemError.h"
 #include "store/Database.h"
 
@@ -66,13 +67,11 @@ Result<SavedNote> saveNote(store::AirportStore &store, const QString &icao, cons
 
 Result<NoteText> readNoteFile(const QString &path) {
     const QString name = QFileInfo(path).fileName();
-    QFile file(path);
+    const Result<std::unique_ptr<QFile>> file = platform::openRegularFile(path);
+    if (!file) return Failure{QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2").arg(name, file.error())};
     errno = 0;
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2")
-                           .arg(name, platform::systemErrorText(errno))};
-    const QByteArray bytes = file.read(kMaxNoteFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
+    const QByteArray bytes = (*file)->read(kMaxNoteFileBytes + 1);
+    if ((*file)->error() != QFileDevice::NoError)
         return Failure{QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
                            .arg(name, platform::systemErrorText(errno))};
     if (bytes.size() > kMaxNoteFileBytes)

@@ -40,4 +40,6 @@ QString systemErrorText(int error) {
     }
 }
 
+QString notAFileText() { return QStringLiteral("Der Name bezeichnet keine gewöhnliche Datei."); }
+
 }  // namespace volmira::platform

@@ -9,4 +9,8 @@ namespace volmira::platform {
 // system's English text.
 [[nodiscard]] QString systemErrorText(int error);
 
+// Why a name was refused as a file to read: it stands for a FIFO, a device or
+// a socket, not a file holding data.
+[[nodiscard]] QString notAFileText();
+
 }  // namespace volmira::platform

@@ -1,6 +1,7 @@
 #include "store/WriteNotation.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/RegularFile.h"
 
 #include <QFile>
 
@@ -71,10 +72,10 @@ QList<WrittenValue> readWrittenValues(QByteArrayView bytes) {
 }
 
 std::optional<QList<WrittenValue>> readWrittenFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.read(kSettingsReadLimit);
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    const platform::Result<std::unique_ptr<QFile>> file = platform::openRegularFile(path);
+    if (!file) return std::nullopt;
+    const QByteArray bytes = (*file)->read(kSettingsReadLimit);
+    if ((*file)->error() != QFileDevice::NoError) return std::nullopt;
     return readWrittenValues(bytes);
 }
 

@@ -1,6 +1,5 @@
 #include "browser/picture/MapPicture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImageReader>
 
@@ -46,14 +45,13 @@ Result<MapPicture> decodeMapPicture(QIODevice &device, const PictureLimits &limi
 
 LoadedMap loadMap(const QString &path, MapType type, const PictureLimits &limits) {
     LoadedMap loaded;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const Failure unreadable{
-            QStringLiteral("Die Datei %1 kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path))};
-        loaded.picture = unreadable;
-        loaded.pixels = unreadable;
+    const Result<std::unique_ptr<QFile>> opened = openMapFile(path);
+    if (!opened) {
+        loaded.picture = Failure{opened.error()};
+        loaded.pixels = Failure{opened.error()};
         return loaded;
     }
+    QFile &file = **opened;
     bool decodedSizeCounts = false;
     if (type == MapType::Bmp) {
         const Result<PixelSize> bmp = readBmpSize(file);

@@ -139,14 +139,22 @@ bool MapPanel::slotLinked(int index) const {
     return index >= 0 && index < int(slots_.size()) && !slots_[index].MapFile.isEmpty();
 }
 
-void MapPanel::emptySlots() {
-    for (Slot &slot : slots_) {
-        slot.cmdMap->setText({});
-        slot.lblMapButton->clear();
-        slot.picMapButton->hide();
-        slot.MapFile.clear();
-        slot.MapFolder.clear();
-    }
+void MapPanel::emptySlot(Slot &slot) {
+    slot.cmdMap->setText({});
+    slot.lblMapButton->clear();
+    slot.picMapButton->hide();
+    slot.MapFile.clear();
+    slot.MapFolder.clear();
+}
+
+void MapPanel::unlinked(int index) {
+    emptySlot(slots_[index]);
+    if (index != ActiveMap) return;
+    ActiveMap = -1;
+    dropPicture();
+    acroMap->clear();
+    acroMap->hide();
+    picMap->show();
 }
 
 void MapPanel::showMarker(int index) {
@@ -155,7 +163,7 @@ void MapPanel::showMarker(int index) {
 
 void MapPanel::clear() {
     flushView();
-    emptySlots();
+    for (Slot &slot : slots_) emptySlot(slot);
     dropPicture();
     acroMap->clear();
     acroMap->hide();
@@ -164,13 +172,13 @@ void MapPanel::clear() {
     ActiveMap = -1;
 }
 
-void MapPanel::MapButtons(const QString &icao) {
-    if (const std::optional<MapSlot> active = fillButtons(icao)) ShowMap(*active);
+void MapPanel::MapButtons(QString icao) {
+    if (const std::optional<MapSlot> active = fillButtons(std::move(icao))) ShowMap(*active);
 }
 
-std::optional<MapSlot> MapPanel::fillButtons(const QString &icao) {
+std::optional<MapSlot> MapPanel::fillButtons(QString icao) {
     clear();
-    icao_ = icao;
+    icao_ = std::move(icao);
     platform::Result<std::vector<MapSlot>> links = readMapSlots(store_.maps, icao_, dataFolder_);
     if (!links) {
         dialogs_.inform(this, kDataErrorTitle, links.error());
@@ -192,12 +200,17 @@ std::optional<MapSlot> MapPanel::fillButtons(const QString &icao) {
     return active;
 }
 
-void MapPanel::cmdMap_Click(int index) {
+void MapPanel::rememberMapFolder() {
+    LastMapFolder.clear();
     for (const Slot &slot : slots_)
         if (!slot.MapFolder.isEmpty()) {
             LastMapFolder = slot.MapFolder;
             break;
         }
+}
+
+void MapPanel::cmdMap_Click(int index) {
+    rememberMapFolder();
     if (slots_[index].cmdMap->text().isEmpty()) {
         openLink(index);
         return;
@@ -212,13 +225,22 @@ void MapPanel::cmdMap_Click(int index) {
     const auto link =
         std::find_if(links->begin(), links->end(), [index](const MapSlot &l) { return l.row.Number == index; });
     if (link == links->end()) return;
-    if (const platform::Result<bool> marked = store_.maps.activate(icao_, index); !marked) {
-        dialogs_.inform(this, kDataErrorTitle, marked.error());
-        return;
-    }
     ActiveMap = index;
     showMarker(index);
     ShowMap(*link);
+    storeActive(index);
+}
+
+void MapPanel::storeActive(int index) {
+    const platform::Result<bool> marked = store_.maps.activate(icao_, index);
+    if (marked) {
+        storeFailureTold_ = false;
+        return;
+    }
+    // Each click on a locked or read-only file would say the same again.
+    if (storeFailureTold_) return;
+    storeFailureTold_ = true;
+    dialogs_.inform(this, kDataErrorTitle, marked.error());
 }
 
 void MapPanel::openLink(int index) {
@@ -230,7 +252,7 @@ void MapPanel::openLink(int index) {
         cmdMap_Click(index);
         break;
     case LinkChange::Deleted:
-        MapButtons(icao_);
+        unlinked(index);
         break;
     case LinkChange::None:
         break;
@@ -239,8 +261,12 @@ void MapPanel::openLink(int index) {
 
 bool MapPanel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == SlideMap) {
-        // After the slider's own handling of the release, which would set the dragged value.
-        if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        // A click sets the value by where it lands, after the slider's own
+        // handling of it. A drag of the handle keeps the value dragged to: the
+        // handle's centre never reaches the slider's ends, so its place would
+        // never give the full width.
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && !SlideMap->isSliderDown())
             QMetaObject::invokeMethod(
                 this, [this, x = qRound(static_cast<QMouseEvent *>(event)->position().x())] { sliderReleased(x); },
                 Qt::QueuedConnection);
@@ -250,6 +276,8 @@ bool MapPanel::eventFilter(QObject *watched, QEvent *event) {
         if (watched != slots_[i].cmdMap && watched != slots_[i].picMapButton) continue;
         if (event->type() == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent *>(event)->button() == Qt::RightButton) {
+            // A new link starts in this airport's folder, never in one of the airport before.
+            rememberMapFolder();
             openLink(i);
             return true;
         }

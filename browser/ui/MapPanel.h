@@ -36,8 +36,9 @@ public:
              QWidget *parent = nullptr);
     ~MapPanel() override;
 
-    // Fills the ten buttons with the links of the airport and shows its active map.
-    void MapButtons(const QString &icao);
+    // Fills the ten buttons with the links of the airport and shows its active
+    // map. The code by value: the refill empties the panel's own code first.
+    void MapButtons(QString icao);
     // Empties the buttons and the page: no airport is shown.
     void clear();
     // Shows the map of the slot, or opens the linking dialog for a free one.
@@ -69,8 +70,16 @@ private:
     void buildSlots();
     void buildDisplay();
     // MapButtons without showing a map: the active slot's link, if any.
-    [[nodiscard]] std::optional<MapSlot> fillButtons(const QString &icao);
-    void emptySlots();
+    [[nodiscard]] std::optional<MapSlot> fillButtons(QString icao);
+    void emptySlot(Slot &slot);
+    // The linking dialog removed the slot's link: the slot empties, and the
+    // page when it showed that map; the other slots stay as they are.
+    void unlinked(int index);
+    // LastMapFolder: the lowest slot's folder of the airport shown, or none.
+    void rememberMapFolder();
+    // The slot's Active flag, stored after its map is shown: a database that
+    // cannot be written keeps no map off the screen.
+    void storeActive(int index);
     void showMarker(int index);
     void openLink(int index);
 
@@ -104,6 +113,7 @@ private:
     MapView view_;            // the picture's view; not ready while none is shown
     bool viewDirty_ = false;  // the view differs from what its row holds
     bool awaitingDraw_ = false;  // mapSettled follows the first drawing of a new picture
+    bool storeFailureTold_ = false;  // a failed store is told once, until a store succeeds again
     QTimer zoomSettled_;               // a zoom step is stored when the user pauses
 
     bool loading_ = false;

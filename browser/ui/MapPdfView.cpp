@@ -1,5 +1,7 @@
 #include "browser/ui/MapPdfView.h"
 
+#include "platform/RegularFile.h"
+
 #include <QPdfDocument>
 #include <QWheelEvent>
 
@@ -13,8 +15,6 @@ namespace {
 // Why QPdfDocument refused the file, as the user reads it.
 QString reason(QPdfDocument::Error error) {
     switch (error) {
-    case QPdfDocument::Error::FileNotFound:
-        return QStringLiteral("die Datei wurde nicht gefunden");
     case QPdfDocument::Error::InvalidFileFormat:
         return QStringLiteral("die Datei ist kein gültiges PDF-Dokument");
     case QPdfDocument::Error::IncorrectPassword:
@@ -50,16 +50,27 @@ MapPdfView::~MapPdfView() {
 
 platform::Result<> MapPdfView::load(const QString &path) {
     setZoomMode(ZoomMode::FitToWidth);
-    const QPdfDocument::Error error = document_->load(path);
+    clear();
+    // Opened here, not by the document, whose open of a FIFO would hold the window.
+    platform::Result<std::unique_ptr<QFile>> opened = platform::openRegularFile(path);
+    if (!opened)
+        return platform::Failure{QStringLiteral("Die PDF-Datei %1 kann nicht angezeigt werden: %2").arg(path, opened.error())};
+    file_ = std::move(*opened);
+    // A file's data is all there: the document is read before load returns.
+    document_->load(file_.get());
+    const QPdfDocument::Error error = document_->error();
     if (error == QPdfDocument::Error::None && document_->pageCount() > 0) return {};
     const QString why = error == QPdfDocument::Error::None ? QStringLiteral("das Dokument hat keine Seiten")
                                                            : reason(error);
-    document_->close();
+    clear();
     return platform::Failure{QStringLiteral("Die PDF-Datei ") + path + QStringLiteral(" kann nicht angezeigt werden (") +
                              why + QStringLiteral(").")};
 }
 
-void MapPdfView::clear() { document_->close(); }
+void MapPdfView::clear() {
+    document_->close();
+    file_.reset();
+}
 
 int MapPdfView::pageCount() const { return document_->pageCount(); }
 

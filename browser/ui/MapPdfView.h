@@ -2,7 +2,10 @@
 
 #include "platform/Result.h"
 
+#include <QFile>
 #include <QPdfView>
+
+#include <memory>
 
 class QPdfDocument;
 
@@ -28,6 +31,7 @@ protected:
 
 private:
     QPdfDocument *document_ = nullptr;
+    std::unique_ptr<QFile> file_;  // the document reads from it while it is shown
 };
 
 }  // namespace volmira::browser

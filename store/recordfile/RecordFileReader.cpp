@@ -4,6 +4,7 @@
 #include "store/recordfile/RecordFileTokenizer.h"
 #include "store/recordfile/RecordFileValues.h"
 
+#include "platform/RegularFile.h"
 #include "platform/SystemError.h"
 
 #include <QFile>
@@ -530,16 +531,15 @@ platform::Result<> Reader::open(const QString &path) {
     impl.fileName = QFileInfo(path).fileName();
     // Read whole, not mapped: a mapped file cut short by another program would
     // end this one; read, it only ends early, which the rows report.
-    QFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::ReadOnly)) {
+    const platform::Result<std::unique_ptr<QFile>> file = platform::openRegularFile(path);
+    if (!file) {
         impl.finished = true;
-        impl.error = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2")
-                         .arg(impl.fileName, platform::systemErrorText(errno));
+        impl.error = QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2").arg(impl.fileName, file.error());
         return platform::Failure{impl.error};
     }
-    impl.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    errno = 0;
+    impl.bytes = (*file)->readAll();
+    if ((*file)->error() != QFileDevice::NoError) {
         impl.finished = true;
         impl.error = QStringLiteral("Die Datei „%1“ kann nicht gelesen werden: %2")
                          .arg(impl.fileName, platform::systemErrorText(errno));

@@ -1,9 +1,12 @@
 #include "browser/MapHeader.h"
+#include "browser/NoteActions.h"
 #include "browser/picture/MapPicture.h"
 
+#include "support/Fifo.h"
 #include "support/Files.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -98,7 +101,7 @@ TEST(MapFile, LargePicturesAreKeptSmallerAndNoHeaderAllocatesPastTheLimit) {
     EXPECT_EQ(decoded(hugeBmp, {}), refused);  // under the panel's own limits too: a BMP cannot shrink while decoding
 }
 
-TEST(MapFile, LoadingTakesTheHeaderSizeOrTheDecodedOne) {
+TEST(MapFile, LoadingTakesTheHeaderSizeOrTheDecodedOneAndRefusesWhatIsNoFile) {
     QTemporaryDir dir;
     const struct { const char *file; QByteArray bytes; browser::MapType type; QString pixels; bool decodes; } cases[] = {
         {"a.jpg", picture(30, 20, "JPG"), browser::MapType::Jpeg, "30 x 20", true}, {"b.jpg", picture(31, 21, "BMP"), browser::MapType::Jpeg, "31 x 21", true},
@@ -113,4 +116,12 @@ TEST(MapFile, LoadingTakesTheHeaderSizeOrTheDecodedOne) {
     }
     const browser::LoadedMap missing = browser::loadMap(dir.filePath("fehlt.jpg"), browser::MapType::Jpeg);
     EXPECT_FALSE(missing.picture.ok() || missing.pixels.ok());
+    // A FIFO or a folder in a map's or a note's place is refused at once.
+    const test::Fifo fifo(dir.filePath("fifo.jpg"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("ordner.jpg"));
+    for (const auto &[name, reason] : {std::pair("fifo.jpg", "keine gewöhnliche Datei."), {"ordner.jpg", "einen Ordner."}})
+        for (const QString &error : {browser::readNoteFile(dir.filePath(name)).error(),
+                                     browser::readPixelSize(dir.filePath(name), browser::MapType::Jpeg).error()})
+            EXPECT_TRUE(error.endsWith(QString(": Der Name bezeichnet ") + reason)) << error.toStdString();
+    EXPECT_FALSE(fifo.blocked);
 }

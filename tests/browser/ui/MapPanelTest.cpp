@@ -1,11 +1,14 @@
 #include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPanel.h"
+#include "browser/ui/frmKarte.h"
+#include "support/Fifo.h"
 #include "support/AirportWindowFixture.h"
 #include "support/MapPageFiles.h"
 #include "support/ModalSteps.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
 
@@ -17,13 +20,13 @@ namespace {
 
 class MapPage : public test::AirportWindowTest {
 protected:
-    // Links the file (a JPEG of that size made first, unless the size is 0) to the slot.
+    // Links the file below the data folder (a JPEG of that size made first, unless the size is 0) to the slot.
     QString link(const char *icao, int slot, const char *name, int width = 0, int height = 0, bool active = false) {
-        const QString path = QDir(t.folder()).filePath(name);
-        if (width > 0) test::writeJpeg(path, width, height);
-        EXPECT_TRUE(t.store->maps.saveLink(icao, slot, t.folder(), name, QFileInfo(path).baseName()).ok());
+        const QFileInfo path(QDir(t.folder()).filePath(name));
+        if (width > 0 && QDir().mkpath(path.path())) test::writeJpeg(path.filePath(), width, height);
+        EXPECT_TRUE(t.store->maps.saveLink(icao, slot, path.path(), path.fileName(), path.baseName()).ok());
         if (active) EXPECT_TRUE(t.store->maps.activate(icao, slot).ok());
-        return path;
+        return path.filePath();
     }
     store::MapDataRow row(const char *icao, int slot) const {
         auto found = t.store->maps.link(icao, slot);
@@ -224,4 +227,93 @@ TEST_F(MapPage, ABigPictureLoadsWithoutBlockingAndAnAirportSwitchDropsIt) {
     settle();
     QTest::qWait(100);
     EXPECT_EQ(row("EDDM", 0).SW, 200);  // not the dropped picture's view
+}
+
+TEST_F(MapPage, TheLinkingDialogShowsASaveAtOnceDeletesOneSlotAndStartsInTheFolderOfTheAirportShown) {
+    link("EDDF", 0, "Karten/plan.jpg", 800, 600, true);
+    link("EDDF", 1, "Karten/vorfeld.jpg", 400, 300);
+    test::writeJpeg(QDir(t.folder()).filePath("Karten/neu.jpg"), 300, 200);
+    open();
+    showMapPage();
+    const auto inDataFolder = [this](QDialog &d) {
+        EXPECT_EQ(static_cast<browser::frmKarte &>(d).lblLoc->text(), t.folder());
+        d.reject();
+    };
+    test::ModalSteps steps({[](QDialog &d) {
+                                auto &k = static_cast<browser::frmKarte &>(d);
+                                k.File1->findItems("neu.jpg", Qt::MatchExactly).at(0)->setSelected(true);
+                                k.cmdSave->click();
+                            },
+                            [](QDialog &d) { static_cast<browser::frmKarte &>(d).Command2->click(); }, inDataFolder,
+                            inDataFolder});
+    QSignalSpy settled(&panel(), &browser::MapPanel::mapSettled);
+    QTest::mouseClick(button(4), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(std::tuple(settled.count(), button(0)->text() + button(1)->text() + button(4)->text()),
+              std::tuple(1, QString("planvorfeldneu.jpg")));
+    EXPECT_TRUE(control("picMapButton(4)")->isVisible() && row("EDDF", 4).Active);
+    QTest::mouseClick(button(1), Qt::RightButton);  // deletes the slot not shown
+    EXPECT_EQ(button(0)->text() + button(1)->text() + control<QLabel>("lblMapButton(1)")->text() + button(4)->text(),
+              "planneu.jpg");
+    EXPECT_TRUE(control("SlideMap")->isVisible() && control("picMapButton(4)")->isVisible());
+    // A click at EDDF remembers its folder; at EDDM without maps neither button opens the dialog there.
+    for (const Qt::MouseButton opening : {Qt::RightButton, Qt::LeftButton}) {
+        QTest::mouseClick(button(0), Qt::LeftButton);
+        settle();
+        enterCode("EDDM");
+        QTest::mouseClick(button(3), opening);
+        enterCode("EDDF");
+        settle();
+    }
+}
+
+TEST_F(MapPage, DraggingTheZoomHandleToAnEndReachesIt) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    open();
+    showMapPage();
+    auto *slider = control<QSlider>("SlideMap");
+    const int half = slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider) / 2;
+    for (const auto &[end, value] : {std::pair(slider->width() - half, 100), {half, -100}}) {
+        slider->setValue(0);  // the handle in the middle, dragged from there
+        QTest::mousePress(slider, Qt::LeftButton, {}, slider->rect().center());
+        QMouseEvent move(QEvent::MouseMove, QPointF(end, 5), slider->mapToGlobal(QPointF(end, 5)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(slider, &move);
+        QTest::mouseRelease(slider, Qt::LeftButton, {}, {end, 5});
+        QApplication::processEvents();
+        panel().flushView();
+        EXPECT_EQ(std::pair(slider->value(), row("EDDF", 0).SlideMap), std::pair(value, value));
+    }
+}
+
+TEST_F(MapPage, AMapIsShownWhileTheDatabaseCannotBeWrittenAndThatIsToldOnce) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    link("EDDF", 1, "vorfeld.jpg", 400, 300);
+    open();
+    showMapPage();
+    ASSERT_TRUE(t.db.exec("CREATE TEMP TRIGGER locked BEFORE UPDATE ON MAPDATA BEGIN SELECT RAISE(ABORT, 'x'); END").ok());
+    QSignalSpy settled(&panel(), &browser::MapPanel::mapSettled);
+    for (const int slot : {1, 0, 1}) {
+        QTest::mouseClick(button(slot), Qt::LeftButton);
+        settle();
+        ASSERT_FALSE(settled.isEmpty()) << slot;
+        EXPECT_TRUE(settled.takeFirst().at(0).toBool() && control("SlideMap")->isVisible());
+    }
+    EXPECT_TRUE(control("picMapButton(1)")->isVisible() && row("EDDF", 0).Active);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+}
+
+TEST_F(MapPage, ALinkedFifoIsRefusedWithoutHoldingThePage) {
+    const test::Fifo pdf(QDir(t.folder()).filePath("karte.pdf")), picture(QDir(t.folder()).filePath("karte.jpg"));
+    const QString path = link("EDDF", 0, "karte.pdf"), cannot = " kann nicht angezeigt werden";
+    link("EDDF", 1, "karte.jpg");
+    open();
+    showMapPage();
+    for (const int slot : {0, 1}) {
+        QTest::mouseClick(button(slot), Qt::LeftButton);
+        settle();
+    }
+    EXPECT_EQ(dialogs.shown.at(0).text, "Die PDF-Datei " + path + cannot + ": Der Name bezeichnet keine gewöhnliche Datei.");
+    EXPECT_EQ(message(), "Die Karte" + cannot + ": " + QDir(t.folder()).filePath("karte.jpg"));
+    EXPECT_FALSE(pdf.blocked || picture.blocked);
 }
