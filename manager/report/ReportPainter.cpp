@@ -9,20 +9,40 @@
 #include <QPaintDevice>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace volmira::manager {
 
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
+constexpr double kMillimetresPerInch = 25.4;
 constexpr char kTitle[] = "Volmira Flughafenliste";
 constexpr char kCreator[] = "Volmira APT";
 
+int twips(double millimetres) { return qRound(millimetres * kTwipsPerInch / kMillimetresPerInch); }
+
+// The paper as a page layout without margins: its size upright, turned by the
+// orientation, so that a landscape A4 stays named A4.
+QPageLayout pageLayout(const ReportPaper &paper) {
+    const QSizeF upright(std::min(paper.width, paper.height) * kMillimetresPerInch / kTwipsPerInch,
+                         std::max(paper.width, paper.height) * kMillimetresPerInch / kTwipsPerInch);
+    return QPageLayout(QPageSize(upright, QPageSize::Millimeter),
+                       paper.width > paper.height ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
 }  // namespace
+
+ReportPaper reportPaper(const QPageLayout &layout) {
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    return {twips(paper.width()), twips(paper.height())};
+}
 
 void paintReportPage(QPainter &painter, const ReportPage &page) {
     painter.save();
     const QPaintDevice *device = painter.device();
-    painter.scale(double(device->logicalDpiX()) / kTwipsPerInch, double(device->logicalDpiY()) / kTwipsPerInch);
+    const double scale = page.paper.scale() / kTwipsPerInch;
+    painter.scale(device->logicalDpiX() * scale, device->logicalDpiY() * scale);
     painter.setPen(QPen(Qt::black, geometry::kLineWidth, Qt::SolidLine, Qt::FlatCap));
     ReportFonts fonts;
     for (const ReportItem &item : page.items) {
@@ -55,7 +75,7 @@ platform::Result<> writeReportPdf(const ReportPages &pages, QIODevice &device, c
     writer.setTitle(QString::fromLatin1(kTitle));
     writer.setCreator(QString::fromLatin1(kCreator));
     writer.setResolution(kTwipsPerInch);
-    if (!writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())))
+    if (!writer.setPageLayout(pageLayout(pages.empty() ? ReportPaper{} : pages.front().paper)))
         return failed();
     QPainter painter;
     if (!painter.begin(&writer)) return failed();
