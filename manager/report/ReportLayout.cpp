@@ -11,10 +11,10 @@ namespace volmira::manager {
 using namespace geometry;
 
 double ReportPaper::scale() const {
-    return std::min({1.0, double(width) / kPageWidth, double(height) / kLowestPage});
+    return std::min({1.0, double(width - left - right) / kPageWidth, double(height - top - bottom) / kLowestPage});
 }
 
-int ReportPaper::listHeight() const { return int(std::floor(height / scale())); }
+int ReportPaper::listHeight() const { return int(std::floor((height - top - bottom) / scale())); }
 
 QString ReportItem::text() const {
     QStringList texts;

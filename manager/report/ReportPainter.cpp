@@ -22,8 +22,8 @@ constexpr char kCreator[] = "Volmira APT";
 
 int twips(double millimetres) { return qRound(millimetres * kTwipsPerInch / kMillimetresPerInch); }
 
-// The paper as a page layout without margins: its size upright, turned by the
-// orientation, so that a landscape A4 stays named A4.
+// The paper as a page layout: its size upright, turned by the orientation, so
+// that a landscape A4 stays named A4; no margins, as the painter keeps the paper's.
 QPageLayout pageLayout(const ReportPaper &paper) {
     const QSizeF upright(std::min(paper.width, paper.height) * kMillimetresPerInch / kTwipsPerInch,
                          std::max(paper.width, paper.height) * kMillimetresPerInch / kTwipsPerInch);
@@ -35,14 +35,17 @@ QPageLayout pageLayout(const ReportPaper &paper) {
 
 ReportPaper reportPaper(const QPageLayout &layout) {
     const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
-    return {twips(paper.width()), twips(paper.height())};
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    return {twips(paper.width()),  twips(paper.height()),  twips(margins.left()),
+            twips(margins.top()), twips(margins.right()), twips(margins.bottom())};
 }
 
 void paintReportPage(QPainter &painter, const ReportPage &page) {
     painter.save();
     const QPaintDevice *device = painter.device();
-    const double scale = page.paper.scale() / kTwipsPerInch;
-    painter.scale(device->logicalDpiX() * scale, device->logicalDpiY() * scale);
+    painter.scale(double(device->logicalDpiX()) / kTwipsPerInch, double(device->logicalDpiY()) / kTwipsPerInch);
+    painter.translate(page.paper.left, page.paper.top);
+    painter.scale(page.paper.scale(), page.paper.scale());
     painter.setPen(QPen(Qt::black, geometry::kLineWidth, Qt::SolidLine, Qt::FlatCap));
     ReportFonts fonts;
     for (const ReportItem &item : page.items) {

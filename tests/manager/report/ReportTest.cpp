@@ -27,8 +27,8 @@ ReportPages layout(const std::vector<ReportAirport> &airports, ContactText conta
     return layoutReport(airports, contacts, paper);
 }
 
-ReportPaper paper(QPageSize::PageSizeId size, QPageLayout::Orientation orientation) {
-    return reportPaper(QPageLayout(QPageSize(size), orientation, QMarginsF(10, 20, 10, 20)));
+ReportPaper paper(QPageSize::PageSizeId size, QPageLayout::Orientation orientation, QMarginsF margins = {}) {
+    return reportPaper(QPageLayout(QPageSize(size), orientation, margins));  // margins in points
 }
 
 // An airport with `runways` runway lines, the contact note on the last.
@@ -212,6 +212,7 @@ TEST(ReportLayout, SetsEveryRowAndAFooterInsideEveryPageOfThePaperChosen) {
     } cases[] = {
         {paper(QPageSize::A4, QPageLayout::Portrait), 11906, 16838, 1, 7},
         {paper(QPageSize::A4, QPageLayout::Landscape), 16838, 11906, 1, 10},
+        {paper(QPageSize::A4, QPageLayout::Landscape, {10, 20, 10, 20}), 16838, 11906, 1, 12},  // 11106 high
         {paper(QPageSize::Letter, QPageLayout::Portrait), 12240, 15840, 1, 7},
         {paper(QPageSize::A5, QPageLayout::Portrait), 8391, 11906, 8391 / 11906.0, 7},  // the list made smaller
         {paper(QPageSize::A5, QPageLayout::Landscape), 11906, 8391, 1, 18},
@@ -253,7 +254,8 @@ TEST(ReportPdf, IsOnItsPaperWithTitleCreatorEmbeddedLiberationSansAndACentredPag
         const char *size;
         int pages;
     } cases[] = {{{}, "595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)", 3},
-                 {paper(QPageSize::A4, QPageLayout::Landscape), "84[12](\\.\\d+)? x 595(\\.\\d+)? pts \\(A4\\)", 5},
+                 {paper(QPageSize::A4, QPageLayout::Landscape, {10, 20, 10, 20}),  // set inside the margins
+                  "84[12](\\.\\d+)? x 595(\\.\\d+)? pts \\(A4\\)", 5},
                  {paper(QPageSize::A5, QPageLayout::Portrait), "4(19|20)(\\.\\d+)? x 595(\\.\\d+)? pts \\(A5\\)", 3}};
     for (const auto &c : cases) {
         QTemporaryDir dir;
@@ -278,7 +280,7 @@ TEST(ReportPdf, IsOnItsPaperWithTitleCreatorEmbeddedLiberationSansAndACentredPag
             EXPECT_EQ(f.captured(5).toInt(), ++page);
             EXPECT_NEAR(x(3) - x(2), 2 * blank, 0.3 * blank);
             EXPECT_NEAR(x(6) - x(4), blank, 0.3 * blank);
-            EXPECT_NEAR((x(1) + x(9)) / 2, (360 + 567 + 9978 / 2.0) * scale, 1.0);
+            EXPECT_NEAR((x(1) + x(9)) / 2, c.paper.left / 20.0 + (360 + 567 + 9978 / 2.0) * scale, 1.0);
         }
         EXPECT_EQ(page, c.pages);  // a footer off the paper is not read
     }
