@@ -1,7 +1,8 @@
 // libFuzzer target for the printed airport list: bytes make airports whose
 // names, fields and contact notes hold any text (control characters, lone
 // surrogates, right-to-left runs, words of up to 100,000 characters, empty),
-// laid out with short or long contacts and painted into a PDF in memory. The
+// laid out with short or long contacts on one of several papers (a byte after
+// the airports chooses) and painted into a PDF in memory. The
 // layout must end with every page carrying its footer "Seite  k von N" and
 // every item on the page. Run with ASAN_OPTIONS=detect_leaks=0: fontconfig keeps
 // its caches to the end.
@@ -89,7 +90,7 @@ void checkPages(const ReportPages &pages) {
         for (const ReportItem &item : pages[p].items) {
             if (item.name == u"lblPage" && item.text() == footer.arg(p + 1).arg(pages.size())) ++footers;
             if (item.box.x < 0 || item.box.y < 0 || item.box.right() > geometry::kPageWidth ||
-                item.box.bottom() > geometry::kPageHeight - geometry::kMarginBottom)
+                item.box.bottom() > pages[p].paper.listHeight() - geometry::kMarginBottom)
                 std::abort();
         }
         if (footers != 1) std::abort();
@@ -108,7 +109,10 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Reader in(data, size);
     const ContactText contacts = in.byte() % 2 ? ContactText::Long : ContactText::Short;
-    const ReportPages pages = layoutReport(airports(in), contacts);
+    const std::vector<ReportAirport> list = airports(in);
+    // A4 portrait and landscape, A5, Letter landscape, a low strip.
+    const ReportPaper papers[] = {{}, {16838, 11906}, {8391, 11906}, {15840, 12240}, {30000, 3000}};
+    const ReportPages pages = layoutReport(list, contacts, papers[std::size_t(in.byte()) % std::size(papers)]);
     if (pages.empty()) std::abort();
     checkPages(pages);
     QBuffer pdf;

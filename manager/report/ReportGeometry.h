@@ -8,7 +8,7 @@
 // inch) from the section's left and top edges, and the page they sit on.
 namespace volmira::manager::geometry {
 
-// A4 portrait, 210 × 297 mm.
+// The list's own page, A4 portrait, 210 × 297 mm: its columns take that width.
 inline constexpr int kPageWidth = 11906;
 inline constexpr int kPageHeight = 16838;
 inline constexpr int kMarginLeft = 360;
@@ -24,9 +24,10 @@ inline constexpr int kPageFooterHeight = 285;
 
 // The page footer stands on the bottom margin; the body lies between it and
 // the page header.
-inline constexpr int kPageFooterTop = kPageHeight - kMarginBottom - kPageFooterHeight;
 inline constexpr int kBodyTop = kMarginTop + kPageHeaderHeight;
-inline constexpr int kBodyHeight = kPageFooterTop - kBodyTop;
+inline constexpr int pageFooterTop(int pageHeight) { return pageHeight - kMarginBottom - kPageFooterHeight; }
+// The lowest page the list is set on: its body holds a group header and a runway line.
+inline constexpr int kLowestPage = kBodyTop + kGroupHeaderHeight + kDetailHeight + kPageFooterHeight + kMarginBottom;
 
 inline constexpr int kLineWidth = 15;
 inline constexpr int kBoxHeight = 285;

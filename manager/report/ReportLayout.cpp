@@ -10,6 +10,12 @@ namespace volmira::manager {
 
 using namespace geometry;
 
+double ReportPaper::scale() const {
+    return std::min({1.0, double(width - left - right) / kPageWidth, double(height - top - bottom) / kLowestPage});
+}
+
+int ReportPaper::listHeight() const { return int(std::floor((height - top - bottom) / scale())); }
+
 QString ReportItem::text() const {
     QStringList texts;
     for (const ReportLine &line : lines) texts.append(line.text);
@@ -39,7 +45,9 @@ constexpr int kDetailPadding = kDetailHeight - kBoxHeight;
 
 class Layouter {
 public:
-    explicit Layouter(ContactText contacts) : contacts_(contacts) {
+    Layouter(ContactText contacts, ReportPaper paper)
+        : contacts_(contacts), paper_(paper), footerTop_(pageFooterTop(paper.listHeight())),
+          bodyHeight_(footerTop_ - kBodyTop) {
         lineSpacing_ = fonts_.metrics(kPlain).lineSpacing();
     }
 
@@ -91,7 +99,7 @@ private:
     // line would not fit a page are cut, the last ending in "…".
     QStringList headerLines(const QString &frequencies) {
         QStringList lines = wrapText(frequencies, kFrequenzen.width, fonts_.font(kFrequenzen.font));
-        const int room = kBodyHeight - kDetailHeight - (kGroupHeaderHeight - kCaptionRowTop) - kFrequenzen.y;
+        const int room = bodyHeight_ - kDetailHeight - (kGroupHeaderHeight - kCaptionRowTop) - kFrequenzen.y;
         const auto most = qsizetype(room / lineSpacing_);
         if (lines.size() <= most) return lines;
         lines.resize(most);
@@ -158,7 +166,7 @@ private:
         return s;
     }
 
-    int remaining() const { return kPageFooterTop - y_; }
+    int remaining() const { return footerTop_ - y_; }
 
     void place(Section &&s) {
         for (ReportItem &item : s.items) {
@@ -170,7 +178,7 @@ private:
     }
 
     void newPage() {
-        pages_.emplace_back();
+        pages_.push_back({{}, paper_});
         pages_.back().items.push_back(caption(kLabel8, kMarginTop));
         pages_.back().items.push_back(field(kLabel9, kMarginTop, platform::online::webAddress()));
         y_ = kBodyTop;
@@ -183,7 +191,7 @@ private:
         const qsizetype total = r.contact.size();
         const int height = rowHeight(r);
         if (height <= remaining()) return place(piece(r, 0, total, true));
-        if (height <= kBodyHeight && !stayOnPage) {
+        if (height <= bodyHeight_ && !stayOnPage) {
             newPage();
             return place(piece(r, 0, total, true));
         }
@@ -212,7 +220,7 @@ private:
         }
         // A block that fits a page is kept together; a taller one starts here
         // when its header and the first piece of its first line still fit.
-        if (total > remaining() && (total <= kBodyHeight || head.height + kDetailHeight > remaining())) newPage();
+        if (total > remaining() && (total <= bodyHeight_ || head.height + kDetailHeight > remaining())) newPage();
         place(std::move(head));
         for (std::size_t i = 0; i < rows.size(); ++i) placeRow(rows[i], i == 0);
     }
@@ -221,10 +229,13 @@ private:
         const int count = int(pages_.size());
         for (int i = 0; i < count; ++i)
             pages_[std::size_t(i)].items.push_back(
-                field(kPage, kPageFooterTop, QStringLiteral("Seite  %1 von %2").arg(i + 1).arg(count)));
+                field(kPage, footerTop_, QStringLiteral("Seite  %1 von %2").arg(i + 1).arg(count)));
     }
 
     ContactText contacts_;
+    ReportPaper paper_;
+    int footerTop_;
+    int bodyHeight_;
     ReportFonts fonts_;
     double lineSpacing_ = 0;
     ReportPages pages_;
@@ -233,8 +244,8 @@ private:
 
 }  // namespace
 
-ReportPages layoutReport(const std::vector<ReportAirport> &airports, ContactText contacts) {
-    return Layouter(contacts).run(airports);
+ReportPages layoutReport(const std::vector<ReportAirport> &airports, ContactText contacts, ReportPaper paper) {
+    return Layouter(contacts, paper).run(airports);
 }
 
 }  // namespace volmira::manager

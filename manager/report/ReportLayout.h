@@ -43,8 +43,26 @@ struct ReportItem {
     [[nodiscard]] QString text() const;
 };
 
+// The paper a page is set on, in twips, its orientation applied, and the
+// margins the user gave it in the page set-up, inside which the list sets its
+// own. The list's columns are as wide as its own page, A4 portrait: on a
+// narrower area (A5, …), or one too low for an airport's block, the list is
+// painted smaller, its margins and columns kept, so that nothing runs off the paper.
+struct ReportPaper {
+    int width = geometry::kPageWidth;
+    int height = geometry::kPageHeight;
+    int left = 0, top = 0, right = 0, bottom = 0;
+
+    // Paper twips per twip of the list: 1 unless the area is too small.
+    [[nodiscard]] double scale() const;
+    // The paper's height in the list's twips: where the page footer goes.
+    [[nodiscard]] int listHeight() const;
+    friend bool operator==(const ReportPaper &, const ReportPaper &) = default;
+};
+
 struct ReportPage {
     std::vector<ReportItem> items;
+    ReportPaper paper;
 };
 
 using ReportPages = std::vector<ReportPage>;
@@ -55,6 +73,7 @@ enum class ContactText { Short, Long };
 // An airport's block (group header and runway lines) stays on one page; one
 // taller than a page is split between runway lines, never right after its
 // header, and a runway line taller than a page goes on line by line.
-[[nodiscard]] ReportPages layoutReport(const std::vector<ReportAirport> &airports, ContactText contacts);
+[[nodiscard]] ReportPages layoutReport(const std::vector<ReportAirport> &airports, ContactText contacts,
+                                     ReportPaper paper = {});
 
 }  // namespace volmira::manager

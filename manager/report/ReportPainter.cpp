@@ -9,20 +9,43 @@
 #include <QPaintDevice>
 #include <QPdfWriter>
 
+#include <algorithm>
+
 namespace volmira::manager {
 
 namespace {
 
 constexpr int kTwipsPerInch = 1440;
+constexpr double kMillimetresPerInch = 25.4;
 constexpr char kTitle[] = "Volmira Flughafenliste";
 constexpr char kCreator[] = "Volmira APT";
 
+int twips(double millimetres) { return qRound(millimetres * kTwipsPerInch / kMillimetresPerInch); }
+
+// The paper as a page layout: its size upright, turned by the orientation, so
+// that a landscape A4 stays named A4; no margins, as the painter keeps the paper's.
+QPageLayout pageLayout(const ReportPaper &paper) {
+    const QSizeF upright(std::min(paper.width, paper.height) * kMillimetresPerInch / kTwipsPerInch,
+                         std::max(paper.width, paper.height) * kMillimetresPerInch / kTwipsPerInch);
+    return QPageLayout(QPageSize(upright, QPageSize::Millimeter),
+                       paper.width > paper.height ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF());
+}
+
 }  // namespace
+
+ReportPaper reportPaper(const QPageLayout &layout) {
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    return {twips(paper.width()),  twips(paper.height()),  twips(margins.left()),
+            twips(margins.top()), twips(margins.right()), twips(margins.bottom())};
+}
 
 void paintReportPage(QPainter &painter, const ReportPage &page) {
     painter.save();
     const QPaintDevice *device = painter.device();
     painter.scale(double(device->logicalDpiX()) / kTwipsPerInch, double(device->logicalDpiY()) / kTwipsPerInch);
+    painter.translate(page.paper.left, page.paper.top);
+    painter.scale(page.paper.scale(), page.paper.scale());
     painter.setPen(QPen(Qt::black, geometry::kLineWidth, Qt::SolidLine, Qt::FlatCap));
     ReportFonts fonts;
     for (const ReportItem &item : page.items) {
@@ -55,7 +78,7 @@ platform::Result<> writeReportPdf(const ReportPages &pages, QIODevice &device, c
     writer.setTitle(QString::fromLatin1(kTitle));
     writer.setCreator(QString::fromLatin1(kCreator));
     writer.setResolution(kTwipsPerInch);
-    if (!writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF())))
+    if (!writer.setPageLayout(pageLayout(pages.empty() ? ReportPaper{} : pages.front().paper)))
         return failed();
     QPainter painter;
     if (!painter.begin(&writer)) return failed();

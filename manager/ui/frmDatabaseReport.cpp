@@ -54,8 +54,7 @@ void frmDatabase::cmdPrint_Click() {
 }
 
 void frmDatabase::ShowAptReport(const std::vector<ReportAirport> &airports) {
-    const ReportPages pages =
-        layoutReport(airports, chkShowAll->isChecked() ? ContactText::Short : ContactText::Long);
+    const ContactText contacts = chkShowAll->isChecked() ? ContactText::Short : ContactText::Long;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     printer.setFullPage(true);
@@ -63,8 +62,14 @@ void frmDatabase::ShowAptReport(const std::vector<ReportAirport> &airports) {
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("reportAirports"));
     preview.setWindowTitle(kReportTitle);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this, &pages](QPrinter *target) { paintReport(*target, pages); });
+    // The list is laid out for the paper each request paints on: the preview's
+    // orientation and page set-up, or the print dialog's choice, change it.
+    ReportPages pages;
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter *target) {
+        const ReportPaper paper = reportPaper(target->pageLayout());
+        if (pages.empty() || pages.front().paper != paper) pages = layoutReport(airports, contacts, paper);
+        paintReport(*target, pages);
+    });
     // Through the dialog's own action, so that its tool bar shows the choice.
     if (auto *fitWidth = preview.findChild<QAction *>(QStringLiteral("fitWidthAction"))) fitWidth->trigger();
     // Filling the screen first keeps the size where no window manager maximizes.

@@ -18,12 +18,17 @@ constexpr int kHead = 720, kGroup = 1725, kDetail = 1725 + 1279, kFoot = 16838 -
 
 // Lays the airports out on the offscreen platform with a QApplication (kept for
 // the program's life), as the manager's window tests in the same program need one.
-ReportPages layout(const std::vector<ReportAirport> &airports, ContactText contacts = ContactText::Long) {
+ReportPages layout(const std::vector<ReportAirport> &airports, ContactText contacts = ContactText::Long,
+                   ReportPaper paper = {}) {
     static int argc = 1;
     static char *argv[] = {const_cast<char *>("report_tests"), nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!QCoreApplication::instance()) new QApplication(argc, argv);
-    return layoutReport(airports, contacts);
+    return layoutReport(airports, contacts, paper);
+}
+
+ReportPaper paper(QPageSize::PageSizeId size, QPageLayout::Orientation orientation, QMarginsF margins = {}) {
+    return reportPaper(QPageLayout(QPageSize(size), orientation, margins));  // margins in points
 }
 
 // An airport with `runways` runway lines, the contact note on the last.
@@ -194,33 +199,89 @@ TEST(ReportLayout, KeepsBlocksOnOnePageSplitsTallerOnesNeverAfterTheHeaderAndNum
     }
 }
 
-TEST(ReportPdf, IsA4WithTitleCreatorEmbeddedLiberationSansAndACentredPageNumberAfterTwoBlanks) {
+TEST(ReportLayout, SetsEveryRowAndAFooterInsideEveryPageOfThePaperChosen) {
+    QStringList lines;
+    for (int i = 0; i < 150; ++i) lines.append(QString("Zeile %1").arg(i));
+    std::vector<ReportAirport> airports(25, reportAirport(3));
+    airports[7] = reportAirport(3, lines.join('\n'));
+    const struct {
+        ReportPaper paper;
+        int width, height;  // the paper in twips
+        double scale;
+        int pages;
+    } cases[] = {
+        {paper(QPageSize::A4, QPageLayout::Portrait), 11906, 16838, 1, 7},
+        {paper(QPageSize::A4, QPageLayout::Landscape), 16838, 11906, 1, 10},
+        {paper(QPageSize::A4, QPageLayout::Landscape, {10, 20, 10, 20}), 16838, 11906, 1, 12},  // 11106 high
+        {paper(QPageSize::Letter, QPageLayout::Portrait), 12240, 15840, 1, 7},
+        {paper(QPageSize::A5, QPageLayout::Portrait), 8391, 11906, 8391 / 11906.0, 7},  // the list made smaller
+        {paper(QPageSize::A5, QPageLayout::Landscape), 11906, 8391, 1, 18},
+        {{30000, 3000}, 30000, 3000, 3000.0 / 4339, 68},  // a strip: a block and a runway line per page
+    };
+    for (const auto &c : cases) {
+        const ReportPaper &p = c.paper;
+        EXPECT_EQ(std::tuple(p.width, p.height), std::tuple(c.width, c.height));
+        EXPECT_NEAR(p.scale(), c.scale, 1e-4) << c.width;
+        EXPECT_LE(p.listHeight() * p.scale(), p.height);
+        const ReportPages pages = layout(airports, ContactText::Long, p);
+        EXPECT_EQ(int(pages.size()), c.pages) << c.width;
+        std::size_t rows = 0;
+        QStringList contact;
+        for (std::size_t n = 0; n < pages.size(); ++n) {
+            EXPECT_EQ(pages[n].paper, p);
+            for (const ReportItem &item : pages[n].items) {
+                EXPECT_TRUE(item.box.x >= 0 && item.box.y >= 0 && item.box.right() <= geometry::kPageWidth &&
+                            item.box.bottom() <= p.listHeight() - geometry::kMarginBottom)
+                    << c.width << " " << item.name.toStdString() << " page " << n;
+                rows += item.name == "tRWY";
+                if (item.name == "tKontakt") contact.append(item.text());
+            }
+            const ReportItem footer = itemNamed({pages[n]}, u"lblPage");
+            EXPECT_EQ(std::tuple(footer.text(), footer.box.bottom()),
+                      std::tuple(QString("Seite  %1 von %2").arg(n + 1).arg(pages.size()),
+                                 p.listHeight() - geometry::kMarginBottom));
+        }
+        EXPECT_EQ(rows, 75u);
+        EXPECT_EQ(contact.join('\n'), lines.join('\n'));
+    }
+}
+
+TEST(ReportPdf, IsOnItsPaperWithTitleCreatorEmbeddedLiberationSansAndACentredPageNumberAfterTwoBlanks) {
     std::vector<ReportAirport> airports(20, reportAirport(2));
     airports[3].cmdGroup[1].ILS = "-------- \\ 110.100";
-    const ReportPages pages = layout(airports);
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath("liste.pdf");
-    ASSERT_TRUE(writeReportPdf(pages, pdf).ok());
-    const QString info = poppler("pdfinfo", {pdf});
-    for (const char *pattern : {"Title: +Volmira Flughafenliste\n", "Creator: +Volmira APT\n",
-                                "Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)"})
-        EXPECT_TRUE(info.contains(QRegularExpression(pattern))) << pattern;
-    const QString fonts = poppler("pdffonts", {pdf});  // the regular and the bold, both embedded
-    EXPECT_EQ(fonts.count(QRegularExpression("\nLiberationSans(-Bold)? .* yes +\\w+ +\\w+ +\\d+ +\\d+")), 2)
-        << fonts.toStdString();
-    EXPECT_TRUE(poppler("pdftotext", {pdf, "-"}).contains("-------- \\ 110.100"));
-    // "Seite", page number, "von", count: two blanks, then one, centred on lblPage's box.
-    const double blank = lineWidth(geometry::kPlain, " ") / 20;
-    const QString word = R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">%1</word>\s*)re";
-    const QRegularExpression footer(word.arg("Seite") + word.arg("(\\d+)") + word.arg("von") + word.arg("3"));
-    int page = 0;
-    for (auto m = footer.globalMatch(poppler("pdftotext", {"-bbox", pdf, "-"})); m.hasNext();) {
-        const auto f = m.next();
-        const auto x = [&](int i) { return f.captured(i).toDouble(); };
-        EXPECT_EQ(f.captured(5).toInt(), ++page);
-        EXPECT_NEAR(x(3) - x(2), 2 * blank, 0.3 * blank);
-        EXPECT_NEAR(x(6) - x(4), blank, 0.3 * blank);
-        EXPECT_NEAR((x(1) + x(9)) / 2, (360 + 567 + 9978 / 2.0) / 20, 1.0);
+    const struct {
+        ReportPaper paper;
+        const char *size;
+        int pages;
+    } cases[] = {{{}, "595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)", 3},
+                 {paper(QPageSize::A4, QPageLayout::Landscape, {10, 20, 10, 20}),  // set inside the margins
+                  "84[12](\\.\\d+)? x 595(\\.\\d+)? pts \\(A4\\)", 5},
+                 {paper(QPageSize::A5, QPageLayout::Portrait), "4(19|20)(\\.\\d+)? x 595(\\.\\d+)? pts \\(A5\\)", 3}};
+    for (const auto &c : cases) {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("liste.pdf");
+        ASSERT_TRUE(writeReportPdf(layout(airports, ContactText::Long, c.paper), pdf).ok());
+        const QString info = poppler("pdfinfo", {pdf});
+        for (const QString &pattern : {QString("Title: +Volmira Flughafenliste\n"), QString("Creator: +Volmira APT\n"),
+                                       QString("Page size: +") + c.size})
+            EXPECT_TRUE(info.contains(QRegularExpression(pattern))) << pattern.toStdString();
+        const QString fonts = poppler("pdffonts", {pdf});  // the regular and the bold, both embedded
+        EXPECT_EQ(fonts.count(QRegularExpression("\nLiberationSans(-Bold)? .* yes +\\w+ +\\w+ +\\d+ +\\d+")), 2)
+            << fonts.toStdString();
+        EXPECT_TRUE(poppler("pdftotext", {pdf, "-"}).contains("-------- \\ 110.100"));
+        // "Seite", page number, "von", count: two blanks, then one, centred on lblPage's box, on every page.
+        const double scale = c.paper.scale() / 20, blank = lineWidth(geometry::kPlain, " ") * scale;
+        const QString word = R"re(<word xMin="([\d.]+)" yMin="[\d.]+" xMax="([\d.]+)" yMax="[\d.]+">%1</word>\s*)re";
+        const QRegularExpression footer(word.arg("Seite") + word.arg("(\\d+)") + word.arg("von") + word.arg(c.pages));
+        int page = 0;
+        for (auto m = footer.globalMatch(poppler("pdftotext", {"-bbox", pdf, "-"})); m.hasNext();) {
+            const auto f = m.next();
+            const auto x = [&](int i) { return f.captured(i).toDouble(); };
+            EXPECT_EQ(f.captured(5).toInt(), ++page);
+            EXPECT_NEAR(x(3) - x(2), 2 * blank, 0.3 * blank);
+            EXPECT_NEAR(x(6) - x(4), blank, 0.3 * blank);
+            EXPECT_NEAR((x(1) + x(9)) / 2, c.paper.left / 20.0 + (360 + 567 + 9978 / 2.0) * scale, 1.0);
+        }
+        EXPECT_EQ(page, c.pages);  // a footer off the paper is not read
     }
-    EXPECT_EQ(page, 3);
 }
