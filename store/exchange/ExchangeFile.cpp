@@ -3,6 +3,7 @@
 #include "store/DateText.h"
 #include "store/IcaoCode.h"
 #include "store/NoteStore.h"
+#include "store/Table.h"
 #include "store/TextWidth.h"
 #include "store/ValueRanges.h"
 
@@ -252,19 +253,11 @@ struct Field {
     QString *(*text)(TableRow &);  // the member of a fitted text; null for other columns
 };
 
-template <typename Member>
-struct MemberOf;
-template <typename R, typename T>
-struct MemberOf<T R::*> {
-    using Row = R;
-    using Value = T;
-};
-
 template <auto Member>
-Field<typename MemberOf<decltype(Member)>::Row> field(const char *name, Form form, int size = 0,
+Field<typename detail::MemberOf<decltype(Member)>::Row> field(const char *name, Form form, int size = 0,
                                                       ValueRange range = {0, 0}) {
-    using TableRow = typename MemberOf<decltype(Member)>::Row;
-    using Type = typename MemberOf<decltype(Member)>::Value;
+    using TableRow = typename detail::MemberOf<decltype(Member)>::Row;
+    using Type = typename detail::MemberOf<decltype(Member)>::Value;
     Field<TableRow> f{declaration(name, form, size), form, range, nullptr, nullptr, nullptr};
     if constexpr (std::is_same_v<Type, QString>) {
         f.write = [](const Field<TableRow> &self, const TableRow &r) {
