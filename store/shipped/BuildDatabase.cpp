@@ -206,7 +206,7 @@ private:
             row.ICAO = airport.row.ICAO;
             row.Date = day_;
             row.Time = QString::fromLatin1(kMidnight);
-            if (isDuplicate(row)) continue;
+            if (repeatedAfterFitting(row)) continue;
             std::optional<int> &longest = *row.SURFACE == 0 ? airport.row.RwyALen : airport.row.RwyGLen;
             longest = std::max(*longest, *row.Length);
             runways_.push_back(std::move(row));
@@ -217,7 +217,7 @@ private:
     // Fits the row's texts to their columns and tells whether the airport has
     // the row already; both counted as the import counts them.
     template <typename Row>
-    bool isDuplicate(Row &row) {
+    bool repeatedAfterFitting(Row &row) {
         report_.textsFitted += exchange::fitToColumns(row);
         if (!rows_.seen(row)) return false;
         ++report_.duplicateRows;
@@ -260,7 +260,7 @@ private:
             row.ICAO = pending_[size_t(*found)].row.ICAO;
             row.Date = day_;
             row.Time = QString::fromLatin1(kMidnight);
-            if (isDuplicate(row)) continue;
+            if (repeatedAfterFitting(row)) continue;
             if (QString e = written(store_.edits.insertFrequency(row)); !e.isEmpty()) return e;
             ++report_.frequencies;
         }
