@@ -133,24 +133,28 @@ RawValue raw(const store::recordfile::Value &v) {
 
 std::vector<RawRow> rawRows(const QString &file) {
     namespace ex = store::exchange;
+    // The code, then the named columns of the kind, in the order of the INSERT of its table.
+    auto at = [](std::initializer_list<const char *> names) {
+        std::vector<int> positions{ex::kCodeColumn};
+        for (const char *name : names) positions.push_back(ex::columnAt(QString::fromLatin1(name)));
+        return positions;
+    };
     const std::vector<std::vector<int>> columns = {
-        {ex::ICAO, ex::aName, ex::aName, ex::aCOORDINATES, ex::aWGS_DLAT, ex::aWGS_DLONG, ex::aELEV, ex::aPR,
-         ex::aMAG_VAR, ex::aRwyALen, ex::aRwyGlen, ex::aType, ex::aDate, ex::aTime},
-        {ex::ICAO, ex::cName, ex::cFREQ, ex::cDate, ex::cTime},
-        {ex::ICAO, ex::iRWY, ex::iILS_FREQ, ex::iILS_IDENT, ex::iILS_GS, ex::iOM_FREQ, ex::iOM_IDENT, ex::iDate,
-         ex::iTime},
-        {ex::ICAO, ex::rRWY, ex::rRWYHDG, ex::rSLOPE, ex::rLENGTH, ex::rWIDTH, ex::rSURFACE, ex::rRWYLOW, ex::rRWYHIGH,
-         ex::rDate, ex::rTime},
-        {ex::ICAO, ex::mMyInfo, ex::mCategory, ex::mPrintInfo, ex::mDate, ex::mTime}};
+        at({"aName", "aName", "aCOORDINATES", "aWGS_DLAT", "aWGS_DLONG", "aELEV", "aPR", "aMAG_VAR", "aRwyALen",
+            "aRwyGlen", "aType", "aDate", "aTime"}),
+        at({"cName", "cFREQ", "cDate", "cTime"}),
+        at({"iRWY", "iILS_FREQ", "iILS_IDENT", "iILS_GS", "iOM_FREQ", "iOM_IDENT", "iDate", "iTime"}),
+        at({"rRWY", "rRWYHDG", "rSLOPE", "rLENGTH", "rWIDTH", "rSURFACE", "rRWYLOW", "rRWYHIGH", "rDate", "rTime"}),
+        at({"mMyInfo", "mCategory", "mPrintInfo", "mDate", "mTime"})};
     const QStringList kinds = {"ARPT", "COM", "ILS", "RWY", "MyInfo"};
     std::vector<RawRow> rows;
     store::recordfile::Reader reader;
     check(reader.open(file).error().isEmpty());
     store::recordfile::Row row;
     while (reader.next(row)) {
-        const int table = int(kinds.indexOf(std::get<QString>(row[ex::dataType])));
+        const int table = int(kinds.indexOf(std::get<QString>(row[ex::kKindColumn])));
         RawRow r{table, {}};
-        for (int c : columns[table]) r.values.push_back(raw(row[c]));
+        for (int c : columns[table]) r.values.push_back(raw(row[std::size_t(c)]));
         rows.push_back(std::move(r));
     }
     return rows;

@@ -46,11 +46,14 @@ int buildDatabaseCommand(const Options &options) {
                                            {"elevationsOutOfRange", report.elevationsOutOfRange},
                                            {"runwaysWithoutLength", report.runwaysWithoutLength},
                                            {"runwaysWithoutDesignator", report.runwaysWithoutDesignator},
+                                           {"helipads", report.helipads},
                                            {"runwaysWithoutAirport", report.runwaysWithoutAirport},
                                            {"runwaysOutOfRange", report.runwaysOutOfRange},
                                            {"frequenciesWithoutValue", report.frequenciesWithoutValue},
                                            {"frequenciesOutOfRange", report.frequenciesOutOfRange},
                                            {"frequenciesWithoutAirport", report.frequenciesWithoutAirport},
+                                           {"textsFitted", report.textsFitted},
+                                           {"duplicateRows", report.duplicateRows},
                                            {"milliseconds", ms}})
                      .toJson(QJsonDocument::Indented);
     } else {
@@ -61,6 +64,7 @@ int buildDatabaseCommand(const Options &options) {
               << report.elevationsOutOfRange << ")\n"
               << "  Landebahnen:     " << report.runways << " (ohne Länge übersprungen: " << report.runwaysWithoutLength
               << ", ohne brauchbare Kennung übersprungen: " << report.runwaysWithoutDesignator
+              << ", Hubschrauberlandeplätze übersprungen: " << report.helipads
               << ", ohne Flughafen übersprungen: " << report.runwaysWithoutAirport
               << ", mit unmöglicher Länge oder Breite übersprungen: " << report.runwaysOutOfRange << ")\n"
               << "  Frequenzen:      " << report.frequencies << " (ohne Frequenzwert übersprungen: "
@@ -68,6 +72,8 @@ int buildDatabaseCommand(const Options &options) {
               << report.frequenciesOutOfRange << ", ohne Flughafen übersprungen: " << report.frequenciesWithoutAirport
               << ")\n"
               << "  IATA-Codes:      " << report.iataCodes << '\n'
+              << "  Gekürzte Texte:  " << report.textsFitted << " (länger als ihre Spalte)\n"
+              << "  Doppelte Zeilen: " << report.duplicateRows << " (übersprungen)\n"
               << "  Länderkennungen: " << report.countries << '\n';
     }
     out().flush();

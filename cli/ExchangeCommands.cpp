@@ -66,8 +66,7 @@ int exportCommand(const Options &options) {
     else if (result->airports == 0)
         err() << "Keiner der genannten Flughäfen ist in der Datenbank; es wurde nichts geschrieben." << Qt::endl;
     else
-        out() << result->airports << " Flughäfen mit " << result->records << " Datensätzen nach " << file
-              << " geschrieben.\n";
+        out() << manager::exportWrittenText(result->airports, result->records, file) << '\n';
     out().flush();
     return result->airports > 0 ? kDone : kNotFound;
 }

@@ -52,7 +52,7 @@ int sendCommand(const Options &options) {
                                            {"mailto", w.mailto}})
                      .toJson(QJsonDocument::Indented);
     else
-        out() << w.airports << " Flughäfen mit " << w.records << " Datensätzen nach " << w.file << " geschrieben.\n"
+        out() << manager::exportWrittenText(w.airports, w.records, w.file) << '\n'
               << manager::uploadDoneMessage(w.remoteName) << '\n'
               << "E-Mail-Link: " << w.mailto << '\n';
     out().flush();

@@ -6,6 +6,7 @@
 #include "store/IcaoCode.h"
 #include "store/Length.h"
 #include "store/RunwayText.h"
+#include "store/TextWidth.h"
 
 #include <cmath>
 
@@ -69,7 +70,7 @@ std::optional<Half> splitHalf(const QString &half) {
 Checked<AirportEntry> Checkinfo(const AirportTexts &texts, const DuplicateQuery &duplicate,
                                 const AirportTexts &openedWith) {
     const QString &circuit = texts.tAPT[kCircuitBox];
-    if (circuit.size() > kCircuitMaximum && circuit != openedWith.tAPT[kCircuitBox])
+    if (store::textWidth(circuit) > kCircuitMaximum && circuit != openedWith.tAPT[kCircuitBox])
         return titled(QStringLiteral("Fehler PR"), kCircuitBox);
 
     AirportEntry entry;

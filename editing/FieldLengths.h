@@ -14,7 +14,7 @@ namespace volmira::editing {
 
 struct BoxLimit {
     QStringView caption;  // the caption of the box's label, as the message names it
-    int maximum;          // a text of exactly this many characters is accepted
+    int maximum;          // a text of exactly this many characters (store::textWidth) is accepted
 };
 
 // The first box, in index order, whose text is longer than its maximum:

@@ -20,11 +20,11 @@ void takeApart(const exchange::ColumnMap &map, const Row &row) {
     const QString kind = exchange::kindOf(map, row);
     (void)exchange::airportKey(map, row);
     int cut = 0;
-    if (kind == exchange::kAirportKind) (void)exchange::toAirport(map, row, cut);
-    else if (kind == exchange::kFrequencyKind) (void)exchange::toFrequency(map, row, cut);
-    else if (kind == exchange::kApproachKind) (void)exchange::toApproach(map, row, cut);
-    else if (kind == exchange::kRunwayKind) (void)exchange::toRunway(map, row, cut);
-    else (void)exchange::toNote(map, row, cut);
+    if (kind == exchange::kAirportKind) (void)exchange::rowOf<ArptRow>(map, row, cut);
+    else if (kind == exchange::kFrequencyKind) (void)exchange::rowOf<AcomRow>(map, row, cut);
+    else if (kind == exchange::kApproachKind) (void)exchange::rowOf<IlsRow>(map, row, cut);
+    else if (kind == exchange::kRunwayKind) (void)exchange::rowOf<RwyRow>(map, row, cut);
+    else (void)exchange::rowOf<MyInfoRow>(map, row, cut);
 }
 
 // Every row under exactly one day, the days ascending and distinct, the

@@ -14,4 +14,9 @@ QString changedAirportsText(qint64 count) {
     return QStringLiteral("%1 aktualisierte Flugplätze vorhanden").arg(count);
 }
 
+QString exportWrittenText(qint64 airports, qint64 records, const QString &file) {
+    const QString recordText = records == 1 ? QStringLiteral("1 Datensatz") : QStringLiteral("%1 Datensätzen").arg(records);
+    return QStringLiteral("%1 mit %2 nach %3 geschrieben.").arg(airportCountText(airports), recordText, file);
+}
+
 }  // namespace volmira::manager

@@ -16,4 +16,8 @@ namespace volmira::manager {
 // "1 aktualisierter Flugplatz vorhanden", "N aktualisierte Flugplätze vorhanden".
 [[nodiscard]] QString changedAirportsText(qint64 count);
 
+// After an export or a send: "1 Flughafen mit 1 Datensatz nach FILE
+// geschrieben.", "N Flughäfen mit M Datensätzen nach FILE geschrieben.".
+[[nodiscard]] QString exportWrittenText(qint64 airports, qint64 records, const QString &file);
+
 }  // namespace volmira::manager

@@ -5,6 +5,7 @@
 #include "store/Statements.h"
 #include "store/Tables.h"
 #include "store/TextKeys.h"
+#include "store/TextWidth.h"
 
 namespace volmira::store {
 
@@ -88,7 +89,7 @@ Result<std::optional<QString>> NoteStore::findCategory(const QString &name) {
 
 Result<std::optional<Refusal>> NoteStore::refusalOfNewName(const QString &name, const QString &oldName) {
     if (name.startsWith(u'*')) return refused(QStringLiteral("Bitte keinen Stern im Kategorienamen verwenden"));
-    if (name.toUcs4().size() > kMaxCategoryLength)
+    if (textWidth(name) > kMaxCategoryLength)
         return refused(QStringLiteral("Der Kategoriename darf höchstens 50 Zeichen haben."));
     // A null old name binds NULL: every row of the name counts.
     Statement &s = db_.prepare(

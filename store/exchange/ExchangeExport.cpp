@@ -36,12 +36,11 @@ public:
         more_ = s_.next();
     }
 
-    template <typename ToRecord>
-    int writeRowsOf(long long ord, recordfile::Writer &writer, ToRecord toRecord) {
+    int writeRowsOf(long long ord, recordfile::Writer &writer) {
         int written = 0;
         while (more_ && s_.int64(0) <= ord) {
             if (s_.int64(0) == ord) {
-                writer.write(toRecord(table_.read(s_, 1)));
+                writer.write(exchange::recordOf(table_.read(s_, 1)));
                 ++written;
             }
             more_ = s_.next();
@@ -91,12 +90,12 @@ platform::Result<ExportCounts> exportAirports(AirportStore &store, const QString
     KindCursor notes(db, myInfoTable());
     while (airports.next()) {
         const long long ord = airports.int64(0);
-        writer.write(exchange::airportRecord(arptTable().read(airports, 1)));
+        writer.write(exchange::recordOf(arptTable().read(airports, 1)));
         ++result.airports;
-        result.records += 1 + frequencies.writeRowsOf(ord, writer, exchange::frequencyRecord) +
-                          approaches.writeRowsOf(ord, writer, exchange::approachRecord) +
-                          runways.writeRowsOf(ord, writer, exchange::runwayRecord) +
-                          notes.writeRowsOf(ord, writer, exchange::noteRecord);
+        result.records += 1 + frequencies.writeRowsOf(ord, writer) +
+                          approaches.writeRowsOf(ord, writer) +
+                          runways.writeRowsOf(ord, writer) +
+                          notes.writeRowsOf(ord, writer);
     }
     for (const QString &error : {airports.error(), frequencies.error(),
                                  approaches.error(), runways.error(), notes.error()})

@@ -2,6 +2,9 @@
 
 #include "store/DateText.h"
 #include "store/IcaoCode.h"
+#include "store/NoteStore.h"
+#include "store/Table.h"
+#include "store/TextWidth.h"
 #include "store/ValueRanges.h"
 
 #include <QLocale>
@@ -9,6 +12,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 namespace volmira::store::exchange {
 
@@ -19,38 +23,6 @@ using recordfile::Row;
 using recordfile::Value;
 
 namespace {
-
-FieldDef text(const char *name, int size) { return {QString::fromLatin1(name), FieldType::Text, size, true}; }
-FieldDef longText(const char *name) { return {QString::fromLatin1(name), FieldType::LongText, 1000, true}; }
-FieldDef date(const char *name) { return {QString::fromLatin1(name), FieldType::DateTime, 0, true}; }
-// Numeric columns carry no nullability of their own in the maker's files; they
-// are declared nullable all the same, because airports without a value exist
-// and the record-set library refuses a missing value in a column declared otherwise.
-FieldDef number(const char *name, FieldType type) { return {QString::fromLatin1(name), type, 0, true}; }
-
-std::vector<FieldDef> makeFields() {
-    return {text("ICAO", 10),           text("dataType", 10),
-            text("aName", 100),         text("aCOORDINATES", 30),
-            number("aWGS_DLAT", FieldType::Double), number("aWGS_DLONG", FieldType::Double),
-            number("aELEV", FieldType::Integer),    text("aPR", 20),
-            number("aMAG_VAR", FieldType::Integer), number("aRwyALen", FieldType::Integer),
-            number("aRwyGlen", FieldType::Integer), text("aType", 5),
-            date("aDate"),              date("aTime"),
-            text("cName", 30),          text("cFREQ", 50),
-            date("cDate"),              date("cTime"),
-            text("iRWY", 20),           text("iILS_FREQ", 20),
-            text("iILS_IDENT", 20),     text("iILS_GS", 20),
-            text("iOM_FREQ", 20),       text("iOM_IDENT", 20),
-            date("iDate"),              date("iTime"),
-            text("rRWY", 20),           text("rRWYHDG", 20),
-            text("rSLOPE", 20),         number("rLENGTH", FieldType::Integer),
-            number("rWIDTH", FieldType::Integer), number("rSURFACE", FieldType::Integer),
-            text("rRWYLOW", 10),        text("rRWYHIGH", 10),
-            date("rDate"),              date("rTime"),
-            longText("mMyInfo"),        text("mCategory", 50),
-            longText("mPrintInfo"),     date("mDate"),
-            date("mTime")};
-}
 
 // --- database values to record values
 
@@ -95,16 +67,10 @@ Value timeValue(const QString &stored) {
     return DateTime{recordfile::kOleDayZero, time};
 }
 
-Row record(const QString &icao, QStringView kind) {
-    Row row(kColumnCount);
-    row[ICAO] = textValue(icao);
-    row[dataType] = kind.toString();
-    return row;
-}
 
 // --- record values to database values
 
-QString columnName(Column column) { return fields()[column].name; }
+QString columnName(int column) { return fields()[std::size_t(column)].name; }
 
 // The shortest text that reads back as the number. A value that a single
 // holds exactly (the file declared a single) is written as the single it was:
@@ -127,7 +93,7 @@ QString describe(const Value &value) {
     return {};
 }
 
-QString misfit(Column column, const Value &value, const QString &what) {
+QString misfit(int column, const Value &value, const QString &what) {
     return {QStringLiteral("Spalte %1: „%2“ ist %3.").arg(columnName(column), describe(value).left(40), what)};
 }
 
@@ -135,24 +101,9 @@ QString misfit(Column column, const Value &value, const QString &what) {
 // as the failure and later reads give empty values.
 class RecordReader {
 public:
-    RecordReader(const ColumnMap &map, const Row &row, int *cutTexts = nullptr)
-        : map_(map), row_(row), cutTexts_(cutTexts) {}
+    RecordReader(const ColumnMap &map, const Row &row) : map_(map), row_(row) {}
 
-    // Longer than the column's size: cut to it, as the maker's record-set
-    // library does when it loads the file. Long texts are never cut.
-    QString text(Column column) {
-        QString value = anyText(column);
-        const FieldDef &field = fields()[column];
-        if (field.type == FieldType::Text && field.size > 0 && value.size() > field.size) {
-            qsizetype keep = field.size;
-            if (value[keep - 1].isHighSurrogate()) --keep;  // never half a character
-            value.truncate(keep);
-            if (cutTexts_) ++*cutTexts_;
-        }
-        return value;
-    }
-
-    QString anyText(Column column) {
+    QString anyText(int column) {
         const Value &v = map_.value(row_, column);
         if (recordfile::isNull(v)) return {};
         if (const auto *t = std::get_if<QString>(&v)) return t->isNull() ? QString(QLatin1String("")) : *t;
@@ -160,7 +111,7 @@ public:
     }
 
     // A number within the range the entry dialogs accept.
-    std::optional<double> within(Column column, ValueRange range) {
+    std::optional<double> within(int column, ValueRange range) {
         const std::optional<double> d = real(column);
         if (d && !range.holds(*d)) {
             fail(misfit(column, map_.value(row_, column),
@@ -173,12 +124,12 @@ public:
     }
 
     // Lengths and widths.
-    std::optional<int> notNegative(Column column) {
+    std::optional<int> notNegative(int column) {
         if (!within(column, {0, double(std::numeric_limits<int>::max())})) return std::nullopt;
         return integer(column);
     }
 
-    std::optional<double> real(Column column) {
+    std::optional<double> real(int column) {
         const Value &v = map_.value(row_, column);
         if (recordfile::isNull(v)) return std::nullopt;
         if (const auto *d = std::get_if<double>(&v); d && std::isfinite(*d)) return *d;
@@ -193,7 +144,7 @@ public:
         return std::nullopt;
     }
 
-    std::optional<int> integer(Column column) {
+    std::optional<int> integer(int column) {
         const std::optional<double> d = real(column);
         if (!d) return std::nullopt;
         const double rounded = std::nearbyint(*d);
@@ -204,7 +155,7 @@ public:
         return int(rounded);
     }
 
-    QString date(Column column) {
+    QString date(int column) {
         const Value &v = map_.value(row_, column);
         if (recordfile::isNull(v)) return {};
         if (const auto *dt = std::get_if<DateTime>(&v)) return storedDateText(dt->date);
@@ -217,7 +168,7 @@ public:
         return {};
     }
 
-    QString time(Column column) {
+    QString time(int column) {
         const Value &v = map_.value(row_, column);
         if (recordfile::isNull(v)) return {};
         if (const auto *dt = std::get_if<DateTime>(&v)) return defaultTimeText(dt->time);
@@ -232,7 +183,7 @@ public:
 
     // The code every record must carry: without it the rows would belong to no airport.
     QString code() {
-        const QString icao = anyText(ICAO);
+        const QString icao = anyText(kCodeColumn);
         if (icao.trimmed().isEmpty()) {
             fail(kNoCodeMessage.toString());
             return {};
@@ -255,183 +206,255 @@ private:
 
     const ColumnMap &map_;
     const Row &row_;
-    int *cutTexts_;
     QString failure_;  // null until a value does not fit
 };
 
+// --- the column table
+
+// How a column's value travels between the table row and the file.
+enum class Form {
+    Text,       // varchar(size); null stays null
+    NamedText,  // varchar(size), written as "" + value: null arrives as the empty text
+    LongText,   // long text, never fitted
+    Date,       // a stored YYYY-MM-DD as a date
+    Time,       // a stored HH:MM:SS as a time of day
+    Real,       // a double within its range
+    Whole,      // a number within its range, written as an integer
+    Count,      // an integer, not negative: lengths and widths
+    Integer,    // any 32-bit integer
+};
+
+FieldDef declaration(const char *name, Form form, int size) {
+    const QString n = QString::fromLatin1(name);
+    switch (form) {
+    case Form::Text:
+    case Form::NamedText: return {n, FieldType::Text, size, true};
+    case Form::LongText: return {n, FieldType::LongText, 1000, true};
+    case Form::Date:
+    case Form::Time: return {n, FieldType::DateTime, 0, true};
+    case Form::Real: return {n, FieldType::Double, 0, true};
+    default:
+        // Numeric columns carry no nullability of their own in the maker's files; they
+        // are declared nullable all the same, because airports without a value exist
+        // and the record-set library refuses a missing value in a column declared otherwise.
+        return {n, FieldType::Integer, 0, true};
+    }
+}
+
+// One column of a record kind: its declaration and how it is written from and
+// read into the member of the table row it carries.
+template <typename TableRow>
+struct Field {
+    FieldDef def;
+    Form form;
+    ValueRange range;
+    Value (*write)(const Field &, const TableRow &);
+    void (*read)(const Field &, RecordReader &, int column, TableRow &);
+    QString *(*text)(TableRow &);  // the member of a fitted text; null for other columns
+};
+
+template <auto Member>
+Field<typename detail::MemberOf<decltype(Member)>::Row> field(const char *name, Form form, int size = 0,
+                                                      ValueRange range = {0, 0}) {
+    using TableRow = typename detail::MemberOf<decltype(Member)>::Row;
+    using Type = typename detail::MemberOf<decltype(Member)>::Value;
+    Field<TableRow> f{declaration(name, form, size), form, range, nullptr, nullptr, nullptr};
+    if constexpr (std::is_same_v<Type, QString>) {
+        f.write = [](const Field<TableRow> &self, const TableRow &r) {
+            const QString &v = r.*Member;
+            return self.form == Form::Date ? dateValue(v)
+                   : self.form == Form::Time ? timeValue(v)
+                   : self.form == Form::NamedText ? joinedText(v)
+                                                  : textValue(v);
+        };
+        f.read = [](const Field<TableRow> &self, RecordReader &read, int column, TableRow &r) {
+            r.*Member = self.form == Form::Date ? read.date(column)
+                        : self.form == Form::Time ? read.time(column)
+                                                  : read.anyText(column);
+        };
+        if (form == Form::Text || form == Form::NamedText) f.text = [](TableRow &r) { return &(r.*Member); };
+    } else if constexpr (std::is_same_v<Type, std::optional<double>>) {
+        f.write = [](const Field<TableRow> &self, const TableRow &r) {
+            return self.form == Form::Whole ? integerValue(r.*Member) : doubleValue(r.*Member);
+        };
+        f.read = [](const Field<TableRow> &self, RecordReader &read, int column, TableRow &r) {
+            r.*Member = read.within(column, self.range);
+        };
+    } else {
+        static_assert(std::is_same_v<Type, std::optional<int>>, "no exchange form for this member");
+        f.write = [](const Field<TableRow> &, const TableRow &r) { return integerValue(r.*Member); };
+        f.read = [](const Field<TableRow> &self, RecordReader &read, int column, TableRow &r) {
+            r.*Member = self.form == Form::Count ? read.notNegative(column) : read.integer(column);
+        };
+    }
+    return f;
+}
+
+// A record kind: its dataType text and its columns, which follow one another
+// in the file from position `first` on.
+template <typename TableRow>
+struct Kind {
+    QStringView name;
+    int first = 0;
+    std::vector<Field<TableRow>> fields;
+};
+
+// The file's columns in order: the code and the kind, then the columns of the
+// five kinds. Each kind's position follows from the columns before it.
+struct Layout {
+    std::vector<FieldDef> all{declaration("ICAO", Form::Text, 10), declaration("dataType", Form::Text, 10)};
+    Kind<ArptRow> airport = add<ArptRow>(
+        kAirportKind, {field<&ArptRow::Name>("aName", Form::NamedText, 100),
+                       field<&ArptRow::COORDINATES>("aCOORDINATES", Form::Text, 30),
+                       field<&ArptRow::WGS_DLAT>("aWGS_DLAT", Form::Real, 0, kLatitudeRange),
+                       field<&ArptRow::WGS_DLONG>("aWGS_DLONG", Form::Real, 0, kLongitudeRange),
+                       field<&ArptRow::ELEV>("aELEV", Form::Whole, 0, kElevationFeetRange),
+                       field<&ArptRow::PR>("aPR", Form::Text, 20),
+                       field<&ArptRow::MAG_VAR>("aMAG_VAR", Form::Whole, 0, kVariationRange),
+                       field<&ArptRow::RwyALen>("aRwyALen", Form::Count),
+                       field<&ArptRow::RwyGLen>("aRwyGlen", Form::Count),
+                       field<&ArptRow::Type>("aType", Form::Text, 5),
+                       field<&ArptRow::Date>("aDate", Form::Date),
+                       field<&ArptRow::Time>("aTime", Form::Time)});
+    Kind<AcomRow> frequency = add<AcomRow>(kFrequencyKind, {field<&AcomRow::Name>("cName", Form::NamedText, 30),
+                                                            field<&AcomRow::FREQ>("cFREQ", Form::NamedText, 50),
+                                                            field<&AcomRow::Date>("cDate", Form::Date),
+                                                            field<&AcomRow::Time>("cTime", Form::Time)});
+    Kind<IlsRow> approach = add<IlsRow>(kApproachKind, {field<&IlsRow::RWY>("iRWY", Form::Text, 20),
+                                                         field<&IlsRow::ILS_FREQ>("iILS_FREQ", Form::Text, 20),
+                                                         field<&IlsRow::ILS_IDENT>("iILS_IDENT", Form::Text, 20),
+                                                         field<&IlsRow::ILS_GS>("iILS_GS", Form::Text, 20),
+                                                         field<&IlsRow::OM_FREQ>("iOM_FREQ", Form::Text, 20),
+                                                         field<&IlsRow::OM_IDENT>("iOM_IDENT", Form::Text, 20),
+                                                         field<&IlsRow::Date>("iDate", Form::Date),
+                                                         field<&IlsRow::Time>("iTime", Form::Time)});
+    Kind<RwyRow> runway = add<RwyRow>(kRunwayKind, {field<&RwyRow::RWY>("rRWY", Form::Text, 20),
+                                                     field<&RwyRow::RWYHDG>("rRWYHDG", Form::Text, 20),
+                                                     field<&RwyRow::SLOPE>("rSLOPE", Form::Text, 20),
+                                                     field<&RwyRow::Length>("rLENGTH", Form::Count),
+                                                     field<&RwyRow::Width>("rWIDTH", Form::Count),
+                                                     field<&RwyRow::SURFACE>("rSURFACE", Form::Integer),
+                                                     field<&RwyRow::RwyLow>("rRWYLOW", Form::Text, 10),
+                                                     field<&RwyRow::RwyHigh>("rRWYHIGH", Form::Text, 10),
+                                                     field<&RwyRow::Date>("rDate", Form::Date),
+                                                     field<&RwyRow::Time>("rTime", Form::Time)});
+    Kind<MyInfoRow> note = add<MyInfoRow>(kNoteKind, {field<&MyInfoRow::MyInfo>("mMyInfo", Form::LongText),
+                                                      field<&MyInfoRow::Category>("mCategory", Form::Text, kMaxCategoryLength),
+                                                      field<&MyInfoRow::PrintInfo>("mPrintInfo", Form::LongText),
+                                                      field<&MyInfoRow::Date>("mDate", Form::Date),
+                                                      field<&MyInfoRow::Time>("mTime", Form::Time)});
+
+    template <typename TableRow>
+    Kind<TableRow> add(QStringView name, std::vector<Field<TableRow>> fields) {
+        Kind<TableRow> kind{name, int(all.size()), std::move(fields)};
+        for (const Field<TableRow> &f : kind.fields) all.push_back(f.def);
+        return kind;
+    }
+
+    template <typename TableRow>
+    const Kind<TableRow> &of() const {
+        if constexpr (std::is_same_v<TableRow, ArptRow>) return airport;
+        else if constexpr (std::is_same_v<TableRow, AcomRow>) return frequency;
+        else if constexpr (std::is_same_v<TableRow, IlsRow>) return approach;
+        else if constexpr (std::is_same_v<TableRow, RwyRow>) return runway;
+        else return note;
+    }
+};
+
+const Layout &layout() {
+    static const Layout table;
+    return table;
+}
+
 }  // namespace
 
-const std::vector<FieldDef> &fields() {
-    static const std::vector<FieldDef> all = makeFields();
-    return all;
+const std::vector<FieldDef> &fields() { return layout().all; }
+
+int columnAt(QStringView name) {
+    const std::vector<FieldDef> &all = fields();
+    for (std::size_t c = 0; c < all.size(); ++c)
+        if (all[c].name == name) return int(c);
+    return -1;
 }
 
-Row airportRecord(const ArptRow &r) {
-    Row row = record(r.ICAO, kAirportKind);
-    row[aName] = joinedText(r.Name);
-    row[aCOORDINATES] = textValue(r.COORDINATES);
-    row[aWGS_DLAT] = doubleValue(r.WGS_DLAT);
-    row[aWGS_DLONG] = doubleValue(r.WGS_DLONG);
-    row[aELEV] = integerValue(r.ELEV);
-    row[aPR] = textValue(r.PR);
-    row[aMAG_VAR] = integerValue(r.MAG_VAR);
-    row[aRwyALen] = integerValue(r.RwyALen);
-    row[aRwyGlen] = integerValue(r.RwyGLen);
-    row[aType] = textValue(r.Type);
-    row[aDate] = dateValue(r.Date);
-    row[aTime] = timeValue(r.Time);
+template <typename TableRow>
+Row recordOf(const TableRow &r) {
+    const Kind<TableRow> &kind = layout().of<TableRow>();
+    Row row(fields().size());
+    row[kCodeColumn] = textValue(r.ICAO);
+    row[kKindColumn] = kind.name.toString();
+    int column = kind.first;
+    for (const Field<TableRow> &f : kind.fields) row[std::size_t(column++)] = f.write(f, r);
     return row;
 }
 
-Row frequencyRecord(const AcomRow &r) {
-    Row row = record(r.ICAO, kFrequencyKind);
-    row[cName] = joinedText(r.Name);
-    row[cFREQ] = joinedText(r.FREQ);
-    row[cDate] = dateValue(r.Date);
-    row[cTime] = timeValue(r.Time);
-    return row;
+template <typename TableRow>
+int fitToColumns(TableRow &r) {
+    int changed = 0;
+    for (const Field<TableRow> &f : layout().of<TableRow>().fields) {
+        if (!f.text) continue;
+        bool fitted = false;
+        QString &text = *f.text(r);
+        text = fitToWidth(text, f.def.size, &fitted);
+        changed += fitted;
+    }
+    return changed;
 }
 
-Row approachRecord(const IlsRow &r) {
-    Row row = record(r.ICAO, kApproachKind);
-    row[iRWY] = textValue(r.RWY);
-    row[iILS_FREQ] = textValue(r.ILS_FREQ);
-    row[iILS_IDENT] = textValue(r.ILS_IDENT);
-    row[iILS_GS] = textValue(r.ILS_GS);
-    row[iOM_FREQ] = textValue(r.OM_FREQ);
-    row[iOM_IDENT] = textValue(r.OM_IDENT);
-    row[iDate] = dateValue(r.Date);
-    row[iTime] = timeValue(r.Time);
-    return row;
+template <typename TableRow>
+Converted<TableRow> rowOf(const ColumnMap &map, const Row &row, int &cutTexts) {
+    const Kind<TableRow> &kind = layout().of<TableRow>();
+    RecordReader read(map, row);
+    TableRow r;
+    r.ICAO = read.code();
+    int column = kind.first;
+    for (const Field<TableRow> &f : kind.fields) f.read(f, read, column++, r);
+    cutTexts += fitToColumns(r);
+    return read.result(std::move(r));
 }
 
-Row runwayRecord(const RwyRow &r) {
-    Row row = record(r.ICAO, kRunwayKind);
-    row[rRWY] = textValue(r.RWY);
-    row[rRWYHDG] = textValue(r.RWYHDG);
-    row[rSLOPE] = textValue(r.SLOPE);
-    row[rLENGTH] = integerValue(r.Length);
-    row[rWIDTH] = integerValue(r.Width);
-    row[rSURFACE] = integerValue(r.SURFACE);
-    row[rRWYLOW] = textValue(r.RwyLow);
-    row[rRWYHIGH] = textValue(r.RwyHigh);
-    row[rDate] = dateValue(r.Date);
-    row[rTime] = timeValue(r.Time);
-    return row;
-}
-
-Row noteRecord(const MyInfoRow &r) {
-    Row row = record(r.ICAO, kNoteKind);
-    row[mMyInfo] = textValue(r.MyInfo);
-    row[mCategory] = textValue(r.Category);
-    row[mPrintInfo] = textValue(r.PrintInfo);
-    row[mDate] = dateValue(r.Date);
-    row[mTime] = timeValue(r.Time);
-    return row;
-}
+#define VOLMIRA_EXCHANGE_KIND(TableRow)                                                          \
+    template Row recordOf<TableRow>(const TableRow &);                                          \
+    template int fitToColumns<TableRow>(TableRow &);                                            \
+    template Converted<TableRow> rowOf<TableRow>(const ColumnMap &, const Row &, int &);
+VOLMIRA_EXCHANGE_KIND(ArptRow)
+VOLMIRA_EXCHANGE_KIND(AcomRow)
+VOLMIRA_EXCHANGE_KIND(IlsRow)
+VOLMIRA_EXCHANGE_KIND(RwyRow)
+VOLMIRA_EXCHANGE_KIND(MyInfoRow)
+#undef VOLMIRA_EXCHANGE_KIND
 
 ColumnMap::ColumnMap(const recordfile::Reader &reader) : fieldCount_(reader.fields().size()) {
-    for (int c = 0; c < kColumnCount; ++c) at_[c] = reader.fieldIndex(fields()[c].name);
+    for (const FieldDef &f : fields()) at_.push_back(reader.fieldIndex(f.name));
 }
 
-const Value &ColumnMap::value(const Row &row, Column column) const {
+const Value &ColumnMap::value(const Row &row, int column) const {
     static const Value null;
-    const int at = at_[column];
-    return at >= 0 && at < int(row.size()) ? row[at] : null;
+    const int at = at_[std::size_t(column)];
+    return at >= 0 && at < int(row.size()) ? row[std::size_t(at)] : null;
 }
 
-std::vector<bool> ColumnMap::fieldsOf(std::initializer_list<Column> columns) const {
+std::vector<bool> ColumnMap::fieldsOf(std::initializer_list<int> columns) const {
     std::vector<bool> marked(fieldCount_, false);
-    for (const Column column : columns)
-        if (at_[column] >= 0) marked[std::size_t(at_[column])] = true;
+    for (const int column : columns)
+        if (at_[std::size_t(column)] >= 0) marked[std::size_t(at_[std::size_t(column)])] = true;
     return marked;
 }
 
 QString kindOf(const ColumnMap &map, const Row &row) {
-    const auto *kind = std::get_if<QString>(&map.value(row, dataType));
+    const auto *kind = std::get_if<QString>(&map.value(row, kKindColumn));
     return kind ? *kind : QString();
 }
 
+// The airport's name is the first column of its kind.
 AirportKey airportKey(const ColumnMap &map, const Row &row) {
     RecordReader read(map, row);
-    AirportKey key;
-    key.ICAO = read.anyText(ICAO);
-    key.Name = read.text(aName);
-    return key;
+    const Kind<ArptRow> &airport = layout().airport;
+    return {read.anyText(kCodeColumn), fitToWidth(read.anyText(airport.first), airport.fields.front().def.size)};
 }
 
-Converted<ArptRow> toAirport(const ColumnMap &map, const Row &row, int &cutTexts) {
-    RecordReader read(map, row, &cutTexts);
-    ArptRow r;
-    r.ICAO = read.code();
-    r.Name = read.text(aName);
-    r.COORDINATES = read.text(aCOORDINATES);
-    r.WGS_DLAT = read.within(aWGS_DLAT, kLatitudeRange);
-    r.WGS_DLONG = read.within(aWGS_DLONG, kLongitudeRange);
-    r.ELEV = read.within(aELEV, kElevationFeetRange);
-    r.PR = read.text(aPR);
-    r.MAG_VAR = read.within(aMAG_VAR, kVariationRange);
-    r.RwyALen = read.notNegative(aRwyALen);
-    r.RwyGLen = read.notNegative(aRwyGlen);
-    r.Type = read.text(aType);
-    r.Date = read.date(aDate);
-    r.Time = read.time(aTime);
-    return read.result(std::move(r));
-}
-
-Converted<AcomRow> toFrequency(const ColumnMap &map, const Row &row, int &cutTexts) {
-    RecordReader read(map, row, &cutTexts);
-    AcomRow r;
-    r.ICAO = read.code();
-    r.Name = read.text(cName);
-    r.FREQ = read.text(cFREQ);
-    r.Date = read.date(cDate);
-    r.Time = read.time(cTime);
-    return read.result(std::move(r));
-}
-
-Converted<IlsRow> toApproach(const ColumnMap &map, const Row &row, int &cutTexts) {
-    RecordReader read(map, row, &cutTexts);
-    IlsRow r;
-    r.ICAO = read.code();
-    r.RWY = read.text(iRWY);
-    r.ILS_FREQ = read.text(iILS_FREQ);
-    r.ILS_IDENT = read.text(iILS_IDENT);
-    r.ILS_GS = read.text(iILS_GS);
-    r.OM_FREQ = read.text(iOM_FREQ);
-    r.OM_IDENT = read.text(iOM_IDENT);
-    r.Date = read.date(iDate);
-    r.Time = read.time(iTime);
-    return read.result(std::move(r));
-}
-
-Converted<RwyRow> toRunway(const ColumnMap &map, const Row &row, int &cutTexts) {
-    RecordReader read(map, row, &cutTexts);
-    RwyRow r;
-    r.ICAO = read.code();
-    r.RWY = read.text(rRWY);
-    r.RWYHDG = read.text(rRWYHDG);
-    r.SLOPE = read.text(rSLOPE);
-    r.Length = read.notNegative(rLENGTH);
-    r.Width = read.notNegative(rWIDTH);
-    r.SURFACE = read.integer(rSURFACE);
-    r.RwyLow = read.text(rRWYLOW);
-    r.RwyHigh = read.text(rRWYHIGH);
-    r.Date = read.date(rDate);
-    r.Time = read.time(rTime);
-    return read.result(std::move(r));
-}
-
-Converted<MyInfoRow> toNote(const ColumnMap &map, const Row &row, int &cutTexts) {
-    RecordReader read(map, row, &cutTexts);
-    MyInfoRow r;
-    r.ICAO = read.code();
-    r.MyInfo = read.text(mMyInfo);
-    r.Category = read.text(mCategory);
-    r.PrintInfo = read.text(mPrintInfo);
-    r.Date = read.date(mDate);
-    r.Time = read.time(mTime);
-    return read.result(std::move(r));
+std::vector<bool> airportKeyFields(const ColumnMap &map) {
+    return map.fieldsOf({kCodeColumn, kKindColumn, layout().airport.first});
 }
 
 }  // namespace volmira::store::exchange

@@ -5,25 +5,18 @@
 
 #include <QStringView>
 
-#include <array>
 #include <variant>
 
 // The exchange file: one table of 41 columns in which every row is a record of
 // one kind (airport, frequency, approach, runway or note), named by dataType.
 // The export writes it, the update import reads it; a file written by the
-// export and renamed to aptdata.vmd is a valid update file.
+// export and renamed to aptdata.vmd is a valid update file. Its columns are
+// declared once, in ExchangeFile.cpp, each with the table column it carries.
 namespace volmira::store::exchange {
 
-// Column positions, in the order of the file.
-enum Column : int {
-    ICAO, dataType,
-    aName, aCOORDINATES, aWGS_DLAT, aWGS_DLONG, aELEV, aPR, aMAG_VAR, aRwyALen, aRwyGlen, aType, aDate, aTime,
-    cName, cFREQ, cDate, cTime,
-    iRWY, iILS_FREQ, iILS_IDENT, iILS_GS, iOM_FREQ, iOM_IDENT, iDate, iTime,
-    rRWY, rRWYHDG, rSLOPE, rLENGTH, rWIDTH, rSURFACE, rRWYLOW, rRWYHIGH, rDate, rTime,
-    mMyInfo, mCategory, mPrintInfo, mDate, mTime,
-    kColumnCount
-};
+// The two columns every record fills, first in the file.
+inline constexpr int kCodeColumn = 0;
+inline constexpr int kKindColumn = 1;
 
 // The record kinds; dataType holds exactly these texts.
 inline constexpr QStringView kAirportKind = u"ARPT";
@@ -34,27 +27,27 @@ inline constexpr QStringView kNoteKind = u"MyInfo";
 
 // The 41 declarations: names, types, sizes and nullability in file order.
 [[nodiscard]] const std::vector<recordfile::FieldDef> &fields();
+// The position of the column declared under exactly this name, or -1.
+[[nodiscard]] int columnAt(QStringView name);
 
-// --- writing: one record per table row. Texts keep null apart from empty,
-// except aName, cName and cFREQ, which are written as text (null as empty).
-[[nodiscard]] recordfile::Row airportRecord(const ArptRow &row);
-[[nodiscard]] recordfile::Row frequencyRecord(const AcomRow &row);
-[[nodiscard]] recordfile::Row approachRecord(const IlsRow &row);
-[[nodiscard]] recordfile::Row runwayRecord(const RwyRow &row);
-[[nodiscard]] recordfile::Row noteRecord(const MyInfoRow &row);
+// --- writing: one record per table row (Row is ArptRow, AcomRow, IlsRow,
+// RwyRow or MyInfoRow). Texts keep null apart from empty, except aName, cName
+// and cFREQ, which are written as text (null as empty).
+template <typename Row>
+[[nodiscard]] recordfile::Row recordOf(const Row &row);
 
 // --- reading: where each exchange column sits in a file, found by name
 // without regard to case; -1 for a column the file does not declare (read as null).
 class ColumnMap {
 public:
     explicit ColumnMap(const recordfile::Reader &reader);
-    [[nodiscard]] bool hasKind() const { return at_[dataType] >= 0; }
-    [[nodiscard]] const recordfile::Value &value(const recordfile::Row &row, Column column) const;
+    [[nodiscard]] bool hasKind() const { return at_[kKindColumn] >= 0; }
+    [[nodiscard]] const recordfile::Value &value(const recordfile::Row &row, int column) const;
     // The file's fields that hold these columns, marked for Reader::readOnly.
-    [[nodiscard]] std::vector<bool> fieldsOf(std::initializer_list<Column> columns) const;
+    [[nodiscard]] std::vector<bool> fieldsOf(std::initializer_list<int> columns) const;
 
 private:
-    std::array<int, kColumnCount> at_{};
+    std::vector<int> at_;
     std::size_t fieldCount_ = 0;
 };
 
@@ -70,17 +63,24 @@ struct AirportKey {
     QString Name;
 };
 [[nodiscard]] AirportKey airportKey(const ColumnMap &map, const recordfile::Row &row);
+// The fields airportKey and kindOf read, marked for Reader::readOnly.
+[[nodiscard]] std::vector<bool> airportKeyFields(const ColumnMap &map);
 
 // A record turned into the table row it came from, or a German message naming
 // the column whose value does not fit: a code against the code rule, a number
-// out of its range. Texts longer than their column are cut to it and counted
-// in `cutTexts`.
+// out of its range. Texts longer than their column are fitted to it
+// (fitToColumns) and counted in `cutTexts`.
 template <typename Row>
 using Converted = std::variant<Row, QString>;
-[[nodiscard]] Converted<ArptRow> toAirport(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
-[[nodiscard]] Converted<AcomRow> toFrequency(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
-[[nodiscard]] Converted<IlsRow> toApproach(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
-[[nodiscard]] Converted<RwyRow> toRunway(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
-[[nodiscard]] Converted<MyInfoRow> toNote(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
+template <typename Row>
+[[nodiscard]] Converted<Row> rowOf(const ColumnMap &map, const recordfile::Row &row, int &cutTexts);
+
+// Fits every text of the row that is longer than its column in the file to
+// that width (store/TextWidth's fitToWidth: abbreviations, then a cut); long
+// texts are never fitted. Returns how many texts it changed. The import fits
+// every record so; the shipped build fits every row before it is written, so
+// that shipped data goes through an export and an import unchanged.
+template <typename Row>
+int fitToColumns(Row &row);
 
 }  // namespace volmira::store::exchange

@@ -30,14 +30,14 @@ QString dataError(QStringView kind, long long row, const QString &detail) {
     return QStringLiteral("Datenfehler bei %1 (Datensatz %2): %3").arg(kindName(kind)).arg(row).arg(detail);
 }
 
-// One pass over the file's records, in file order, reading the columns named
-// (all when none are). The first pass reads the file into `bytes`; the second
+// One pass over the file's records, in file order, reading every column or
+// only those of the airports' keys. The first pass reads the file into `bytes`; the second
 // goes over the same bytes, so both see one content whatever happens to the
 // file meanwhile. The callback gets the column map, the record and its
 // number; it returns an error text to stop the pass.
 template <typename OnRecord>
-QString eachRecord(const QString &path, QByteArray &bytes, std::initializer_list<exchange::Column> columns,
-                   OnRecord onRecord, qint64 *ignoredValues = nullptr) {
+QString eachRecord(const QString &path, QByteArray &bytes, bool keysOnly, OnRecord onRecord,
+                   qint64 *ignoredValues = nullptr) {
     recordfile::Reader reader;
     const platform::Result<> opened =
         bytes.isNull() ? reader.open(path) : reader.openBytes(bytes, QFileInfo(path).fileName());
@@ -46,7 +46,7 @@ QString eachRecord(const QString &path, QByteArray &bytes, std::initializer_list
     const ColumnMap map(reader);
     if (!map.hasKind())
         return QStringLiteral("Die Update-Datei %1 hat keine Spalte dataType.").arg(QFileInfo(path).fileName());
-    if (columns.size() > 0) reader.readOnly(map.fieldsOf(columns));
+    if (keysOnly) reader.readOnly(exchange::airportKeyFields(map));
     recordfile::Row row;
     long long number = 0;
     while (reader.next(row))
@@ -74,11 +74,11 @@ Record convert(const ColumnMap &map, const recordfile::Row &row, int &cutTexts) 
     Record record;
     record.kind = exchange::kindOf(map, row);
     const QString &k = record.kind;
-    if (k == exchange::kAirportKind) take(record, exchange::toAirport(map, row, cutTexts));
-    else if (k == exchange::kFrequencyKind) take(record, exchange::toFrequency(map, row, cutTexts));
-    else if (k == exchange::kApproachKind) take(record, exchange::toApproach(map, row, cutTexts));
-    else if (k == exchange::kRunwayKind) take(record, exchange::toRunway(map, row, cutTexts));
-    else if (k == exchange::kNoteKind) take(record, exchange::toNote(map, row, cutTexts));
+    if (k == exchange::kAirportKind) take(record, exchange::rowOf<ArptRow>(map, row, cutTexts));
+    else if (k == exchange::kFrequencyKind) take(record, exchange::rowOf<AcomRow>(map, row, cutTexts));
+    else if (k == exchange::kApproachKind) take(record, exchange::rowOf<IlsRow>(map, row, cutTexts));
+    else if (k == exchange::kRunwayKind) take(record, exchange::rowOf<RwyRow>(map, row, cutTexts));
+    else if (k == exchange::kNoteKind) take(record, exchange::rowOf<MyInfoRow>(map, row, cutTexts));
     return record;
 }
 
@@ -155,8 +155,7 @@ private:
 // in the file the airport record stands. The other records are checked while
 // they are appended; a bad one rolls the whole import back.
 QString Import::collectAirports() {
-    const auto keyColumns = {exchange::ICAO, exchange::dataType, exchange::aName};
-    QString error = eachRecord(request_.file, bytes_, keyColumns, [&](const ColumnMap &map, const recordfile::Row &row,
+    QString error = eachRecord(request_.file, bytes_, true, [&](const ColumnMap &map, const recordfile::Row &row,
                                                              long long n) {
         if (exchange::kindOf(map, row) != exchange::kAirportKind) return QString();
         // Only the code and the name here; the whole record is checked when it is appended.
@@ -294,7 +293,7 @@ QString Import::insert(const Record &record, long long number) {
 QString Import::append() {
     std::size_t appended = 0;
     return eachRecord(
-        request_.file, bytes_, {},
+        request_.file, bytes_, false,
         [&](const ColumnMap &map, const recordfile::Row &row, long long n) {
             const Record record = convert(map, row, counts.cutTexts);
             if (!record.error.isEmpty()) return dataError(record.kind, n, record.error);

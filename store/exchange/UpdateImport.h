@@ -18,7 +18,7 @@ struct ImportCounts {
     int unknownRows = 0;   // records of another kind than the five
     int withoutAirport = 0;  // rows of an airport in neither the file nor the database, skipped
     int duplicates = 0;      // rows identical to one the airport already has, skipped
-    int cutTexts = 0;        // texts longer than their column, cut to its size
+    int cutTexts = 0;        // texts longer than their column, abbreviated or cut to it
     qint64 ignoredValues = 0;  // values of columns the file does not declare
 };
 

@@ -9,6 +9,8 @@
 #include "store/IcaoCode.h"
 #include "store/Length.h"
 #include "store/ValueRanges.h"
+#include "store/exchange/DuplicateRows.h"
+#include "store/exchange/ExchangeFile.h"
 #include "store/shipped/ExtractRules.h"
 #include "store/shipped/MagneticVariation.h"
 
@@ -153,7 +155,8 @@ private:
             row.RwyGLen = 0;
             row.Date = day_;
             row.Time = QString::fromLatin1(kMidnight);
-            row.LastDate = day_;
+            // LastDate stays empty, as the import leaves it: no change of the user's yet.
+            report_.textsFitted += exchange::fitToColumns(row);
             if (const QString code3 = csv.field(iata).toUpper(); !code3.isEmpty()) iataCodes_.push_back({code3, code});
             index_.insert(code, int(pending_.size()));
             pending_.push_back(std::move(airport));
@@ -183,6 +186,10 @@ private:
                 {csv.field(length), csv.field(width), csv.field(surface), csv.field(leIdent), csv.field(leHeading),
                  csv.field(heIdent), csv.field(heHeading)},
                 airport.declination);
+            if (runway.skip == extract::RunwaySkip::Helipad) {
+                ++report_.helipads;
+                continue;
+            }
             if (runway.skip == extract::RunwaySkip::Length) {
                 ++report_.runwaysWithoutLength;
                 continue;
@@ -199,11 +206,22 @@ private:
             row.ICAO = airport.row.ICAO;
             row.Date = day_;
             row.Time = QString::fromLatin1(kMidnight);
+            if (repeatedAfterFitting(row)) continue;
             std::optional<int> &longest = *row.SURFACE == 0 ? airport.row.RwyALen : airport.row.RwyGLen;
             longest = std::max(*longest, *row.Length);
             runways_.push_back(std::move(row));
         }
         return csv.error();
+    }
+
+    // Fits the row's texts to their columns and tells whether the airport has
+    // the row already; both counted as the import counts them.
+    template <typename Row>
+    bool repeatedAfterFitting(Row &row) {
+        report_.textsFitted += exchange::fitToColumns(row);
+        if (!rows_.seen(row)) return false;
+        ++report_.duplicateRows;
+        return true;
     }
 
     QString writeAirports() {
@@ -242,6 +260,7 @@ private:
             row.ICAO = pending_[size_t(*found)].row.ICAO;
             row.Date = day_;
             row.Time = QString::fromLatin1(kMidnight);
+            if (repeatedAfterFitting(row)) continue;
             if (QString e = written(store_.edits.insertFrequency(row)); !e.isEmpty()) return e;
             ++report_.frequencies;
         }
@@ -266,6 +285,7 @@ private:
     QHash<QString, int> index_;  // ICAO code -> position in pending_
     std::vector<RwyRow> runways_;
     std::vector<AirportCodeRow> iataCodes_;
+    exchange::DuplicateRows rows_;
 };
 
 // The data date from the options, else from the file DATA-DATE of the extract.

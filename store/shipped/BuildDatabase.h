@@ -26,11 +26,16 @@ struct BuildReport {
     int elevationsOutOfRange = 0;          // outside -2000..30000 ft: the airport is written without one
     int runwaysWithoutLength = 0;          // no length or under 1 m
     int runwaysWithoutDesignator = 0;      // neither a runway number nor a heading to derive one
+    int helipads = 0;                      // helipads and pads of runways.csv: no runways
     int runwaysWithoutAirport = 0;         // their airport is not in airports.csv or was left out
     int runwaysOutOfRange = 0;             // negative or impossibly large length or width
     int frequenciesWithoutValue = 0;       // no number of MHz
     int frequenciesOutOfRange = 0;         // 0 MHz or less, or 1000 MHz and more
     int frequenciesWithoutAirport = 0;
+    // Applied as the update import applies them, so that the shipped data
+    // passes an export and an import unchanged:
+    int textsFitted = 0;    // texts longer than their column, abbreviated or cut
+    int duplicateRows = 0;  // runways and frequencies identical to one the airport has, left out
 };
 
 // Builds the shipped database from the bundled public-domain data. The output

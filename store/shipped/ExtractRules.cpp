@@ -88,6 +88,11 @@ std::optional<QString> usableDesignator(const QString &ident) {
     return QStringLiteral("%1").arg(runwayNumber, 2, 10, QLatin1Char('0')) + suffix;
 }
 
+bool isHelipadIdent(const QString &ident) {
+    const QString text = ident.trimmed().toUpper();
+    return text.startsWith(u'H') || text.contains(QLatin1String("PAD"));
+}
+
 int wholeHeading(double degrees) {
     double d = std::fmod(degrees, 360.0);
     if (d < 0) d += 360.0;
@@ -101,6 +106,12 @@ QString airportType(const AirportSource &source) {
 
 RunwayConversion convertRunway(const RunwaySource &source, std::optional<double> declination) {
     RunwayConversion result;
+    const std::optional<QString> lowDesignator = usableDesignator(source.leIdent);
+    const std::optional<QString> highDesignator = usableDesignator(source.heIdent);
+    if (!lowDesignator && !highDesignator && (isHelipadIdent(source.leIdent) || isHelipadIdent(source.heIdent))) {
+        result.skip = RunwaySkip::Helipad;
+        return result;
+    }
     const std::optional<double> lengthFt = number(source.lengthFt);
     const std::optional<double> widthFt = number(source.widthFt);
     const auto impossible = [](const std::optional<double> &feet) { return feet && (*feet < 0 || !metresFromFeet(*feet)); };
@@ -120,10 +131,10 @@ RunwayConversion convertRunway(const RunwaySource &source, std::optional<double>
                                                    : std::nullopt;
 
     std::optional<RunwayEnds> ends;
-    if (const std::optional<QString> low = usableDesignator(source.leIdent))
-        ends = runwayEnds(*low);
-    else if (const std::optional<QString> high = usableDesignator(source.heIdent))
-        ends = runwayEnds(*high);
+    if (lowDesignator)
+        ends = runwayEnds(*lowDesignator);
+    else if (highDesignator)
+        ends = runwayEnds(*highDesignator);
     else if (magneticHeading) {
         const int runwayNumber = int(std::lround(*magneticHeading / 10.0));
         ends = runwayEnds(QString::number(runwayNumber == 0 ? 36 : runwayNumber));

@@ -51,8 +51,14 @@ struct RunwaySource {
     QString heHeadingTrue;
 };
 
+// True for the ident of a helicopter landing place ("H", "H1", "H-NORTH",
+// "HELIPAD", "PAD 2"): no runway number begins with a letter.
+[[nodiscard]] bool isHelipadIdent(const QString &ident);
+
 // OutOfRange: a negative or impossibly large length or width, which the import would refuse.
-enum class RunwaySkip { None, Length, Designator, OutOfRange };
+// Helipad: neither end has a runway number and an end names a helipad or pad;
+// such a place is no runway, whatever heading the data gives it.
+enum class RunwaySkip { None, Helipad, Length, Designator, OutOfRange };
 
 struct RunwayConversion {
     RwyRow row;  // valid when skip is None; ICAO, Date and Time are left to the caller

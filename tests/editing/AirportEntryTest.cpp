@@ -55,6 +55,9 @@ TEST(AirportEntry, BoundsAndShapesAreRefusedWithTheBoxMessage) {
     for (const auto &[box, text, message] : cases)
         EXPECT_TRUE(failureOf(Checkinfo(eddx(box, text), storedAre)).text.startsWith(QString::fromUtf8(message)));
     EXPECT_EQ(failureOf(Checkinfo(eddx(kElevationBox, "-610", "m"), storedAre)).box, kElevationBox);  // -2001 ft
+    std::string wideCircuit;  // as many characters as the box takes, each of two UTF-16 units
+    for (int i = 0; i < 19; ++i) wideCircuit += "\U0001F6EB";
+    EXPECT_EQ(failureOf(Checkinfo(eddx(kCircuitBox, wideCircuit.c_str()), storedAre)).box, -2);
 }
 
 TEST(AirportEntry, ChangeFillsTheBoxesFromTheStoredRow) {

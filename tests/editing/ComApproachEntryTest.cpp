@@ -23,6 +23,11 @@ TEST(ComApproachEntry, EachBoxTakesItsMaximum) {
     EXPECT_EQ(std::pair(failure.title, failure.text),
               std::pair(QString("Data error"),
                         QString("Maximum number of characters allowed in field ( ATC Name ) is 28. - Please change.")));
+    // A character outside the Basic Multilingual Plane counts once, as the exchange file counts it.
+    QString wide28;
+    for (int i = 0; i < 28; ++i) wide28 += QString::fromUtf8("\U0001F4E1");
+    EXPECT_EQ(failureOf(ValidateCom({{wide28, ""}})).box, -2);
+    EXPECT_EQ(failureOf(ValidateCom({{wide28 + "x", ""}})).box, 0);
     const ComTexts stored{{QString(33, 'n'), "118.500"}};  // a stored name longer than the box, left as it was
     EXPECT_EQ(failureOf(ValidateCom({{stored.tCom[0], "118.700"}}, stored)).box, -2);
 }

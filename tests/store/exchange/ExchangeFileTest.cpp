@@ -17,6 +17,8 @@ namespace rf = volmira::store::recordfile;
 
 namespace {
 
+std::size_t at(QStringView column) { return std::size_t(columnAt(column)); }
+
 struct Exchange : ::testing::Test {
     test::TempDatabase t;
 
@@ -84,14 +86,14 @@ TEST_F(Exchange, NamesAndFrequenciesAreWrittenAsTextOtherNullsStayNull) {
     ASSERT_EQ(error, "");
     ASSERT_EQ(rows.size(), 7u);
 
-    EXPECT_EQ(rows[0][exchange::aDate], rf::Value(rf::DateTime{{2026, 1, 2}, {0, 0}}));
-    EXPECT_EQ(rows[0][exchange::aTime], rf::Value(rf::DateTime{rf::kOleDayZero, {8, 0}}));
-    EXPECT_TRUE(rf::isNull(rows[0][exchange::cName]));  // not a column of this kind
-    EXPECT_EQ(rows[2][exchange::cName], rf::Value(QString("")));   // null name written as text
-    EXPECT_TRUE(rf::isNull(rows[2][exchange::cDate]));
-    EXPECT_TRUE(rf::isNull(rows[3][exchange::iILS_GS]));           // null approach text stays null
-    EXPECT_EQ(rows[6][exchange::aName], rf::Value(QString("")));   // EDXX: null name as text
-    EXPECT_TRUE(rf::isNull(rows[6][exchange::aELEV]));
+    EXPECT_EQ(rows[0][at(u"aDate")], rf::Value(rf::DateTime{{2026, 1, 2}, {0, 0}}));
+    EXPECT_EQ(rows[0][at(u"aTime")], rf::Value(rf::DateTime{rf::kOleDayZero, {8, 0}}));
+    EXPECT_TRUE(rf::isNull(rows[0][at(u"cName")]));  // not a column of this kind
+    EXPECT_EQ(rows[2][at(u"cName")], rf::Value(QString("")));   // null name written as text
+    EXPECT_TRUE(rf::isNull(rows[2][at(u"cDate")]));
+    EXPECT_TRUE(rf::isNull(rows[3][at(u"iILS_GS")]));           // null approach text stays null
+    EXPECT_EQ(rows[6][at(u"aName")], rf::Value(QString("")));   // EDXX: null name as text
+    EXPECT_TRUE(rf::isNull(rows[6][at(u"aELEV")]));
 }
 
 TEST_F(Exchange, ReaderDispatchesOnTheExactKindAndFindsColumnsInAnyCase) {
@@ -124,4 +126,23 @@ TEST_F(Exchange, ReaderDispatchesOnTheExactKindAndFindsColumnsInAnyCase) {
     ASSERT_EQ(t.store->reads.approaches("EDQA").value().size(), 1u);
     EXPECT_EQ(t.store->reads.approaches("EDQA").value()[0].ILS_FREQ, "109.9");
     EXPECT_EQ(t.store->reads.airportByIcao("EDQA").value()->ICAO, "EDQA");
+}
+
+// The category limit and the file's column count characters alike: a category
+// of 50 emoji (100 UTF-16 units) is accepted and comes back whole, so its note
+// stays listed after the round trip.
+TEST_F(Exchange, ACategoryAsWideAsItsColumnComesBackWhole) {
+    t.add(t.airport("EDFM", "Mosbach"));
+    QString category;
+    for (int i = 0; i < 50; ++i) category += QString::fromUtf8("\U0001F6E9");
+    ASSERT_FALSE(t.store->notes.addCategory(category).value().has_value());
+    ASSERT_EQ(t.store->notes.save("EDFM", category, "{\\rtf1 PPR}", "PPR").error(), "");
+    ASSERT_EQ(exportAirports(*t.store, {"EDFM"}, file("export.crm")).error(), "");
+
+    test::TempDatabase other;
+    const auto imported = importUpdate(*other.store, {file("export.crm"), other.folder(), ""});
+    ASSERT_EQ(imported.error(), "");
+    EXPECT_EQ(imported->counts.cutTexts, 0);
+    ASSERT_EQ(other.store->notes.ofAirport("EDFM").value().size(), 1u);
+    EXPECT_EQ(other.store->notes.ofAirport("EDFM").value()[0].Category, category);
 }

@@ -167,8 +167,8 @@ TEST_F(Import, EveryFailureLeavesDatabaseAndHistoryAsTheyWere) {
     const QStringList before = test::dumpAirportData(t.db);
     const QByteArray historyBefore = test::fileHash(path(kUpdateHistoryFile));
 
-    rf::Row badElevation = ex::airportRecord(t.airport("EDBB"));
-    badElevation[ex::aELEV] = QString("hoch");
+    rf::Row badElevation = ex::recordOf(t.airport("EDBB"));
+    badElevation[std::size_t(ex::columnAt(u"aELEV"))] = QString("hoch");
 
     struct Case {
         const char *what;
@@ -250,12 +250,12 @@ TEST_F(Import, ACommitRefusedWhileAnotherProgramReadsLeavesNoTransactionBehind) 
 
 TEST_F(ImportChecks, BadCodesAndImpossibleValuesAreRefusedByRecordNumberAndChangeNothing) {
     const QStringList before = test::dumpAirportData(t.db);
-    auto airportWith = [&](Column column, rf::Value value) {
-        rf::Row row = airportRecord(t.airport("EDQQ"));
-        row[column] = std::move(value);
+    auto airportWith = [&](QStringView column, rf::Value value) {
+        rf::Row row = recordOf(t.airport("EDQQ"));
+        row[std::size_t(columnAt(column))] = std::move(value);
         return row;
     };
-    rf::Row longRunway = runwayRecord({0, "EDAA", "09 / 27", "09", "27", "", "", -4000, 30, 0, "", ""});
+    rf::Row longRunway = recordOf<RwyRow>({0, "EDAA", "09 / 27", "09", "27", "", "", -4000, 30, 0, "", ""});
     struct Case {
         const char *what;
         UpdateFile file;
@@ -267,10 +267,10 @@ TEST_F(ImportChecks, BadCodesAndImpossibleValuesAreRefusedByRecordNumberAndChang
         {"42 characters", UpdateFile().airport(QString(42, 'E'), "Q"), "APT (Datensatz 1)"},
         {"3 characters", UpdateFile().airport("EDQ", "Q"), "APT (Datensatz 1)"},
         {"code of a row", UpdateFile().airport("EDQQ", "Q").frequency("ED Q", "T"), "COM (Datensatz 2)"},
-        {"latitude", UpdateFile().raw(airportWith(aWGS_DLAT, 95.5)), "Spalte aWGS_DLAT: „95.5“ ist nicht im erlaubten"},
-        {"longitude", UpdateFile().raw(airportWith(aWGS_DLONG, -180.5)), "aWGS_DLONG"},
-        {"elevation", UpdateFile().raw(airportWith(aELEV, qint64(std::numeric_limits<int>::min()))), "aELEV"},
-        {"asphalt length", UpdateFile().raw(airportWith(aRwyALen, qint64(-1))), "aRwyALen"},
+        {"latitude", UpdateFile().raw(airportWith(u"aWGS_DLAT", 95.5)), "Spalte aWGS_DLAT: „95.5“ ist nicht im erlaubten"},
+        {"longitude", UpdateFile().raw(airportWith(u"aWGS_DLONG", -180.5)), "aWGS_DLONG"},
+        {"elevation", UpdateFile().raw(airportWith(u"aELEV", qint64(std::numeric_limits<int>::min()))), "aELEV"},
+        {"asphalt length", UpdateFile().raw(airportWith(u"aRwyALen", qint64(-1))), "aRwyALen"},
         {"runway length", UpdateFile().airport("EDAA", "A").raw(longRunway), "RWY (Datensatz 2): Spalte rLENGTH"},
     };
     for (const Case &c : cases) {

@@ -31,6 +31,8 @@ const char *kRunways =
     "icao,length_ft,width_ft,surface,lighted,le_ident,le_heading_degT,he_ident,he_heading_degT\n"
     "EDDF,13123,148,CON,1,07R,69.6,25L,249.6\n"
     "EDDF,9186,148,Grass,1,18,,36,\n"
+    "EDDF,9186,148,Grass,1,18,,36,\n"
+    "EDDF,98,98,ASPH,1,H-NORTH,72,,\n"
     "EDKV,3280,,ASP,0,H1,,24,\n"
     "EDKV,1500,50,GRS,0,H1,,H2,\n"
     "EDKV,,50,GRS,0,06,,24,\n"
@@ -42,6 +44,8 @@ const char *kRunways =
 const char *kFrequencies =
     "icao,type,description,frequency_mhz\n"
     "EDDF,TWR,Frankfurt Tower,119.9\n"
+    "EDDF,TWR,Frankfurt Tower,119.9\n"
+    "EDDF,CLD,Frankfurt Delivery (Initial Call),121.9\n"
     "EDDF,ATIS,,118.03\n"
     "EDDF,INFO,\"Langen \"\"Info\"\"\",123.525\n"
     "EDDF,TWR,kaputt,0\n"
@@ -103,8 +107,9 @@ TEST_F(BuildDatabaseTest, ConvertsTheRows) {
                                 report.runways, report.runwaysWithoutDesignator, report.runwaysWithoutLength,
                                 report.runwaysWithoutAirport, report.runwaysOutOfRange, report.frequencies,
                                 report.frequenciesWithoutValue, report.frequenciesOutOfRange,
-                                report.frequenciesWithoutAirport, report.iataCodes, report.countries}),
-              (std::vector<int>{4, 1, 1, 3, 1, 2, 2, 1, 3, 1, 2, 1, 2, 2}));
+                                report.frequenciesWithoutAirport, report.iataCodes, report.countries,
+                                report.helipads, report.textsFitted, report.duplicateRows}),
+              (std::vector<int>{4, 1, 1, 3, 0, 2, 2, 1, 4, 1, 2, 1, 2, 2, 2, 1, 2}));
     EXPECT_EQ(outputFiles(), QStringList{"vmdata.vmd"});
 
     Database db;
@@ -117,7 +122,11 @@ TEST_F(BuildDatabaseTest, ConvertsTheRows) {
         {"SELECT Name, COORDINATES, round(WGS_DLAT, 6), round(WGS_DLONG, 6), ELEV, MAG_VAR, Type, RwyALen, RwyGLen, "
          "PR, Date, Time, LastDate FROM ARPT WHERE ICAO = 'EDDF'",
          "Frankfurt Main Airport|5001.6 N / 00833.5 E|50.026667|8.558333|364|4|VLP|4000|2800|NULL|2026-08-07|"
-         "00:00:00|2026-08-07"},
+         "00:00:00|NULL"},
+        // The import's rules: no helipad as a runway, no row twice, long names abbreviated.
+        {"SELECT group_concat(RWY, ', ') FROM RWY WHERE ICAO = 'EDDF'", "07R / 25L, 18 / 36"},
+        {"SELECT group_concat(Name, ', ') FROM ACOM WHERE ICAO = 'EDDF' AND FREQ IN ('119.900', '121.900')",
+         "FRANKFURT TOWER, FRANKFURT DEL (INITIAL CALL)"},
         // South and west: the letters carry the hemisphere, the degrees are unsigned.
         {"SELECT Name, COORDINATES, round(WGS_DLAT, 6), round(WGS_DLONG, 6), Type, RwyALen, RwyGLen FROM ARPT "
          "WHERE ICAO = 'SAWH'",
@@ -189,12 +198,12 @@ TEST_F(BuildDatabaseTest, GermanSubset) {
     ASSERT_EQ(report.error, QString());
     // Every data row is either written or counted under one reason.
     EXPECT_EQ(report.airports + report.airportsWithoutCoordinates, 479);
-    EXPECT_EQ(report.runways + report.runwaysWithoutLength + report.runwaysWithoutDesignator +
-                  report.runwaysWithoutAirport + report.runwaysOutOfRange,
-              469);
-    EXPECT_EQ(report.frequencies + report.frequenciesWithoutValue + report.frequenciesOutOfRange +
-                  report.frequenciesWithoutAirport,
-              1210);
+    // Duplicates are runways and frequencies alike: 469 runway and 1210 frequency rows.
+    EXPECT_EQ(report.runways + report.runwaysWithoutLength + report.runwaysWithoutDesignator + report.helipads +
+                  report.runwaysWithoutAirport + report.runwaysOutOfRange + report.frequencies +
+                  report.frequenciesWithoutValue + report.frequenciesOutOfRange + report.frequenciesWithoutAirport +
+                  report.duplicateRows,
+              469 + 1210);
 
     Database db;
     ASSERT_TRUE(db.open(options_.outFile, Database::Mode::ReadOnly).ok());
