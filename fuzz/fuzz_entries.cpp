@@ -5,7 +5,7 @@
 #include "editing/AirportEntry.h"
 #include "editing/ApproachEntry.h"
 #include "editing/ComEntry.h"
-#include "editing/NumberText.h"
+#include "platform/NumberText.h"
 #include "editing/RunwayEntry.h"
 #include "store/IcaoCode.h"
 
@@ -17,6 +17,7 @@
 
 using namespace volmira;
 using namespace volmira::editing;
+using namespace volmira::platform;
 
 namespace {
 
