@@ -5,8 +5,8 @@
 #include "editing/AirportEntry.h"
 #include "editing/ApproachEntry.h"
 #include "editing/ComEntry.h"
-#include "platform/NumberText.h"
 #include "editing/RunwayEntry.h"
+#include "platform/NumberText.h"
 #include "store/IcaoCode.h"
 
 #include <QRegularExpression>
