@@ -18,10 +18,11 @@ double roundHalfEven(double value) {
 // A whole number without sign for zero ("-0" would show otherwise).
 QString wholeNumber(double value) { return QString::number(value + 0.0, 'f', 0); }
 
-constexpr SchemeColours kVlpColours{
-    {0xFF, 0xFF, 0x80}, {0xFF, 0xFF, 0x80}, {0xFF, 0xFF, 0xC0}, {0x80, 0xFF, 0x80}, {0xFF, 0xFF, 0x80}};
-constexpr SchemeColours kOtherColours{
-    {0xFF, 0xC0, 0x80}, {0xFF, 0xC0, 0x80}, {0xFF, 0xE0, 0xC0}, {0x80, 0xFF, 0x80}, {0xFF, 0xE0, 0xC0}};
+using platform::kOtherOrange;
+using platform::kVlpYellow;
+
+constexpr SchemeColours kVlpColours{kVlpYellow, kVlpYellow, {0xFF, 0xFF, 0xC0}, {0x80, 0xFF, 0x80}, kVlpYellow};
+constexpr SchemeColours kOtherColours{kOtherOrange, kOtherOrange, {0xFF, 0xE0, 0xC0}, {0x80, 0xFF, 0x80}, {0xFF, 0xE0, 0xC0}};
 
 }  // namespace
 
@@ -54,7 +55,7 @@ DataTexts airportTexts(const store::ArptRow &airport) {
 }
 
 ColourScheme schemeForType(const QString &type) {
-    return type.toUpper() == QLatin1String("VLP") ? ColourScheme::Vlp : ColourScheme::Other;
+    return store::isVlpType(type) ? ColourScheme::Vlp : ColourScheme::Other;
 }
 
 const SchemeColours &schemeColours(ColourScheme scheme) {

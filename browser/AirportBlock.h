@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/Rgb.h"
+#include "platform/Rgb.h"
 #include "store/Length.h"
 #include "store/Rows.h"
 
@@ -14,6 +14,8 @@
 // the colour scheme that tells the two airfield categories apart, and the
 // runway surface indicator.
 namespace volmira::browser {
+
+using platform::Rgb;
 
 inline constexpr int kDataFieldCount = 7;
 

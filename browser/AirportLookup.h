@@ -19,7 +19,7 @@
 namespace volmira::browser {
 
 // The message box of a lookup that finds nothing.
-inline constexpr QStringView kNotFoundMessage = u"Es wurde kein Flughafen gefunden";
+using store::kNotFoundMessage;
 inline constexpr QStringView kNotFoundTitle = u"Keine Daten vorhanden";
 
 struct AirportView {

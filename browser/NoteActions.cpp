@@ -6,6 +6,7 @@
 #include "platform/RegularFile.h"
 #include "platform/SystemError.h"
 #include "store/Database.h"
+#include "store/LastDate.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -54,7 +55,7 @@ Result<SavedNote> saveNote(store::AirportStore &store, const QString &icao, cons
         return Failure{saved.error()};
     Result<LastUpdate> update = readLastUpdate(store, code);
     if (!update) return Failure{update.error()};
-    if (Result<> stored = storeLastDate(store, code, *update, (*airport)->LastDate); !stored)
+    if (Result<> stored = store::storeLastDate(store, code, update->lastDate, (*airport)->LastDate); !stored)
         return Failure{stored.error()};
     Result<std::vector<store::MyInfoRow>> notes = store.notes.ofAirport(code);
     if (!notes) return Failure{notes.error()};

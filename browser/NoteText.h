@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/Rgb.h"
+#include "platform/Rgb.h"
 
 #include <QString>
 #include <QStringView>
@@ -13,6 +13,8 @@
 // default). The RTF codec reads into this model and writes it out; the editor
 // bridge shows it and takes it back.
 namespace volmira::browser {
+
+using platform::Rgb;
 
 struct NoteRun {
     QString text;  // tabs kept as '\t'; never a line break

@@ -119,9 +119,10 @@ int airportCommand(const Options &options) {
         const editing::Checked<editing::AirportTexts> filled = editing::airportTexts(*stored);
         if (const auto *storedTexts = std::get_if<editing::AirportTexts>(&filled)) opened = *storedTexts;
     }
+    int refusal = kNotFound;
     const std::optional<editing::AirportEntry> entry =
-        accepted(editing::Checkinfo(*texts, editing::duplicateQuery(store), opened));
-    if (!entry) return kNotFound;
+        accepted(editing::Checkinfo(*texts, editing::duplicateQuery(store), opened), refusal);
+    if (!entry) return refusal;
     const Result<store::ArptRow> written =
         add ? editing::createAirport(store, *entry) : editing::changeAirport(store, stored->ICAO, *entry);
     if (!written) return writeFailed(written.error());

@@ -45,14 +45,22 @@ struct EditTarget {
 [[nodiscard]] std::optional<EditTarget> editTarget(const Options &options, const QString &code, int &exit);
 
 // The entry of a check, or nothing after printing the refusal as the dialog
-// shows it, without its title.
+// shows it, without its title; exit is then kUsage when an option meant as a
+// number holds none, else kNotFound.
 template <typename Entry>
-[[nodiscard]] std::optional<Entry> accepted(editing::Checked<Entry> checked) {
+[[nodiscard]] std::optional<Entry> accepted(editing::Checked<Entry> checked, int &exit) {
     if (const auto *failure = std::get_if<editing::EntryFailure>(&checked)) {
         err() << failure->text << Qt::endl;
+        exit = failure->noNumber ? kUsage : kNotFound;
         return std::nullopt;
     }
     return std::get<Entry>(std::move(checked));
+}
+
+template <typename Entry>
+[[nodiscard]] std::optional<Entry> accepted(editing::Checked<Entry> checked) {
+    int exit = kNotFound;
+    return accepted(std::move(checked), exit);
 }
 
 // Sets text to the option's value when the line gives it (also an empty one).

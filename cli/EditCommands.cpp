@@ -82,12 +82,13 @@ int finish(const Result<Row> &written, Print print) {
     return print(*written);
 }
 
-std::optional<editing::RunwayEntry> runwayEntry(const Options &options, const std::optional<store::RwyRow> &row) {
+std::optional<editing::RunwayEntry> runwayEntry(const Options &options, const std::optional<store::RwyRow> &row,
+                                                int &exit) {
     editing::RunwayTexts texts = row ? editing::runwayTexts(*row) : editing::RunwayTexts{};
     const std::array names{"rwy", "hdg", "slope", "length", "width"};
     for (int box = 0; box < editing::kRunwayBoxCount; ++box) takeOption(options, names[box], texts.tRwy[box]);
     if (options.has("surface")) texts.optGras = options.value("surface").toLower() == QLatin1String("gras");
-    return accepted(editing::checkRunway(texts));
+    return accepted(editing::checkRunway(texts), exit);
 }
 
 std::optional<editing::ComEntry> frequencyEntry(const Options &options, const EditLine &line,
@@ -151,8 +152,8 @@ int runwayCommand(const Options &options) {
                             {{"RwyALen", w.RwyALen}, {"RwyGLen", w.RwyGLen}}, runwayLines(icao, action, w));
     };
     if (action == kDelete) return finish(editing::deleteRunway(store, icao, row->id), print);
-    const std::optional<editing::RunwayEntry> entry = runwayEntry(options, row);
-    if (!entry) return kNotFound;
+    const std::optional<editing::RunwayEntry> entry = runwayEntry(options, row, exit);
+    if (!entry) return exit;
     return finish(row ? editing::changeRunway(store, icao, row->id, *entry) : editing::addRunway(store, icao, *entry),
                   print);
 }

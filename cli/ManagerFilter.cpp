@@ -67,10 +67,11 @@ platform::Result<store::AirportFilter> listFilter(const Options &options, const 
     }
     if (options.has("min-length")) {
         const std::optional<int> length = manager::minimumLength(options.value("min-length"));
-        list.lengthReadable = length.has_value();
-        filter.minLength = length.value_or(0);
+        if (!length) return platform::Failure{manager::kLengthMessage.toString()};
+        filter.minLength = *length;
+    } else if (!list.lengthReadable) {
+        err() << manager::kLengthMessage << Qt::endl;
     }
-    if (!list.lengthReadable) err() << manager::kLengthMessage << Qt::endl;
     return filter;
 }
 

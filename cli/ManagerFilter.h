@@ -14,8 +14,9 @@ struct Options;
 // The filter of `list` (and of the printed list): --surface, --type and
 // --min-length where given, the rest from dbs.crm of the data folder as the
 // database manager reads it (missing or bad: every box checked, length 0).
-// dbs.crm is never written. A bad --surface or --type value is a failure; a
-// length that is no number is told on stderr and counts as 0, as in the window.
+// dbs.crm is never written. A bad --surface, --type or --min-length value is a
+// failure (a usage error); a length of dbs.crm that is no number is told on
+// stderr and counts as 0, as in the window.
 [[nodiscard]] platform::Result<store::AirportFilter> listFilter(const Options &options, const QString &dataFolder);
 
 // PRÄFIX of `list` and `print`: the one plain argument, 1 to 4 characters.

@@ -52,8 +52,8 @@ struct AirportEntry {
     QString COORDINATES;  // "4907.1 N / 00946.5 E", a decimal comma written as a point
     double WGS_DLAT = 0;  // unsigned decimal degrees (store::degreesFromText)
     double WGS_DLONG = 0;
-    double ELEV = 0;      // feet: as typed, or the whole part of the metres in feet
-    double MAG_VAR = 0;   // degrees, east positive: west is the typed number negated
+    double ELEV = 0;      // whole feet: as typed, rounded, or the whole part of the metres in feet
+    double MAG_VAR = 0;   // whole degrees, east positive: west is the typed number rounded and negated
     QString Type;         // "VLP" when chkVLP, else "SLP"
 };
 
@@ -83,7 +83,8 @@ using DuplicateQuery = std::function<platform::Result<bool>(const QString &icao)
 // The dialog filled from the stored airport for a change: code box disabled,
 // variation as magnitude with "E" (zero or more) or "W", elevation in feet,
 // VLP or else SLP, COORDINATES split at its first "/" into the two texts and
-// hemispheres. No "/", or a half shorter than two characters, gives "Fehler in
+// hemispheres (N or S, E or W; O for Ost is E; any letter case). No "/", a half
+// shorter than two characters, or another hemisphere letter gives "Fehler in
 // Koordinaten" (title "Volmira APT"): the dialog does not open. No value gives
 // an empty box.
 [[nodiscard]] Checked<AirportTexts> airportTexts(const store::ArptRow &row);

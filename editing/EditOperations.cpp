@@ -1,8 +1,7 @@
 #include "editing/EditOperations.h"
 
-#include "browser/AirportLookup.h"
-#include "browser/LastUpdate.h"
 #include "store/IcaoCode.h"
+#include "store/LastDate.h"
 
 #include <utility>
 
@@ -55,7 +54,7 @@ Failure missingRow() {
 Result<store::ArptRow> storedAirport(AirportStore &store, const QString &icao) {
     const Result<std::optional<store::ArptRow>> airport = store.reads.airportByIcao(icao);
     if (!airport) return Failure{airport.error()};
-    if (!*airport) return Failure{browser::kNotFoundMessage.toString()};
+    if (!*airport) return Failure{store::kNotFoundMessage.toString()};
     return **airport;
 }
 
@@ -76,9 +75,7 @@ auto onAirport(AirportStore &store, const QString &icao, Write write)
 
 // ARPT.LastDate from the newest stamp of the airport's rows, as the last-change line writes it.
 Result<> refreshLastDate(AirportStore &store, const store::ArptRow &airport) {
-    const Result<browser::LastUpdate> update = browser::readLastUpdate(store, airport.ICAO);
-    if (!update) return Failure{update.error()};
-    return browser::storeLastDate(store, airport.ICAO, *update, airport.LastDate);
+    return store::refreshLastDate(store, airport.ICAO, airport.LastDate);
 }
 
 template <typename Row>
@@ -269,7 +266,7 @@ Result<store::ArptRow> changeAirport(AirportStore &store, const QString &icao, c
         takeEntry(store, row, entry);
         const Result<bool> changed = store.rows.changeAirport(row);
         if (!changed) return Failure{changed.error()};
-        if (!*changed) return Failure{browser::kNotFoundMessage.toString()};
+        if (!*changed) return Failure{store::kNotFoundMessage.toString()};
         if (Result<> refreshed = refreshLastDate(store, airport); !refreshed) return Failure{refreshed.error()};
         return storedAirport(store, airport.ICAO);
     });

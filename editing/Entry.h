@@ -26,6 +26,7 @@ struct EntryFailure {
     QString text;
     QString title;
     int box = kNoBox;
+    bool noNumber = false;  // the box holds no number at all, which the command line calls a usage error
 };
 
 // The result of a dialog's check.

@@ -1,12 +1,15 @@
 #include "editing/RunwayEntry.h"
 
-#include "editing/NumberText.h"
+#include "platform/NumberText.h"
 #include "store/RunwayText.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace volmira::editing {
+
+using platform::hashFormat;
+using platform::readNumber;
 
 namespace {
 
@@ -20,12 +23,15 @@ const QString kHeadingMessage =
 const QString kLengthMessage = QStringLiteral("Datenfehler bei Landebahnlänge - Bitte Daten überprüfen");
 const QString kWidthMessage = QStringLiteral("Datenfehler bei Landebahnbreite - Bitte Daten überprüfen");
 
-EntryFailure failure(const QString &text, RunwayBox box) { return {text, kDataErrorTitle.toString(), box}; }
+EntryFailure failure(const QString &text, RunwayBox box, bool noNumber = false) {
+    return {text, kDataErrorTitle.toString(), box, noNumber};
+}
 
-// Whole metres from a typed length or width of 1..99999.
-std::optional<int> metres(const QString &text) {
+// Whole metres from a typed length or width of 1..99999, or the box's refusal.
+std::variant<int, EntryFailure> metres(const QString &text, const QString &message, RunwayBox box) {
     const std::optional<double> value = readNumber(text);
-    if (!value || *value < 1 || *value > kMaxRunwayMetres) return std::nullopt;
+    if (!value) return failure(message, box, true);
+    if (*value < 1 || *value > kMaxRunwayMetres) return failure(message, box);
     return int(std::lround(*value));
 }
 
@@ -40,12 +46,12 @@ Checked<RunwayEntry> checkRunway(const RunwayTexts &texts) {
         return failure(fault == store::DesignatorFault::Suffix ? kSuffixMessage : kDesignatorMessage, kDesignatorBox);
     const std::optional<QString> headings = store::runwayHeadings(texts.tRwy[kHeadingBox]);
     if (!headings) return failure(kHeadingMessage, kHeadingBox);
-    const std::optional<int> length = metres(texts.tRwy[kLengthBox]);
-    if (!length) return failure(kLengthMessage, kLengthBox);
-    const std::optional<int> width = metres(texts.tRwy[kWidthBox]);
-    if (!width) return failure(kWidthMessage, kWidthBox);
-    return RunwayEntry{ends->RWY, *headings, ends->RwyLow, ends->RwyHigh, *length, *width, texts.tRwy[kSlopeBox],
-                       texts.optGras ? 1 : 0};
+    const std::variant<int, EntryFailure> length = metres(texts.tRwy[kLengthBox], kLengthMessage, kLengthBox);
+    if (const auto *refused = std::get_if<EntryFailure>(&length)) return *refused;
+    const std::variant<int, EntryFailure> width = metres(texts.tRwy[kWidthBox], kWidthMessage, kWidthBox);
+    if (const auto *refused = std::get_if<EntryFailure>(&width)) return *refused;
+    return RunwayEntry{ends->RWY,         *headings, ends->RwyLow, ends->RwyHigh, std::get<int>(length),
+                       std::get<int>(width), texts.tRwy[kSlopeBox], texts.optGras ? 1 : 0};
 }
 
 std::optional<QString> runwayPreview(RunwayBox box, const QString &text) {

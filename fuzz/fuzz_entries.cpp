@@ -5,8 +5,8 @@
 #include "editing/AirportEntry.h"
 #include "editing/ApproachEntry.h"
 #include "editing/ComEntry.h"
-#include "editing/NumberText.h"
 #include "editing/RunwayEntry.h"
+#include "platform/NumberText.h"
 #include "store/IcaoCode.h"
 
 #include <QRegularExpression>
@@ -17,6 +17,7 @@
 
 using namespace volmira;
 using namespace volmira::editing;
+using namespace volmira::platform;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "manager/ListFilter.h"
 
-#include "editing/NumberText.h"
+#include "platform/NumberText.h"
 
 #include <cmath>
 
@@ -54,7 +54,7 @@ store::TypeFilter typeFilter(BoxState vlp, BoxState slp) {
 }
 
 std::optional<int> minimumLength(const QString &text) {
-    const std::optional<double> number = editing::readNumber(text);
+    const std::optional<double> number = platform::readNumber(text);
     if (!number) return std::nullopt;
     const double whole = std::nearbyint(*number);  // the default rounding: a half to the even neighbour
     if (std::abs(whole) > kLengthLimit) return std::nullopt;

@@ -39,8 +39,8 @@ struct FilterSettings {
 [[nodiscard]] store::SurfaceFilter surfaceFilter(BoxState hard, BoxState grass);
 [[nodiscard]] store::TypeFilter typeFilter(BoxState vlp, BoxState slp);
 
-// The minimum length L of the length box: blanks around, an optional sign,
-// digits with at most one decimal comma or point, rounded half to even.
+// The minimum length L of the length box, a number as platform::readNumber
+// reads it ("1.000" is 1000), rounded half to even.
 // Nothing when the text is no such number or L lies beyond ±kLengthLimit.
 inline constexpr int kLengthLimit = 2'000'000'000;
 [[nodiscard]] std::optional<int> minimumLength(const QString &text);

@@ -4,10 +4,16 @@
 #include "store/Database.h"
 #include "store/Rows.h"
 
+#include <QStringView>
+
 #include <optional>
 #include <vector>
 
 namespace volmira::store {
+
+// What a code that names no stored airport is told with, in the windows and on
+// the command line alike.
+inline constexpr QStringView kNotFoundMessage = u"Es wurde kein Flughafen gefunden";
 
 // What the airport window reads: one airport with its rows, and the name
 // quick-find. Codes and names compare without regard to case. Every read gives

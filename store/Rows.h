@@ -26,6 +26,13 @@ struct ArptRow {
     QString LastKat;
 };
 
+// Whether a Type names a Verkehrslandeplatz: "VLP" in any letter case. Any
+// other Type counts as the other category (the window's colours, the airport
+// dialog's check boxes).
+[[nodiscard]] inline bool isVlpType(const QString &type) {
+    return type.compare(QLatin1String("VLP"), Qt::CaseInsensitive) == 0;
+}
+
 struct RwyRow {
     long long id = 0;
     QString ICAO;

@@ -6,6 +6,7 @@
 #include "browser/ui/frmGermanDateEdit.h"
 #include "platform/ui/Widgets.h"
 #include "store/DateText.h"
+#include "store/LastDate.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -205,7 +206,7 @@ void frmAirport::ShowLastUpdate() {
 
 // What the lookup read is used as it stands: no second read.
 void frmAirport::showLastUpdate(const LastUpdate &update, const QString &storedLastDate) {
-    const platform::Result<> stored = storeLastDate(store_, current_->ICAO, update, storedLastDate);
+    const platform::Result<> stored = store::storeLastDate(store_, current_->ICAO, update.lastDate, storedLastDate);
     if (!stored) dialogs_.inform(this, kDataErrorTitle, stored.error());
     else if (!update.lastDate.isEmpty()) current_->LastDate = update.lastDate;
     emit titleChanged(update.title);

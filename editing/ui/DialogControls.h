@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/Rgb.h"
+#include "platform/Rgb.h"
 #include "editing/FieldLengths.h"
 
 #include <QString>
@@ -15,7 +15,7 @@ class QWidget;
 // Small helpers the entry dialogs build their controls with.
 namespace volmira::editing {
 
-using browser::Rgb;
+using platform::Rgb;
 
 // Fills the control's background with the colour.
 void setBackground(QWidget *widget, Rgb colour);

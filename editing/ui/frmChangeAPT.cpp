@@ -12,14 +12,14 @@
 
 namespace volmira::editing {
 
+using platform::kOtherOrange;
+using platform::kVlpYellow;
 using platform::label;
 using platform::named;
 using platform::setTwips;
 
 namespace {
 
-constexpr Rgb kVlpYellow{255, 255, 128};
-constexpr Rgb kSlpOrange{255, 192, 128};
 
 // The boxes in the order of their numbers (AirportBox): each under its
 // caption, the units and directions beside them.
@@ -70,11 +70,11 @@ frmChangeAPT::frmChangeAPT(platform::Dialogs &dialogs, DuplicateQuery duplicate,
     chkVLP->setText(QStringLiteral("Verkehrslandeplatz"));
     setBackground(chkVLP, kVlpYellow);
     setTwips(chkVLP, 420, 2400, 2400, 330);
-    Label8 = swatch(this, QStringLiteral("Label8"), kSlpOrange);
+    Label8 = swatch(this, QStringLiteral("Label8"), kOtherOrange);
     setTwips(Label8, 3000, 2400, 240, 330);
     chkSLP = named<QCheckBox>(this, QStringLiteral("chkSLP"));
     chkSLP->setText(QStringLiteral("Sonderlandeplatz"));
-    setBackground(chkSLP, kSlpOrange);
+    setBackground(chkSLP, kOtherOrange);
     setTwips(chkSLP, 3300, 2400, 2400, 330);
     // At most one type: choosing one clears the other.
     connect(chkVLP, &QCheckBox::toggled, this, [this](bool on) {

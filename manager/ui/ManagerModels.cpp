@@ -1,6 +1,6 @@
 #include "manager/ui/ManagerModels.h"
 
-#include "editing/NumberText.h"
+#include "platform/NumberText.h"
 #include "store/DateText.h"
 
 namespace volmira::manager {
@@ -8,9 +8,7 @@ namespace volmira::manager {
 namespace {
 
 // "50,0333": the stored value with a decimal comma; nothing for none.
-QString decimal(const std::optional<double> &value) {
-    return editing::boxText(value).replace(QLatin1Char('.'), QLatin1Char(','));
-}
+QString decimal(const std::optional<double> &value) { return platform::boxText(value); }
 
 QString whole(const std::optional<int> &value) { return value ? QString::number(*value) : QString(); }
 

@@ -1,4 +1,5 @@
 #include "browser/LastUpdate.h"
+#include "store/LastDate.h"
 #include "support/QtPrinters.h"
 #include "support/TempDatabase.h"
 
@@ -22,7 +23,7 @@ TEST(LastUpdate, NewestByDateThenTimeFirstOfEqualOnes) {
         {{{"RWY Info", "", ""}, {"COM Info", "kaputt", "12:00:00"}}, ""},
         {{}, ""},
     };
-    for (const auto &c : cases) EXPECT_EQ(newestChange(c.stamps).value_or(ChangeStamp{}).Name, c.expected);
+    for (const auto &c : cases) EXPECT_EQ(volmira::store::newestChange(c.stamps).value_or(ChangeStamp{}).Name, c.expected);
 }
 
 TEST(LastUpdate, NoteSavedNowIsTheNewestChangeAndSetsLastDate) {
@@ -36,7 +37,7 @@ TEST(LastUpdate, NoteSavedNowIsTheNewestChangeAndSetsLastDate) {
 
     ASSERT_TRUE(t.store->notes.save("EDFE", "Kontakt", "{\\rtf1 x}", "x").error().isEmpty());
     const LastUpdate after = readLastUpdate(*t.store, "EDFE").value();
-    EXPECT_TRUE(storeLastDate(*t.store, "EDFE", after).error().isEmpty());
+    EXPECT_TRUE(volmira::store::storeLastDate(*t.store, "EDFE", after.lastDate).error().isEmpty());
     EXPECT_EQ(after.title, "Volmira EDFE" + kGap + "Letzte Aktualisierung - Info Kategorie: Kontakt - 07 Aug 26");
     EXPECT_EQ(t.store->reads.airportByIcao("EDFE").value()->LastDate, "2026-08-07");
 }

@@ -76,7 +76,8 @@ TEST(EditCli, EachCommandWritesOrSaysWhyNot) {
     const QString question = "Die Landebahn ( 9 ) wurde nicht gefunden. Soll der Anflug trotzdem hinzugefügt werden ? ";
     const std::vector<Call> calls{
         {{"runway", "add", "EDHN", "--rwy", "07l", "--hdg", "66", "--length", "800", "--width", "23"}, 0, "RwyALen 800 m, RwyGLen 0 m"},
-        {{"runway", "change", "edhn", "07L / 25R", "--length", "1200", "--surface", "GRAS", "--slope", ""}, 0, "RwyALen 0 m, RwyGLen 1200 m"},
+        {{"runway", "change", "edhn", "07L / 25R", "--length", "1.200", "--surface", "GRAS", "--slope", ""}, 0, "RwyALen 0 m, RwyGLen 1200 m"},
+        {{"runway", "change", "EDHN", "25R", "--length", "1.2.0"}, 2, "Datenfehler bei Landebahnlänge - Bitte Daten überprüfen"},
         {{"runway", "add", "EDHN", "--rwy", "9"}, 1, "Fehler bei Dateneingabe - RWY Heading.(Eingabebeispiel, 182, 020, 005)"},
         {{"runway", "change", "EDHN", "#1", "--rwy", "07X"}, 1,
          "Fehlerbei der Landebahn Dateneingabe - Bitte nur R, L oder C für die Landebahnbezeichnung verwenden."},
@@ -95,6 +96,10 @@ TEST(EditCli, EachCommandWritesOrSaysWhyNot) {
         {{"airport", "set", "edhn", "--pr", QString(20, u'x')}, 1, "Fehler PR"},
         {{"airport", "set", "EDHN", "--coordinates", "04907.1 N / 00946.5 E"}, 1, "Bitte Breitengrad im Format XXXXX.X eingeben. Bsp: 3340.7"},
         {{"airport", "set", "EDHN", "--elev", "30001"}, 1, " Fehler ELEV"},
+        {{"airport", "set", "EDHN", "--elev", "abc"}, 2, " Fehler ELEV"},
+        {{"airport", "set", "EDHN", "--elev", "1.146"}, 0, "ELEV: 1146 ft / 349 m"},
+        {{"airport", "set", "EDHN", "--coordinates", "5404.8 N / 00959.5 X"}, 1, "Fehler in Koordinaten"},
+        {{"airport", "set", "EDHN", "--coordinates", "5404.8 N / 00959.5 O"}, 0, "5404.8 N / 00959.5 E"},
         {{"airport", "set", "EDHN", "--var", "3W", "--type", "vlp", "--name", "Neumünster"}, 0, "VAR 3 W"},
         {QStringList{"airport", "add", "EDDF"} + kEddx, 1, "Für den ICAO Code - EDDF existiert schon ein Flughafen. Bitte Daten überprüfen"},
         {QStringList{"airport", "add", "EDD"} + kEddx, 1, "Fehler ICAO"},

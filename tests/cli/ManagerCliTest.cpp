@@ -25,7 +25,8 @@ TEST_F(ManagerCli, ListTakesItsOptionsOverDbsCrmAndNeverWritesIt) {
     const QByteArray hardVlp1000 = "1\r\n2\r\n1\r\n0\r\n\"1000\"\r\n";  // an empty dbs.crm is a bad one
     const std::tuple<QByteArray, QStringList, int, int, const char *> cases[] = {{{}, {"ED", "--surface", "off"}, 0, 449, ""},
         {{}, {"ED"}, 0, 343, ""}, {{}, {"ed", "--surface", "hard", "--type", "vlp", "--min-length", "1000"}, 0, 48, ""},
-        {hardVlp1000, {"ED"}, 0, 48, ""}, {{}, {"ED", "--min-length", "abc"}, 0, 343, "Bitte Daten der Landebahnlänge"},
+        {hardVlp1000, {"ED"}, 0, 48, ""}, {{}, {"ED", "--min-length", "abc"}, 2, 0, "Bitte Daten der Landebahnlänge"},
+        {{}, {"ed", "--surface", "hard", "--type", "vlp", "--min-length", "1.000"}, 0, 48, ""},
         {{}, {"ED", "--type", "none"}, 1, 0, ""}, {{}, {"ED", "--surface", "hart"}, 2, 0, "--surface"}};
     for (const auto &[dbsCrm, arguments, exitCode, count, message] : cases) {
         test::writeFile(dir.filePath("dbs.crm"), dbsCrm);

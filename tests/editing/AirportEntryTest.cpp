@@ -60,6 +60,24 @@ TEST(AirportEntry, BoundsAndShapesAreRefusedWithTheBoxMessage) {
     EXPECT_EQ(failureOf(Checkinfo(eddx(kCircuitBox, wideCircuit.c_str()), storedAre)).box, -2);
 }
 
+TEST(AirportEntry, TypedNumbersAreReadAsGermansTypeThemAndStoredWhole) {
+    const std::vector<std::tuple<const char *, const char *, const char *, double, double>> cases{
+        // elevation, unit, variation ("W" below 0), ELEV, MAG_VAR
+        {"1.146", "ft", "2", 1146, 2},      {"1500.5", "ft", "2.5W", 1500, -2}, {"1501,5", "ft", "3,5", 1502, 4},
+        {"1.200,5", "ft", "0,4W", 1200, 0}, {"1.000", "m", "1.5", 3280, 2}};
+    for (const auto &[elevation, unit, variation, feet, degrees] : cases) {
+        AirportTexts texts = eddx(kElevationBox, elevation, unit);
+        QString magnitude = QString::fromUtf8(variation);
+        if (magnitude.endsWith('W')) {
+            magnitude.chop(1);
+            texts.cmbVar = "W";
+        }
+        texts.tAPT[kVariationBox] = magnitude;
+        const AirportEntry e = std::get<AirportEntry>(Checkinfo(texts, storedAre));
+        EXPECT_EQ(std::pair(e.ELEV, e.MAG_VAR), std::pair(feet, degrees)) << elevation << " " << variation;
+    }
+}
+
 TEST(AirportEntry, ChangeFillsTheBoxesFromTheStoredRow) {
     volmira::store::ArptRow stored;
     stored.COORDINATES = " 4841.4 s/00913.3 w ";
@@ -73,7 +91,10 @@ TEST(AirportEntry, ChangeFillsTheBoxesFromTheStoredRow) {
     AirportTexts edited = texts;
     edited.tAPT[kElevationBox] = "1200";
     EXPECT_EQ(failureOf(Checkinfo(edited, nullptr, texts)).box, -2);  // the circuit text left as stored
-    for (const char *coordinates : {"4841.4 N 00913.3 E", "N / 00913.3 E", "4841.4 N /  "}) {
+    stored.COORDINATES = "4907.1 n / 00946.5 o";  // O for Ost
+    EXPECT_EQ(std::get<AirportTexts>(airportTexts(stored)).cmbEW, "E");
+    for (const char *coordinates : {"4841.4 N 00913.3 E", "N / 00913.3 E", "4841.4 N /  ", "4841.4 X / 00913.3 E",
+                                    "4841.4 E / 00913.3 N", "4841.4 N / 00913.3 S"}) {
         stored.COORDINATES = coordinates;
         EXPECT_EQ(failureOf(airportTexts(stored)).text, "Fehler in Koordinaten") << coordinates;
     }

@@ -36,6 +36,7 @@ TEST(ListFilter, ReadsTheLengthBoxOrAsksForItAndUsesZero) {
         {"600,5", 600},       {" 700 ", 700},       {"701.5", 702},        {"", std::nullopt},
         {"abc", std::nullopt}, {"-5", -5},          {"1e3", std::nullopt}, {"99999999999", std::nullopt},
         {"-2000000000", -2'000'000'000},            {"2000000000,6", std::nullopt},
+        {"1.000", 1000},      {"1.000,5", 1000},   {"1.0.0", std::nullopt},
     };
     for (const auto &c : cases) {
         const ListFilter filter = listFilter({.length = c.text});
