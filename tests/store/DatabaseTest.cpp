@@ -13,8 +13,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +166,35 @@ TEST(DatabaseTransaction, RollsBackUnlessCommittedAndNests) {
         ASSERT_TRUE(outer.commit().ok());
     }
     EXPECT_EQ(temp.store->lists.airportCodes().value(), (QStringList{"EDAA", "EDAB"}));
+}
+
+// Another program holds the write lock for a second: a change that reads
+// before it writes waits for it instead of failing at once.
+TEST(DatabaseTransaction, AWriteWaitsForTheLockOfAnotherProgram) {
+    test::TempDatabase t;
+    fill(t, 1);
+    ASSERT_TRUE(t.db.open(t.path()).ok());
+    store::Database other;
+    ASSERT_TRUE(other.open(t.path()).ok());
+    ASSERT_EQ(other.exec("BEGIN IMMEDIATE; UPDATE ARPT SET Name = 'Anders';").error(), "");
+    std::thread holder([&other] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        EXPECT_EQ(other.exec("COMMIT;").error(), "");
+    });
+    QElapsedTimer waited;
+    waited.start();
+    QString error;
+    {
+        store::Transaction tx(t.db);
+        error = tx.startError();
+        if (error.isEmpty()) error = t.store->lists.airportCodes().error();
+        if (error.isEmpty()) error = t.store->edits.insertAirport(t.airport("EDAB")).error();
+        if (error.isEmpty()) error = tx.commit().error();
+    }
+    holder.join();
+    EXPECT_EQ(error.toStdString(), "");
+    EXPECT_GE(waited.elapsed(), 900);
+    EXPECT_EQ(t.store->lists.airportCodes().value(), (QStringList{"E000", "EDAB"}));
 }
 
 TEST(DatabaseKey, AFileOfAnEarlierVersionOpensAndIsConvertedByAWritableOpen) {

@@ -51,6 +51,17 @@ TEST(NoteStore, CategoryChangesReachEveryAirportAndRefusalsChangeNothing) {
         {[](NoteStore &n) { return n.renameCategory("Kontakt", "tanken"); }, "Datenfehler: Die Kategorie existiert schon.", unchanged},
         {[](NoteStore &n) { return n.renameCategory("Kontakt", "*K"); }, "Datenfehler: Bitte keinen Stern im Kategorienamen verwenden", unchanged},
         {[](NoteStore &n) { return n.deleteCategory("Fehlt"); }, "Fehler: Fehler beim Löschen der Kategorie ", unchanged},
+        // Blanks around a name are no part of it; letter case is none for umlauts either.
+        {[](NoteStore &n) { return n.addCategory(" Wetter "); }, "", "Allgemein,Kontakt,Tanken,Wetter | EDDF Kontakt,EDHN Kontakt,EDHN Tanken"},
+        {[](NoteStore &n) { return n.addCategory("Kontakt "); }, "Datenfehler: Die Kategorie existiert schon.", unchanged},
+        {[](NoteStore &n) { return n.renameCategory("Tanken", " Kontakt"); }, "Datenfehler: Die Kategorie existiert schon.", unchanged},
+        {[](NoteStore &n) { (void)n.renameCategory("Kontakt", "Käse "); return n.addCategory("KÄSE"); },
+         "Datenfehler: Die Kategorie existiert schon.", "Allgemein,Käse,Tanken | EDDF Käse,EDHN Käse,EDHN Tanken"},
+        {[](NoteStore &n) { (void)n.renameCategory("Kontakt", "Gebühren"); return n.renameCategory("Tanken", "GEBÜHREN"); },
+         "Datenfehler: Die Kategorie existiert schon.", "Allgemein,Gebühren,Tanken | EDDF Gebühren,EDHN Gebühren,EDHN Tanken"},
+        {[](NoteStore &n) { (void)n.renameCategory("Kontakt", "gebühren"); return n.renameCategory("GEBÜHREN", "Gebühren"); },
+         "", "Allgemein,Gebühren,Tanken | EDDF Gebühren,EDHN Gebühren,EDHN Tanken"},
+        {[](NoteStore &n) { (void)n.renameCategory("Kontakt", "Käse"); return n.deleteCategory("KÄSE"); }, "", "Allgemein,Tanken | EDHN Tanken"},
     };
     for (const auto &c : cases) {
         test::TempDatabase t;
@@ -60,4 +71,18 @@ TEST(NoteStore, CategoryChangesReachEveryAirportAndRefusalsChangeNothing) {
         EXPECT_EQ(*outcome ? (*outcome)->title + ": " + (*outcome)->message : "", c.refusal);
         EXPECT_EQ(categoriesAndNotes(t), c.after) << c.refusal;
     }
+}
+
+// The category the note panel remembers follows a rename at every airport, its mark kept.
+TEST(NoteStore, ARenameCarriesTheRememberedCategoryAlong) {
+    test::TempDatabase t;
+    addNotes(t);
+    for (const auto &[icao, entry] : {std::pair{"EDDF", "Kontakt"}, {"EDHN", "*KONTAKT"}, {"EDKA", "Kontakt2"}, {"EDKO", "Tanken"}}) {
+        t.add(t.airport(icao));
+        test::expectOk(t.store->notes.setLastKat(icao, entry).error());
+    }
+    ASSERT_FALSE(t.store->notes.renameCategory("Kontakt", "Türme").value());
+    EXPECT_EQ(t.db.prepare("SELECT group_concat(ICAO || '=' || LastKat) FROM (SELECT * FROM ARPT ORDER BY ICAO)")
+                  .firstRow([](const store::Statement &row) { return row.text(0); }).value().value_or(""),
+              "EDDF=Türme,EDHN=*Türme,EDKA=Kontakt2,EDKO=Tanken");
 }
