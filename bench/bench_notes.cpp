@@ -52,6 +52,7 @@ struct Raw {
     explicit Raw(const QString &path) {
         check(sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr));
         check(sqlite3_exec(db, store::key::kRawKeyPragma, nullptr, nullptr, nullptr));
+        check(store::addCollations(db));
     }
     sqlite3_stmt *prepare(const char *sql) {
         sqlite3_stmt *s = nullptr;
@@ -153,11 +154,13 @@ void RenameCategoryRawSql(benchmark::State &state) {
     Raw &raw = *fixture().raw;
     static sqlite3_stmt *notes = raw.prepare(store::sql::kRenameNotes);
     static sqlite3_stmt *category = raw.prepare(store::sql::kRenameCategory);
+    static sqlite3_stmt *lastKat = raw.prepare(store::sql::kRenameLastKat);
     std::size_t i = 0;
     for (auto _ : state) {
         const auto &[from, to] = kRenames[i++ % 2];
         raw.exec("BEGIN");
         Raw::run(notes, to, from);
+        Raw::run(lastKat, to, from);
         Raw::run(category, to, from);
         raw.exec("COMMIT");
     }

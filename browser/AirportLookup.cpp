@@ -26,7 +26,7 @@ platform::Result<std::optional<AirportView>> lookupAirport(store::AirportStore &
                                                           QDate day, CodeKind kind) {
     // The reads of one airport see one state of the file and take its read
     // lock once, instead of once per statement; nothing is written here.
-    store::Transaction snapshot(store.database());
+    store::Transaction snapshot(store.database(), store::Transaction::Kind::Read);
     if (!snapshot.started()) return platform::Failure{snapshot.startError()};
     platform::Result<std::optional<store::ArptRow>> airport = findAirport(store, entered, kind);
     if (!airport) return platform::Failure{airport.error()};

@@ -32,7 +32,7 @@ std::optional<QString> fromUtf8(const QByteArray &bytes) {
 }  // namespace
 
 Result<AirportNotes> readAirportNotes(store::AirportStore &store, const QString &icao) {
-    store::Transaction snapshot(store.database());
+    store::Transaction snapshot(store.database(), store::Transaction::Kind::Read);
     if (!snapshot.started()) return Failure{snapshot.startError()};
     Result<std::vector<store::MyInfoRow>> notes = store.notes.ofAirport(icao);
     if (!notes) return Failure{notes.error()};

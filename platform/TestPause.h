@@ -2,10 +2,15 @@
 
 namespace volmira::platform {
 
-// Lets the crash tests stop a write at a named stage and kill the process
-// there: when the environment variable `variable` holds the stage's name, the
-// process writes "<what> angehalten: <stage>" to stderr and waits to be
-// killed. Does nothing otherwise.
+// What a crash test does at a stage of a write: stop there and wait to be
+// killed, when `variable` names that stage.
+using PauseHook = void (*)(const char *variable, const char *what, const char *stage);
+
+// Installed only by the copies of the programs that the crash tests run; the
+// installed programs have none, so no environment can stop them.
+void setPauseHook(PauseHook hook);
+
+// Passes the stage of a write to the hook, if one is installed.
 void pauseForTest(const char *variable, const char *what, const char *stage);
 
 }  // namespace volmira::platform

@@ -48,7 +48,18 @@ int probe(sqlite3 *db) {
     return rc == SQLITE_ROW ? SQLITE_OK : rc;
 }
 
+// No column declares UNICASE, so other programs open the file without it.
+int compareUnicase(void *, int leftBytes, const void *left, int rightBytes, const void *right) {
+    const QStringView a(static_cast<const char16_t *>(left), leftBytes / 2);
+    const QStringView b(static_cast<const char16_t *>(right), rightBytes / 2);
+    return a.compare(b, Qt::CaseInsensitive);
+}
+
 }  // namespace
+
+int addCollations(sqlite3 *db) {
+    return sqlite3_create_collation_v2(db, "UNICASE", SQLITE_UTF16_ALIGNED, nullptr, compareUnicase, nullptr);
+}
 
 Database::~Database() { close(); }
 
@@ -112,6 +123,7 @@ int Database::connect(const QString &path, Mode mode, const char *keyPragma) {
         sqlite3_busy_timeout(db_, kBusyWaitMs);
         rc = sqlite3_exec(db_, keyPragma, nullptr, nullptr, nullptr);
     }
+    if (rc == SQLITE_OK) rc = addCollations(db_);
     if (rc == SQLITE_OK) rc = probe(db_);
     if (rc != SQLITE_OK) close();
     return rc;
@@ -268,23 +280,27 @@ int Statement::integer(int column) const { return sqlite3_column_int(stmt_, colu
 
 long long Statement::int64(int column) const { return sqlite3_column_int64(stmt_, column); }
 
-// Savepoints nest, so a function with its own transaction can run inside a larger one.
-Transaction::Transaction(Database &db) : db_(db) {
+// Inner ones are savepoints, so a function with its own transaction can run
+// inside a larger one.
+Transaction::Transaction(Database &db, Kind kind) : db_(db) {
     outermost_ = sqlite3_get_autocommit(db_.handle()) != 0;
-    start_ = db_.exec("SAVEPOINT vm;");
+    if (!outermost_)
+        start_ = db_.exec("SAVEPOINT vm;");
+    else
+        start_ = db_.exec(kind == Kind::Write ? "BEGIN IMMEDIATE;" : "BEGIN DEFERRED;");
 }
 
 Transaction::~Transaction() {
     if (!start_ || done_) return;
     // The outermost one ends with a plain ROLLBACK, which cannot fail: a failed
-    // RELEASE (a commit refused while another process reads) would otherwise
+    // COMMIT (refused while another process reads) would otherwise
     // leave the connection inside a transaction that swallows every later write.
     (void)db_.exec(outermost_ ? "ROLLBACK;" : "ROLLBACK TO vm; RELEASE vm;");
 }
 
 platform::Result<> Transaction::commit() {
     if (!start_) return start_;
-    platform::Result<> released = db_.exec("RELEASE vm;");
+    platform::Result<> released = db_.exec(outermost_ ? "COMMIT;" : "RELEASE vm;");
     if (released) done_ = true;
     return released;
 }

@@ -19,6 +19,12 @@ namespace volmira::store {
 
 class Statement;
 
+// Adds to a connection the collation the statements name: UNICASE, equal
+// without regard to case for every letter ("Ä" and "ä"), where the engine's
+// NOCASE folds only A to Z. Every Database has it; a bare connection (a
+// benchmark's) adds it itself. The engine's result code.
+int addCollations(sqlite3 *db);
+
 // The one encrypted connection of the process; open it once and keep it.
 class Database {
 public:
@@ -134,9 +140,13 @@ private:
 };
 
 // Rolls back in its destructor unless committed. Nests inside another one.
+// The outermost one that writes takes the write lock at its start: the engine
+// waits out another program's lock only there, while a transaction that has
+// read first and asks for the lock later is refused at once.
 class Transaction {
 public:
-    explicit Transaction(Database &db);
+    enum class Kind { Write, Read };
+    explicit Transaction(Database &db, Kind kind = Kind::Write);
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;

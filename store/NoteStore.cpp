@@ -45,7 +45,8 @@ Result<std::vector<MyInfoRow>> NoteStore::ofAirport(const QString &icao) {
 Result<> NoteStore::save(const QString &icao, const QString &category, const QString &richText,
                          const QString &plainText) {
     const Stamp at = stampNow(clock_);
-    Statement &find = db_.prepare("SELECT id FROM MyInfo WHERE ICAO = ? AND Category = ? ORDER BY id LIMIT 1");
+    Statement &find =
+        db_.prepare("SELECT id FROM MyInfo WHERE ICAO = ? AND Category = ? COLLATE UNICASE ORDER BY id LIMIT 1");
     find.bind(1, icao).bind(2, category);
     const Result<std::optional<long long>> found = find.firstRow([](const Statement &row) { return row.int64(0); });
     if (!found) return Failure{found.error()};
@@ -73,7 +74,7 @@ Result<std::vector<CategoryMark>> NoteStore::categoryMarks(const QString &icao) 
 
 Result<std::vector<CategoryCount>> NoteStore::categoryCounts() {
     Statement &s = db_.prepare(
-        "SELECT c.Category, (SELECT count(DISTINCT i.ICAO) FROM MyInfo i WHERE i.Category = c.Category "
+        "SELECT c.Category, (SELECT count(DISTINCT i.ICAO) FROM MyInfo i WHERE i.Category = c.Category COLLATE UNICASE "
         "AND i.PrintInfo <> '') FROM MyCategory c ORDER BY c.id");
     Result<std::vector<CategoryCount>> counts =
         s.allRows([](const Statement &row) { return CategoryCount{row.text(0), row.integer(1)}; });
@@ -82,7 +83,8 @@ Result<std::vector<CategoryCount>> NoteStore::categoryCounts() {
 }
 
 Result<std::optional<QString>> NoteStore::findCategory(const QString &name) {
-    Statement &s = db_.prepare("SELECT Category FROM MyCategory WHERE Category = ?1 ORDER BY id LIMIT 1");
+    Statement &s =
+        db_.prepare("SELECT Category FROM MyCategory WHERE Category = ?1 COLLATE UNICASE ORDER BY id LIMIT 1");
     s.bind(1, name);
     return s.firstRow([](const Statement &row) { return row.text(0); });
 }
@@ -93,7 +95,8 @@ Result<std::optional<Refusal>> NoteStore::refusalOfNewName(const QString &name, 
         return refused(QStringLiteral("Der Kategoriename darf höchstens 50 Zeichen haben."));
     // A null old name binds NULL: every row of the name counts.
     Statement &s = db_.prepare(
-        "SELECT 1 FROM MyCategory WHERE Category = ?1 AND (?2 IS NULL OR Category <> ?2) LIMIT 1");
+        "SELECT 1 FROM MyCategory WHERE Category = ?1 COLLATE UNICASE "
+        "AND (?2 IS NULL OR Category <> ?2 COLLATE UNICASE) LIMIT 1");
     s.bind(1, name).bind(2, oldName);
     const Result<std::optional<int>> exists = s.firstRow([](const Statement &row) { return row.integer(0); });
     if (!exists) return Failure{exists.error()};
@@ -101,7 +104,8 @@ Result<std::optional<Refusal>> NoteStore::refusalOfNewName(const QString &name, 
     return done();
 }
 
-CategoryOutcome NoteStore::addCategory(const QString &name) {
+CategoryOutcome NoteStore::addCategory(const QString &typed) {
+    const QString name = typed.trimmed();
     if (name.isEmpty()) return done();
     const CategoryOutcome refusal = refusalOfNewName(name, QString());
     if (!refusal || *refusal) return refusal;
@@ -109,7 +113,8 @@ CategoryOutcome NoteStore::addCategory(const QString &name) {
     return done();
 }
 
-CategoryOutcome NoteStore::renameCategory(const QString &oldName, const QString &newName) {
+CategoryOutcome NoteStore::renameCategory(const QString &oldName, const QString &typed) {
+    const QString newName = typed.trimmed();
     if (newName.isEmpty()) return done();
     Transaction tx(db_);
     if (!tx.started()) return Failure{tx.startError()};
@@ -120,6 +125,8 @@ CategoryOutcome NoteStore::renameCategory(const QString &oldName, const QString 
     if (!refusal || *refusal) return refusal;
     if (Result<> notes = runWith(db_, sql::kRenameNotes, newName, oldName); !notes)
         return Failure{notes.error()};
+    if (Result<> remembered = runWith(db_, sql::kRenameLastKat, newName, oldName); !remembered)
+        return Failure{remembered.error()};
     pauseForTest("rename");
     if (Result<> row = runWith(db_, sql::kRenameCategory, newName, oldName); !row)
         return Failure{row.error()};

@@ -28,8 +28,8 @@ using CategoryOutcome = platform::Result<std::optional<Refusal>>;
 inline constexpr int kMaxCategoryLength = 50;
 
 // The user's notes per airport and category, and the categories. Categories
-// compare without regard to case (the column is NOCASE), so "kontakt" names
-// the category "Kontakt".
+// compare without regard to case for every letter, so "kontakt" names the
+// category "Kontakt" and "GEBÜHREN" names "Gebühren".
 class NoteStore {
 public:
     NoteStore(Database &db, const platform::Clock &clock) : db_(db), clock_(clock) {}
@@ -54,14 +54,16 @@ public:
     // The stored spelling of a category, nothing when there is none.
     [[nodiscard]] platform::Result<std::optional<QString>> findCategory(const QString &name);
 
-    // Adds a category. Nothing for an empty name; refused: a leading "*", a
-    // name that exists in any letter case, more than kMaxCategoryLength characters.
-    [[nodiscard]] CategoryOutcome addCategory(const QString &name);
-    // Renames a category and its notes at every airport in one transaction.
-    // Nothing for an empty new name; refused: an old name that is not there
+    // Adds a category, its name without the blanks around it. Nothing for an
+    // empty name; refused: a leading "*", a name that exists in any letter
+    // case, more than kMaxCategoryLength characters.
+    [[nodiscard]] CategoryOutcome addCategory(const QString &typed);
+    // Renames a category, its notes and the LastKat naming it at every airport
+    // in one transaction; the new name without the blanks around it. Nothing
+    // for an empty new name; refused: an old name that is not there
     // ("Kategorie - X wurde nicht gefunden."), and a new name that adding would
     // refuse, except the old one in another letter case.
-    [[nodiscard]] CategoryOutcome renameCategory(const QString &oldName, const QString &newName);
+    [[nodiscard]] CategoryOutcome renameCategory(const QString &oldName, const QString &typed);
     // Deletes a category and its notes at every airport in one transaction;
     // refused when it is not there ("Fehler beim Löschen der Kategorie ").
     [[nodiscard]] CategoryOutcome deleteCategory(const QString &name);

@@ -40,13 +40,20 @@ inline const std::string kMapLinks =
 // non-empty note in it: PrintInfo <> '' leaves NULL and empty notes unmarked
 // and marks a note of blanks.
 inline const std::string kNotesOfAirport = myInfoTable().select("WHERE ICAO = ? ORDER BY id");
+// Category names compare in UNICASE (see addCollations): without regard to
+// case for every letter, where the columns' NOCASE folds ASCII only.
 inline constexpr const char *kCategoryMarks =
-    "SELECT c.Category, EXISTS (SELECT 1 FROM MyInfo i WHERE i.ICAO = ?1 AND i.Category = c.Category "
+    "SELECT c.Category, EXISTS (SELECT 1 FROM MyInfo i WHERE i.ICAO = ?1 AND i.Category = c.Category COLLATE UNICASE "
     "AND i.PrintInfo <> '') FROM MyCategory c ORDER BY c.id";
 // A category's change at every airport: ?1 the new name, ?2 the old one.
-inline constexpr const char *kRenameNotes = "UPDATE MyInfo SET Category = ?1 WHERE Category = ?2";
-inline constexpr const char *kRenameCategory = "UPDATE MyCategory SET Category = ?1 WHERE Category = ?2";
-inline constexpr const char *kDeleteNotes = "DELETE FROM MyInfo WHERE Category = ?1";
-inline constexpr const char *kDeleteCategory = "DELETE FROM MyCategory WHERE Category = ?1";
+inline constexpr const char *kRenameNotes = "UPDATE MyInfo SET Category = ?1 WHERE Category = ?2 COLLATE UNICASE";
+inline constexpr const char *kRenameCategory =
+    "UPDATE MyCategory SET Category = ?1 WHERE Category = ?2 COLLATE UNICASE";
+// The category remembered for the note panel, marked "*" or not, keeps its mark.
+inline constexpr const char *kRenameLastKat =
+    "UPDATE ARPT SET LastKat = CASE WHEN substr(LastKat, 1, 1) = '*' THEN '*' || ?1 ELSE ?1 END "
+    "WHERE LastKat COLLATE UNICASE IN (?2, '*' || ?2)";
+inline constexpr const char *kDeleteNotes = "DELETE FROM MyInfo WHERE Category = ?1 COLLATE UNICASE";
+inline constexpr const char *kDeleteCategory = "DELETE FROM MyCategory WHERE Category = ?1 COLLATE UNICASE";
 
 }  // namespace volmira::store::sql

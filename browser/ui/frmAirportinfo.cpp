@@ -168,12 +168,14 @@ void frmAirportinfo::cmdListAirChange_Click() {
     const QString entry = selectedText();
     if (entry.isEmpty()) return;
     const QString old = categoryOf(entry);
-    const std::optional<QString> answer = dialogs_.input(this, kRenameTitle, kRenamePrompt, old);
-    tCategory->setText(answer.value_or(QString()));
-    if (tCategory->text().isEmpty() || refused(store_.notes.renameCategory(old, *answer))) return;
+    // The new name is the input box's; "Neue Kategorie" belongs to adding and
+    // is left empty whatever the rename's outcome, so that Enter there cannot
+    // add a refused name.
+    const QString answer = dialogs_.input(this, kRenameTitle, kRenamePrompt, old).value_or(QString()).trimmed();
     tCategory->clear();
-    if (findCategoryEntry({old}, LastCategory) == 0) LastCategory = *answer;
-    refill(*answer);
+    if (answer.isEmpty() || refused(store_.notes.renameCategory(old, answer))) return;
+    if (findCategoryEntry({old}, LastCategory) == 0) LastCategory = answer;
+    refill(answer);
 }
 
 void frmAirportinfo::cmdListAirDelete_Click() {

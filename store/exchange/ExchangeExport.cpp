@@ -77,7 +77,7 @@ platform::Result<ExportCounts> exportAirports(AirportStore &store, const QString
             QStringLiteral("Die Exportdatei %1 konnte nicht geschrieben werden: %2").arg(name, detail)};
     };
 
-    Transaction tx(db);  // the list and the reads see one state of the database
+    Transaction tx(db, Transaction::Kind::Read);  // the list and the reads see one state of the database
     if (platform::Result<> listed = fillList(db, icaos); !listed) return failed(listed.error());
 
     recordfile::Writer writer(path, exchange::fields());

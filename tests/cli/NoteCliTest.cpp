@@ -81,6 +81,18 @@ TEST_F(NoteCli, RefusedAndFailedCommandsStoreNothing) {
     EXPECT_TRUE(run({"changed"}).out.startsWith("Keine aktualisierten Daten vorhanden"));
 }
 
+// Only the test copies stop where a crash test asks: the crash tests' variables,
+// left in the environment, stop neither program of the installed ones.
+TEST_F(NoteCli, ThePausesOfTheCrashTestsDoNotStopTheRealProgram) {
+    QProcessEnvironment pauses;
+    for (const auto &[variable, stage] :
+         {std::pair{"VOLMIRA_CATEGORY_PAUSE", "rename"}, {"VOLMIRA_DELETE_PAUSE", "RWY"}, {"VOLMIRA_PRINT_PAUSE", "refill"}})
+        pauses.insert(variable, stage);
+    for (const QStringList &arguments : {QStringList{"category", "rename", "Kontakt", "Neu"}, {"delete", "EDDF", "--yes"},
+                                         {"print", "EDDM", "--pdf", dir.filePath("liste.pdf")}})
+        EXPECT_EQ(test::runCommand(dir.path(), arguments, {}, pauses).exitCode, 0) << arguments[0].toStdString();
+}
+
 TEST_F(NoteCli, ACategoryChangeKilledHalfwayLeavesTheOldNames) {
     for (const char *code : {"EDDF", "EDDM"}) ASSERT_EQ(run({"note", code, "Kontakt", "--text", "x"}).exitCode, 0);
     for (const auto &[arguments, stage] : {std::pair{QStringList{"category", "rename", "Kontakt", "Neu"}, "rename"},

@@ -13,8 +13,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -164,6 +166,26 @@ TEST(DatabaseTransaction, RollsBackUnlessCommittedAndNests) {
         ASSERT_TRUE(outer.commit().ok());
     }
     EXPECT_EQ(temp.store->lists.airportCodes().value(), (QStringList{"EDAA", "EDAB"}));
+}
+
+// Another program holds the write lock for a second: a change that reads
+// before it writes waits for it instead of failing at once.
+TEST(DatabaseTransaction, AWriteWaitsForTheLockOfAnotherProgram) {
+    test::TempDatabase t;
+    store::Database other;
+    ASSERT_TRUE(other.open(t.path()).ok());
+    ASSERT_EQ(other.exec("BEGIN IMMEDIATE; INSERT INTO MyCategory (Category) VALUES ('Andere');").error(), "");
+    std::thread holder([&other] {
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        EXPECT_EQ(other.exec("COMMIT;").error(), "");
+    });
+    store::Transaction tx(t.db);
+    QString error = tx.startError();
+    error += t.store->lists.airportCodes().error();
+    error += t.store->notes.insertCategory("Eigene").error();
+    error += tx.commit().error();
+    holder.join();
+    EXPECT_EQ(error.toStdString(), "");
 }
 
 TEST(DatabaseKey, AFileOfAnEarlierVersionOpensAndIsConvertedByAWritableOpen) {

@@ -1,5 +1,6 @@
 #include "store/AirportStore.h"
 
+#include "support/QtPrinters.h"
 #include "support/SampleAirports.h"
 #include "support/TempDatabase.h"
 
@@ -51,6 +52,17 @@ TEST(NoteStore, CategoryChangesReachEveryAirportAndRefusalsChangeNothing) {
         {[](NoteStore &n) { return n.renameCategory("Kontakt", "tanken"); }, "Datenfehler: Die Kategorie existiert schon.", unchanged},
         {[](NoteStore &n) { return n.renameCategory("Kontakt", "*K"); }, "Datenfehler: Bitte keinen Stern im Kategorienamen verwenden", unchanged},
         {[](NoteStore &n) { return n.deleteCategory("Fehlt"); }, "Fehler: Fehler beim Löschen der Kategorie ", unchanged},
+        // Blanks around a name are no part of it; letter case is none for umlauts either.
+        {[](NoteStore &n) { return n.addCategory(" Wetter "); }, "", "Allgemein,Kontakt,Tanken,Wetter | EDDF Kontakt,EDHN Kontakt,EDHN Tanken"},
+        {[](NoteStore &n) { return n.addCategory("Kontakt "); }, "Datenfehler: Die Kategorie existiert schon.", unchanged},
+        {[](NoteStore &n) { return n.renameCategory("Tanken", " Kontakt"); }, "Datenfehler: Die Kategorie existiert schon.", unchanged},
+        {[](NoteStore &n) { (void)n.renameCategory("Kontakt", "Käse "); return n.addCategory("KÄSE"); },
+         "Datenfehler: Die Kategorie existiert schon.", "Allgemein,Käse,Tanken | EDDF Käse,EDHN Käse,EDHN Tanken"},
+        {[](NoteStore &n) { (void)n.renameCategory("Kontakt", "Gebühren"); return n.renameCategory("Tanken", "GEBÜHREN"); },
+         "Datenfehler: Die Kategorie existiert schon.", "Allgemein,Gebühren,Tanken | EDDF Gebühren,EDHN Gebühren,EDHN Tanken"},
+        {[](NoteStore &n) { (void)n.renameCategory("Kontakt", "gebühren"); return n.renameCategory("GEBÜHREN", "Gebühren"); },
+         "", "Allgemein,Gebühren,Tanken | EDDF Gebühren,EDHN Gebühren,EDHN Tanken"},
+        {[](NoteStore &n) { (void)n.renameCategory("Kontakt", "Käse"); return n.deleteCategory("KÄSE"); }, "", "Allgemein,Tanken | EDHN Tanken"},
     };
     for (const auto &c : cases) {
         test::TempDatabase t;
@@ -60,4 +72,18 @@ TEST(NoteStore, CategoryChangesReachEveryAirportAndRefusalsChangeNothing) {
         EXPECT_EQ(*outcome ? (*outcome)->title + ": " + (*outcome)->message : "", c.refusal);
         EXPECT_EQ(categoriesAndNotes(t), c.after) << c.refusal;
     }
+}
+
+// The category the note panel remembers follows a rename at every airport, its mark kept.
+TEST(NoteStore, ARenameCarriesTheRememberedCategoryAlong) {
+    test::TempDatabase t;
+    for (const auto &[icao, entry] : {std::pair{"EDDF", "Kontakt"}, {"EDHN", "*KONTAKT"}, {"EDKA", "Kontakt2"}}) {
+        t.add(t.airport(icao));
+        test::expectOk(t.store->notes.setLastKat(icao, entry).error());
+    }
+    test::expectOk(t.store->notes.insertCategory("Kontakt").error());
+    ASSERT_FALSE(t.store->notes.renameCategory("Kontakt", "Türme").value());
+    QStringList after;
+    for (const char *icao : {"EDDF", "EDHN", "EDKA"}) after << t.store->reads.airportByIcao(icao).value()->LastKat;
+    EXPECT_EQ(after, (QStringList{"Türme", "*Türme", "Kontakt2"}));
 }

@@ -3,7 +3,6 @@
 #include "store/Database.h"
 
 #include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -11,8 +10,12 @@
 
 namespace volmira::test {
 
-CommandResult runCommand(const QString &dataDir, QStringList arguments, const QByteArray &input) {
+CommandResult runCommand(const QString &dataDir, QStringList arguments, const QByteArray &input,
+                         const QProcessEnvironment &environment) {
     QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(environment);
+    process.setProcessEnvironment(env);
     process.start(QStringLiteral(VOLMIRA_EXECUTABLE), arguments << "--data-dir" << dataDir);
     process.write(input);
     process.closeWriteChannel();
@@ -25,7 +28,7 @@ bool runKilledAt(const QString &dataDir, QStringList arguments, const char *paus
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(pauseVariable, stage);
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(VOLMIRA_EXECUTABLE), arguments << "--data-dir" << dataDir);
+    process.start(QStringLiteral(VOLMIRA_HOOKED_EXECUTABLE), arguments << "--data-dir" << dataDir);
     process.setReadChannel(QProcess::StandardError);
     QByteArray err;
     const QByteArray stopped = QByteArray("angehalten: ") + stage;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -12,10 +13,13 @@ struct CommandResult {
     QString err;
 };
 
-// Runs the real executable with the arguments and --data-dir dataDir, `input` on its standard input.
-CommandResult runCommand(const QString &dataDir, QStringList arguments, const QByteArray &input = {});
+// Runs the real executable with the arguments and --data-dir dataDir, `input`
+// on its standard input, the variables of `environment` added to the test's own.
+CommandResult runCommand(const QString &dataDir, QStringList arguments, const QByteArray &input = {},
+                         const QProcessEnvironment &environment = {});
 
-// Runs the real executable with --data-dir dataDir and the environment
+// Runs the test copy of the executable (build/hooked, the only one that
+// stops at a stage) with --data-dir dataDir and the environment
 // variable `pauseVariable` set to `stage`, waits until it says it stopped
 // there ("... angehalten: <stage>") and kills it with SIGKILL. False when it
 // never got there.

@@ -167,16 +167,19 @@ TEST_F(NotePanelWindow, WithoutAirportOrCategoryTheEditorIsReadOnlyAndCommand3St
 TEST_F(NotePanelWindow, RenameProposesTheOldNameAndDeleteAsksThenRefillsWithMarks) {
     openPanel();
     click("Tanken");
-    dialogs.inputs = {std::nullopt, QStringLiteral("Kraftstoff")};
+    dialogs.inputs = {std::nullopt, QStringLiteral("WETTER"), QStringLiteral(" Kraftstoff ")};
     for (int i = 0; i < 2; ++i) press("cmdListAirChange");
     EXPECT_EQ(dialogs.shown[0].title + dialogs.shown[0].text + dialogs.shown[0].proposed,
               "Kategorie ändernKategorie ändern.Tanken");
+    EXPECT_EQ(dialogs.shown[2].text, "Die Kategorie existiert schon.");
+    EXPECT_EQ(control<QLineEdit>("tCategory")->text(), "") << "a refused name is not left to be added";
+    press("cmdListAirChange");
     EXPECT_EQ(entries(), "Allgemein|*Kontakt|Kraftstoff|Wetter");
     EXPECT_EQ(selected(), "Kraftstoff");
     dialogs.answers = {platform::Dialogs::Answer::No, platform::Dialogs::Answer::Yes};
     for (int i = 0; i < 2; ++i) press("cmdListAirDelete");
-    EXPECT_EQ(dialogs.shown.size(), 4u);
-    EXPECT_EQ(dialogs.shown[3].defaultAnswer, platform::Dialogs::Answer::No);  // Enter keeps the notes
+    EXPECT_EQ(dialogs.shown.size(), 6u);
+    EXPECT_EQ(dialogs.shown[5].defaultAnswer, platform::Dialogs::Answer::No);  // Enter keeps the notes
     EXPECT_EQ(entries(), "Allgemein|*Kontakt|Wetter");
 }
 
