@@ -252,7 +252,7 @@ void Import::noteDate(const QString &stored) {
 }
 
 QString Import::addNote(const MyInfoRow &note) {
-    Statement &held = db_.prepare("SELECT 1 FROM MyInfo WHERE ICAO = ? AND Category IS ? AND id <= ? LIMIT 1");
+    Statement &held = db_.prepare("SELECT 1 FROM MyInfo WHERE ICAO = ? AND Category IS ? COLLATE UNICASE AND id <= ? LIMIT 1");
     held.reset().bind(1, note.ICAO).bind(2, note.Category).bind(3, lastNoteBefore_);
     const platform::Result<std::optional<bool>> found = held.firstRow([](const Statement &) { return true; });
     if (!found) return found.error();

@@ -135,18 +135,20 @@ TEST_F(Import, ReplacesTheFilesAirportsWithTheirRowsAndKeepsNotesMapsAndTheLastC
 }
 
 TEST_F(Import, NotesAreAddedOnlyWhereTheUserHasNoneOfThatCategory) {
+    // Categories match without regard to case, umlauts included.
+    ASSERT_EQ(t.store->notes.insert({0, "EDAA", "Gebühren", "{\\rtf1 Meine}", "Meine", "2025-01-01", "10:00:00"}).error(), "");
     const QString file = UpdateFile()
                              .airport("EDAA", "Neu A").note("EDAA", "KONTAKT", "vom Hersteller")
-                             .note("EDAA", "Tanken", "AVGAS")
+                             .note("EDAA", "GEBÜHREN", "teuer").note("EDAA", "Tanken", "AVGAS")
                              .airport("EDNN", "Neu N").note("EDNN", "Kontakt", "eins").note("EDNN", "Kontakt", "zwei")
                              .save(path("aptdata.vmd"));
     const auto result = run(file);
     ASSERT_EQ(result.error(), "");
     EXPECT_EQ(result->counts.notesAdded, 3);
-    EXPECT_EQ(result->counts.notesSkipped, 1);
+    EXPECT_EQ(result->counts.notesSkipped, 2);
     QStringList edaa;
     for (const MyInfoRow &n : t.store->notes.ofAirport("EDAA").value()) edaa << n.Category + ": " + n.PrintInfo;
-    EXPECT_EQ(edaa, (QStringList{"Kontakt: Meine", "Tanken: AVGAS"}));
+    EXPECT_EQ(edaa, (QStringList{"Kontakt: Meine", "Gebühren: Meine", "Tanken: AVGAS"}));
     EXPECT_EQ(t.store->notes.ofAirport("EDNN").value().size(), 2u);  // both notes of a new airport arrive
 }
 
