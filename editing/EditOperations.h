@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The writes of the entry dialogs and the editing commands. Each is one
 // transaction holding the row and what follows from it, all or nothing:
 // - runways: ARPT.RwyALen and RwyGLen recomputed from the airport's runways
@@ -54,6 +56,72 @@ struct RunwayWrite {
                                                              long long id, const ApproachEntry &entry);
 [[nodiscard]] platform::Result<store::IlsRow> deleteApproach(store::AirportStore &store, const QString &icao,
                                                              long long id);
+
+// The three kinds of an airport's rows the entry dialogs edit, for the code
+// that handles them alike: how the store reaches their table, the dialog's
+// entry, what a write of it gives, and the operations above.
+template <typename Row>
+struct RowKind;
+
+template <>
+struct RowKind<store::RwyRow> {
+    using Entry = RunwayEntry;
+    using Written = RunwayWrite;
+    static constexpr auto find = &store::RowEdits::runway;
+    static constexpr auto add = &store::RowEdits::addRunway;
+    static constexpr auto change = &store::RowEdits::changeRunway;
+    static constexpr auto remove = &store::RowEdits::deleteRunway;
+    static constexpr auto list = &store::AirportReads::runways;
+    static constexpr auto texts = &runwayTexts;
+    static constexpr auto addEntry = &addRunway;
+    static constexpr auto changeEntry = &changeRunway;
+    static constexpr auto deleteEntry = &deleteRunway;
+    static constexpr const char *missing = "Die Landebahn wurde nicht gefunden: sie ist nicht mehr gespeichert.";
+    static const store::RwyRow &row(const RunwayWrite &written) { return written.runway; }
+};
+
+template <>
+struct RowKind<store::AcomRow> {
+    using Entry = ComEntry;
+    using Written = store::AcomRow;
+    static constexpr auto find = &store::RowEdits::frequency;
+    static constexpr auto add = &store::RowEdits::addFrequency;
+    static constexpr auto change = &store::RowEdits::changeFrequency;
+    static constexpr auto remove = &store::RowEdits::deleteFrequency;
+    static constexpr auto list = &store::AirportReads::frequencies;
+    static constexpr auto texts = &comTexts;
+    static constexpr auto addEntry = &addFrequency;
+    static constexpr auto changeEntry = &changeFrequency;
+    static constexpr auto deleteEntry = &deleteFrequency;
+    static constexpr const char *missing = "Die Frequenz wurde nicht gefunden: sie ist nicht mehr gespeichert.";
+    static const store::AcomRow &row(const store::AcomRow &written) { return written; }
+};
+
+template <>
+struct RowKind<store::IlsRow> {
+    using Entry = ApproachEntry;
+    using Written = store::IlsRow;
+    static constexpr auto find = &store::RowEdits::approach;
+    static constexpr auto add = &store::RowEdits::addApproach;
+    static constexpr auto change = &store::RowEdits::changeApproach;
+    static constexpr auto remove = &store::RowEdits::deleteApproach;
+    static constexpr auto list = &store::AirportReads::approaches;
+    static constexpr auto texts = &approachTexts;
+    static constexpr auto addEntry = &addApproach;
+    static constexpr auto changeEntry = &changeApproach;
+    static constexpr auto deleteEntry = &deleteApproach;
+    static constexpr const char *missing = "Der Anflug wurde nicht gefunden: er ist nicht mehr gespeichert.";
+    static const store::IlsRow &row(const store::IlsRow &written) { return written; }
+};
+
+// Adds a row of the entry, or with an id changes the row of that id.
+template <typename Row>
+[[nodiscard]] platform::Result<typename RowKind<Row>::Written> writeRow(store::AirportStore &store,
+                                                                        const QString &icao,
+                                                                        std::optional<long long> id,
+                                                                        const typename RowKind<Row>::Entry &entry) {
+    return id ? RowKind<Row>::changeEntry(store, icao, *id, entry) : RowKind<Row>::addEntry(store, icao, entry);
+}
 
 // A new airport of the code entry.ICAO (upper-cased, the code rule of the
 // import; refused when stored already, in any case) with RwyALen = RwyGLen = 0

@@ -2,12 +2,18 @@
 #include "support/Command.h"
 #include "support/Files.h"
 
+#include "platform/Clock.h"
+#include "store/Database.h"
+#include "store/NoteStore.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
 
 using namespace volmira;
 
@@ -88,4 +94,23 @@ TEST_F(NoteCli, ACategoryChangeKilledHalfwayLeavesTheOldNames) {
         ASSERT_TRUE(test::runKilledAt(dir.path(), arguments, "VOLMIRA_CATEGORY_PAUSE", stage)) << stage;
         EXPECT_EQ(categories(), "Allgemein=0,Gebühren=0,Kontakt=2,Tanken=0") << stage;
     }
+}
+
+TEST_F(NoteCli, AnEightMegabyteNoteIsWrittenAsJsonInAtMostTenTimesItsSize) {
+    const QString line = QStringLiteral("Tankstelle am Turm, Münzautomat \"Öl\"\tgeöffnet 08-18 LT\n");
+    const QString text = line.repeated(8'000'000 / line.toUtf8().size());
+    {
+        store::Database db;
+        ASSERT_TRUE(db.open(dir.filePath("vmdata.vmd")).ok());
+        const platform::SystemClock clock;
+        ASSERT_TRUE(store::NoteStore(db, clock).save("EDDF", "Allgemein", text, text).ok());
+    }
+    const test::CommandResult r = run({"notes", "EDDF", "--json"});
+    rusage children{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &children), 0);
+    const QJsonValue note = QJsonDocument::fromJson(r.out)["notes"][0];
+    EXPECT_EQ(note["MyInfo"].toString(), text);
+    EXPECT_TRUE(note["text"].toString().startsWith(line));
+    EXPECT_EQ(note["runs"][0]["text"].toString(), line.chopped(1));
+    EXPECT_LE(children.ru_maxrss * 1024, 10 * text.toUtf8().size());
 }
