@@ -216,7 +216,7 @@ QString formHelp(const CommandForm &form) {
     if (text.isEmpty()) return synopsis;
     const QStringList words = text.split(u' ');
     synopsis.chop(1);
-    if (!synopsis.contains(u'\n') && synopsis.size() < kTextColumn - 1)
+    if (!synopsis.contains(u'\n') && synopsis.size() < kTextColumn)
         return synopsis + wrapped(words, kTextColumn, kTextColumn).mid(synopsis.size());
     return synopsis + u'\n' + wrapped(words, kTextColumn, kTextColumn);
 }

@@ -14,9 +14,19 @@ using store::AirportStore;
 
 namespace {
 
+// Why a row of the kind is not there to change or delete.
+template <typename Row>
+constexpr const char *kMissing = nullptr;
+template <>
+constexpr const char *kMissing<store::RwyRow> = "Die Landebahn wurde nicht gefunden: sie ist nicht mehr gespeichert.";
+template <>
+constexpr const char *kMissing<store::AcomRow> = "Die Frequenz wurde nicht gefunden: sie ist nicht mehr gespeichert.";
+template <>
+constexpr const char *kMissing<store::IlsRow> = "Der Anflug wurde nicht gefunden: er ist nicht mehr gespeichert.";
+
 template <typename Row>
 Failure missingRow() {
-    return Failure{QString::fromUtf8(RowKind<Row>::missing)};
+    return Failure{QString::fromUtf8(kMissing<Row>)};
 }
 
 // The airport of the code as stored, for the operations to write to and, after

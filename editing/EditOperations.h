@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <optional>
+#include <type_traits>
 
 // The writes of the entry dialogs and the editing commands. Each is one
 // transaction holding the row and what follows from it, all or nothing:
@@ -63,56 +64,44 @@ struct RunwayWrite {
 template <typename Row>
 struct RowKind;
 
-template <>
-struct RowKind<store::RwyRow> {
-    using Entry = RunwayEntry;
-    using Written = RunwayWrite;
-    static constexpr auto find = &store::RowEdits::runway;
-    static constexpr auto add = &store::RowEdits::addRunway;
-    static constexpr auto change = &store::RowEdits::changeRunway;
-    static constexpr auto remove = &store::RowEdits::deleteRunway;
-    static constexpr auto list = &store::AirportReads::runways;
-    static constexpr auto texts = &runwayTexts;
-    static constexpr auto addEntry = &addRunway;
-    static constexpr auto changeEntry = &changeRunway;
-    static constexpr auto deleteEntry = &deleteRunway;
-    static constexpr const char *missing = "Die Landebahn wurde nicht gefunden: sie ist nicht mehr gespeichert.";
-    static const store::RwyRow &row(const RunwayWrite &written) { return written.runway; }
+// The traits of one kind: the store's row operations and list, the texts a
+// stored row fills the dialog with, and the operations above.
+template <typename EntryType, typename WrittenType, auto Find, auto Add, auto Change, auto Remove, auto List,
+          auto Texts, auto AddEntry, auto ChangeEntry, auto DeleteEntry>
+struct RowKindTraits {
+    using Entry = EntryType;
+    using Written = WrittenType;
+    static constexpr auto find = Find;
+    static constexpr auto add = Add;
+    static constexpr auto change = Change;
+    static constexpr auto remove = Remove;
+    static constexpr auto list = List;
+    static constexpr auto texts = Texts;
+    static constexpr auto addEntry = AddEntry;
+    static constexpr auto changeEntry = ChangeEntry;
+    static constexpr auto deleteEntry = DeleteEntry;
+    // The row a write gave.
+    static const auto &row(const Written &written) {
+        if constexpr (std::is_same_v<Written, RunwayWrite>) return written.runway;
+        else return written;
+    }
 };
 
 template <>
-struct RowKind<store::AcomRow> {
-    using Entry = ComEntry;
-    using Written = store::AcomRow;
-    static constexpr auto find = &store::RowEdits::frequency;
-    static constexpr auto add = &store::RowEdits::addFrequency;
-    static constexpr auto change = &store::RowEdits::changeFrequency;
-    static constexpr auto remove = &store::RowEdits::deleteFrequency;
-    static constexpr auto list = &store::AirportReads::frequencies;
-    static constexpr auto texts = &comTexts;
-    static constexpr auto addEntry = &addFrequency;
-    static constexpr auto changeEntry = &changeFrequency;
-    static constexpr auto deleteEntry = &deleteFrequency;
-    static constexpr const char *missing = "Die Frequenz wurde nicht gefunden: sie ist nicht mehr gespeichert.";
-    static const store::AcomRow &row(const store::AcomRow &written) { return written; }
-};
-
+struct RowKind<store::RwyRow>
+    : RowKindTraits<RunwayEntry, RunwayWrite, &store::RowEdits::runway, &store::RowEdits::addRunway,
+                    &store::RowEdits::changeRunway, &store::RowEdits::deleteRunway, &store::AirportReads::runways,
+                    &runwayTexts, &addRunway, &changeRunway, &deleteRunway> {};
 template <>
-struct RowKind<store::IlsRow> {
-    using Entry = ApproachEntry;
-    using Written = store::IlsRow;
-    static constexpr auto find = &store::RowEdits::approach;
-    static constexpr auto add = &store::RowEdits::addApproach;
-    static constexpr auto change = &store::RowEdits::changeApproach;
-    static constexpr auto remove = &store::RowEdits::deleteApproach;
-    static constexpr auto list = &store::AirportReads::approaches;
-    static constexpr auto texts = &approachTexts;
-    static constexpr auto addEntry = &addApproach;
-    static constexpr auto changeEntry = &changeApproach;
-    static constexpr auto deleteEntry = &deleteApproach;
-    static constexpr const char *missing = "Der Anflug wurde nicht gefunden: er ist nicht mehr gespeichert.";
-    static const store::IlsRow &row(const store::IlsRow &written) { return written; }
-};
+struct RowKind<store::AcomRow>
+    : RowKindTraits<ComEntry, store::AcomRow, &store::RowEdits::frequency, &store::RowEdits::addFrequency,
+                    &store::RowEdits::changeFrequency, &store::RowEdits::deleteFrequency,
+                    &store::AirportReads::frequencies, &comTexts, &addFrequency, &changeFrequency, &deleteFrequency> {};
+template <>
+struct RowKind<store::IlsRow>
+    : RowKindTraits<ApproachEntry, store::IlsRow, &store::RowEdits::approach, &store::RowEdits::addApproach,
+                    &store::RowEdits::changeApproach, &store::RowEdits::deleteApproach, &store::AirportReads::approaches,
+                    &approachTexts, &addApproach, &changeApproach, &deleteApproach> {};
 
 // Adds a row of the entry, or with an id changes the row of that id.
 template <typename Row>

@@ -66,41 +66,37 @@ void frmAirport::reloadAirport() {
 template <typename Row>
 struct RowPage;
 
-template <>
-struct RowPage<store::RwyRow> {
-    static QTableView *grid(frmAirport &w) { return w.gridRwyData; }
-    static RunwayModel *model(frmAirport &w) { return w.rsRwy; }
-    static editing::frmChangeRwy &dialog(frmAirport &w) { return w.runwayDialog(); }
-    static constexpr const char *dialogName = "frmChangeRwy";
-    static QString title() { return QStringLiteral("Landebahn löschen"); }
-    static QString question(const store::RwyRow &r) {
-        return QStringLiteral("Soll die Landebahn - ") + r.RWY + QStringLiteral(" - gelöscht werden ? ");
+// Where a kind's grid, rows and dialog are, and the texts of its dialog and delete question.
+struct PageTexts {
+    const char *dialogName, *title, *question;
+};
+
+template <auto Grid, auto Model, auto Dialog, auto Named>
+struct RowWidgets {
+    static QTableView *grid(frmAirport &w) { return w.*Grid; }
+    static auto *model(frmAirport &w) { return w.*Model; }
+    static auto &dialog(frmAirport &w) { return (w.*Dialog)(); }
+    template <typename Row>
+    static QString question(const PageTexts &texts, const Row &row) {
+        return QString::fromUtf8(texts.question) + row.*Named + QStringLiteral(" - gelöscht werden ? ");
     }
 };
 
 template <>
-struct RowPage<store::AcomRow> {
-    static QTableView *grid(frmAirport &w) { return w.gridCom; }
-    static ComModel *model(frmAirport &w) { return w.rsCom; }
-    static editing::frmChangeCom &dialog(frmAirport &w) { return w.comDialog(); }
-    static constexpr const char *dialogName = "frmChangeCom";
-    static QString title() { return QStringLiteral("Frequenz löschen"); }
-    static QString question(const store::AcomRow &r) {
-        return QStringLiteral("Soll der ATC Name - ") + r.Name + QStringLiteral(" - gelöscht werden ? ");
-    }
+struct RowPage<store::RwyRow>
+    : RowWidgets<&frmAirport::gridRwyData, &frmAirport::rsRwy, &frmAirport::runwayDialog, &store::RwyRow::RWY> {
+    static constexpr PageTexts texts{"frmChangeRwy", "Landebahn löschen", "Soll die Landebahn - "};
 };
-
 template <>
-struct RowPage<store::IlsRow> {
-    static QTableView *grid(frmAirport &w) { return w.gridApproach; }
-    static ApproachModel *model(frmAirport &w) { return w.rsApproach; }
-    static editing::frmChangeApproach &dialog(frmAirport &w) { return w.approachDialog(); }
-    static constexpr const char *dialogName = "frmChangeApproach";
-    static QString title() { return QStringLiteral("Anflugdaten löschen"); }
-    static QString question(const store::IlsRow &r) {
-        return QStringLiteral("Sollen die Anflugdaten für die Landebahn - ") + r.RWY +
-               QStringLiteral(" - gelöscht werden ? ");
-    }
+struct RowPage<store::AcomRow>
+    : RowWidgets<&frmAirport::gridCom, &frmAirport::rsCom, &frmAirport::comDialog, &store::AcomRow::Name> {
+    static constexpr PageTexts texts{"frmChangeCom", "Frequenz löschen", "Soll der ATC Name - "};
+};
+template <>
+struct RowPage<store::IlsRow>
+    : RowWidgets<&frmAirport::gridApproach, &frmAirport::rsApproach, &frmAirport::approachDialog, &store::IlsRow::RWY> {
+    static constexpr PageTexts texts{"frmChangeApproach", "Anflugdaten löschen",
+                                     "Sollen die Anflugdaten für die Landebahn - "};
 };
 
 // Fills the dialog from the grid's current row as a change command does; an
@@ -131,7 +127,7 @@ void frmAirport::changeRow() {
     if (!current_) return;
     const int row = RowPage<Row>::grid(*this)->currentIndex().row();
     if (row < 0) return addRow<Row>();
-    if (prepareChangeDialog(QLatin1String(RowPage<Row>::dialogName)))
+    if (prepareChangeDialog(QLatin1String(RowPage<Row>::texts.dialogName)))
         writeRow<Row>(RowPage<Row>::model(*this)->rows()[row].id);
 }
 
@@ -161,7 +157,8 @@ void frmAirport::deleteRow() {
     const int index = RowPage<Row>::grid(*this)->currentIndex().row();
     if (!current_ || index < 0) return;
     const Row row = RowPage<Row>::model(*this)->rows()[index];
-    if (!yes(dialogs_.ask(this, RowPage<Row>::title(), RowPage<Row>::question(row)))) return;
+    const PageTexts &texts = RowPage<Row>::texts;
+    if (!yes(dialogs_.ask(this, QString::fromUtf8(texts.title), RowPage<Row>::question(texts, row)))) return;
     const auto deleted = editing::RowKind<Row>::deleteEntry(store_, current_->ICAO, row.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
     reloadAirport();
@@ -226,9 +223,9 @@ QDialog *frmAirport::prepareChangeDialog(const QString &name) {
                              editing::stampTitle(current_->Date, current_->Time));
         return &airportDialog();
     }
-    if (name == QLatin1String(RowPage<store::RwyRow>::dialogName)) return fillFromGrid<store::RwyRow>();
-    if (name == QLatin1String(RowPage<store::AcomRow>::dialogName)) return fillFromGrid<store::AcomRow>();
-    if (name == QLatin1String(RowPage<store::IlsRow>::dialogName)) return fillFromGrid<store::IlsRow>();
+    if (name == QLatin1String(RowPage<store::RwyRow>::texts.dialogName)) return fillFromGrid<store::RwyRow>();
+    if (name == QLatin1String(RowPage<store::AcomRow>::texts.dialogName)) return fillFromGrid<store::AcomRow>();
+    if (name == QLatin1String(RowPage<store::IlsRow>::texts.dialogName)) return fillFromGrid<store::IlsRow>();
     return nullptr;
 }
 
