@@ -47,10 +47,6 @@ void printText(const app::AboutInfo &info) {
 }  // namespace
 
 int aboutCommand(const Options &options) {
-    if (!options.arguments.isEmpty()) {
-        err() << "Aufruf: volmira-apt about [--json]" << Qt::endl;
-        return kUsage;
-    }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const app::AboutInfo info = app::readAboutInfo(*session->store, session->dataFolder);

@@ -14,13 +14,6 @@ using platform::Result;
 
 namespace {
 
-const QStringList kAirportOptions{"name", "coordinates", "elev", "var", "pr", "type"};
-const std::vector<EditForm> kAirportForms{{"add", 1, kAirportOptions}, {"set", 1, kAirportOptions}};
-constexpr const char *kAirportUsage =
-    "  volmira-apt airport add CODE --name T --coordinates \"4907.1 N / 00946.5 E\" --elev 364ft|111m --var 3E|2W\n"
-    "                         [--pr T] [--type VLP|SLP]\n"
-    "  volmira-apt airport set CODE [dieselben Optionen]\n";
-
 // Cuts a unit or direction off the end of the text when it is there, in any letter case.
 bool cutSuffix(QString &text, const QString &suffix) {
     if (!text.endsWith(suffix, Qt::CaseInsensitive)) return false;
@@ -89,15 +82,8 @@ QStringList airportLines(const store::ArptRow &row, const QString &action) {
 }  // namespace
 
 int airportCommand(const Options &options) {
-    const std::optional<EditLine> line = editLine(options, kAirportForms, kAirportUsage);
-    if (!line) return kUsage;
-    const QString type = options.value("type").toUpper();
-    if (options.has("type") && type != QLatin1String("VLP") && type != QLatin1String("SLP")) {
-        err() << "Aufruf:\n" << kAirportUsage << Qt::flush;
-        return kUsage;
-    }
-    const bool add = line->form->action == std::string_view("add");
-    const QString code = line->arguments[0];
+    const bool add = options.arguments[0] == QLatin1String("add");
+    const QString code = options.arguments[1];
     std::unique_ptr<Session> session;
     std::optional<store::ArptRow> stored;
     if (add) {

@@ -1,3 +1,4 @@
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
@@ -13,11 +14,8 @@
 namespace volmira::cli {
 
 int buildDatabaseCommand(const Options &options) {
-    if (!options.has("from") || !options.has("out") || !options.arguments.isEmpty()) {
-        err() << "Aufruf: volmira-apt build-database --from ORDNER --out DATEI [--wmm ORDNER] [--data-date JJJJ-MM-TT]"
-              << Qt::endl;
-        return kUsage;
-    }
+    if (!options.has("from") || !options.has("out"))
+        return refuseLine(options, QStringLiteral("--from und --out sind nötig."));
     store::shipped::BuildOptions build;
     build.sourceDir = options.value("from");
     build.outFile = options.value("out");

@@ -7,23 +7,6 @@
 
 namespace volmira::cli {
 
-std::optional<EditLine> editLine(const Options &options, const std::vector<EditForm> &forms, const char *usage) {
-    const auto refuse = [&]() -> std::optional<EditLine> {
-        err() << "Aufruf:\n" << usage << Qt::flush;
-        return std::nullopt;
-    };
-    if (options.arguments.isEmpty()) return refuse();
-    const EditForm *form = nullptr;
-    for (const EditForm &f : forms)
-        if (options.arguments.first() == QLatin1String(f.action)) form = &f;
-    if (!form || options.arguments.size() != form->arguments + 1) return refuse();
-    for (auto it = options.values.cbegin(); it != options.values.cend(); ++it)
-        if (it.key() != QLatin1String("data-dir") && !form->options.contains(it.key())) return refuse();
-    for (const QString &name : options.switches)
-        if (name != QLatin1String("yes") || !form->yes) return refuse();
-    return EditLine{form, options.arguments.mid(1)};
-}
-
 std::optional<EditTarget> editTarget(const Options &options, const QString &code, int &exit) {
     EditTarget target{openSession(options, store::Database::Mode::ReadWrite), {}};
     if (!target.session) {

@@ -12,29 +12,11 @@
 #include <variant>
 
 // What the editing commands (runway, airport, frequency, approach) share: the
-// line taken apart, the airport looked up, refusals and the printed result.
+// airport looked up, refusals and the printed result. The command table has
+// checked the line: arguments[0] is the action, arguments[1] CODE.
 namespace volmira::cli {
 
 struct Options;
-
-// One form of an editing command: "runway add CODE", "frequency change CODE SEL".
-struct EditForm {
-    const char *action;       // "add", "change", "delete"; "set" for the airport
-    int arguments;            // after the action: CODE, then SEL or the named texts
-    QStringList options;      // the entry-box options it takes
-    bool yes = false;         // whether --yes belongs to it
-};
-
-// The line of an editing command: its form and plain arguments after the action.
-struct EditLine {
-    const EditForm *form = nullptr;
-    QStringList arguments;  // arguments[0] is CODE
-};
-
-// The form the line asks for; prints the usage and gives nothing when the
-// action is unknown or the arguments or options do not fit it.
-[[nodiscard]] std::optional<EditLine> editLine(const Options &options, const std::vector<EditForm> &forms,
-                                               const char *usage);
 
 // The session on the data folder, open for writing, and the stored airport of
 // the code; prints why not and sets `exit` when there is none.

@@ -1,3 +1,4 @@
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/ExportSelection.h"
 #include "cli/Options.h"
@@ -16,10 +17,6 @@
 namespace volmira::cli {
 
 int changedCommand(const Options &options) {
-    if (!options.arguments.isEmpty()) {
-        err() << "Aufruf: volmira-apt changed [--json]" << Qt::endl;
-        return kUsage;
-    }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const platform::Result<std::vector<store::ArptRow>> found = session->store->lists.changedAirports();
@@ -40,10 +37,7 @@ int changedCommand(const Options &options) {
 }
 
 int exportCommand(const Options &options) {
-    if (exportLineFaulty(options)) {
-        err() << "Aufruf: volmira-apt export [DATEI] [--all | --icao A,B]" << Qt::endl;
-        return kUsage;
-    }
+    if (exportLineFaulty(options)) return refuseLine(options, QStringLiteral("--all und --icao schließen sich aus."));
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const platform::Result<QStringList> codes = exportSelection(options, *session->store);
@@ -76,10 +70,6 @@ int importCommand(const Options &options) {
     const QString version = options.has("data-version")
                                 ? store::defaultDateText(store::parseStoredDate(options.value("data-version")))
                                 : QString();
-    if (options.arguments.size() != 1) {
-        err() << "Aufruf: volmira-apt import DATEI [--data-version TT.MM.JJJJ]" << Qt::endl;
-        return kUsage;
-    }
     if (options.has("data-version") && version.isEmpty()) {
         err() << "Ungültige Datenversion: " << options.value("data-version") << " (erwartet TT.MM.JJJJ)" << Qt::endl;
         return kUsage;

@@ -25,7 +25,7 @@ QString exportFile(const Options &options, const QString &dataFolder) {
 }
 
 bool exportLineFaulty(const Options &options) {
-    return options.arguments.size() > 1 || (options.isSet("all") && options.has("icao"));
+    return options.isSet("all") && options.has("icao");
 }
 
 }  // namespace volmira::cli

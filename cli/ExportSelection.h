@@ -17,7 +17,7 @@ struct Options;
 // The file named on the line, else export.crm in the data folder, the file the maker asks for.
 [[nodiscard]] QString exportFile(const Options &options, const QString &dataFolder);
 
-// --all and --icao together, or more than one file.
+// --all and --icao together.
 [[nodiscard]] bool exportLineFaulty(const Options &options);
 
 }  // namespace volmira::cli

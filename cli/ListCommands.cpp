@@ -10,10 +10,6 @@
 namespace volmira::cli {
 
 int findCommand(const Options &options) {
-    if (options.arguments.size() != 1) {
-        err() << "Aufruf: volmira-apt find TEXT [--json]" << Qt::endl;
-        return kUsage;
-    }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const platform::Result<std::vector<store::NameHit>> found =
@@ -32,10 +28,6 @@ int findCommand(const Options &options) {
 }
 
 int countriesCommand(const Options &options) {
-    if (!options.arguments.isEmpty()) {
-        err() << "Aufruf: volmira-apt countries [--json]" << Qt::endl;
-        return kUsage;
-    }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const platform::Result<std::vector<store::CountryRow>> countries = session->store->lists.countries();

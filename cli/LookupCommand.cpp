@@ -92,10 +92,6 @@ void printView(const browser::AirportView &v) {
 }  // namespace
 
 int lookupCommand(const Options &options) {
-    if (options.arguments.size() > 1) {
-        err() << "Aufruf: volmira-apt lookup [CODE] [--date JJJJ-MM-TT] [--json]" << Qt::endl;
-        return kUsage;
-    }
     QDate day = QDate::currentDate();
     if (options.has("date")) {
         day = QDate::fromString(options.value("date"), Qt::ISODate);

@@ -16,11 +16,6 @@ namespace volmira::cli {
 
 namespace {
 
-int usage(const char *line) {
-    err() << "Aufruf: volmira-apt " << line << Qt::endl;
-    return kUsage;
-}
-
 QJsonObject listedAirportJson(const store::ArptRow &row) {
     QJsonObject object = airportJson(row);
     object.insert("LastKat", json(row.LastKat));
@@ -69,7 +64,6 @@ int listCommand(const Options &options) {
 }
 
 int deleteCommand(const Options &options) {
-    if (options.arguments.size() != 1) return usage("delete CODE [--yes] [--json]");
     auto session = openSession(options, store::Database::Mode::ReadWrite);
     if (!session) return kDataError;
     const platform::Result<std::optional<store::ArptRow>> airport =

@@ -15,11 +15,6 @@ namespace volmira::cli {
 
 namespace {
 
-int usage(const char *line) {
-    err() << "Aufruf: volmira-apt " << line << Qt::endl;
-    return kUsage;
-}
-
 // The slot of a NUMBER argument, 0 to 9; nothing after printing why not.
 std::optional<int> slotNumber(const QString &text) {
     bool ok = false;
@@ -134,7 +129,6 @@ int unlinkCommand(const Options &options) {
 }  // namespace
 
 int mapsCommand(const Options &options) {
-    if (options.arguments.size() != 1) return usage("maps CODE [--json]");
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     int exit = kDone;
@@ -155,11 +149,7 @@ int mapsCommand(const Options &options) {
 }
 
 int mapCommand(const Options &options) {
-    const QStringList &a = options.arguments;
-    const QString action = a.value(0);
-    if (action == QLatin1String("link") && a.size() == 4) return linkCommand(options);
-    if (action == QLatin1String("unlink") && a.size() == 3 && !options.has("name")) return unlinkCommand(options);
-    return usage("map (link CODE NUMMER DATEI [--name NAME] | unlink CODE NUMMER)");
+    return options.arguments[0] == QLatin1String("link") ? linkCommand(options) : unlinkCommand(options);
 }
 
 }  // namespace volmira::cli

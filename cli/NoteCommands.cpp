@@ -2,6 +2,7 @@
 #include "browser/NoteActions.h"
 #include "browser/NotePanel.h"
 #include "browser/Rtf.h"
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
@@ -10,14 +11,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cstdio>
+#include <utility>
+
 namespace volmira::cli {
 
 namespace {
-
-int usage(const char *line) {
-    err() << "Aufruf: volmira-apt " << line << Qt::endl;
-    return kUsage;
-}
 
 // The airport of a code as the lookup finds it; prints why there is none.
 std::optional<browser::AirportView> lookup(Session &session, const QString &code, int &exit) {
@@ -33,30 +32,105 @@ QJsonValue colourJson(const std::optional<browser::Rgb> &colour) {
         .toUpper();
 }
 
-// The runs of every paragraph, a run "\n" between paragraphs, so that the
-// runs joined give the plain text.
-QJsonArray runsJson(const browser::NoteText &note) {
-    QJsonArray runs;
-    bool first = true;
-    for (const browser::NoteParagraph &paragraph : note.paragraphs) {
-        if (!first) runs.append(QJsonObject{{"text", "\n"}, {"bold", false}, {"colour", QJsonValue()}});
-        first = false;
-        for (const browser::NoteRun &run : paragraph.runs)
-            runs.append(QJsonObject{{"text", run.text}, {"bold", run.bold}, {"colour", colourJson(run.colour)}});
-    }
-    return runs;
+// The notes document is written piece by piece: a note of megabytes held as
+// JSON values, and again as the document's text, took a hundred times its size.
+void write(const QByteArray &bytes) { std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout); }
+
+// A JSON value alone, as it stands in a document.
+void writeJson(const QJsonValue &value) {
+    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    write(array.mid(1, array.size() - 2));
 }
 
-QJsonObject noteJson(const store::MyInfoRow &row) {
-    const browser::NoteText note = browser::readNote(row.MyInfo);
-    return {{"Category", row.Category},
-            {"format", browser::isRtf(row.MyInfo) ? "rtf" : "text"},
-            {"text", browser::plainText(note)},
-            {"runs", runsJson(note)},
-            {"PrintInfo", row.PrintInfo},
-            {"MyInfo", row.MyInfo},
-            {"Date", row.Date},
-            {"Time", row.Time}};
+// A JSON string written as its parts come, escaped, in pieces that never cut a character.
+class JsonText {
+public:
+    JsonText() { piece_ += u'"'; }
+    ~JsonText() { write((piece_ + u'"').toUtf8()); }
+    JsonText(const JsonText &) = delete;
+    JsonText &operator=(const JsonText &) = delete;
+
+    JsonText &operator<<(QStringView text) {
+        for (const QChar c : text) {
+            if (c == u'"' || c == u'\\') piece_ += u'\\';
+            if (c.unicode() < 0x20) piece_ += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else piece_ += c;
+            if (piece_.size() >= kPiece && !c.isHighSurrogate()) {
+                write(piece_.toUtf8());
+                piece_.clear();
+            }
+        }
+        return *this;
+    }
+
+private:
+    static constexpr qsizetype kPiece = 1 << 16;
+    QString piece_;
+};
+
+void writeJsonText(QStringView text) { JsonText() << text; }
+
+// The note's plain text: its paragraphs joined by line breaks, as plainText gives it.
+void writePlainText(const browser::NoteText &note) {
+    JsonText text;
+    for (std::size_t p = 0; p < note.paragraphs.size(); ++p) {
+        if (p > 0) text << u"\n";
+        for (const browser::NoteRun &run : note.paragraphs[p].runs) text << run.text;
+    }
+}
+
+// The runs of every paragraph, a run "\n" between paragraphs, so that the
+// runs joined give the plain text.
+void writeRuns(const browser::NoteText &note) {
+    auto run = [first = true](const QString &text, bool bold, const QJsonValue &colour) mutable {
+        write(first ? "\n            {\"text\": " : ",\n            {\"text\": ");
+        first = false;
+        writeJsonText(text);
+        write(bold ? ", \"bold\": true, \"colour\": " : ", \"bold\": false, \"colour\": ");
+        writeJson(colour);
+        write("}");
+    };
+    for (std::size_t p = 0; p < note.paragraphs.size(); ++p) {
+        if (p > 0) run(QStringLiteral("\n"), false, QJsonValue());
+        for (const browser::NoteRun &r : note.paragraphs[p].runs) run(r.text, r.bold, colourJson(r.colour));
+    }
+}
+
+// Each large text is let go as soon as it is written: the note's rows and
+// its paragraphs are never held at the same time.
+void writeNoteJson(store::MyInfoRow row) {
+    write("{\n        \"Category\": ");
+    writeJsonText(row.Category);
+    write(browser::isRtf(row.MyInfo) ? ",\n        \"format\": \"rtf\"" : ",\n        \"format\": \"text\"");
+    const std::pair<const char *, QString *> texts[] = {
+        {"Date", &row.Date}, {"Time", &row.Time}, {"PrintInfo", &row.PrintInfo}, {"MyInfo", &row.MyInfo}};
+    for (const auto &[key, text] : texts) {
+        write(QByteArray(",\n        \"") + key + "\": ");
+        writeJsonText(*text);
+        if (text != &row.MyInfo) *text = QString();
+    }
+    const browser::NoteText note = browser::readNote(std::exchange(row.MyInfo, QString()));
+    write(",\n        \"text\": ");
+    writePlainText(note);
+    write(",\n        \"runs\": [");
+    writeRuns(note);
+    write("\n        ]\n    }");
+}
+
+void writeNotesJson(browser::AirportView view) {
+    QByteArray head = QJsonDocument(QJsonObject{{"icao", view.airport.ICAO},
+                                                {"title", view.lastUpdate.title},
+                                                {"LastKat", view.airport.LastKat},
+                                                {"categories", QJsonArray::fromStringList(view.categories)}})
+                          .toJson(QJsonDocument::Indented);
+    head.chop(head.size() - head.lastIndexOf('}'));
+    write(head.trimmed() + ",\n    \"notes\": [");
+    for (std::size_t i = 0; i < view.notes.size(); ++i) {
+        write(i == 0 ? "\n    " : ",\n    ");
+        writeNoteJson(std::move(view.notes[i]));
+    }
+    write("\n    ]\n}\n");
+    std::fflush(stdout);
 }
 
 void printNotes(const browser::AirportView &view) {
@@ -87,31 +161,23 @@ int outcome(const store::CategoryOutcome &result, const QString &done) {
 }  // namespace
 
 int notesCommand(const Options &options) {
-    if (options.arguments.size() != 1) return usage("notes CODE [--json]");
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     int exit = kDone;
-    const std::optional<browser::AirportView> view = lookup(*session, options.arguments.first(), exit);
+    std::optional<browser::AirportView> view = lookup(*session, options.arguments.first(), exit);
     if (!view) return exit;
     if (options.json) {
-        QJsonArray notes;
-        for (const store::MyInfoRow &row : view->notes) notes.append(noteJson(row));
-        out() << QJsonDocument(QJsonObject{{"icao", view->airport.ICAO},
-                                           {"title", view->lastUpdate.title},
-                                           {"LastKat", view->airport.LastKat},
-                                           {"categories", QJsonArray::fromStringList(view->categories)},
-                                           {"notes", notes}})
-                     .toJson(QJsonDocument::Indented);
+        writeNotesJson(std::move(*view));
     } else {
         printNotes(*view);
+        out().flush();
     }
-    out().flush();
     return kDone;
 }
 
 int noteCommand(const Options &options) {
-    if (options.arguments.size() != 2 || options.has("text") == options.has("from-file"))
-        return usage("note CODE KATEGORIE (--text TEXT | --from-file DATEI)");
+    if (options.has("text") == options.has("from-file"))
+        return refuseLine(options, QStringLiteral("Bitte --text oder --from-file angeben, eines von beiden."));
     platform::Result<browser::NoteText> note = options.has("text")
                                                    ? browser::readNote(options.value("text"))
                                                    : browser::readNoteFile(options.value("from-file"));
@@ -136,7 +202,6 @@ int noteCommand(const Options &options) {
 }
 
 int categoriesCommand(const Options &options) {
-    if (!options.arguments.isEmpty()) return usage("categories [--json]");
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const platform::Result<std::vector<store::CategoryCount>> counts = session->store->notes.categoryCounts();
@@ -157,12 +222,9 @@ int categoriesCommand(const Options &options) {
 int categoryCommand(const Options &options) {
     const QStringList &a = options.arguments;
     const QString action = a.value(0);
-    const bool shapeFits = (action == QLatin1String("add") && a.size() == 2) ||
-                           (action == QLatin1String("rename") && a.size() == 3) ||
-                           (action == QLatin1String("delete") && a.size() == 2);
     // An empty name changes nothing in the window; here it is a slip of the caller.
-    if (!shapeFits || a.value(1).isEmpty() || (action == QLatin1String("rename") && a[2].isEmpty()))
-        return usage("category (add NAME | rename ALT NEU | delete NAME --yes)");
+    if (a[1].isEmpty() || (action == QLatin1String("rename") && a[2].isEmpty()))
+        return refuseLine(options, QStringLiteral("Ein Kategoriename ist leer."));
     if (action == QLatin1String("delete") && !options.isSet("yes")) {
         err() << browser::kDeleteCategoryQuestion.toString() << "\n(Zum Löschen --yes angeben; nichts wurde gelöscht.)" << Qt::endl;
         return kNotFound;

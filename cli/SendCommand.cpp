@@ -1,3 +1,4 @@
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/ExportSelection.h"
 #include "cli/Options.h"
@@ -15,10 +16,7 @@
 namespace volmira::cli {
 
 int sendCommand(const Options &options) {
-    if (exportLineFaulty(options)) {
-        err() << "Aufruf: volmira-apt send [DATEI] [--all | --icao A,B]" << Qt::endl;
-        return kUsage;
-    }
+    if (exportLineFaulty(options)) return refuseLine(options, QStringLiteral("--all und --icao schließen sich aus."));
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const platform::Result<QStringList> codes = exportSelection(options, *session->store);

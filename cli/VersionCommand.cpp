@@ -23,10 +23,6 @@ QString yesNo(bool value) { return value ? QStringLiteral("ja") : QStringLiteral
 }  // namespace
 
 int checkVersionCommand(const Options &options) {
-    if (!options.arguments.isEmpty()) {
-        err() << "Aufruf: volmira-apt check-version [--json]" << Qt::endl;
-        return kUsage;
-    }
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
     const platform::Result<std::optional<store::VersionRow>> installed = session->store->lists.version();

@@ -13,40 +13,19 @@ using store::AirportStore;
 
 namespace {
 
-// How the operations reach the rows of one table.
+// Why a row of the kind is not there to change or delete.
 template <typename Row>
-struct RowKind;
-
+constexpr const char *kMissing = nullptr;
 template <>
-struct RowKind<store::RwyRow> {
-    static constexpr auto find = &store::RowEdits::runway;
-    static constexpr auto add = &store::RowEdits::addRunway;
-    static constexpr auto change = &store::RowEdits::changeRunway;
-    static constexpr auto remove = &store::RowEdits::deleteRunway;
-    static constexpr const char *missing = "Die Landebahn wurde nicht gefunden: sie ist nicht mehr gespeichert.";
-};
-
+constexpr const char *kMissing<store::RwyRow> = "Die Landebahn wurde nicht gefunden: sie ist nicht mehr gespeichert.";
 template <>
-struct RowKind<store::AcomRow> {
-    static constexpr auto find = &store::RowEdits::frequency;
-    static constexpr auto add = &store::RowEdits::addFrequency;
-    static constexpr auto change = &store::RowEdits::changeFrequency;
-    static constexpr auto remove = &store::RowEdits::deleteFrequency;
-    static constexpr const char *missing = "Die Frequenz wurde nicht gefunden: sie ist nicht mehr gespeichert.";
-};
-
+constexpr const char *kMissing<store::AcomRow> = "Die Frequenz wurde nicht gefunden: sie ist nicht mehr gespeichert.";
 template <>
-struct RowKind<store::IlsRow> {
-    static constexpr auto find = &store::RowEdits::approach;
-    static constexpr auto add = &store::RowEdits::addApproach;
-    static constexpr auto change = &store::RowEdits::changeApproach;
-    static constexpr auto remove = &store::RowEdits::deleteApproach;
-    static constexpr const char *missing = "Der Anflug wurde nicht gefunden: er ist nicht mehr gespeichert.";
-};
+constexpr const char *kMissing<store::IlsRow> = "Der Anflug wurde nicht gefunden: er ist nicht mehr gespeichert.";
 
 template <typename Row>
 Failure missingRow() {
-    return Failure{QString::fromUtf8(RowKind<Row>::missing)};
+    return Failure{QString::fromUtf8(kMissing<Row>)};
 }
 
 // The airport of the code as stored, for the operations to write to and, after

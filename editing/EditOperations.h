@@ -10,6 +10,9 @@
 
 #include <QString>
 
+#include <optional>
+#include <type_traits>
+
 // The writes of the entry dialogs and the editing commands. Each is one
 // transaction holding the row and what follows from it, all or nothing:
 // - runways: ARPT.RwyALen and RwyGLen recomputed from the airport's runways
@@ -54,6 +57,60 @@ struct RunwayWrite {
                                                              long long id, const ApproachEntry &entry);
 [[nodiscard]] platform::Result<store::IlsRow> deleteApproach(store::AirportStore &store, const QString &icao,
                                                              long long id);
+
+// The three kinds of an airport's rows the entry dialogs edit, for the code
+// that handles them alike: how the store reaches their table, the dialog's
+// entry, what a write of it gives, and the operations above.
+template <typename Row>
+struct RowKind;
+
+// The traits of one kind: the store's row operations and list, the texts a
+// stored row fills the dialog with, and the operations above.
+template <typename EntryType, typename WrittenType, auto Find, auto Add, auto Change, auto Remove, auto List,
+          auto Texts, auto AddEntry, auto ChangeEntry, auto DeleteEntry>
+struct RowKindTraits {
+    using Entry = EntryType;
+    using Written = WrittenType;
+    static constexpr auto find = Find;
+    static constexpr auto add = Add;
+    static constexpr auto change = Change;
+    static constexpr auto remove = Remove;
+    static constexpr auto list = List;
+    static constexpr auto texts = Texts;
+    static constexpr auto addEntry = AddEntry;
+    static constexpr auto changeEntry = ChangeEntry;
+    static constexpr auto deleteEntry = DeleteEntry;
+    // The row a write gave.
+    static const auto &row(const Written &written) {
+        if constexpr (std::is_same_v<Written, RunwayWrite>) return written.runway;
+        else return written;
+    }
+};
+
+template <>
+struct RowKind<store::RwyRow>
+    : RowKindTraits<RunwayEntry, RunwayWrite, &store::RowEdits::runway, &store::RowEdits::addRunway,
+                    &store::RowEdits::changeRunway, &store::RowEdits::deleteRunway, &store::AirportReads::runways,
+                    &runwayTexts, &addRunway, &changeRunway, &deleteRunway> {};
+template <>
+struct RowKind<store::AcomRow>
+    : RowKindTraits<ComEntry, store::AcomRow, &store::RowEdits::frequency, &store::RowEdits::addFrequency,
+                    &store::RowEdits::changeFrequency, &store::RowEdits::deleteFrequency,
+                    &store::AirportReads::frequencies, &comTexts, &addFrequency, &changeFrequency, &deleteFrequency> {};
+template <>
+struct RowKind<store::IlsRow>
+    : RowKindTraits<ApproachEntry, store::IlsRow, &store::RowEdits::approach, &store::RowEdits::addApproach,
+                    &store::RowEdits::changeApproach, &store::RowEdits::deleteApproach, &store::AirportReads::approaches,
+                    &approachTexts, &addApproach, &changeApproach, &deleteApproach> {};
+
+// Adds a row of the entry, or with an id changes the row of that id.
+template <typename Row>
+[[nodiscard]] platform::Result<typename RowKind<Row>::Written> writeRow(store::AirportStore &store,
+                                                                        const QString &icao,
+                                                                        std::optional<long long> id,
+                                                                        const typename RowKind<Row>::Entry &entry) {
+    return id ? RowKind<Row>::changeEntry(store, icao, *id, entry) : RowKind<Row>::addEntry(store, icao, entry);
+}
 
 // A new airport of the code entry.ICAO (upper-cased, the code rule of the
 // import; refused when stored already, in any case) with RwyALen = RwyGLen = 0

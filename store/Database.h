@@ -112,6 +112,8 @@ public:
     [[nodiscard]] auto allRows(Read read) -> platform::Result<std::vector<decltype(read(*this))>> {
         std::vector<decltype(read(*this))> rows;
         while (next()) rows.push_back(read(*this));
+        // A cached statement holds its last row's values until reset: megabytes for a long note.
+        if (stmt_) letGo();
         if (failed()) return platform::Failure{error()};
         return rows;
     }

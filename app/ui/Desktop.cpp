@@ -8,8 +8,8 @@
 #include "browser/ui/MapPanel.h"
 #include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmKarte.h"
-#include "cli/Options.h"
 #include "manager/ui/frmDatabase.h"
+#include "platform/CommandLine.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Transfer.h"
@@ -145,7 +145,7 @@ int splashScreenshot(store::AirportStore &store, const QString &dataFolder, cons
     return 0;
 }
 
-int screenshot(store::AirportStore &store, const QString &dataFolder, const cli::Options &options) {
+int screenshot(store::AirportStore &store, const QString &dataFolder, const platform::CommandLine &options) {
     if (options.isSet("splash")) return splashScreenshot(store, dataFolder, options.value("screenshot"));
     // No message box may wait for a click here, nor a program start: what would
     // be shown goes to stderr; the version check is not asked.
@@ -237,7 +237,7 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const cli:
 
 }  // namespace
 
-int runDesktop(const cli::Options &options) {
+int runDesktop(const platform::CommandLine &options) {
     QApplication::setApplicationName(QStringLiteral("Volmira APT"));
     // Before any window: the print preview and the page set-up, also in a screenshot, speak German.
     const std::unique_ptr<QTranslator> german = platform::qtGerman();

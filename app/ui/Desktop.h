@@ -1,7 +1,7 @@
 #pragma once
 
-namespace volmira::cli {
-struct Options;
+namespace volmira::platform {
+struct CommandLine;
 }
 
 namespace volmira::app {
@@ -15,6 +15,6 @@ namespace volmira::app {
 // database manager on that airport, --about writes the About window alone,
 // --map N the map page with the map of slot N, written once it is drawn
 // (status 1 when the slot is free or the map cannot be shown).
-int runDesktop(const cli::Options &options);
+int runDesktop(const platform::CommandLine &options);
 
 }  // namespace volmira::app

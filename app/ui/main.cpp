@@ -1,5 +1,5 @@
+#include "app/DesktopOptions.h"
 #include "app/ui/Desktop.h"
-#include "cli/Options.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,5 +15,6 @@ int main(int argc, char *argv[]) {
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/example.volmira.apt-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
-    return volmira::app::runDesktop(volmira::cli::parseOptions(QApplication::arguments()));
+    return volmira::app::runDesktop(
+        volmira::platform::readCommandLine(QApplication::arguments(), volmira::app::kDesktopOptions));
 }

@@ -194,15 +194,25 @@ private:
     editing::frmChangeAPT &airportDialog();
     editing::frmChangeCom &comDialog();
     editing::frmChangeApproach &approachDialog();
-    // Each asks until an entry is written or the dialog cancelled; a failed
-    // write is reported and the dialog opens again with the entry.
-    void writeRunway(std::optional<long long> id);
-    void writeFrequency(std::optional<long long> id);
-    void writeApproach(std::optional<long long> id);
+    // The buttons of one row kind (runways, frequencies, approaches); RowPage
+    // says where its grid, rows and dialog are.
+    template <typename Row>
+    friend struct RowPage;
+    template <typename Row>
+    void addRow();
+    template <typename Row>
+    void changeRow();
+    template <typename Row>
+    void deleteRow();
+    template <typename Row>
+    [[nodiscard]] QDialog *fillFromGrid();
+    // Asks until an entry is written or the dialog cancelled; a failed write
+    // is reported and the dialog opens again with the entry.
+    template <typename Row>
+    void writeRow(std::optional<long long> id);
     // Rereads the grid's rows with the row of that id current.
-    void showRunways(long long current);
-    void showFrequencies(long long current);
-    void showApproaches(long long current);
+    template <typename Row>
+    void showRows(long long current);
     // Reads the current airport's record again after an operation wrote it.
     void reloadAirport();
     // The airport block, colours and sun times of a changed airport record.

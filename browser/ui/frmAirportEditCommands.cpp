@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include <type_traits>
+
 namespace volmira::browser {
 
 namespace {
@@ -25,26 +27,11 @@ constexpr platform::Dialogs::Answer kDeleteDefault = platform::Dialogs::Answer::
 
 // The rows of a grid again, the row of that id current (else the first).
 template <typename Row, std::size_t N>
-void showRows(QTableView *grid, platform::RowsModel<Row, N> *model, std::vector<Row> rows, long long current) {
+void showGridRows(QTableView *grid, platform::RowsModel<Row, N> *model, std::vector<Row> rows, long long current) {
     const auto found = std::find_if(rows.begin(), rows.end(), [current](const auto &r) { return r.id == current; });
     const int row = found == rows.end() ? 0 : int(found - rows.begin());
     model->setRows(std::move(rows));
     if (model->rowCount() > 0) grid->setCurrentIndex(model->index(row, 0));
-}
-
-// Fills the dialog from the grid's current row as a change command does; an
-// empty grid gives empty boxes, as an add does.
-template <typename Dialog, typename Row, std::size_t N, typename Texts>
-Dialog *fillFromGrid(Dialog &dialog, const QTableView *grid, const platform::RowsModel<Row, N> *model,
-                     Texts (*textsOf)(const Row &)) {
-    const int row = grid->currentIndex().row();
-    if (row < 0) {
-        dialog.fill({}, editing::stampTitle());
-    } else {
-        const Row &stored = model->rows()[row];
-        dialog.fill(textsOf(stored), editing::stampTitle(stored.Date, stored.Time));
-    }
-    return &dialog;
 }
 
 }  // namespace
@@ -77,172 +64,132 @@ void frmAirport::reloadAirport() {
     if (*airport) current_ = std::move(**airport);
 }
 
-// Runways.
+// Runways, frequencies and approaches.
 
-void frmAirport::cmdAddRwy_Click() {
-    if (!current_) return;
-    // A new runway starts from empty boxes and previews, on asphalt.
-    runwayDialog().fill({}, editing::stampTitle());
-    writeRunway(std::nullopt);
+template <typename Row>
+struct RowPage;
+
+// Where a kind's grid, rows and dialog are, and the texts of its dialog and delete question.
+struct PageTexts {
+    const char *dialogName, *title, *question;
+};
+
+template <auto Grid, auto Model, auto Dialog, auto Named>
+struct RowWidgets {
+    static QTableView *grid(frmAirport &w) { return w.*Grid; }
+    static auto *model(frmAirport &w) { return w.*Model; }
+    static auto &dialog(frmAirport &w) { return (w.*Dialog)(); }
+    template <typename Row>
+    static QString question(const PageTexts &texts, const Row &row) {
+        return QString::fromUtf8(texts.question) + row.*Named + QStringLiteral(" - gelöscht werden ? ");
+    }
+};
+
+template <>
+struct RowPage<store::RwyRow>
+    : RowWidgets<&frmAirport::gridRwyData, &frmAirport::rsRwy, &frmAirport::runwayDialog, &store::RwyRow::RWY> {
+    static constexpr PageTexts texts{"frmChangeRwy", "Landebahn löschen", "Soll die Landebahn - "};
+};
+template <>
+struct RowPage<store::AcomRow>
+    : RowWidgets<&frmAirport::gridCom, &frmAirport::rsCom, &frmAirport::comDialog, &store::AcomRow::Name> {
+    static constexpr PageTexts texts{"frmChangeCom", "Frequenz löschen", "Soll der ATC Name - "};
+};
+template <>
+struct RowPage<store::IlsRow>
+    : RowWidgets<&frmAirport::gridApproach, &frmAirport::rsApproach, &frmAirport::approachDialog, &store::IlsRow::RWY> {
+    static constexpr PageTexts texts{"frmChangeApproach", "Anflugdaten löschen",
+                                     "Sollen die Anflugdaten für die Landebahn - "};
+};
+
+// Fills the dialog from the grid's current row as a change command does; an
+// empty grid gives empty boxes, as an add does.
+template <typename Row>
+QDialog *frmAirport::fillFromGrid() {
+    auto &dialog = RowPage<Row>::dialog(*this);
+    const int row = RowPage<Row>::grid(*this)->currentIndex().row();
+    if (row < 0) {
+        dialog.fill({}, editing::stampTitle());
+    } else {
+        const Row &stored = RowPage<Row>::model(*this)->rows()[row];
+        dialog.fill(editing::RowKind<Row>::texts(stored), editing::stampTitle(stored.Date, stored.Time));
+    }
+    return &dialog;
 }
 
-void frmAirport::cmdChangeRwy_Click() {
+template <typename Row>
+void frmAirport::addRow() {
     if (!current_) return;
-    const int row = gridRwyData->currentIndex().row();
-    if (row < 0) return cmdAddRwy_Click();
-    if (prepareChangeDialog(QStringLiteral("frmChangeRwy"))) writeRunway(rsRwy->rows()[row].id);
+    // A new row starts from empty boxes (a runway's previews too, on asphalt).
+    RowPage<Row>::dialog(*this).fill({}, editing::stampTitle());
+    writeRow<Row>(std::nullopt);
 }
 
-void frmAirport::writeRunway(std::optional<long long> id) {
-    while (const std::optional<editing::RunwayEntry> entry = runwayDialog().ask()) {
-        const platform::Result<editing::RunwayWrite> written =
-            id ? editing::changeRunway(store_, current_->ICAO, *id, *entry)
-               : editing::addRunway(store_, current_->ICAO, *entry);
+template <typename Row>
+void frmAirport::changeRow() {
+    if (!current_) return;
+    const int row = RowPage<Row>::grid(*this)->currentIndex().row();
+    if (row < 0) return addRow<Row>();
+    if (prepareChangeDialog(QLatin1String(RowPage<Row>::texts.dialogName)))
+        writeRow<Row>(RowPage<Row>::model(*this)->rows()[row].id);
+}
+
+template <typename Row>
+void frmAirport::writeRow(std::optional<long long> id) {
+    while (const auto entry = RowPage<Row>::dialog(*this).ask()) {
+        // An approach to a runway the airport does not have is stored only when confirmed.
+        if constexpr (std::is_same_v<Row, store::IlsRow>) {
+            if (!editing::matchingRunway(*entry, rsRwy->rows()) &&
+                !yes(dialogs_.ask(this, editing::kDataErrorTitle.toString(), editing::unknownRunwayQuestion(*entry),
+                                  platform::Dialogs::Answer::Yes)))
+                return;
+        }
+        const auto written = editing::writeRow<Row>(store_, current_->ICAO, id, *entry);
         if (!written) {
             dialogs_.inform(this, kWriteErrorTitle, written.error());
             continue;
         }
         reloadAirport();
-        showRunways(written->runway.id);
+        showRows<Row>(editing::RowKind<Row>::row(*written).id);
         ShowLastUpdate();
         return;
     }
 }
 
-void frmAirport::cmdDeleteRwy_Click() {
-    const int row = gridRwyData->currentIndex().row();
-    if (!current_ || row < 0) return;
-    const store::RwyRow runway = rsRwy->rows()[row];
-    if (!yes(dialogs_.ask(this, QStringLiteral("Landebahn löschen"),
-                          QStringLiteral("Soll die Landebahn - ") + runway.RWY +
-                              QStringLiteral(" - gelöscht werden ? "),
-                          kDeleteDefault)))
-        return;
-    const platform::Result<editing::RunwayWrite> deleted = editing::deleteRunway(store_, current_->ICAO, runway.id);
+template <typename Row>
+void frmAirport::deleteRow() {
+    const int index = RowPage<Row>::grid(*this)->currentIndex().row();
+    if (!current_ || index < 0) return;
+    const Row row = RowPage<Row>::model(*this)->rows()[index];
+    const PageTexts &texts = RowPage<Row>::texts;
+    if (!yes(dialogs_.ask(this, QString::fromUtf8(texts.title), RowPage<Row>::question(texts, row), kDeleteDefault))) return;
+    const auto deleted = editing::RowKind<Row>::deleteEntry(store_, current_->ICAO, row.id);
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
     reloadAirport();
-    showRunways(runway.id);
+    showRows<Row>(row.id);
 }
 
-void frmAirport::showRunways(long long current) {
-    platform::Result<std::vector<store::RwyRow>> rows = store_.reads.runways(current_->ICAO);
+template <typename Row>
+void frmAirport::showRows(long long current) {
+    platform::Result<std::vector<Row>> rows = (store_.reads.*editing::RowKind<Row>::list)(current_->ICAO);
     if (!rows) return dialogs_.inform(this, kWriteErrorTitle, rows.error());
     // Without runways the surface indicator has nothing to show.
-    if (rows->empty()) {
+    if (std::is_same_v<Row, store::RwyRow> && rows->empty()) {
         lblRWY->hide();
         lblRWYDesc->hide();
     }
-    showRows(gridRwyData, rsRwy, std::move(*rows), current);
+    showGridRows(RowPage<Row>::grid(*this), RowPage<Row>::model(*this), std::move(*rows), current);
 }
 
-// Frequencies.
-
-void frmAirport::cmdAddCom_Click() {
-    if (!current_) return;
-    comDialog().fill({}, editing::stampTitle());
-    writeFrequency(std::nullopt);
-}
-
-void frmAirport::cmdChangeCom_Click() {
-    if (!current_) return;
-    const int row = gridCom->currentIndex().row();
-    if (row < 0) return cmdAddCom_Click();
-    if (prepareChangeDialog(QStringLiteral("frmChangeCom"))) writeFrequency(rsCom->rows()[row].id);
-}
-
-void frmAirport::writeFrequency(std::optional<long long> id) {
-    while (const std::optional<editing::ComEntry> entry = comDialog().ask()) {
-        const platform::Result<store::AcomRow> written =
-            id ? editing::changeFrequency(store_, current_->ICAO, *id, *entry)
-               : editing::addFrequency(store_, current_->ICAO, *entry);
-        if (!written) {
-            dialogs_.inform(this, kWriteErrorTitle, written.error());
-            continue;
-        }
-        reloadAirport();
-        showFrequencies(written->id);
-        ShowLastUpdate();
-        return;
-    }
-}
-
-void frmAirport::cmdDeleteCom_Click() {
-    const int row = gridCom->currentIndex().row();
-    if (!current_ || row < 0) return;
-    const store::AcomRow frequency = rsCom->rows()[row];
-    if (!yes(dialogs_.ask(this, QStringLiteral("Frequenz löschen"),
-                          QStringLiteral("Soll der ATC Name - ") + frequency.Name +
-                              QStringLiteral(" - gelöscht werden ? "),
-                          kDeleteDefault)))
-        return;
-    const platform::Result<store::AcomRow> deleted = editing::deleteFrequency(store_, current_->ICAO, frequency.id);
-    if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
-    reloadAirport();
-    showFrequencies(frequency.id);
-}
-
-void frmAirport::showFrequencies(long long current) {
-    platform::Result<std::vector<store::AcomRow>> rows = store_.reads.frequencies(current_->ICAO);
-    if (!rows) return dialogs_.inform(this, kWriteErrorTitle, rows.error());
-    showRows(gridCom, rsCom, std::move(*rows), current);
-}
-
-// Approaches.
-
-void frmAirport::cmdAddApproach_Click() {
-    if (!current_) return;
-    approachDialog().fill({}, editing::stampTitle());
-    writeApproach(std::nullopt);
-}
-
-void frmAirport::cmdChangeApproach_Click() {
-    if (!current_) return;
-    const int row = gridApproach->currentIndex().row();
-    if (row < 0) return cmdAddApproach_Click();
-    if (prepareChangeDialog(QStringLiteral("frmChangeApproach"))) writeApproach(rsApproach->rows()[row].id);
-}
-
-void frmAirport::writeApproach(std::optional<long long> id) {
-    while (const std::optional<editing::ApproachEntry> entry = approachDialog().ask()) {
-        // An approach to a runway the airport does not have is stored only when confirmed.
-        if (!editing::matchingRunway(*entry, rsRwy->rows()) &&
-            !yes(dialogs_.ask(this, editing::kDataErrorTitle.toString(), editing::unknownRunwayQuestion(*entry),
-                              platform::Dialogs::Answer::Yes)))
-            return;
-        const platform::Result<store::IlsRow> written =
-            id ? editing::changeApproach(store_, current_->ICAO, *id, *entry)
-               : editing::addApproach(store_, current_->ICAO, *entry);
-        if (!written) {
-            dialogs_.inform(this, kWriteErrorTitle, written.error());
-            continue;
-        }
-        reloadAirport();
-        showApproaches(written->id);
-        ShowLastUpdate();
-        return;
-    }
-}
-
-void frmAirport::cmdDeleteApproach_Click() {
-    const int row = gridApproach->currentIndex().row();
-    if (!current_ || row < 0) return;
-    const store::IlsRow approach = rsApproach->rows()[row];
-    if (!yes(dialogs_.ask(this, QStringLiteral("Anflugdaten löschen"),
-                          QStringLiteral("Sollen die Anflugdaten für die Landebahn - ") + approach.RWY +
-                              QStringLiteral(" - gelöscht werden ? "),
-                          kDeleteDefault)))
-        return;
-    const platform::Result<store::IlsRow> deleted = editing::deleteApproach(store_, current_->ICAO, approach.id);
-    if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
-    reloadAirport();
-    showApproaches(approach.id);
-}
-
-void frmAirport::showApproaches(long long current) {
-    platform::Result<std::vector<store::IlsRow>> rows = store_.reads.approaches(current_->ICAO);
-    if (!rows) return dialogs_.inform(this, kWriteErrorTitle, rows.error());
-    showRows(gridApproach, rsApproach, std::move(*rows), current);
-}
+void frmAirport::cmdAddRwy_Click() { addRow<store::RwyRow>(); }
+void frmAirport::cmdChangeRwy_Click() { changeRow<store::RwyRow>(); }
+void frmAirport::cmdDeleteRwy_Click() { deleteRow<store::RwyRow>(); }
+void frmAirport::cmdAddCom_Click() { addRow<store::AcomRow>(); }
+void frmAirport::cmdChangeCom_Click() { changeRow<store::AcomRow>(); }
+void frmAirport::cmdDeleteCom_Click() { deleteRow<store::AcomRow>(); }
+void frmAirport::cmdAddApproach_Click() { addRow<store::IlsRow>(); }
+void frmAirport::cmdChangeApproach_Click() { changeRow<store::IlsRow>(); }
+void frmAirport::cmdDeleteApproach_Click() { deleteRow<store::IlsRow>(); }
 
 // The airport record.
 
@@ -280,11 +227,9 @@ QDialog *frmAirport::prepareChangeDialog(const QString &name) {
                              editing::stampTitle(current_->Date, current_->Time));
         return &airportDialog();
     }
-    if (name == QLatin1String("frmChangeRwy"))
-        return fillFromGrid(runwayDialog(), gridRwyData, rsRwy, &editing::runwayTexts);
-    if (name == QLatin1String("frmChangeCom")) return fillFromGrid(comDialog(), gridCom, rsCom, &editing::comTexts);
-    if (name == QLatin1String("frmChangeApproach"))
-        return fillFromGrid(approachDialog(), gridApproach, rsApproach, &editing::approachTexts);
+    if (name == QLatin1String(RowPage<store::RwyRow>::texts.dialogName)) return fillFromGrid<store::RwyRow>();
+    if (name == QLatin1String(RowPage<store::AcomRow>::texts.dialogName)) return fillFromGrid<store::AcomRow>();
+    if (name == QLatin1String(RowPage<store::IlsRow>::texts.dialogName)) return fillFromGrid<store::IlsRow>();
     return nullptr;
 }
 

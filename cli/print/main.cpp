@@ -1,4 +1,4 @@
-#include "cli/Options.h"
+#include "cli/CommandTable.h"
 #include "cli/Session.h"
 #include "cli/print/PrintCommand.h"
 
@@ -10,10 +10,10 @@
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const volmira::cli::Options options = volmira::cli::parseOptions(QGuiApplication::arguments());
-    if (!options.error.isEmpty()) {
-        volmira::cli::err() << options.error << Qt::endl;
+    const volmira::cli::Call call = volmira::cli::readCall(QGuiApplication::arguments());
+    if (!call.options.error.isEmpty()) {
+        volmira::cli::err() << call.options.error << "\n\n" << call.usage << Qt::flush;
         return volmira::cli::kUsage;
     }
-    return volmira::cli::printCommand(options);
+    return volmira::cli::printCommand(call.options);
 }

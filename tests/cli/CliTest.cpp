@@ -62,7 +62,9 @@ TEST_F(Cli, FindAndCountriesGiveRealData) {
 TEST_F(Cli, UsageErrorsHaveExitTwo) {
     for (const QStringList &usage : {QStringList{"lookup", "EDDF", "EDDM"}, {"lookup", "EDDF", "--date", "21.06.2026"},
                                      {"nonsense"}, {"find", "x", "--bogus"}, {"lookup", "--data-dir", ""},
-                                     {"import", "x.crm", "--data-version", "gestern"}, {"export", "x.crm", "--all", "--icao", "EDDF"}})
+                                     {"import", "x.crm", "--data-version", "gestern"}, {"export", "x.crm", "--all", "--icao", "EDDF"},
+                                     {"list", "EDD", "--length", "3000"}, {"lookup", "EDDF", "--surface", "hard", "--pdf", "x"},
+                                     {"print", "ED", "--pdf", "x.pdf", "--length", "3"}})
         EXPECT_EQ(run(usage).exitCode, 2) << usage.join(' ').toStdString();
 }
 

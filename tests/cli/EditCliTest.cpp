@@ -105,11 +105,11 @@ TEST(EditCli, EachCommandWritesOrSaysWhyNot) {
         {QStringList{"airport", "add", "EDD"} + kEddx, 1, "Fehler ICAO"},
         {{"runway", "delete", "ZZZZ", "09"}, 1, "Es wurde kein Flughafen gefunden"},
         {{"runway", "delete", "EDHN", "09"}, 1, "Es wurde keine Landebahn „09“ gefunden."},
-        {{"runway", "add", "EDHN", "--surface", "beton"}, 2, "Aufruf:"},
-        {{"runway", "delete", "EDHN", "25R", "--rwy", "09"}, 2, "Aufruf:"},
-        {{"approach", "delete", "EDHN", "25R", "--yes"}, 2, "Aufruf:"},
-        {{"frequency", "add", "EDHN", "TOWER"}, 2, "Aufruf:"},
-        {{"runway", "move", "EDHN"}, 2, "Aufruf:"},
+        {{"runway", "add", "EDHN", "--surface", "beton"}, 2, "Ungültiger Wert für --surface"},
+        {{"runway", "delete", "EDHN", "25R", "--rwy", "09"}, 2, "Die Option --rwy gehört nicht"},
+        {{"approach", "delete", "EDHN", "25R", "--yes"}, 2, "Die Option --yes gehört nicht"},
+        {{"frequency", "add", "EDHN", "TOWER"}, 2, "Falsche Zahl von Argumenten"},
+        {{"runway", "move", "EDHN"}, 2, "Was soll runway tun?"},
     };
     for (const Call &call : calls) {
         const QByteArray before = test::fileHash(dir.filePath("vmdata.vmd"));

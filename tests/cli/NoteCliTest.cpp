@@ -2,12 +2,21 @@
 #include "support/Command.h"
 #include "support/Files.h"
 
+#include "platform/Clock.h"
+#include "store/Database.h"
+#include "store/NoteStore.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 using namespace volmira;
 
@@ -100,4 +109,42 @@ TEST_F(NoteCli, ACategoryChangeKilledHalfwayLeavesTheOldNames) {
         ASSERT_TRUE(test::runKilledAt(dir.path(), arguments, "VOLMIRA_CATEGORY_PAUSE", stage)) << stage;
         EXPECT_EQ(categories(), "Allgemein=0,Gebühren=0,Kontakt=2,Tanken=0") << stage;
     }
+}
+
+TEST_F(NoteCli, AnEightMegabyteNoteIsWrittenAsJsonWithoutHoldingItManyTimesOver) {
+    const QString line = QStringLiteral("Tankstelle am Turm, Münzautomat \"Öl\"\tgeöffnet 08-18 LT\n");
+    const QString text = line.repeated(8'000'000 / line.toUtf8().size());
+    {
+        store::Database db;
+        ASSERT_TRUE(db.open(dir.filePath("vmdata.vmd")).ok());
+        const platform::SystemClock clock;
+        ASSERT_TRUE(store::NoteStore(db, clock).save("EDDF", "Allgemein", text, text).ok());
+    }
+    // The peak of one run, spawned and waited for here; it counts this test
+    // program's size at the spawn too, which the airport without notes shows.
+    const auto peak = [&](const char *code) -> long {
+        QByteArray program = VOLMIRA_EXECUTABLE, folder = dir.path().toLocal8Bit(),
+                   output = dir.filePath("n.json").toLocal8Bit();
+        char *argv[] = {program.data(), const_cast<char *>("notes"), const_cast<char *>(code),
+                        const_cast<char *>("--json"), const_cast<char *>("--data-dir"), folder.data(), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, output.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        pid_t pid = 0;
+        const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        int status = 0;
+        rusage usage{};
+        if (spawned != 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            return -1;
+        return usage.ru_maxrss * 1024;
+    };
+    const long without = peak("EDDM"), with = peak("EDDF");
+    ASSERT_TRUE(without > 0 && with > 0);
+    const QJsonValue note = QJsonDocument::fromJson(test::readFile(dir.filePath("n.json")))["notes"][0];
+    EXPECT_EQ(note["MyInfo"].toString(), text);
+    EXPECT_TRUE(note["text"].toString().startsWith(line));
+    EXPECT_EQ(note["runs"][0]["text"].toString(), line.chopped(1));
+    // The lookup's read of the stored note alone takes about 12 times its size.
+    EXPECT_LE(with - without, 16 * text.toUtf8().size());
 }

@@ -1,5 +1,5 @@
 #include "cli/Cli.h"
-#include "cli/Options.h"
+#include "cli/CommandTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,9 +16,6 @@ namespace {
 // without loading the windowing libraries, which took more time than a whole
 // lookup. So is the printed list, which needs Qt Gui. Both lie beside this one
 // in a build folder, in libexec/volmira-apt/ of the prefix in an installation.
-constexpr const char *kDesktopProgram = "volmira-apt-desktop";
-constexpr const char *kPrintProgram = "volmira-apt-print";
-
 QString helperProgram(const char *program) {
     const QDir exe(QCoreApplication::applicationDirPath());
     const QString beside = exe.filePath(program);
@@ -42,11 +39,9 @@ int startHelper(const char *program, char *argv[]) {
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    const volmira::cli::Options options = volmira::cli::parseOptions(QCoreApplication::arguments());
-    // A command (or --help, or a faulty line) runs headless; without one the desktop program starts.
-    if (!options.help && options.error.isEmpty()) {
-        if (options.command.isEmpty()) return startHelper(kDesktopProgram, argv);
-        if (options.command == QLatin1String("print")) return startHelper(kPrintProgram, argv);
-    }
-    return volmira::cli::run(QCoreApplication::arguments());
+    // A line the table refuses, --help, or a command of this program runs here;
+    // without a command the desktop program starts.
+    const volmira::cli::Call call = volmira::cli::readCall(QCoreApplication::arguments());
+    if (call.form && call.form->program && !call.options.help) return startHelper(call.form->program, argv);
+    return volmira::cli::run(call);
 }
