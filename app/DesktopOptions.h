@@ -5,7 +5,7 @@
 namespace volmira::app {
 
 // The options of the desktop program, started without a command.
-inline constexpr platform::OptionSpec kDesktopOptions[] = {
+inline constexpr platform::OptionDecl kDesktopOptions[] = {
     {.name = "screenshot", .value = "DATEI"}, {.name = "show", .value = "CODE"},
     {.name = "edit"},                         {.name = "notes", .value = "KATEGORIE"},
     {.name = "dialog", .value = "NAME"},      {.name = "window", .value = "Datenbank"},

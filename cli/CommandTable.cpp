@@ -9,35 +9,35 @@
 
 namespace volmira::cli {
 
-using platform::OptionSpec;
+using platform::OptionDecl;
 
 namespace {
 
-OptionSpec value(const char *name, const char *what) { return {.name = name, .value = what}; }
-OptionSpec required(const char *name, const char *what) { return {.name = name, .value = what, .required = true}; }
-OptionSpec flag(const char *name) { return {.name = name}; }
+OptionDecl value(const char *name, const char *what) { return {.name = name, .value = what}; }
+OptionDecl required(const char *name, const char *what) { return {.name = name, .value = what, .required = true}; }
+OptionDecl flag(const char *name) { return {.name = name}; }
 // An entry box of the editing commands: given empty, it empties the box.
-OptionSpec box(const char *name, const char *what = "T", bool add = false, const char *choices = nullptr) {
+OptionDecl box(const char *name, const char *what = "T", bool add = false, const char *choices = nullptr) {
     return {.name = name, .value = choices ? choices : what, .required = add, .mayBeEmpty = true, .closed = choices != nullptr};
 }
 
-const std::vector<OptionSpec> kListFilter{value("surface", "hard|grass|any|none|off"),
+const std::vector<OptionDecl> kListFilter{value("surface", "hard|grass|any|none|off"),
                                           value("type", "VLP|SLP|any|none"), box("min-length", "M")};
-const std::vector<OptionSpec> kSelection{flag("all"), value("icao", "A,B")};
+const std::vector<OptionDecl> kSelection{flag("all"), value("icao", "A,B")};
 
-std::vector<OptionSpec> runwayOptions(bool add) {
+std::vector<OptionDecl> runwayOptions(bool add) {
     return {box("rwy", "D", add),   box("hdg", "H", add), box("length", "M", add),
             box("width", "M", add), box("slope"),         box("surface", "", false, "asphalt|gras")};
 }
 
-std::vector<OptionSpec> airportOptions(bool add) {
+std::vector<OptionDecl> airportOptions(bool add) {
     return {box("name", "T", add), box("coordinates", "\"4907.1 N / 00946.5 E\"", add),
             box("elev", "364ft|111m", add), box("var", "3E|2W", add), box("pr"), box("type", "", false, "VLP|SLP")};
 }
 
 // The boxes of the approach dialog after its runway, and --yes for a runway the airport does not have.
-std::vector<OptionSpec> approachOptions(bool add) {
-    std::vector<OptionSpec> options{box("ils-freq"), box("ils-ident"), box("ils-gs"), box("om-freq"),
+std::vector<OptionDecl> approachOptions(bool add) {
+    std::vector<OptionDecl> options{box("ils-freq"), box("ils-ident"), box("ils-gs"), box("om-freq"),
                                     box("om-ident"), flag("yes")};
     if (!add) options.insert(options.begin(), box("rwy"));
     return options;
@@ -60,7 +60,7 @@ const std::vector<CommandForm> &table() {
          .run = listCommand},
         {.name = "print", .arguments = "PRÄFIX",
          .options = [] {
-             std::vector<OptionSpec> options = kListFilter;
+             std::vector<OptionDecl> options = kListFilter;
              options.push_back(flag("long-contacts"));
              options.push_back(required("pdf", "DATEI"));
              return options;
@@ -153,7 +153,7 @@ const std::vector<CommandForm> &table() {
         {.name = "approach", .action = "delete", .arguments = "CODE SEL", .run = approachCommand,
          .section = Section::Editing},
 
-        {.name = "", .options = std::vector<OptionSpec>(std::begin(app::kDesktopOptions), std::end(app::kDesktopOptions)),
+        {.name = "", .options = std::vector<OptionDecl>(std::begin(app::kDesktopOptions), std::end(app::kDesktopOptions)),
          .text = "Fenster ohne Startbild zeigen, als PNG schreiben und enden; --map N: die Kartenseite mit der "
                  "Karte auf Platz N (0 bis 9), geschrieben, wenn sie gezeichnet ist (höchstens 10 s); 1: Platz N "
                  "ist frei",
@@ -163,11 +163,11 @@ const std::vector<CommandForm> &table() {
 }
 
 // Every command takes these; --json and --help the reader knows itself.
-const std::vector<OptionSpec> kCommon{value("data-dir", "ORDNER")};
+const std::vector<OptionDecl> kCommon{value("data-dir", "ORDNER")};
 
 // The options of every form, for reading a line before its command is known.
-std::vector<OptionSpec> allOptions() {
-    std::vector<OptionSpec> all = kCommon;
+std::vector<OptionDecl> allOptions() {
+    std::vector<OptionDecl> all = kCommon;
     for (const CommandForm &form : table()) all.insert(all.end(), form.options.begin(), form.options.end());
     return all;
 }
@@ -179,7 +179,7 @@ std::pair<int, int> argumentCount(const char *arguments) {
     return {int(words.size() - optional), int(words.size())};
 }
 
-QString optionUsage(const OptionSpec &option) {
+QString optionUsage(const OptionDecl &option) {
     QString text = QStringLiteral("--") + QLatin1String(option.name);
     if (option.value && *option.value) text += u' ' + QString::fromUtf8(option.value);
     return option.required ? text : u'[' + text + u']';
@@ -190,7 +190,7 @@ QStringList usagePieces(const CommandForm &form) {
     QStringList pieces;
     for (const char *word : {form.name, form.action, form.arguments})
         if (*word) pieces << QString::fromUtf8(word);
-    for (const OptionSpec &option : form.options) pieces << optionUsage(option);
+    for (const OptionDecl &option : form.options) pieces << optionUsage(option);
     return pieces;
 }
 
@@ -242,7 +242,7 @@ constexpr const char *kHeadings[] = {
 std::span<const CommandForm> commandForms() { return table(); }
 
 Call readCall(const QStringList &arguments) {
-    static const std::vector<OptionSpec> known = allOptions();
+    static const std::vector<OptionDecl> known = allOptions();
     Call call{{platform::readCommandLine(arguments, known)}, nullptr, helpText()};
     Options &options = call.options;
     if (!options.error.isEmpty() || options.help) return call;
@@ -266,7 +266,7 @@ Call readCall(const QStringList &arguments) {
         options.error = QStringLiteral("Falsche Zahl von Argumenten.");
         return call;
     }
-    std::vector<OptionSpec> taken = kCommon;
+    std::vector<OptionDecl> taken = kCommon;
     taken.insert(taken.end(), form->options.begin(), form->options.end());
     const QString owner = options.command.isEmpty()
                               ? QStringLiteral("zum Desktop-Programm")

@@ -17,7 +17,7 @@ struct CommandForm {
     const char *name;         // "lookup", "runway"; empty for the desktop program
     const char *action = "";  // the first argument that picks the form ("add"); empty when there is one form
     const char *arguments = "";  // the plain arguments after the action, optional ones in brackets: "[CODE]"
-    std::vector<platform::OptionSpec> options = {};  // besides --json, --help and --data-dir
+    std::vector<platform::OptionDecl> options = {};  // besides --json, --help and --data-dir
     const char *text = "";    // what it does, for the help
     int (*run)(const Options &) = nullptr;
     const char *program = nullptr;  // the program it runs in when not this one

@@ -6,30 +6,30 @@ namespace volmira::platform {
 
 namespace {
 
-const OptionSpec *declared(std::span<const OptionSpec> specs, const QString &name) {
-    const auto found = std::find_if(specs.begin(), specs.end(),
-                                    [&](const OptionSpec &spec) { return name == QLatin1String(spec.name); });
-    return found == specs.end() ? nullptr : &*found;
+const OptionDecl *declared(std::span<const OptionDecl> declarations, const QString &name) {
+    const auto found = std::find_if(declarations.begin(), declarations.end(),
+                                    [&](const OptionDecl &option) { return name == QLatin1String(option.name); });
+    return found == declarations.end() ? nullptr : &*found;
 }
 
 // Whether any declaration of the name allows an empty value: a name may be an
 // entry box in one command and a file name in another.
-bool mayBeEmpty(std::span<const OptionSpec> specs, const QString &name) {
-    return std::any_of(specs.begin(), specs.end(), [&](const OptionSpec &spec) {
-        return spec.mayBeEmpty && name == QLatin1String(spec.name);
+bool mayBeEmpty(std::span<const OptionDecl> declarations, const QString &name) {
+    return std::any_of(declarations.begin(), declarations.end(), [&](const OptionDecl &option) {
+        return option.mayBeEmpty && name == QLatin1String(option.name);
     });
 }
 
 }  // namespace
 
-QString CommandLine::misfit(std::span<const OptionSpec> taken, const QString &owner) const {
+QString CommandLine::misfit(std::span<const OptionDecl> taken, const QString &owner) const {
     QStringList given = switches;
     for (auto it = values.cbegin(); it != values.cend(); ++it) given << it.key();
     for (const QString &name : given) {
-        const OptionSpec *spec = declared(taken, name);
-        if (!spec) return QStringLiteral("Die Option --%1 gehört nicht %2.").arg(name, owner);
-        if (!spec->closed) continue;
-        const QStringList choices = QString::fromUtf8(spec->value).split(u'|');
+        const OptionDecl *option = declared(taken, name);
+        if (!option) return QStringLiteral("Die Option --%1 gehört nicht %2.").arg(name, owner);
+        if (!option->closed) continue;
+        const QStringList choices = QString::fromUtf8(option->value).split(u'|');
         if (!choices.contains(value(name).trimmed(), Qt::CaseInsensitive))
             return QStringLiteral("Ungültiger Wert für --%1: \"%2\" (erlaubt: %3).")
                 .arg(name, value(name), choices.join(QLatin1String(", ")));
@@ -37,7 +37,7 @@ QString CommandLine::misfit(std::span<const OptionSpec> taken, const QString &ow
     return {};
 }
 
-CommandLine readCommandLine(const QStringList &arguments, std::span<const OptionSpec> known) {
+CommandLine readCommandLine(const QStringList &arguments, std::span<const OptionDecl> known) {
     CommandLine line;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
@@ -53,12 +53,12 @@ CommandLine readCommandLine(const QStringList &arguments, std::span<const Option
                 value = name.mid(eq + 1);
                 name = name.left(eq);
             }
-            const OptionSpec *spec = declared(known, name);
-            if (!spec) {
+            const OptionDecl *option = declared(known, name);
+            if (!option) {
                 line.error = QStringLiteral("Unbekannte Option: --%1").arg(name);
                 return line;
             }
-            if (!spec->value) {
+            if (!option->value) {
                 line.switches << name;
                 continue;
             }

@@ -9,7 +9,7 @@
 namespace volmira::platform {
 
 // An option a program or command takes: `--name VALUE`, or a switch `--name`.
-struct OptionSpec {
+struct OptionDecl {
     const char *name;
     const char *value = nullptr;  // what the value is, as the usage names it; none for a switch
     bool required = false;        // shown without brackets in the usage; the command checks it
@@ -33,13 +33,13 @@ struct CommandLine {
     // The German usage error for the first option given that `taken` does not
     // declare, or whose value is none of its choices; empty when all fit.
     // `owner` completes "gehört nicht …": "zum Befehl list".
-    [[nodiscard]] QString misfit(std::span<const OptionSpec> taken, const QString &owner) const;
+    [[nodiscard]] QString misfit(std::span<const OptionDecl> taken, const QString &owner) const;
 };
 
 // Reads `arguments` (arguments[0] is the program itself) against the options of
 // `known`: --json and --help (-h) are always understood; an option `known`
 // does not name, and an empty value where no declaration of the name allows
 // one, is a usage error. `--name=VALUE` is read too.
-[[nodiscard]] CommandLine readCommandLine(const QStringList &arguments, std::span<const OptionSpec> known);
+[[nodiscard]] CommandLine readCommandLine(const QStringList &arguments, std::span<const OptionDecl> known);
 
 }  // namespace volmira::platform
