@@ -237,34 +237,31 @@ constexpr const char *kHeadings[] = {
     "Desktop-Programm (ohne BEFEHL):",
 };
 
-}  // namespace
+bool isCommand(const QString &name) {
+    return std::any_of(table().begin(), table().end(),
+                       [&](const CommandForm &form) { return name == QLatin1String(form.name); });
+}
 
-std::span<const CommandForm> commandForms() { return table(); }
-
-Call readCall(const QStringList &arguments) {
-    static const std::vector<OptionDecl> known = allOptions();
-    Call call{{platform::readCommandLine(arguments, known)}, nullptr, helpText()};
-    Options &options = call.options;
-    if (!options.error.isEmpty() || options.help) return call;
+// The form the line asks for, or null with the usage error set.
+const CommandForm *formOf(Options &options) {
+    if (!isCommand(options.command)) {
+        options.error = QStringLiteral("Unbekannter Befehl: %1").arg(options.command);
+        return nullptr;
+    }
     const auto named = [&](const CommandForm &form) { return options.command == QLatin1String(form.name); };
     const auto &forms = table();
-    if (std::none_of(forms.begin(), forms.end(), named)) {
-        options.error = QStringLiteral("Unbekannter Befehl: %1").arg(options.command);
-        return call;
-    }
-    call.usage = options.command.isEmpty() ? helpText() : usageOf(options.command);
     const auto form = std::find_if(forms.begin(), forms.end(), [&](const CommandForm &f) {
         return named(f) && (!*f.action || options.arguments.value(0) == QLatin1String(f.action));
     });
     if (form == forms.end()) {
         options.error = QStringLiteral("Was soll %1 tun? Die erste Angabe ist eine Aktion wie %2.")
                             .arg(options.command, QLatin1String(std::find_if(forms.begin(), forms.end(), named)->action));
-        return call;
+        return nullptr;
     }
     const qsizetype given = options.arguments.size() - (*form->action ? 1 : 0);
     if (const auto [least, most] = argumentCount(form->arguments); given < least || given > most) {
         options.error = QStringLiteral("Falsche Zahl von Argumenten.");
-        return call;
+        return nullptr;
     }
     std::vector<OptionDecl> taken = kCommon;
     taken.insert(taken.end(), form->options.begin(), form->options.end());
@@ -272,7 +269,26 @@ Call readCall(const QStringList &arguments) {
                               ? QStringLiteral("zum Desktop-Programm")
                               : QStringLiteral("zum Befehl %1").arg((options.command + u' ' + QLatin1String(form->action)).trimmed());
     options.error = options.misfit(taken, owner);
-    if (options.error.isEmpty()) call.form = &*form;
+    return options.error.isEmpty() ? &*form : nullptr;
+}
+
+}  // namespace
+
+std::span<const CommandForm> commandForms() { return table(); }
+
+// The usage lines are made only for an error: the whole help costs more than
+// reading an airport.
+Call readCall(const QStringList &arguments) {
+    static const std::vector<OptionDecl> known = allOptions();
+    Call call{{platform::readCommandLine(arguments, known)}, nullptr, {}};
+    Options &options = call.options;
+    if (!options.error.isEmpty()) {
+        call.usage = helpText();
+    } else if (!options.help) {
+        call.form = formOf(options);
+        if (!call.form)
+            call.usage = options.command.isEmpty() || !isCommand(options.command) ? helpText() : usageOf(options.command);
+    }
     return call;
 }
 

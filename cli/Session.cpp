@@ -3,7 +3,6 @@
 #include "cli/Options.h"
 #include "platform/DataFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdio>
@@ -38,7 +37,7 @@ void drawProgress(int percent) {
 
 std::unique_ptr<Session> openSession(const Options &options, store::Database::Mode mode) {
     auto session = std::make_unique<Session>();
-    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString exeDir = platform::programFolder();
     session->dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);
     if (const platform::Result<> prepared = platform::prepareDataFolder(session->dataFolder, exeDir); !prepared) {
         err() << prepared.error() << Qt::endl;

@@ -1,13 +1,14 @@
 #include "cli/Cli.h"
 #include "cli/CommandTable.h"
+#include "cli/Session.h"
+#include "platform/DataFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTextStream>
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -17,7 +18,7 @@ namespace {
 // lookup. So is the printed list, which needs Qt Gui. Both lie beside this one
 // in a build folder, in libexec/volmira-apt/ of the prefix in an installation.
 QString helperProgram(const char *program) {
-    const QDir exe(QCoreApplication::applicationDirPath());
+    const QDir exe(volmira::platform::programFolder());
     const QString beside = exe.filePath(program);
     const QString installed = QDir::cleanPath(exe.filePath(QStringLiteral("../libexec/volmira-apt/") + program));
     return QFileInfo(beside).isExecutable() || !QFileInfo(installed).isExecutable() ? beside : installed;
@@ -30,18 +31,28 @@ int startHelper(const char *program, char *argv[]) {
     for (char **argument = argv + 1; *argument; ++argument) arguments.push_back(*argument);
     arguments.push_back(nullptr);
     execv(path.constData(), arguments.data());
-    QTextStream(stderr) << "Das Programm " << QString::fromLocal8Bit(path) << " kann nicht gestartet werden."
+    volmira::cli::err() << "Das Programm " << QString::fromLocal8Bit(path) << " kann nicht gestartet werden."
                         << Qt::endl;
     return 3;
 }
 
 }  // namespace
 
+// No application object: no command runs an event loop, and making one (the
+// C locale from the environment, the event dispatcher) cost more than the
+// statements of a lookup.
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     // A line the table refuses, --help, or a command of this program runs here;
     // without a command the desktop program starts.
-    const volmira::cli::Call call = volmira::cli::readCall(QCoreApplication::arguments());
+    const volmira::cli::Call call = volmira::cli::readCall(arguments);
     if (call.form && call.form->program && !call.options.help) return startHelper(call.form->program, argv);
-    return volmira::cli::run(call);
+    const int status = volmira::cli::run(call);
+    // The command has closed its file and written all it writes: the libraries'
+    // clean-up at exit (OpenSSL's, Qt's) would only cost time.
+    volmira::cli::out().flush();
+    volmira::cli::err().flush();
+    std::fflush(nullptr);
+    _exit(status);
 }

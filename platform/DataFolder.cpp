@@ -16,6 +16,10 @@ QString resolveDataFolder(const QString &commandLineDir, const QString &executab
     return QDir(generic).filePath(QStringLiteral("volmira-apt"));
 }
 
+QString programFolder() {
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
+}
+
 QString installedFilesFolder(const QString &executableDir) {
     const QDir exe(executableDir);
     for (const QString &candidate : {QStringLiteral("."), QStringLiteral("../share/volmira-apt"),

@@ -11,6 +11,10 @@ namespace volmira::platform {
 // it holds vmdata.vmd (a portable install), else the per-user data location.
 [[nodiscard]] QString resolveDataFolder(const QString &commandLineDir, const QString &executableDir);
 
+// The running executable's folder, symbolic links resolved, as the application
+// object tells it; for the command programs, which start without one.
+[[nodiscard]] QString programFolder();
+
 // Name of the shipped database installed beside the executable. It is not
 // called vmdata.vmd so that a build folder is not taken for a portable install.
 inline constexpr const char *kShippedDatabase = "vmdata-shipped.vmd";
