@@ -55,6 +55,18 @@ echo "volmira-apt lookup EDDF as a whole process (median ms):"
 process_median 60 "$build/volmira-apt" lookup EDDF --data-dir "$tmp/data"
 
 echo
+echo "lookup EDDF side by side with the engine's own shell (Debian's sqlcipher: the same statements, key"
+echo "and file, bench/lookup_eddf.sql), taken in turn, median of 100 runs each:"
+if command -v sqlcipher >/dev/null; then
+  /usr/bin/python3 bench/side_by_side.py 100 \
+    "the shell (sqlcipher)" "sqlcipher -bail '$tmp/data/vmdata.vmd' '.read bench/lookup_eddf.sql'" \
+    "volmira-apt lookup EDDF" "'$build/volmira-apt' lookup EDDF --data-dir '$tmp/data'" \
+    "of which loading Qt Core alone" "'$build/bench/qt_core_start'"
+else
+  echo "  (the shell is not installed: apt-get install sqlcipher)"
+fi
+
+echo
 echo "volmira-apt list SS --json as a whole process (median ms):"
 process_median 60 "$build/volmira-apt" list SS --json --data-dir "$tmp/data"
 

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-pdf-dev libsqlcipher-dev libgeographiclib-dev
           googletest libgtest-dev libbenchmark-dev fonts-liberation2 poppler-utils xvfb xauth
           libcurl4-openssl-dev python3 python3-pyftpdlib qt6-translations-l10n
-          dpkg-dev desktop-file-utils appstream lintian)
+          dpkg-dev desktop-file-utils appstream lintian
+          sqlcipher)  # the engine's own shell, set beside lookup by bench/run.sh
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
