@@ -164,6 +164,8 @@ void Main::showHandedOver(const QString &code) {
     }
     if (code.isEmpty()) return;
     browser::frmAirport &airport = showAirportWindow();
+    // In the box, selected after the lookup, as after Enter: the next code typed replaces it.
+    airport.tAirport->setFocus();
     airport.tAirport->setText(code.toUpper());
     airport.GetInformation();
 }
