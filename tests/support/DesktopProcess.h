@@ -8,22 +8,18 @@ namespace volmira::test {
 
 // The desktop program started as a pilot starts it (volmira-apt without a
 // command) in `workingDirectory`, offscreen, its version check sent to a closed
-// local port. Killed at the end of the test if it still runs.
+// local port; killed at the end of the test if it still runs.
 class DesktopProcess {
 public:
     DesktopProcess(const QStringList &arguments, const QString &workingDirectory);
-    ~DesktopProcess();
+    ~DesktopProcess() { kill(); }
 
-    [[nodiscard]] bool running() const { return process_.state() != QProcess::NotRunning; }
-    // True when it has ended by itself within `ms`.
-    bool endsWithin(int ms);
-    [[nodiscard]] int exitCode() const { return process_.exitCode(); }
+    [[nodiscard]] bool running() const { return process.state() != QProcess::NotRunning; }
     // Ends it with SIGTERM; its exit status, -1 when it crashed or did not end.
     int terminate();
     void kill();
 
-private:
-    QProcess process_;
+    QProcess process;
 };
 
 // Waits until `path` exists; false when it does not within `ms`.
