@@ -25,7 +25,7 @@ class DesktopInstance : public QObject {
     Q_OBJECT
 public:
     // Nothing when this program goes on; else the exit status of this start
-    // (0 handed over, 2 no code, 3 the running one does not answer).
+    // (0 handed over, 2 a code that is none, 3 the running one does not answer).
     [[nodiscard]] std::optional<int> claim(platform::Dialogs &dialogs, const QString &dataFolder, const QString &code);
     // What is brought to the front while there is no main window.
     void setSplash(QWidget *splash) { splash_ = splash; }

@@ -14,8 +14,8 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QStackedWidget>
 #include <QPointer>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 

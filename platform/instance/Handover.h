@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 namespace volmira::platform {
 
 // What a second start of the desktop program hands to the running one: the
