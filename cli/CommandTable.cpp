@@ -154,7 +154,9 @@ const std::vector<CommandForm> &table() {
          .section = Section::Editing},
 
         {.name = "", .options = std::vector<OptionDecl>(std::begin(app::kDesktopOptions), std::end(app::kDesktopOptions)),
-         .text = "Fenster ohne Startbild zeigen, als PNG schreiben und enden; --map N: die Kartenseite mit der "
+         .text = "Das Programm auf dem Flughafen CODE starten; läuft es für den Datenordner schon, zeigt es "
+                 "CODE und kommt nach vorn. --screenshot: Fenster ohne Startbild zeigen, als PNG schreiben und "
+                 "enden; --map N: die Kartenseite mit der "
                  "Karte auf Platz N (0 bis 9), geschrieben, wenn sie gezeichnet ist (höchstens 10 s); 1: Platz N "
                  "ist frei",
          .program = "volmira-apt-desktop", .section = Section::Desktop},

@@ -1,6 +1,7 @@
 #include "app/ui/Desktop.h"
 
 #include "app/StartupCheck.h"
+#include "app/ui/DesktopInstance.h"
 #include "app/ui/Main.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmSplash.h"
@@ -245,6 +246,10 @@ int runDesktop(const platform::CommandLine &options) {
     platform::MessageBoxes dialogs;
     const QString exeDir = QApplication::applicationDirPath();
     const QString dataFolder = platform::resolveDataFolder(options.value("data-dir"), exeDir);
+    // One program per data folder, settled before the database is touched; a screenshot is a run of its own.
+    DesktopInstance instance;
+    if (!options.has("screenshot"))
+        if (const std::optional<int> ended = instance.claim(dialogs, dataFolder, options.value("show"))) return *ended;
     if (const platform::Result<> prepared = platform::prepareDataFolder(dataFolder, exeDir); !prepared) {
         dialogs.inform(nullptr, QStringLiteral("Fehler"), prepared.error());
         return 3;
@@ -272,7 +277,9 @@ int runDesktop(const platform::CommandLine &options) {
         main->setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
         main->showMaximized();
         main->showAirportWindow();
+        instance.setMain(*main);
     });
+    instance.setSplash(&splash);
     QRect centred = splash.geometry();
     centred.moveCenter(QGuiApplication::primaryScreen()->availableGeometry().center());
     splash.move(centred.topLeft());

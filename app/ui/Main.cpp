@@ -10,11 +10,16 @@
 #include "platform/Transfer.h"
 #include "platform/ui/MenuBarKeys.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
+
+#include <functional>
 
 namespace volmira::app {
 
@@ -25,6 +30,30 @@ void addSpacer(QMenuBar *bar, const char *name) {
     QAction *spacer = bar->addAction(QString());
     spacer->setObjectName(QString::fromLatin1(name));
     spacer->setEnabled(false);
+}
+
+// Runs `then` once, in the event loop while `context` lives, after `dialog` is hidden.
+void afterDialog(QWidget *dialog, QObject *context, std::function<void()> then) {
+    class HideWatch final : public QObject {
+    public:
+        HideWatch(QWidget *dialog, QObject *context, std::function<void()> then)
+            : QObject(dialog), context_(context), then_(std::move(then)) {
+            dialog->installEventFilter(this);
+        }
+        bool eventFilter(QObject *watched, QEvent *event) override {
+            if (event->type() == QEvent::Hide) {
+                watched->removeEventFilter(this);
+                if (context_) QTimer::singleShot(0, context_, std::move(then_));
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        QPointer<QObject> context_;
+        std::function<void()> then_;
+    };
+    new HideWatch(dialog, context, std::move(then));
 }
 
 }  // namespace
@@ -119,6 +148,26 @@ void Main::childChanged() {
     } else {
         setWindowTitle(airportTitle_);
     }
+}
+
+void Main::showHandedOver(const QString &code) {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    if (QWidget *dialog = QApplication::activeModalWidget()) {
+        // A dialog's entry belongs to the airport shown: the next one waits.
+        dialog->raise();
+        dialog->activateWindow();
+        afterDialog(dialog, this, [this, code] { showHandedOver(code); });
+        return;
+    }
+    if (code.isEmpty()) return;
+    browser::frmAirport &airport = showAirportWindow();
+    // In the box, selected after the lookup, as after Enter: the next code typed replaces it.
+    airport.tAirport->setFocus();
+    airport.tAirport->setText(code.toUpper());
+    airport.GetInformation();
 }
 
 std::unique_ptr<frmAbout> Main::makeAboutWindow() {

@@ -53,6 +53,11 @@ public:
     manager::frmDatabase &showDatabaseWindow();
     manager::frmDatabase *databaseWindow() const { return database_; }
 
+    // A later start of the program handed over `code` (empty: none): the
+    // frame comes to the front and the airport window shows the code as if it
+    // had been typed; while a dialog is open, once it is closed.
+    void showHandedOver(const QString &code);
+
     // Shows the About window modally over the frame.
     void mnuAbout_Click();
     // The About window over the frame; a double click in its history shows the airport here.

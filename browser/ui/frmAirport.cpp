@@ -347,8 +347,9 @@ void frmAirport::tAirportEvent(QEvent *event) {
         break;
     }
     case QEvent::FocusOut:
-        // So that cmdFindAirport looks up the upper-case code.
-        tAirport->setText(tAirport->text().toUpper());
+        // So that cmdFindAirport looks up the upper-case code. An unchanged
+        // text keeps its selection for the return to the window.
+        if (const QString upper = tAirport->text().toUpper(); upper != tAirport->text()) tAirport->setText(upper);
         break;
     case QEvent::MouseButtonDblClick:
         tAirport->clear();

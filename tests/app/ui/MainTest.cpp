@@ -4,6 +4,8 @@
 #include "support/AirportWindowFixture.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 
 using namespace volmira;
@@ -64,4 +66,22 @@ TEST_F(MainWindow, TheMenuIsReachedByKeyboard) {
     EXPECT_EQ(main.menuBar()->activeAction(), main.mnuDatabase) << "past the empty spacers";
     QTest::keyClick(main.menuBar(), Qt::Key_Return);
     EXPECT_EQ(main.windowTitle(), "Datenbank");
+}
+
+// A second start of the program hands its code over.
+TEST_F(MainWindow, AHandedOverCodeIsShownAsTypedInFrontOnceTheDialogIsClosed) {
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
+    main.showMinimized();
+    main.showDatabaseWindow();
+    QDialog dialog(&main);
+    dialog.setModal(true);
+    dialog.show();
+    main.showHandedOver("eddm");
+    EXPECT_FALSE(main.isMinimized());
+    EXPECT_EQ(main.airportWindow()->currentIcao(), "EDDF");  // under the dialog nothing changes
+    dialog.hide();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main.windowTitle().left(12), "Volmira EDDM");
+    EXPECT_EQ(main.airportWindow()->tAirport->text(), "EDDM");
+    EXPECT_EQ(main.airportWindow()->tAirport->selectedText(), "EDDM");
 }
