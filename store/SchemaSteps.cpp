@@ -76,9 +76,10 @@ platform::Result<> runSteps(Database &db, int target, std::span<const SchemaStep
     const std::span<const SchemaStep> pending = pendingSteps(*version, steps);
     for (size_t done = 0; done < pending.size(); ++done) {
         if (platform::Result<> ran = db.exec(pending[done].sql); !ran)
-            return platform::Failure{QStringLiteral("Die Datendatei bleibt im alten Format: der Schritt „%1“ ist "
-                                                    "gescheitert. %2")
-                                         .arg(QString::fromUtf8(pending[done].name), ran.error())};
+            return platform::Failure{QStringLiteral("Die Datendatei %1 bleibt im alten Format: der Schritt „%2“ "
+                                                    "ist gescheitert. %3")
+                                         .arg(QFileInfo(db.path()).absoluteFilePath(),
+                                              QString::fromUtf8(pending[done].name), ran.error())};
         if (progress) progress(int(done + 1), int(pending.size()));
     }
     pauseForTest("stepped");
