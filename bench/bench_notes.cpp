@@ -1,7 +1,8 @@
 // Notes and categories on a copy of the shipped database holding a 2 KB RTF
 // note in "Kontakt" at every airport: the lookup with notes and marks, and a
 // category renamed and deleted at every airport, each beside the bare
-// statements it rests on, measured in the same run.
+// statements it rests on, measured in the same run; and the printed list's
+// contact notes of the ED airports with the index of format 2 and without it.
 #include "browser/AirportLookup.h"
 #include "browser/NoteText.h"
 #include "browser/Rtf.h"
@@ -10,6 +11,7 @@
 #include "store/AirportStore.h"
 #include "store/Database.h"
 #include "store/DatabaseKey.h"
+#include "store/ReportStatements.h"
 #include "store/Statements.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -20,6 +22,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 using namespace volmira;
@@ -194,6 +197,21 @@ void DeleteCategoryRawSql(benchmark::State &state) {
     }
 }
 BENCHMARK(DeleteCategoryRawSql)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The read of the printed list of ED as it runs, and as a file of format 1,
+// which lacks MyInfo_Category_ICAO, runs it: every note of the category in the
+// world taken through its index, those of ED sorted.
+void ReportContacts(benchmark::State &state, bool format1) {
+    Raw &raw = *fixture().raw;
+    std::string sql = store::sql::kReportContacts;
+    if (format1) sql.insert(sql.find(" WHERE"), " INDEXED BY MyInfo_Category");
+    sqlite3_stmt *s = raw.prepare(sql.c_str());
+    sqlite3_bind_text(s, 3, "Kontakt", -1, SQLITE_STATIC);
+    for (auto _ : state) Raw::run(s, "ED", "EE");
+    sqlite3_finalize(s);
+}
+BENCHMARK_CAPTURE(ReportContacts, Format2, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ReportContacts, Format1, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -43,8 +43,12 @@ std::unique_ptr<Session> openSession(const Options &options, store::Database::Mo
         err() << prepared.error() << Qt::endl;
         return nullptr;
     }
+    // An upgrade of an older file says so once; its steps take seconds at most.
+    const auto upgrading = [](int done, int) {
+        if (done == 0) err() << store::upgradingMessage() << Qt::endl;
+    };
     const platform::Result<> opened =
-        session->db.open(QDir(session->dataFolder).filePath(platform::kDatabaseFile), mode);
+        session->db.open(QDir(session->dataFolder).filePath(platform::kDatabaseFile), mode, upgrading);
     if (!opened) {
         err() << opened.error() << Qt::endl;
         return nullptr;

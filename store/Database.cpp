@@ -69,7 +69,7 @@ void Database::close() {
     db_ = nullptr;
 }
 
-platform::Result<> Database::open(const QString &path, Mode mode) {
+platform::Result<> Database::open(const QString &path, Mode mode, const UpgradeProgress &progress) {
     close();
     path_ = path;
     const QString shown = QFileInfo(path).absoluteFilePath();
@@ -77,30 +77,44 @@ platform::Result<> Database::open(const QString &path, Mode mode) {
         return platform::Failure{QStringLiteral("Die Datendatei %1 wurde nicht gefunden.").arg(shown)};
 
     // A process killed inside a transaction leaves a journal behind. Only a
-    // connection that may write rolls it back, so a reader opens one first.
+    // connection that may write rolls it back (at its first read), so a reader
+    // connects once as a writer, and only for that.
+    bool passworded = false;
     if (mode == Mode::ReadOnly && QFileInfo::exists(path + QStringLiteral("-journal"))) {
-        if (platform::Result<> recovered = open(path, Mode::ReadWrite); !recovered) return recovered;
+        const int rc = connectWithEitherKey(path, Mode::ReadWrite, passworded);
         close();
-        path_ = path;
+        if (rc == SQLITE_NOTADB) return unreadable(path, shown);
+        if (rc != SQLITE_OK) return platform::Failure{engineMessage(rc, shown)};
     }
 
-    // A new file gets the raw key; an existing one is tried with it first and
-    // then with the password.
-    int rc = connect(path, mode, kRawKeyPragma);
-    if (rc == SQLITE_NOTADB && mode != Mode::Create) {
-        rc = connect(path, mode, kPasswordPragma);
-        // Converting only saves time, so it waits for no other program: the file
-        // stays as it is while another one has it open, until a later start.
-        if (rc == SQLITE_OK && mode == Mode::ReadWrite && aloneWithFile())
-            (void)sqlite3_rekey_v2(db_, "main", key::kRawKey, int(std::strlen(key::kRawKey)));
-    }
+    const int rc = connectWithEitherKey(path, mode, passworded);
     if (rc == SQLITE_NOTADB) return unreadable(path, shown);
     if (rc != SQLITE_OK) return platform::Failure{engineMessage(rc, shown)};
-    if (platform::Result<> schema = mode == Mode::Create ? createSchema(*this) : checkSchema(*this); !schema) {
+    if (platform::Result<> schema =
+            mode == Mode::Create ? createSchema(*this) : checkSchema(*this, mode == Mode::ReadWrite, progress);
+        !schema) {
         close();
         return schema;
     }
+    // Converting only saves time, so it waits for no other program: the file
+    // stays as it is while another one has it open, until a later start. Only
+    // a file whose format this program knows is converted.
+    if (passworded && mode == Mode::ReadWrite && aloneWithFile())
+        (void)sqlite3_rekey_v2(db_, "main", key::kRawKey, int(std::strlen(key::kRawKey)));
     return {};
+}
+
+int Database::connectWithEitherKey(const QString &path, Mode mode, bool &passworded) {
+    // A new file gets the raw key; an existing one is tried with it first and
+    // then with the password.
+    int rc = connect(path, mode, kRawKeyPragma);
+    passworded = rc == SQLITE_NOTADB && mode != Mode::Create;
+    if (passworded) rc = connect(path, mode, kPasswordPragma);
+    return rc;
+}
+
+bool Database::canWrite() const {
+    return db_ && sqlite3_db_readonly(db_, "main") == 0 && QFileInfo(QFileInfo(path_).absolutePath()).isWritable();
 }
 
 bool Database::aloneWithFile() {

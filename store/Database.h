@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Result.h"
+#include "store/SchemaSteps.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,11 +38,16 @@ public:
 
     // Opens the file with the program's password and checks at once that the
     // key fits. Create makes a new empty encrypted file (used by build-database).
-    // A failure names the file and says what is wrong with it.
-    [[nodiscard]] platform::Result<> open(const QString &path, Mode mode = Mode::ReadWrite);
+    // A file of an older format is upgraded by a writable open, `progress` told
+    // how far. A failure names the file and says what is wrong with it.
+    [[nodiscard]] platform::Result<> open(const QString &path, Mode mode = Mode::ReadWrite,
+                                          const UpgradeProgress &progress = {});
     [[nodiscard]] bool isOpen() const { return db_ != nullptr; }
     void close();
     const QString &path() const { return path_; }
+    // Whether the open file can be changed: neither it nor its folder (where
+    // the journal goes) is read-only.
+    [[nodiscard]] bool canWrite() const;
 
     // Prepared statements are cached by their text: the lookup runs the same
     // dozen statements again and again.
@@ -62,6 +68,9 @@ private:
     // Opens the file with one key and reads its schema; the engine's result
     // code, the connection closed unless it is SQLITE_OK.
     int connect(const QString &path, Mode mode, const char *keyPragma);
+    // connect with the program's key, then with the password of earlier
+    // versions; whether the password fitted.
+    int connectWithEitherKey(const QString &path, Mode mode, bool &passworded);
     // Whether no other connection has the file open at this moment.
     bool aloneWithFile();
 

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <string>
+
 namespace volmira::store {
 
 namespace {
@@ -19,6 +21,7 @@ CREATE INDEX ACOM_ICAO ON ACOM(ICAO);
 CREATE INDEX ILS_ICAO ON ILS(ICAO);
 CREATE INDEX MyInfo_ICAO ON MyInfo(ICAO, Category);
 CREATE INDEX MyInfo_Category ON MyInfo(Category);
+CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);
 CREATE INDEX MAPDATA_ICAO ON MAPDATA(ICAO, Number);
 CREATE INDEX AirportCode_IATA ON AirportCode(IATA);
 CREATE INDEX ICAOCODE_ICAO ON ICAOCODE(ICAO);
@@ -27,15 +30,14 @@ CREATE TABLE MyCategory (
   id       INTEGER PRIMARY KEY,
   Category TEXT COLLATE NOCASE
 );
-
-PRAGMA user_version = 1;
 )SQL";
 
 // The whole schema: the tables with a row struct as their descriptors declare them, then the rest.
 std::string schema() {
     return arptTable().create() + rwyTable().create() + acomTable().create() + ilsTable().create() +
            myInfoTable().create() + mapDataTable().create() + airportCodeTable().create() +
-           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest;
+           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest +
+           "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 
 platform::Result<std::optional<int>> userVersion(Database &db) {
@@ -50,7 +52,7 @@ platform::Result<> createSchema(Database &db) {
     return tx.commit();
 }
 
-platform::Result<> checkSchema(Database &db) {
+platform::Result<> checkSchema(Database &db, bool mayWrite, const UpgradeProgress &progress) {
     const platform::Result<std::optional<int>> tables =
         db.prepare("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'ARPT'")
             .firstRow([](const Statement &row) { return row.integer(0); });
@@ -63,14 +65,19 @@ platform::Result<> checkSchema(Database &db) {
     const platform::Result<std::optional<int>> stored = userVersion(db);
     if (!stored) return platform::Failure{stored.error()};
     const int version = stored->value_or(-1);
+    if (version == kSchemaVersion) return {};
     if (version > kSchemaVersion)
         return platform::Failure{
-            QStringLiteral("Die Datendatei %1 stammt von einer neueren Programmversion.").arg(shown)};
+            QStringLiteral("Die Datendatei %1 stammt von einer neueren Programmversion (Format %2, dieses Programm "
+                           "kennt %3).")
+                .arg(shown)
+                .arg(version)
+                .arg(kSchemaVersion)};
     // Version 1 is the first format: a file below it was not written by this program.
-    if (version < kSchemaVersion)
+    if (version < 1)
         return platform::Failure{
             QStringLiteral("Die Datei %1 ist keine Datenbank von Volmira APT: ihr Format ist unbekannt.").arg(shown)};
-    return {};
+    return upgradeSchema(db, version, mayWrite && db.canWrite(), schemaSteps(), progress);
 }
 
 }  // namespace volmira::store

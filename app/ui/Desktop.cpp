@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QScreen>
@@ -256,7 +257,21 @@ int runDesktop(const platform::CommandLine &options) {
     }
     platform::SystemClock clock;
     store::Database db;
-    if (const platform::Result<> opened = db.open(QDir(dataFolder).filePath(platform::kDatabaseFile)); !opened) {
+    // An older file is upgraded before any other window, its progress shown on its own.
+    std::unique_ptr<QProgressDialog> upgrading;
+    const auto progress = [&upgrading](int done, int total) {
+        if (!upgrading) {
+            upgrading = std::make_unique<QProgressDialog>(store::upgradingMessage(), QString(), 0, total);
+            upgrading->setWindowTitle(QApplication::applicationName());
+            upgrading->setMinimumDuration(0);
+        }
+        upgrading->setValue(done);
+        QApplication::processEvents();
+    };
+    const platform::Result<> opened = db.open(QDir(dataFolder).filePath(platform::kDatabaseFile),
+                                              store::Database::Mode::ReadWrite, progress);
+    upgrading.reset();
+    if (!opened) {
         reportDatabaseError(dialogs, dataFolder, opened.error());
         return 3;
     }

@@ -1,6 +1,13 @@
 #include "support/TableDump.h"
 
+#include "store/Schema.h"
+#include "support/Files.h"
+
 #include <sqlcipher/sqlite3.h>
+
+#include <QFile>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -37,6 +44,40 @@ QStringList dumpAirportData(store::Database &db) {
     for (const char *table : {"RWY", "ACOM", "ILS", "MyInfo", "MAPDATA"}) all << dumpTable(db, table, {"id"});
     all << dumpTable(db, "Version");
     return all;
+}
+
+namespace {
+
+QStringList texts(store::Database &db, const char *sql) {
+    const auto rows = db.prepare(sql).allRows([](const store::Statement &row) { return row.text(0); });
+    return rows ? QStringList(rows->begin(), rows->end()) : QStringList{rows.error()};
+}
+
+void exec(store::Database &db, const QByteArray &sql) { ASSERT_EQ(db.exec(sql.constData()).error(), "") << sql.data(); }
+
+}  // namespace
+
+QStringList dumpFile(store::Database &db) {
+    QStringList all = texts(db, "SELECT type || ' ' || name || ': ' || sql FROM sqlite_master ORDER BY name");
+    for (const QString &table : texts(db, "SELECT name FROM sqlite_master WHERE type = 'table'"))
+        all << dumpTable(db, table);
+    return all;
+}
+
+void writeFormatFile(const QString &path, int format, bool passworded) {
+    QFile::remove(path);
+    store::Database db;
+    ASSERT_TRUE(db.open(path, store::Database::Mode::Create).ok());
+    const QString folder = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/schema/");
+    if (format < store::kSchemaVersion) {
+        // Their indexes go with the tables.
+        for (const QString &table : texts(db, "SELECT name FROM sqlite_master WHERE type = 'table'"))
+            exec(db, "DROP TABLE " + table.toUtf8());
+        exec(db, readFile(folder + QStringLiteral("format%1.sql").arg(format)));
+    }
+    exec(db, readFile(folder + "rows.sql"));
+    if (passworded) exec(db, "PRAGMA rekey = 'kestrel52-118';");
+    if (format > store::kSchemaVersion) exec(db, "PRAGMA user_version = " + QByteArray::number(format));
 }
 
 }  // namespace volmira::test

@@ -15,4 +15,12 @@ QStringList dumpTable(store::Database &db, const QString &table, const QStringLi
 // plus MAPDATA and Version, internal ids and NameKey left out.
 QStringList dumpAirportData(store::Database &db);
 
+// Each table's and index's definition, then every row of every table.
+QStringList dumpFile(store::Database &db);
+
+// A new file of `format` with the rows of tests/data/schema/rows.sql: an earlier
+// format made from its schema text there, a later one the current file stamped
+// so; written with the password of earlier versions if `passworded`.
+void writeFormatFile(const QString &path, int format, bool passworded = false);
+
 }  // namespace volmira::test

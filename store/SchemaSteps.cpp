@@ -1,0 +1,123 @@
+#include "store/SchemaSteps.h"
+
+#include "platform/AtomicFile.h"
+#include "platform/TestPause.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <iterator>
+#include <string>
+
+namespace volmira::store {
+
+namespace {
+
+// Format 1 is the layout the first program created: the eleven tables and
+// their indexes. Every later format is one step further.
+constexpr SchemaStep kSteps[] = {
+    // The printed list reads a category's notes over a range of codes in code
+    // order; with only the category's index the engine takes every note of the
+    // category in the world and sorts them.
+    {1, "Index der Notizen nach Kategorie und Flughafen",
+     "CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);", true},
+};
+static_assert(std::size(kSteps) == kSchemaVersion - 1 && kSteps[std::size(kSteps) - 1].from + 1 == kSchemaVersion,
+              "one step for each format after the first");
+
+void pauseForTest(const char *stage) { platform::pauseForTest("VOLMIRA_UPGRADE_PAUSE", "Umstellung", stage); }
+
+int formatAfter(int version, std::span<const SchemaStep> steps) {
+    return steps.empty() ? version : steps.back().from + 1;
+}
+
+// The steps a file of `version` still lacks.
+std::span<const SchemaStep> pendingSteps(int version, std::span<const SchemaStep> steps) {
+    const auto first = std::ranges::find_if(steps, [&](const SchemaStep &s) { return s.from >= version; });
+    return steps.subspan(size_t(first - steps.begin()));
+}
+
+platform::Result<int> storedVersion(Database &db) {
+    const platform::Result<std::optional<int>> read =
+        db.prepare("PRAGMA user_version").firstRow([](const Statement &row) { return row.integer(0); });
+    if (!read) return platform::Failure{read.error()};
+    return read->value_or(0);
+}
+
+// The copy is taken while the file is held for reading, so that it is the very
+// file another copy of the program may be upgrading at the same moment, before
+// or after, never half. Nothing to do when that other copy has finished.
+platform::Result<bool> backUp(Database &db, int target) {
+    Transaction reading(db, Transaction::Kind::Read);
+    const platform::Result<int> version = storedVersion(db);
+    if (!version) return platform::Failure{version.error()};
+    if (*version >= target) return false;
+    const QString backup = db.path() + QStringLiteral(".format%1.bak").arg(*version);
+    if (const platform::Result<> copied = platform::copyFileAtomically(db.path(), backup); !copied)
+        return platform::Failure{QStringLiteral("Die Sicherungskopie %1 kann nicht angelegt werden; die Datendatei "
+                                                "bleibt im alten Format. %2")
+                                     .arg(QFileInfo(backup).fileName(), copied.error())};
+    return true;
+}
+
+// Every step from the file's format in one transaction with the new format
+// number: a kill leaves the old file or the new one.
+platform::Result<> runSteps(Database &db, int target, std::span<const SchemaStep> steps,
+                            const UpgradeProgress &progress) {
+    Transaction tx(db);
+    if (!tx.started()) return platform::Failure{tx.startError()};
+    // Read again under the write lock: another copy may have upgraded meanwhile.
+    const platform::Result<int> version = storedVersion(db);
+    if (!version) return platform::Failure{version.error()};
+    if (*version >= target) return {};
+    pauseForTest("begun");
+    const std::span<const SchemaStep> pending = pendingSteps(*version, steps);
+    for (size_t done = 0; done < pending.size(); ++done) {
+        if (platform::Result<> ran = db.exec(pending[done].sql); !ran)
+            return platform::Failure{QStringLiteral("Die Datendatei %1 bleibt im alten Format: der Schritt „%2“ "
+                                                    "ist gescheitert. %3")
+                                         .arg(QFileInfo(db.path()).absoluteFilePath(),
+                                              QString::fromUtf8(pending[done].name), ran.error())};
+        if (progress) progress(int(done + 1), int(pending.size()));
+    }
+    pauseForTest("stepped");
+    const std::string setVersion = "PRAGMA user_version = " + std::to_string(target) + ";";
+    if (platform::Result<> set = db.exec(setVersion.c_str()); !set) return set;
+    pauseForTest("numbered");
+    if (platform::Result<> committed = tx.commit(); !committed) return committed;
+    pauseForTest("committed");
+    return {};
+}
+
+}  // namespace
+
+std::span<const SchemaStep> schemaSteps() { return kSteps; }
+
+QString upgradingMessage() {
+    return QStringLiteral("Die Datendatei wird auf Format %1 umgestellt …").arg(kSchemaVersion);
+}
+
+platform::Result<> upgradeSchema(Database &db, int version, bool writable, std::span<const SchemaStep> steps,
+                                 const UpgradeProgress &progress) {
+    const int target = formatAfter(version, steps);
+    const std::span<const SchemaStep> pending = pendingSteps(version, steps);
+    if (!writable) {
+        if (std::ranges::all_of(pending, &SchemaStep::onlyAdds)) return {};
+        return platform::Failure{
+            QStringLiteral("Die Datendatei %1 hat ein älteres Format (Format %2, dieses Programm kennt %3). Sie muss "
+                           "einmal mit Schreibrecht geöffnet werden, damit das Programm sie umstellt.")
+                .arg(QFileInfo(db.path()).absoluteFilePath())
+                .arg(version)
+                .arg(target)};
+    }
+    if (progress) progress(0, int(pending.size()));
+    const platform::Result<bool> backedUp = backUp(db, target);
+    if (!backedUp) return platform::Failure{backedUp.error()};
+    if (!*backedUp) return {};
+    pauseForTest("backup");
+    return runSteps(db, target, steps, progress);
+}
+
+}  // namespace volmira::store
