@@ -31,4 +31,14 @@ public:
     void add(const store::ArptRow &row);
 };
 
+// Another program on the same file: a connection of its own with a store on
+// its own clock, set a day after the TempDatabase's (2026-03-15 09:00:00).
+struct OtherProgram {
+    explicit OtherProgram(const TempDatabase &t);
+
+    platform::FakeClock clock;
+    store::Database db;
+    std::unique_ptr<store::AirportStore> store;
+};
+
 }  // namespace volmira::test
