@@ -1,4 +1,5 @@
 #include "browser/AirportBlock.h"
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/EditCommand.h"
 #include "cli/Options.h"

@@ -1,5 +1,7 @@
+#include "browser/NoteActions.h"
 #include "browser/Rtf.h"
 #include "support/AirportWindowFixture.h"
+#include "support/GuardedWrites.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -184,3 +186,26 @@ TEST_F(NotePanelWindow, RenameProposesTheOldNameAndDeleteAsksThenRefillsWithMark
 }
 
 }  // namespace
+
+// Another program stores Frankfurt's contact note while it is being edited
+// here: leaving the editor asks, "Nein" shows the other program's note, and
+// what is typed over that is stored without a question.
+TEST_F(NotePanelWindow, ANoteChangedMeanwhileIsNotStoredOverAfterNein) {
+    openPanel();
+    click("*Kontakt");
+    typeNote("Hier ");
+    test::OtherProgram program(t);
+    const browser::NoteText other{{browser::NoteParagraph{{browser::NoteRun{"Dort"}}}}};
+    const store::Stamp shown = store::stampOf(notesOf("EDDF").at(0));
+    EXPECT_EQ(test::outcomeOf(browser::saveNote(*program.store, "EDDF", "Kontakt", other, shown)), "written");
+    leaveEditor();
+    EXPECT_EQ(dialogs.shown.at(0).text, store::kChangedMeanwhileQuestion.toString());
+    EXPECT_EQ(dialogs.shown.at(0).defaultAnswer, platform::Dialogs::Answer::No);
+    EXPECT_EQ(notesOf("EDDF").at(0).PrintInfo, "Dort");
+    EXPECT_EQ(editor()->toPlainText(), "Dort");
+    EXPECT_EQ(control<QLabel>("lblAktuell")->text(), "Letzte Aktualisierung: 15.03.2026 - 09:00:00");
+    typeNote("Hier ");
+    leaveEditor();
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(notesOf("EDDF").at(0).PrintInfo, "Hier Dort");
+}
