@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace volmira;
 using namespace volmira::browser;
 
@@ -31,38 +33,26 @@ TEST(NotePanel, ASaveMarksAndAnEmptiedNoteUnmarksWhatTheLookupSelects) {
     EXPECT_TRUE(t.store->notes.ofAirport("EDQQ").value().empty());
 }
 
-// The note as the editor was entered: none, or one stamped 2026-03-01. Another
-// program then writes, changes or deletes it, or deletes the airport; the save
-// stores only over the note as it was entered.
-TEST(NotePanel, ASaveStoresOnlyOverTheNoteAsItWasEntered) {
+// Another program writes the note where there was none, deletes its category
+// or deletes the airport: the save stores nothing over that.
+TEST(NotePanel, ASaveStoresNothingOverWhatAnotherProgramDidMeanwhile) {
     const NoteText text{{NoteParagraph{{NoteRun{"Neu"}}}}};
     const store::Stamp entered{"2026-03-01", "08:00:00"};
-    enum Meanwhile { Nothing, Saved, CategoryDeleted, AirportDeleted };
-    const struct {
-        bool held;  // the airport held a note when the editor was entered
-        Meanwhile meanwhile;
-        QString outcome;
-    } cases[] = {
-        {false, Nothing, "written"},
-        {false, Saved, "changed 2026-03-15 09:00:00"},
-        {true, Nothing, "written"},
-        {true, Saved, "changed 2026-03-15 09:00:00"},
-        {true, CategoryDeleted, "vanished"},
-        {true, AirportDeleted, store::airportGoneMessage("EDDF")},
+    using Act = std::function<bool(store::AirportStore &)>;
+    const struct { bool held; Act other; QString outcome; } cases[] = {
+        {false, [&](auto &s) { return saveNote(s, "EDDF", "Kontakt", text, std::nullopt).ok(); }, "changed 2026-03-15 09:00:00"},
+        {true, [](auto &s) { return s.notes.deleteCategory("Kontakt").ok(); }, "vanished"},
+        {true, [](auto &s) { return s.deletion.deleteAirport("EDDF").ok(); }, store::airportGoneMessage("EDDF")},
     };
     for (const auto &c : cases) {
         test::TempDatabase t;
         test::addSampleAirports(t);
         test::expectOk(t.store->notes.insertCategory("Kontakt").error());
         if (c.held) test::expectOk(t.store->notes.insert({0, "EDDF", "Kontakt", "Alt", "Alt", entered.Date, entered.Time}).error());
-        test::OtherProgram program(t);
-        if (c.meanwhile == Saved)
-            EXPECT_EQ(test::outcomeOf(saveNote(*program.store, "EDDF", "Kontakt", text, c.held ? std::optional(entered) : std::nullopt)), "written");
-        if (c.meanwhile == CategoryDeleted) test::expectOk(program.store->notes.deleteCategory("Kontakt").error());
-        if (c.meanwhile == AirportDeleted) ASSERT_TRUE(program.store->deletion.deleteAirport("EDDF").ok());
+        EXPECT_TRUE(c.other(*test::OtherProgram(t).store));
         const QStringList before = test::dumpAirportData(t.db);
-        EXPECT_EQ(test::outcomeOf(saveNote(*t.store, "EDDF", "Kontakt", text, c.held ? std::optional(entered) : std::nullopt)),
-                  c.outcome) << c.held << c.meanwhile;
-        if (c.meanwhile != Nothing) EXPECT_EQ(test::dumpAirportData(t.db), before) << c.held << c.meanwhile;
+        const std::optional<store::Stamp> loaded = c.held ? std::optional(entered) : std::nullopt;
+        EXPECT_EQ(test::outcomeOf(saveNote(*t.store, "EDDF", "Kontakt", text, loaded)), c.outcome);
+        EXPECT_EQ(test::dumpAirportData(t.db), before) << c.outcome.toStdString();
     }
 }

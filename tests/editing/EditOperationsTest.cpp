@@ -180,58 +180,32 @@ TEST(EditOperations, QuotesPercentUmlautsAndLongTextsComeBackUnchanged) {
     }
 }
 
-// A window or a command loaded a row; another program then leaves it alone,
-// changes it, deletes it or deletes its airport. The write compares in its own
-// transaction and writes only over the row as it was loaded.
-TEST(EditOperations, AChangeOrDeleteWritesOnlyOverTheRowAsItWasLoaded) {
-    enum Meanwhile { Nothing, Changed, RowDeleted, AirportDeleted };
-    // Each acts on the row of that id with `at` as the stamp it was loaded with.
-    using Act = std::function<QString(AirportStore &, long long id, const store::Stamp &at)>;
-    struct Kind {
-        const char *what;
-        std::function<long long(AirportStore &)> load;  // the id of EDKO's row of the kind
-        store::Stamp loaded;                            // its stamp then
-        Act write, change, remove;                      // empty: the kind has no such step
+// A row was loaded; another program then changes it, deletes it or deletes its
+// airport. The write compares in its own transaction and writes nothing then.
+TEST(EditOperations, AChangeOrDeleteWritesNothingOverWhatAnotherProgramDidMeanwhile) {
+    using Act = std::function<QString(AirportStore &, const store::Stamp &loaded)>;
+    // EDKO's runway and frequency are the fourth rows, after Frankfurt's three.
+    const Act changeRunway = [](auto &s, auto &at) { return test::outcomeOf(editing::changeRunway(s, "EDKO", 4, at, kAsphalt)); };
+    const Act deleteRunway = [](auto &s, auto &at) { return test::outcomeOf(editing::deleteRunway(s, "EDKO", 4, at)); };
+    const Act changeFrequency = [](auto &s, auto &at) { return test::outcomeOf(editing::changeFrequency(s, "EDKO", 4, at, kTower)); };
+    const Act deleteFrequency = [](auto &s, auto &at) { return test::outcomeOf(editing::deleteFrequency(s, "EDKO", 4, at)); };
+    const Act changeAirport = [](auto &s, auto &at) { return test::outcomeOf(editing::changeAirport(s, "EDKO", at, airportEntry("", "B"))); };
+    const Act addRunway = [](auto &s, auto &) { return test::outcomeOf(editing::addRunway(s, "EDKO", kGrass)); };
+    const Act deleteAirport = [](auto &s, auto &) { return s.deletion.deleteAirport("EDKO").ok() ? "written" : QString(); };
+    const store::Stamp row{"2026-02-01", "08:00:00"}, airport{"2026-01-02", "08:00:00"};
+    const QString changed = "changed 2026-03-15 09:00:00", gone = store::airportGoneMessage("edko");
+    const struct { Act other, write; store::Stamp loaded; QString outcome; } cases[] = {
+        {changeRunway, changeRunway, row, changed},       {deleteRunway, changeRunway, row, "vanished"},
+        {changeFrequency, deleteFrequency, row, changed}, {deleteFrequency, deleteFrequency, row, "vanished"},
+        {changeAirport, changeAirport, airport, changed}, {deleteAirport, changeRunway, row, gone},
+        {deleteAirport, addRunway, row, gone},            {deleteAirport, changeAirport, airport, gone},
     };
-    const auto first = [](auto list) { return [list](AirportStore &s) { return (s.reads.*list)("EDKO").value().at(0).id; }; };
-    const std::vector<Kind> kinds{
-        {"runway change", first(&store::AirportReads::runways), {"2026-02-01", "08:00:00"},
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::changeRunway(s, "EDKO", id, at, kAsphalt)); },
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::changeRunway(s, "EDKO", id, at, kGrass)); },
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::deleteRunway(s, "EDKO", id, at)); }},
-        {"frequency delete", first(&store::AirportReads::frequencies), {"2026-02-01", "08:00:00"},
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::deleteFrequency(s, "EDKO", id, at)); },
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::changeFrequency(s, "EDKO", id, at, kTower)); },
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::deleteFrequency(s, "EDKO", id, at)); }},
-        {"approach change", first(&store::AirportReads::approaches), {"2026-03-14", "10:15:00"},
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::changeApproach(s, "EDKO", id, at, kIls)); },
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::changeApproach(s, "EDKO", id, at, {"06"})); },
-         [](auto &s, auto id, auto &at) { return test::outcomeOf(editing::deleteApproach(s, "EDKO", id, at)); }},
-        {"airport change", {}, {"2026-01-02", "08:00:00"},
-         [](auto &s, auto, auto &at) { return test::outcomeOf(editing::changeAirport(s, "EDKO", at, airportEntry("", "A"))); },
-         [](auto &s, auto, auto &at) { return test::outcomeOf(editing::changeAirport(s, "EDKO", at, airportEntry("", "B"))); },
-         {}},
-        {"runway add", {}, {},
-         [](auto &s, auto, auto &) { return test::outcomeOf(editing::addRunway(s, "EDKO", kAsphalt)); }, {}, {}},
-    };
-    const QString gone = store::airportGoneMessage("edko");
-    EXPECT_EQ(gone, "Der Flughafen EDKO ist nicht mehr gespeichert: er wurde inzwischen gelöscht. Nichts wurde gespeichert.");
-    for (const Kind &kind : kinds) {
-        for (const auto &[meanwhile, expected] : {std::pair{Nothing, QString("written")},
-                                                  {Changed, QString("changed 2026-03-15 09:00:00")},
-                                                  {RowDeleted, QString("vanished")}, {AirportDeleted, gone}}) {
-            const Act none, &other = meanwhile == Changed ? kind.change : meanwhile == RowDeleted ? kind.remove : none;
-            if ((meanwhile == Changed || meanwhile == RowDeleted) && !other) continue;
-            test::TempDatabase t;
-            test::addSampleAirports(t);
-            EXPECT_EQ(test::outcomeOf(editing::addApproach(*t.store, "EDKO", kIls)), "written");
-            const long long id = kind.load ? kind.load(*t.store) : 0;
-            test::OtherProgram program(t);
-            if (other) EXPECT_EQ(other(*program.store, id, kind.loaded), "written") << kind.what;
-            if (meanwhile == AirportDeleted) ASSERT_TRUE(program.store->deletion.deleteAirport("EDKO").ok());
-            const QStringList before = test::dumpAirportData(t.db);
-            EXPECT_EQ(kind.write(*t.store, id, kind.loaded), expected) << kind.what << " " << meanwhile;
-            if (meanwhile != Nothing) EXPECT_EQ(test::dumpAirportData(t.db), before) << kind.what << " " << meanwhile;
-        }
+    for (const auto &c : cases) {
+        test::TempDatabase t;
+        test::addSampleAirports(t);
+        EXPECT_EQ(c.other(*test::OtherProgram(t).store, c.loaded), "written");
+        const QStringList before = test::dumpAirportData(t.db);
+        EXPECT_EQ(c.write(*t.store, c.loaded), c.outcome) << &c - cases;
+        EXPECT_EQ(test::dumpAirportData(t.db), before) << &c - cases;
     }
 }
