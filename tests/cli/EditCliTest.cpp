@@ -136,12 +136,11 @@ TEST(EditCli, IfStampWritesOnlyOverTheRowAsTheCallerSawIt) {
     QTemporaryDir dir;
     expectCall(dir.path(), {{"lookup", "EDHN"}, 0, "EDHN"});
     test::executeSql(dir.filePath("vmdata.vmd"), "UPDATE ACOM SET Date = '2026-01-02', Time = '08:00:00' WHERE ICAO = 'EDHN';");
-    const QString seen = "2026-01-02 08:00:00", changed = store::kChangedMeanwhileMessage.toString();
+    const QString changed = store::kChangedMeanwhileMessage.toString();
     const std::vector<Call> calls{
         {{"frequency", "change", "EDHN", "#1", "--freq", "1", "--if-stamp", "2026-01-02 08:00:01"}, 4, changed},
         {{"frequency", "change", "EDHN", "#1", "--freq", "1", "--if-stamp", "2026-01-02"}, 2, "--if-stamp erwartet"},
-        {{"frequency", "change", "EDHN", "#1", "--freq", "1", "--if-stamp", seen}, 0, "geändert"},
-        {{"frequency", "delete", "EDHN", "#1", "--if-stamp", seen}, 4, changed},
+        {{"frequency", "change", "EDHN", "#1", "--freq", "1", "--if-stamp", "2026-01-02 08:00:00"}, 0, "geändert"},
         {{"airport", "set", "EDHN", "--pr", "1200 ft", "--if-stamp", "2026-01-02 08:00:01"}, 4, changed},
         {{"note", "EDHN", "Kontakt", "--text", "Turm", "--if-stamp", ""}, 0, "Letzte Aktualisierung"},
         {{"note", "EDHN", "Kontakt", "--text", "Platz", "--if-stamp", ""}, 4, changed},

@@ -3,8 +3,6 @@
 #include "platform/Result.h"
 #include "store/Stamp.h"
 
-#include <gtest/gtest.h>
-
 namespace volmira::test {
 
 // A guarded write's outcome in a word for a table: "written", "changed
@@ -16,13 +14,6 @@ QString outcomeOf(const platform::Result<store::Guarded<Written, Row>> &outcome)
     if (!other) return QStringLiteral("written");
     if (!other->stored) return QStringLiteral("vanished");
     return QStringLiteral("changed %1 %2").arg(other->stored->Date, other->stored->Time);
-}
-
-// What a guarded write that must have written wrote.
-template <typename Written, typename Row>
-Written writtenBy(const platform::Result<store::Guarded<Written, Row>> &outcome) {
-    EXPECT_EQ(outcomeOf(outcome), "written");
-    return std::get<Written>(outcome.value());
 }
 
 }  // namespace volmira::test
