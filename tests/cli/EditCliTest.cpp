@@ -38,15 +38,6 @@ void expectCall(const QString &folder, const Call &call) {
     }
 }
 
-// Each call in turn; one that fails leaves the file as it was.
-void expectCalls(const QString &folder, const std::vector<Call> &calls) {
-    for (const Call &call : calls) {
-        const QByteArray before = test::fileHash(folder + "/vmdata.vmd");
-        expectCall(folder, call);
-        if (call.exit != 0) EXPECT_EQ(test::fileHash(folder + "/vmdata.vmd"), before) << call.arguments.join(' ').toStdString();
-    }
-}
-
 QJsonObject written(const QString &folder, QStringList arguments) {
     const CommandResult r = test::runCommand(folder, arguments << "--json");
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -121,7 +112,13 @@ TEST(EditCli, EachCommandWritesOrSaysWhyNot) {
         {{"frequency", "add", "EDHN", "TOWER"}, 2, "Falsche Zahl von Argumenten"},
         {{"runway", "move", "EDHN"}, 2, "Was soll runway tun?"},
     };
-    expectCalls(dir.path(), calls);
+    for (const Call &call : calls) {
+        const QByteArray before = test::fileHash(dir.filePath("vmdata.vmd"));
+        expectCall(dir.path(), call);
+        if (call.exit != 0) {
+            EXPECT_EQ(test::fileHash(dir.filePath("vmdata.vmd")), before) << call.arguments.join(' ').toStdString();
+        }
+    }
 
     // Another program holding the file: a database error, nothing written.
     store::Database other;
@@ -130,8 +127,7 @@ TEST(EditCli, EachCommandWritesOrSaysWhyNot) {
     expectCall(dir.path(), {{"frequency", "delete", "EDHN", "#1"}, 3, "Die Datenbank wird gerade von einem anderen Programm benutzt."});
 }
 
-// --if-stamp names the stamp the caller saw; a row stamped otherwise since is
-// not written (exit 4), nor is a note where none was expected.
+// A row stamped other than --if-stamp says (for a note "": none stored) is not written: exit 4.
 TEST(EditCli, IfStampWritesOnlyOverTheRowAsTheCallerSawIt) {
     QTemporaryDir dir;
     expectCall(dir.path(), {{"lookup", "EDHN"}, 0, "EDHN"});
@@ -145,5 +141,9 @@ TEST(EditCli, IfStampWritesOnlyOverTheRowAsTheCallerSawIt) {
         {{"note", "EDHN", "Kontakt", "--text", "Turm", "--if-stamp", ""}, 0, "Letzte Aktualisierung"},
         {{"note", "EDHN", "Kontakt", "--text", "Platz", "--if-stamp", ""}, 4, changed},
     };
-    expectCalls(dir.path(), calls);
+    for (const Call &call : calls) {
+        const QByteArray before = test::fileHash(dir.filePath("vmdata.vmd"));
+        expectCall(dir.path(), call);
+        if (call.exit != 0) EXPECT_EQ(test::fileHash(dir.filePath("vmdata.vmd")), before) << call.arguments.join(' ').toStdString();
+    }
 }

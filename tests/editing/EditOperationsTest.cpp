@@ -3,7 +3,6 @@
 // when a write fails.
 #include "editing/EditOperations.h"
 
-#include "support/GuardedWrites.h"
 #include "support/QtPrinters.h"
 #include "support/SampleAirports.h"
 #include "support/TableDump.h"
@@ -180,8 +179,7 @@ TEST(EditOperations, QuotesPercentUmlautsAndLongTextsComeBackUnchanged) {
     }
 }
 
-// A row was loaded; another program then changes it, deletes it or deletes its
-// airport. The write compares in its own transaction and writes nothing then.
+// Another program changes or deletes a loaded row, or deletes its airport: nothing is written.
 TEST(EditOperations, AChangeOrDeleteWritesNothingOverWhatAnotherProgramDidMeanwhile) {
     using Act = std::function<QString(AirportStore &, const store::Stamp &loaded)>;
     // EDKO's runway is the fourth, after Frankfurt's three.
