@@ -32,7 +32,7 @@ template <typename Row>
 inline constexpr QStringView kChangedMeanwhileQuestion =
     u"Der Datensatz wurde inzwischen von einem anderen Programm geändert. Trotzdem speichern?";
 inline constexpr QStringView kChangedMeanwhileMessage =
-    u"Der Datensatz wurde inzwischen von einem anderen Programm geändert. Nichts wurde gespeichert.";
+    u"Der Datensatz wurde inzwischen von einem anderen Programm geändert. Nichts wurde gespeichert oder gelöscht.";
 
 // Why nothing was written to an airport deleted after it was shown: no row of
 // an airport that is gone is ever written.

@@ -228,7 +228,8 @@ void frmAirport::cmdChangeAPT_Click() {
             continue;
         }
         if (const auto *other = std::get_if<store::Meanwhile<store::ArptRow>>(&*outcome)) {
-            // "Nein": the window and the dialog show the record as stored.
+            // "Nein": the window and the dialog show the record as stored (an
+            // airport deleted meanwhile is a failure, so there is one).
             showChangedAirport(*other->stored);
             if (!prepareChangeDialog(QStringLiteral("frmChangeAPT"))) return;
             continue;
