@@ -71,9 +71,8 @@ void EnterInRunwayDialog(benchmark::State &state) {
         const QModelIndex shown = runways->currentIndex();
         if (shown.data().toString() != "09L / 27R" || titles.isEmpty()) std::abort();
         // Each round adds the same runway to the same list.
-        if (!editing::deleteRunway(*theWindow->airports, "EDDF",
-                                   theWindow->airports->reads.runways("EDDF").value()[shown.row()].id))
-            std::abort();
+        const store::RwyRow added = theWindow->airports->reads.runways("EDDF").value()[shown.row()];
+        if (!editing::deleteRunway(*theWindow->airports, "EDDF", added.id, store::stampOf(added))) std::abort();
         titles.clear();
         state.ResumeTiming();
     }

@@ -41,16 +41,21 @@ Result<AirportNotes> readAirportNotes(store::AirportStore &store, const QString 
     return AirportNotes{std::move(*notes), categoryEntries(*marks)};
 }
 
-Result<SavedNote> saveNote(store::AirportStore &store, const QString &icao, const QString &entry,
-                           const NoteText &note) {
+Result<store::Guarded<SavedNote, store::MyInfoRow>> saveNote(store::AirportStore &store, const QString &icao,
+                                                              const QString &entry, const NoteText &note,
+                                                              const std::optional<store::Stamp> &loaded) {
+    using Saved = store::Guarded<SavedNote, store::MyInfoRow>;
     store::Transaction tx(store.database());
     if (!tx.started()) return Failure{tx.startError()};
     const Result<std::optional<store::ArptRow>> airport = store.reads.airportByIcao(icao);
     if (!airport) return Failure{airport.error()};
-    if (!*airport) return Failure{kNotFoundMessage.toString()};
+    if (!*airport) return Failure{store::airportGoneMessage(icao)};
     // The airport's own spelling of its code, as every other row of it has.
     const QString &code = (*airport)->ICAO;
     const QString category = categoryOf(entry);
+    const Result<std::optional<store::MyInfoRow>> current = store.notes.ofCategory(code, category);
+    if (!current) return Failure{current.error()};
+    if (const auto other = store::meanwhile(*current, loaded)) return Saved(*other);
     if (Result<> saved = store.notes.save(code, category, writeRtf(note), printInfo(note)); !saved)
         return Failure{saved.error()};
     Result<LastUpdate> update = readLastUpdate(store, code);
@@ -63,7 +68,7 @@ Result<SavedNote> saveNote(store::AirportStore &store, const QString &icao, cons
     const store::MyInfoRow *stored = noteOf(*notes, category);
     SavedNote result{stored ? *stored : store::MyInfoRow{}, std::move(*update), QString()};
     result.lblAktuell = lblAktuellText(result.note.Date, result.note.Time);
-    return result;
+    return Saved(std::move(result));
 }
 
 Result<NoteText> readNoteFile(const QString &path) {

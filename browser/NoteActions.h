@@ -4,9 +4,11 @@
 #include "browser/NoteText.h"
 #include "store/AirportStore.h"
 #include "store/Rows.h"
+#include "store/Stamp.h"
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <vector>
 
@@ -34,11 +36,19 @@ struct SavedNote {
 // the airport: MyInfo = writeRtf(note), PrintInfo = printInfo(note), stamped by
 // the store's clock; then the airport's LastDate, written only when it
 // differs. All in one transaction: on failure nothing is stored. A failure
-// (kNotFoundMessage) when the airport does not exist, so that no note of no
-// airport is ever written. The category is taken as given: callers pass a
-// listed one.
-[[nodiscard]] platform::Result<SavedNote> saveNote(store::AirportStore &store, const QString &icao,
-                                                   const QString &entry, const NoteText &note);
+// (store::airportGoneMessage) when the airport does not exist, so that no
+// note of no airport is ever written. The category is taken as given: callers
+// pass a listed one.
+// `loaded` is the stamp of the note the new one was typed over, nothing when
+// there was none: when the stored note is other than that (changed, written
+// or deleted meanwhile), nothing is stored and the stored note is given back.
+[[nodiscard]] platform::Result<store::Guarded<SavedNote, store::MyInfoRow>> saveNote(
+    store::AirportStore &store, const QString &icao, const QString &entry, const NoteText &note,
+    const std::optional<store::Stamp> &loaded);
+
+// Why a note deleted meanwhile is not stored again.
+inline constexpr QStringView kNoteVanishedMessage =
+    u"Die Notiz wurde inzwischen von einem anderen Programm gelöscht. Nichts wurde gespeichert.";
 
 // The largest note file read (a note of a megabyte is already far beyond
 // what anyone types).

@@ -1,4 +1,5 @@
 #include "browser/AirportBlock.h"
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/EditCommand.h"
 #include "cli/Options.h"
@@ -82,6 +83,7 @@ QStringList airportLines(const store::ArptRow &row, const QString &action) {
 }  // namespace
 
 int airportCommand(const Options &options) {
+    if (const QString misfit = stampMisfit(options); !misfit.isEmpty()) return refuseLine(options, misfit);
     const bool add = options.arguments[0] == QLatin1String("add");
     const QString code = options.arguments[1];
     std::unique_ptr<Session> session;
@@ -109,8 +111,17 @@ int airportCommand(const Options &options) {
     const std::optional<editing::AirportEntry> entry =
         accepted(editing::Checkinfo(*texts, editing::duplicateQuery(store), opened), refusal);
     if (!entry) return refusal;
-    const Result<store::ArptRow> written =
-        add ? editing::createAirport(store, *entry) : editing::changeAirport(store, stored->ICAO, *entry);
+    Result<store::ArptRow> written = store::ArptRow{};
+    if (add) {
+        written = editing::createAirport(store, *entry);
+    } else {
+        const auto outcome =
+            editing::changeAirport(store, stored->ICAO, store::stampOf(asSeen(*stored, options)), *entry);
+        if (!outcome) return writeFailed(outcome.error());
+        if (std::holds_alternative<store::Meanwhile<store::ArptRow>>(*outcome))
+            return meanwhileFailed(store::kChangedMeanwhileMessage.toString());
+        written = std::get<store::ArptRow>(*outcome);
+    }
     if (!written) return writeFailed(written.error());
     const QString action = add ? QStringLiteral("add") : QStringLiteral("change");
     return printWritten(options, written->ICAO, action, "airport", airportJson(*written), {},

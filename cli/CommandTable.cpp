@@ -21,25 +21,36 @@ OptionDecl box(const char *name, const char *what = "T", bool add = false, const
     return {.name = name, .value = choices ? choices : what, .required = add, .mayBeEmpty = true, .closed = choices != nullptr};
 }
 
+// The stamp of the row as the caller saw it, for a write only while it is unchanged.
+const OptionDecl kIfStamp{.name = "if-stamp", .value = "\"JJJJ-MM-TT HH:MM:SS\"", .mayBeEmpty = true};
+
 const std::vector<OptionDecl> kListFilter{value("surface", "hard|grass|any|none|off"),
                                           value("type", "VLP|SLP|any|none"), box("min-length", "M")};
 const std::vector<OptionDecl> kSelection{flag("all"), value("icao", "A,B")};
 
 std::vector<OptionDecl> runwayOptions(bool add) {
-    return {box("rwy", "D", add),   box("hdg", "H", add), box("length", "M", add),
-            box("width", "M", add), box("slope"),         box("surface", "", false, "asphalt|gras")};
+    std::vector<OptionDecl> options{box("rwy", "D", add),   box("hdg", "H", add), box("length", "M", add),
+                                    box("width", "M", add), box("slope"),         box("surface", "", false, "asphalt|gras")};
+    if (!add) options.push_back(kIfStamp);
+    return options;
 }
 
 std::vector<OptionDecl> airportOptions(bool add) {
-    return {box("name", "T", add), box("coordinates", "\"4907.1 N / 00946.5 E\"", add),
-            box("elev", "364ft|111m", add), box("var", "3E|2W", add), box("pr"), box("type", "", false, "VLP|SLP")};
+    std::vector<OptionDecl> options{box("name", "T", add), box("coordinates", "\"4907.1 N / 00946.5 E\"", add),
+                                    box("elev", "364ft|111m", add), box("var", "3E|2W", add), box("pr"),
+                                    box("type", "", false, "VLP|SLP")};
+    if (!add) options.push_back(kIfStamp);
+    return options;
 }
 
 // The boxes of the approach dialog after its runway, and --yes for a runway the airport does not have.
 std::vector<OptionDecl> approachOptions(bool add) {
     std::vector<OptionDecl> options{box("ils-freq"), box("ils-ident"), box("ils-gs"), box("om-freq"),
                                     box("om-ident"), flag("yes")};
-    if (!add) options.insert(options.begin(), box("rwy"));
+    if (!add) {
+        options.insert(options.begin(), box("rwy"));
+        options.push_back(kIfStamp);
+    }
     return options;
 }
 
@@ -92,9 +103,9 @@ const std::vector<CommandForm> &table() {
          .text = "Notizen des Flughafens: Kategorienliste (* = Notiz vorhanden), LastKat, jede Notiz mit Text, "
                  "Formatierung und Stand; ändert nichts",
          .run = notesCommand},
-        {.name = "note", .arguments = "CODE KATEGORIE", .options = {value("text", "TEXT"), value("from-file", "DATEI")},
+        {.name = "note", .arguments = "CODE KATEGORIE", .options = {value("text", "TEXT"), value("from-file", "DATEI"), kIfStamp},
          .text = "Notiz speichern wie das Notizfenster, aus --text oder (nicht beides) --from-file; eine Datei, die "
-                 "mit {\\rtf beginnt, als RTF, sonst als UTF-8-Text",
+                 "mit {\\rtf beginnt, als RTF, sonst als UTF-8-Text; --if-stamp \"\" nur, wenn noch keine da ist",
          .run = noteCommand},
         {.name = "categories", .text = "Kategorien mit der Zahl der Flughäfen, die eine Notiz darin haben",
          .run = categoriesCommand},
@@ -132,7 +143,7 @@ const std::vector<CommandForm> &table() {
          .run = runwayCommand, .section = Section::Editing},
         {.name = "runway", .action = "change", .arguments = "CODE SEL", .options = runwayOptions(false),
          .run = runwayCommand, .section = Section::Editing},
-        {.name = "runway", .action = "delete", .arguments = "CODE SEL", .run = runwayCommand,
+        {.name = "runway", .action = "delete", .arguments = "CODE SEL", .options = {kIfStamp}, .run = runwayCommand,
          .section = Section::Editing},
         {.name = "airport", .action = "add", .arguments = "CODE", .options = airportOptions(true),
          .text = "--elev ohne Einheit: Fuß; --var ohne Buchstaben: Ost", .run = airportCommand,
@@ -141,16 +152,17 @@ const std::vector<CommandForm> &table() {
          .run = airportCommand, .section = Section::Editing},
         {.name = "frequency", .action = "add", .arguments = "CODE NAME FREQ", .run = frequencyCommand,
          .section = Section::Editing},
-        {.name = "frequency", .action = "change", .arguments = "CODE SEL", .options = {box("name"), box("freq")},
+        {.name = "frequency", .action = "change", .arguments = "CODE SEL",
+         .options = {box("name"), box("freq"), kIfStamp},
          .run = frequencyCommand, .section = Section::Editing},
-        {.name = "frequency", .action = "delete", .arguments = "CODE SEL", .run = frequencyCommand,
+        {.name = "frequency", .action = "delete", .arguments = "CODE SEL", .options = {kIfStamp}, .run = frequencyCommand,
          .section = Section::Editing},
         {.name = "approach", .action = "add", .arguments = "CODE RWY", .options = approachOptions(true),
          .text = "--yes: auch für eine Landebahn speichern, die der Flughafen nicht hat", .run = approachCommand,
          .section = Section::Editing},
         {.name = "approach", .action = "change", .arguments = "CODE SEL", .options = approachOptions(false),
          .run = approachCommand, .section = Section::Editing},
-        {.name = "approach", .action = "delete", .arguments = "CODE SEL", .run = approachCommand,
+        {.name = "approach", .action = "delete", .arguments = "CODE SEL", .options = {kIfStamp}, .run = approachCommand,
          .section = Section::Editing},
 
         {.name = "", .options = std::vector<OptionDecl>(std::begin(app::kDesktopOptions), std::end(app::kDesktopOptions)),
@@ -235,7 +247,9 @@ constexpr const char *kHeadings[] = {
     "Bearbeiten (dieselben Prüfungen und Meldungen wie die Eingabedialoge; CODE: ICAO-Code;\n"
     "SEL: eine Landebahn nach einem Ende oder dem Paar (\"25R\", \"07L / 25R\"), eine Frequenz nach\n"
     "ihrem Namen, ein Anflug nach seiner Landebahn, oder #N für die N-te Zeile wie bei lookup;\n"
-    "eine ausgelassene Option ist beim Hinzufügen ein leeres Feld, beim Ändern der gespeicherte Wert):",
+    "eine ausgelassene Option ist beim Hinzufügen ein leeres Feld, beim Ändern der gespeicherte Wert;\n"
+    "--if-stamp: nur schreiben, wenn der Datensatz noch den Stand hat (Date und Time wie bei lookup --json),\n"
+    "sonst Rückgabewert 4):",
     "Desktop-Programm (ohne BEFEHL):",
 };
 
@@ -319,7 +333,8 @@ QString helpText() {
                       "\n"
                       "Rückgabewerte: 0 erledigt (geschrieben), 1 nicht gefunden oder abgelehnt (die Meldung des "
                       "Dialogs),\n"
-                      "2 falscher Aufruf, 3 Daten- oder Dateifehler\n");
+                      "2 falscher Aufruf, 3 Daten- oder Dateifehler, 4 inzwischen von einem anderen Programm "
+                      "geändert\n");
 }
 
 }  // namespace volmira::cli

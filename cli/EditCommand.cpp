@@ -4,6 +4,7 @@
 #include "cli/Options.h"
 
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 namespace volmira::cli {
 
@@ -37,6 +38,38 @@ int printWritten(const Options &options, const QString &icao, const QString &act
     }
     out().flush();
     return kDone;
+}
+
+QString stampMisfit(const Options &options) {
+    static const QRegularExpression form(QStringLiteral(R"(^(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})?$)"));
+    if (!options.has("if-stamp") || form.match(options.value("if-stamp")).hasMatch()) return {};
+    return QStringLiteral("--if-stamp erwartet den Stand des Datensatzes als \"JJJJ-MM-TT HH:MM:SS\" "
+                          "(Date und Time wie bei lookup --json) oder leer für keinen.");
+}
+
+std::optional<store::Stamp> givenStamp(const Options &options) {
+    const QString given = options.value("if-stamp");
+    if (given.isEmpty()) return std::nullopt;
+    return store::Stamp{given.left(10), given.mid(11)};
+}
+
+template <typename Row>
+Row asSeen(Row row, const Options &options) {
+    if (options.has("if-stamp")) {
+        const store::Stamp seen = givenStamp(options).value_or(store::Stamp{});
+        row.Date = seen.Date;
+        row.Time = seen.Time;
+    }
+    return row;
+}
+template store::ArptRow asSeen(store::ArptRow, const Options &);
+template store::RwyRow asSeen(store::RwyRow, const Options &);
+template store::AcomRow asSeen(store::AcomRow, const Options &);
+template store::IlsRow asSeen(store::IlsRow, const Options &);
+
+int meanwhileFailed(const QString &message) {
+    err() << message << Qt::endl;
+    return kChangedMeanwhile;
 }
 
 int writeFailed(const QString &message) {

@@ -2,6 +2,7 @@
 
 #include "cli/Session.h"
 #include "editing/Entry.h"
+#include "store/Stamp.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -55,5 +56,26 @@ int printWritten(const Options &options, const QString &icao, const QString &act
 
 // Prints the failure of a write and gives kDataError.
 int writeFailed(const QString &message);
+
+// The exit status of a write that found its row changed or deleted by another
+// program since it was read (or since the stamp --if-stamp names): a script
+// reads the row again and decides, where 1 says its own line was wrong.
+inline constexpr int kChangedMeanwhile = 4;
+
+// --if-stamp "YYYY-MM-DD HH:MM:SS": the stamp of the row as the caller saw it,
+// Date and Time as lookup --json prints them; empty for a row without one (a
+// note: none stored). The usage error when it is neither; empty when it fits
+// or is not given.
+[[nodiscard]] QString stampMisfit(const Options &options);
+// The stamp --if-stamp gives, nothing for an empty one; only when it is given.
+[[nodiscard]] std::optional<store::Stamp> givenStamp(const Options &options);
+
+// The row as the caller saw it: the stored one, carrying the stamp of
+// --if-stamp when that is given, so that the write compares with that.
+template <typename Row>
+[[nodiscard]] Row asSeen(Row row, const Options &options);
+
+// Prints why nothing was written to a row changed or deleted meanwhile; gives kChangedMeanwhile.
+int meanwhileFailed(const QString &message);
 
 }  // namespace volmira::cli

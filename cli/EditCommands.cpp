@@ -1,4 +1,5 @@
 #include "browser/AirportBlock.h"
+#include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/EditCommand.h"
 #include "cli/Options.h"
@@ -152,6 +153,7 @@ template <typename Row>
 int rowCommand(const Options &options) {
     using Kind = editing::RowKind<Row>;
     using Command = RowCommand<Row>;
+    if (const QString misfit = stampMisfit(options); !misfit.isEmpty()) return refuseLine(options, misfit);
     int exit = kDone;
     const std::optional<EditTarget> target = editTarget(options, options.arguments[1], exit);
     if (!target) return exit;
@@ -160,16 +162,22 @@ int rowCommand(const Options &options) {
     std::optional<Row> row;
     if (action != kAdd && !(row = selected((store.reads.*Kind::list)(icao), options.arguments[2], Command::select, exit)))
         return exit;
-    const auto finish = [&](const Result<typename Kind::Written> &written) {
-        if (!written) return writeFailed(written.error());
-        return printWritten(options, icao, action, Command::key, Command::json(Kind::row(*written)),
-                            Command::extra(*written), Command::lines(icao, action, *written));
+    const auto finish = [&](const editing::WriteOutcome<typename Kind::Written, Row> &outcome) {
+        if (!outcome) return writeFailed(outcome.error());
+        if (const auto *other = std::get_if<store::Meanwhile<Row>>(&*outcome))
+            return meanwhileFailed(other->stored ? store::kChangedMeanwhileMessage.toString()
+                                                 : editing::vanishedMessage<Row>());
+        const auto &written = std::get<0>(*outcome);
+        return printWritten(options, icao, action, Command::key, Command::json(Kind::row(written)),
+                            Command::extra(written), Command::lines(icao, action, written));
     };
-    if (action == kDelete) return finish(Kind::deleteEntry(store, icao, row->id));
+    // The write compares the row with the one read here, or with the stamp the caller names.
+    const std::optional<Row> seen = row ? std::optional(asSeen(*row, options)) : std::nullopt;
+    if (action == kDelete) return finish(Kind::deleteEntry(store, icao, row->id, store::stampOf(*seen)));
     exit = kNotFound;
     const std::optional<typename Kind::Entry> entry = Command::entry(options, store, icao, row, exit);
     if (!entry) return exit;
-    return finish(editing::writeRow<Row>(store, icao, row ? std::optional(row->id) : std::nullopt, *entry));
+    return finish(editing::writeRow<Row>(store, icao, seen, *entry));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "browser/Rtf.h"
 #include "cli/CommandTable.h"
 #include "cli/Commands.h"
+#include "cli/EditCommand.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
 
@@ -182,6 +183,7 @@ int noteCommand(const Options &options) {
                                                    ? browser::readNote(options.value("text"))
                                                    : browser::readNoteFile(options.value("from-file"));
     if (!note) return failed(note);
+    if (const QString misfit = stampMisfit(options); !misfit.isEmpty()) return refuseLine(options, misfit);
     auto session = openSession(options, store::Database::Mode::ReadWrite);
     if (!session) return kDataError;
     int exit = kDone;
@@ -194,10 +196,18 @@ int noteCommand(const Options &options) {
         err() << QStringLiteral("Kategorie - %1 wurde nicht gefunden.").arg(asked) << Qt::endl;
         return kNotFound;
     }
-    const platform::Result<browser::SavedNote> saved =
-        browser::saveNote(*session->store, view->airport.ICAO, **category, *note);
+    // The write compares the note with the one the lookup read, or with the stamp the caller names.
+    const store::MyInfoRow *read = browser::noteOf(view->notes, **category);
+    const std::optional<store::Stamp> seen = options.has("if-stamp") ? givenStamp(options)
+                                             : read                  ? std::optional(store::stampOf(*read))
+                                                                     : std::nullopt;
+    const auto saved = browser::saveNote(*session->store, view->airport.ICAO, **category, *note, seen);
     if (!saved) return failed(saved);
-    out() << saved->lblAktuell << '\n' << printable(saved->lastUpdate.title) << Qt::endl;
+    if (const auto *other = std::get_if<store::Meanwhile<store::MyInfoRow>>(&*saved))
+        return meanwhileFailed(other->stored ? store::kChangedMeanwhileMessage.toString()
+                                             : browser::kNoteVanishedMessage.toString());
+    const browser::SavedNote &stored = std::get<browser::SavedNote>(*saved);
+    out() << stored.lblAktuell << '\n' << printable(stored.lastUpdate.title) << Qt::endl;
     return kDone;
 }
 

@@ -13,7 +13,7 @@ using store::AirportStore;
 
 namespace {
 
-// Why a row of the kind is not there to change or delete.
+// Why a row of the kind is not there to change or delete: another program deleted it.
 template <typename Row>
 constexpr const char *kMissing = nullptr;
 template <>
@@ -24,8 +24,17 @@ template <>
 constexpr const char *kMissing<store::IlsRow> = "Der Anflug wurde nicht gefunden: er ist nicht mehr gespeichert.";
 
 template <typename Row>
-Failure missingRow() {
-    return Failure{QString::fromUtf8(kMissing<Row>)};
+using Outcome = WriteOutcome<Row, Row>;
+
+// An outcome of another kind of write that met the row of this one meanwhile.
+template <typename Written, typename Row>
+WriteOutcome<Written, Row> carried(const store::Meanwhile<Row> &other) {
+    return store::Guarded<Written, Row>(other);
+}
+
+template <typename Written, typename Row>
+WriteOutcome<Written, Row> wrote(Written row) {
+    return store::Guarded<Written, Row>(std::move(row));
 }
 
 // The airport of the code as stored, for the operations to write to and, after
@@ -33,7 +42,7 @@ Failure missingRow() {
 Result<store::ArptRow> storedAirport(AirportStore &store, const QString &icao) {
     const Result<std::optional<store::ArptRow>> airport = store.reads.airportByIcao(icao);
     if (!airport) return Failure{airport.error()};
-    if (!*airport) return Failure{store::kNotFoundMessage.toString()};
+    if (!*airport) return Failure{store::airportGoneMessage(icao)};
     return **airport;
 }
 
@@ -64,61 +73,65 @@ void stampNow(AirportStore &store, Row &row) {
     row.Time = at.Time;
 }
 
-// The row of the id when it belongs to the airport.
+// The row of the id as stored, while it belongs to the airport and carries
+// the loaded stamp; else what is stored instead. A row of another airport
+// under the id is one made after ours was deleted.
 template <typename Row>
-Result<Row> ownRow(AirportStore &store, const store::ArptRow &airport, long long id) {
-    const Result<std::optional<Row>> found = (store.rows.*RowKind<Row>::find)(id);
+Outcome<Row> loadedRow(AirportStore &store, const store::ArptRow &airport, long long id, const store::Stamp &loaded) {
+    Result<std::optional<Row>> found = (store.rows.*RowKind<Row>::find)(id);
     if (!found) return Failure{found.error()};
-    if (!*found || (*found)->ICAO.compare(airport.ICAO, Qt::CaseInsensitive) != 0) return missingRow<Row>();
-    return **found;
+    if (*found && (*found)->ICAO.compare(airport.ICAO, Qt::CaseInsensitive) != 0) found->reset();
+    if (const auto other = store::meanwhile(*found, std::optional(loaded))) return carried<Row>(*other);
+    return wrote<Row, Row>(**found);
 }
 
 template <typename Row>
-Result<Row> addRow(AirportStore &store, const store::ArptRow &airport, Row row) {
+Outcome<Row> addRow(AirportStore &store, const store::ArptRow &airport, Row row) {
     row.ICAO = airport.ICAO;
     stampNow(store, row);
     const Result<long long> id = (store.rows.*RowKind<Row>::add)(row);
     if (!id) return Failure{id.error()};
     row.id = *id;
     if (Result<> refreshed = refreshLastDate(store, airport); !refreshed) return Failure{refreshed.error()};
-    return row;
+    return wrote<Row, Row>(row);
 }
 
 template <typename Row>
-Result<Row> changeRow(AirportStore &store, const store::ArptRow &airport, long long id, Row row) {
-    const Result<Row> old = ownRow<Row>(store, airport, id);
-    if (!old) return old;
+Outcome<Row> changeRow(AirportStore &store, const store::ArptRow &airport, long long id, const store::Stamp &loaded,
+                       Row row) {
+    const Outcome<Row> old = loadedRow<Row>(store, airport, id, loaded);
+    if (!old || !std::holds_alternative<Row>(*old)) return old;
     row.id = id;
-    row.ICAO = old->ICAO;
+    row.ICAO = std::get<Row>(*old).ICAO;
     stampNow(store, row);
-    const Result<bool> changed = (store.rows.*RowKind<Row>::change)(row);
-    if (!changed) return Failure{changed.error()};
-    if (!*changed) return missingRow<Row>();
+    if (const Result<bool> changed = (store.rows.*RowKind<Row>::change)(row); !changed)
+        return Failure{changed.error()};
     if (Result<> refreshed = refreshLastDate(store, airport); !refreshed) return Failure{refreshed.error()};
-    return row;
+    return wrote<Row, Row>(row);
 }
 
 template <typename Row>
-Result<Row> deleteRow(AirportStore &store, const store::ArptRow &airport, long long id) {
-    const Result<Row> old = ownRow<Row>(store, airport, id);
-    if (!old) return old;
-    const Result<bool> deleted = (store.rows.*RowKind<Row>::remove)(id);
-    if (!deleted) return Failure{deleted.error()};
-    if (!*deleted) return missingRow<Row>();
+Outcome<Row> deleteRow(AirportStore &store, const store::ArptRow &airport, long long id, const store::Stamp &loaded) {
+    const Outcome<Row> old = loadedRow<Row>(store, airport, id, loaded);
+    if (!old || !std::holds_alternative<Row>(*old)) return old;
+    if (const Result<bool> deleted = (store.rows.*RowKind<Row>::remove)(id); !deleted)
+        return Failure{deleted.error()};
     if (Result<> dated = store.edits.setLastDate(airport.ICAO, store.edits.now().Date); !dated)
         return Failure{dated.error()};
     return old;
 }
 
 // The airport's summary lengths after a runway was written or deleted.
-Result<RunwayWrite> withLengths(AirportStore &store, const store::ArptRow &airport, Result<store::RwyRow> runway) {
+RunwayOutcome withLengths(AirportStore &store, const store::ArptRow &airport, const Outcome<store::RwyRow> &runway) {
     if (!runway) return Failure{runway.error()};
+    if (const auto *other = std::get_if<store::Meanwhile<store::RwyRow>>(&*runway))
+        return carried<RunwayWrite>(*other);
     const Result<std::vector<store::RwyRow>> runways = store.reads.runways(airport.ICAO);
     if (!runways) return Failure{runways.error()};
     const RunwayLengths lengths = runwayLengths(*runways);
     if (Result<> set = store.rows.setRunwayLengths(airport.ICAO, lengths.RwyALen, lengths.RwyGLen); !set)
         return Failure{set.error()};
-    return RunwayWrite{*runway, lengths.RwyALen, lengths.RwyGLen};
+    return wrote<RunwayWrite, store::RwyRow>({std::get<store::RwyRow>(*runway), lengths.RwyALen, lengths.RwyGLen});
 }
 
 // A text as typed: an empty box is stored as an empty text, not as no value.
@@ -170,56 +183,59 @@ void takeEntry(AirportStore &store, store::ArptRow &row, const AirportEntry &e) 
 
 }  // namespace
 
-Result<RunwayWrite> addRunway(AirportStore &store, const QString &icao, const RunwayEntry &entry) {
+RunwayOutcome addRunway(AirportStore &store, const QString &icao, const RunwayEntry &entry) {
     return onAirport(store, icao, [&](const store::ArptRow &airport) {
         return withLengths(store, airport, addRow(store, airport, runwayRow(entry)));
     });
 }
 
-Result<RunwayWrite> changeRunway(AirportStore &store, const QString &icao, long long id, const RunwayEntry &entry) {
+RunwayOutcome changeRunway(AirportStore &store, const QString &icao, long long id, const store::Stamp &loaded,
+                           const RunwayEntry &entry) {
     return onAirport(store, icao, [&](const store::ArptRow &airport) {
-        return withLengths(store, airport, changeRow(store, airport, id, runwayRow(entry)));
+        return withLengths(store, airport, changeRow(store, airport, id, loaded, runwayRow(entry)));
     });
 }
 
-Result<RunwayWrite> deleteRunway(AirportStore &store, const QString &icao, long long id) {
+RunwayOutcome deleteRunway(AirportStore &store, const QString &icao, long long id, const store::Stamp &loaded) {
     return onAirport(store, icao, [&](const store::ArptRow &airport) {
-        return withLengths(store, airport, deleteRow<store::RwyRow>(store, airport, id));
+        return withLengths(store, airport, deleteRow<store::RwyRow>(store, airport, id, loaded));
     });
 }
 
-Result<store::AcomRow> addFrequency(AirportStore &store, const QString &icao, const ComEntry &entry) {
+FrequencyOutcome addFrequency(AirportStore &store, const QString &icao, const ComEntry &entry) {
     return onAirport(store, icao,
                      [&](const store::ArptRow &airport) { return addRow(store, airport, frequencyRow(entry)); });
 }
 
-Result<store::AcomRow> changeFrequency(AirportStore &store, const QString &icao, long long id,
-                                       const ComEntry &entry) {
+FrequencyOutcome changeFrequency(AirportStore &store, const QString &icao, long long id, const store::Stamp &loaded,
+                                 const ComEntry &entry) {
     return onAirport(store, icao, [&](const store::ArptRow &airport) {
-        return changeRow(store, airport, id, frequencyRow(entry));
+        return changeRow(store, airport, id, loaded, frequencyRow(entry));
     });
 }
 
-Result<store::AcomRow> deleteFrequency(AirportStore &store, const QString &icao, long long id) {
-    return onAirport(store, icao,
-                     [&](const store::ArptRow &airport) { return deleteRow<store::AcomRow>(store, airport, id); });
+FrequencyOutcome deleteFrequency(AirportStore &store, const QString &icao, long long id, const store::Stamp &loaded) {
+    return onAirport(store, icao, [&](const store::ArptRow &airport) {
+        return deleteRow<store::AcomRow>(store, airport, id, loaded);
+    });
 }
 
-Result<store::IlsRow> addApproach(AirportStore &store, const QString &icao, const ApproachEntry &entry) {
+ApproachOutcome addApproach(AirportStore &store, const QString &icao, const ApproachEntry &entry) {
     return onAirport(store, icao,
                      [&](const store::ArptRow &airport) { return addRow(store, airport, approachRow(entry)); });
 }
 
-Result<store::IlsRow> changeApproach(AirportStore &store, const QString &icao, long long id,
-                                     const ApproachEntry &entry) {
+ApproachOutcome changeApproach(AirportStore &store, const QString &icao, long long id, const store::Stamp &loaded,
+                               const ApproachEntry &entry) {
     return onAirport(store, icao, [&](const store::ArptRow &airport) {
-        return changeRow(store, airport, id, approachRow(entry));
+        return changeRow(store, airport, id, loaded, approachRow(entry));
     });
 }
 
-Result<store::IlsRow> deleteApproach(AirportStore &store, const QString &icao, long long id) {
-    return onAirport(store, icao,
-                     [&](const store::ArptRow &airport) { return deleteRow<store::IlsRow>(store, airport, id); });
+ApproachOutcome deleteApproach(AirportStore &store, const QString &icao, long long id, const store::Stamp &loaded) {
+    return onAirport(store, icao, [&](const store::ArptRow &airport) {
+        return deleteRow<store::IlsRow>(store, airport, id, loaded);
+    });
 }
 
 Result<store::ArptRow> createAirport(AirportStore &store, const AirportEntry &entry) {
@@ -239,17 +255,28 @@ Result<store::ArptRow> createAirport(AirportStore &store, const AirportEntry &en
     return created;
 }
 
-Result<store::ArptRow> changeAirport(AirportStore &store, const QString &icao, const AirportEntry &entry) {
-    return onAirport(store, icao, [&](const store::ArptRow &airport) -> Result<store::ArptRow> {
+Outcome<store::ArptRow> changeAirport(AirportStore &store, const QString &icao, const store::Stamp &loaded,
+                                      const AirportEntry &entry) {
+    return onAirport(store, icao, [&](const store::ArptRow &airport) -> Outcome<store::ArptRow> {
+        if (const auto other = store::meanwhile(std::optional(airport), std::optional(loaded)))
+            return carried<store::ArptRow>(*other);
         store::ArptRow row = airport;
         takeEntry(store, row, entry);
-        const Result<bool> changed = store.rows.changeAirport(row);
-        if (!changed) return Failure{changed.error()};
-        if (!*changed) return Failure{store::kNotFoundMessage.toString()};
+        if (const Result<bool> changed = store.rows.changeAirport(row); !changed) return Failure{changed.error()};
         if (Result<> refreshed = refreshLastDate(store, airport); !refreshed) return Failure{refreshed.error()};
-        return storedAirport(store, airport.ICAO);
+        const Result<store::ArptRow> stored = storedAirport(store, airport.ICAO);
+        if (!stored) return Failure{stored.error()};
+        return wrote<store::ArptRow, store::ArptRow>(*stored);
     });
 }
+
+template <typename Row>
+QString vanishedMessage() {
+    return QString::fromUtf8(kMissing<Row>);
+}
+template QString vanishedMessage<store::RwyRow>();
+template QString vanishedMessage<store::AcomRow>();
+template QString vanishedMessage<store::IlsRow>();
 
 DuplicateQuery duplicateQuery(AirportStore &store) {
     return [&store](const QString &icao) { return store.rows.airportExists(icao); };

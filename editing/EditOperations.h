@@ -7,6 +7,7 @@
 #include "platform/Result.h"
 #include "store/AirportStore.h"
 #include "store/Rows.h"
+#include "store/Stamp.h"
 
 #include <QString>
 
@@ -23,9 +24,24 @@
 //   which replaces an airport with all its rows, carries the deletion.
 // Rows are stamped now by the store's clock. `icao` names a stored airport in
 // any letter case; rows are written under its stored code, which is never
-// rewritten. A failure (no such airport or row, the file locked or read-only)
-// is a German sentence, and nothing is written.
+// rewritten. A failure (no such airport: store::airportGoneMessage; the file
+// locked or read-only) is a German sentence, and nothing is written.
+//
+// A change or a delete names the row it was prepared from by its id and the
+// stamp it had then (`loaded`). In the same transaction that would write, the
+// stored row is compared with it: when another program changed or deleted it
+// meanwhile, the operation gives store::Meanwhile (the row as stored now, or
+// nothing) and writes nothing. An add never meets one.
 namespace volmira::editing {
+
+// What a write gives: the write, or the row as another program left it.
+template <typename Written, typename Row>
+using WriteOutcome = platform::Result<store::Guarded<Written, Row>>;
+
+// Why nothing was written for a row another program deleted meanwhile, so
+// that it is not made again unseen.
+template <typename Row>
+[[nodiscard]] QString vanishedMessage();
 
 // A runway as written or as it was before deletion, with the airport's
 // summary lengths after the write.
@@ -35,28 +51,31 @@ struct RunwayWrite {
     int RwyGLen = 0;
 };
 
-[[nodiscard]] platform::Result<RunwayWrite> addRunway(store::AirportStore &store, const QString &icao,
-                                                      const RunwayEntry &entry);
-// The runway of that id, which must belong to the airport.
-[[nodiscard]] platform::Result<RunwayWrite> changeRunway(store::AirportStore &store, const QString &icao,
-                                                         long long id, const RunwayEntry &entry);
-[[nodiscard]] platform::Result<RunwayWrite> deleteRunway(store::AirportStore &store, const QString &icao,
-                                                         long long id);
+using RunwayOutcome = WriteOutcome<RunwayWrite, store::RwyRow>;
+using FrequencyOutcome = WriteOutcome<store::AcomRow, store::AcomRow>;
+using ApproachOutcome = WriteOutcome<store::IlsRow, store::IlsRow>;
 
-[[nodiscard]] platform::Result<store::AcomRow> addFrequency(store::AirportStore &store, const QString &icao,
-                                                            const ComEntry &entry);
-[[nodiscard]] platform::Result<store::AcomRow> changeFrequency(store::AirportStore &store, const QString &icao,
-                                                               long long id, const ComEntry &entry);
-[[nodiscard]] platform::Result<store::AcomRow> deleteFrequency(store::AirportStore &store, const QString &icao,
-                                                               long long id);
+[[nodiscard]] RunwayOutcome addRunway(store::AirportStore &store, const QString &icao, const RunwayEntry &entry);
+// The runway of that id, which must belong to the airport (a row of another
+// airport counts as deleted).
+[[nodiscard]] RunwayOutcome changeRunway(store::AirportStore &store, const QString &icao, long long id,
+                                         const store::Stamp &loaded, const RunwayEntry &entry);
+[[nodiscard]] RunwayOutcome deleteRunway(store::AirportStore &store, const QString &icao, long long id,
+                                         const store::Stamp &loaded);
+
+[[nodiscard]] FrequencyOutcome addFrequency(store::AirportStore &store, const QString &icao, const ComEntry &entry);
+[[nodiscard]] FrequencyOutcome changeFrequency(store::AirportStore &store, const QString &icao, long long id,
+                                               const store::Stamp &loaded, const ComEntry &entry);
+[[nodiscard]] FrequencyOutcome deleteFrequency(store::AirportStore &store, const QString &icao, long long id,
+                                               const store::Stamp &loaded);
 
 // The runway check and its question are the caller's, before these are called.
-[[nodiscard]] platform::Result<store::IlsRow> addApproach(store::AirportStore &store, const QString &icao,
-                                                          const ApproachEntry &entry);
-[[nodiscard]] platform::Result<store::IlsRow> changeApproach(store::AirportStore &store, const QString &icao,
-                                                             long long id, const ApproachEntry &entry);
-[[nodiscard]] platform::Result<store::IlsRow> deleteApproach(store::AirportStore &store, const QString &icao,
-                                                             long long id);
+[[nodiscard]] ApproachOutcome addApproach(store::AirportStore &store, const QString &icao,
+                                          const ApproachEntry &entry);
+[[nodiscard]] ApproachOutcome changeApproach(store::AirportStore &store, const QString &icao, long long id,
+                                             const store::Stamp &loaded, const ApproachEntry &entry);
+[[nodiscard]] ApproachOutcome deleteApproach(store::AirportStore &store, const QString &icao, long long id,
+                                             const store::Stamp &loaded);
 
 // The three kinds of an airport's rows the entry dialogs edit, for the code
 // that handles them alike: how the store reaches their table, the dialog's
@@ -103,13 +122,15 @@ struct RowKind<store::IlsRow>
                     &store::RowEdits::changeApproach, &store::RowEdits::deleteApproach, &store::AirportReads::approaches,
                     &approachTexts, &addApproach, &changeApproach, &deleteApproach> {};
 
-// Adds a row of the entry, or with an id changes the row of that id.
+// Adds a row of the entry, or changes the row it was loaded from: the row of
+// that id, as long as it still carries the loaded row's stamp.
 template <typename Row>
-[[nodiscard]] platform::Result<typename RowKind<Row>::Written> writeRow(store::AirportStore &store,
-                                                                        const QString &icao,
-                                                                        std::optional<long long> id,
-                                                                        const typename RowKind<Row>::Entry &entry) {
-    return id ? RowKind<Row>::changeEntry(store, icao, *id, entry) : RowKind<Row>::addEntry(store, icao, entry);
+[[nodiscard]] WriteOutcome<typename RowKind<Row>::Written, Row> writeRow(store::AirportStore &store,
+                                                                         const QString &icao,
+                                                                         const std::optional<Row> &loaded,
+                                                                         const typename RowKind<Row>::Entry &entry) {
+    if (!loaded) return RowKind<Row>::addEntry(store, icao, entry);
+    return RowKind<Row>::changeEntry(store, icao, loaded->id, store::stampOf(*loaded), entry);
 }
 
 // A new airport of the code entry.ICAO (upper-cased, the code rule of the
@@ -118,8 +139,11 @@ template <typename Row>
 [[nodiscard]] platform::Result<store::ArptRow> createAirport(store::AirportStore &store, const AirportEntry &entry);
 // The airport's record from the entry (entry.ICAO is not used), its code,
 // summary lengths and note category kept; the row as stored, LastDate included.
-[[nodiscard]] platform::Result<store::ArptRow> changeAirport(store::AirportStore &store, const QString &icao,
-                                                             const AirportEntry &entry);
+// Only while the record carries the stamp it was loaded with.
+[[nodiscard]] WriteOutcome<store::ArptRow, store::ArptRow> changeAirport(store::AirportStore &store,
+                                                                        const QString &icao,
+                                                                        const store::Stamp &loaded,
+                                                                        const AirportEntry &entry);
 
 // Whether an airport of the code is stored, in any letter case: the
 // duplicate query of the airport dialog's check.

@@ -42,6 +42,14 @@ Result<std::vector<MyInfoRow>> NoteStore::ofAirport(const QString &icao) {
     return s.allRows([](const Statement &row) { return myInfoTable().read(row); });
 }
 
+Result<std::optional<MyInfoRow>> NoteStore::ofCategory(const QString &icao, const QString &category) {
+    static const std::string sql =
+        myInfoTable().select("WHERE ICAO = ? AND Category = ? COLLATE UNICASE ORDER BY id LIMIT 1");
+    Statement &s = db_.prepare(sql.c_str());
+    s.bind(1, icao).bind(2, category);
+    return s.firstRow([](const Statement &row) { return myInfoTable().read(row); });
+}
+
 Result<> NoteStore::save(const QString &icao, const QString &category, const QString &richText,
                          const QString &plainText) {
     const Stamp at = stampNow(clock_);

@@ -36,6 +36,9 @@ public:
 
     // The airport's notes in the order they were added.
     [[nodiscard]] platform::Result<std::vector<MyInfoRow>> ofAirport(const QString &icao);
+    // The airport's note of the category (any letter case), the first one
+    // added when there are more; nothing when it has none.
+    [[nodiscard]] platform::Result<std::optional<MyInfoRow>> ofCategory(const QString &icao, const QString &category);
     // Stores the note of a category, replacing the airport's note of that
     // category; stamped now. Writes the note only: the browser's saveNote
     // brings LastDate along in the same transaction.

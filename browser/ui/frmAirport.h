@@ -207,9 +207,14 @@ private:
     template <typename Row>
     [[nodiscard]] QDialog *fillFromGrid();
     // Asks until an entry is written or the dialog cancelled; a failed write
-    // is reported and the dialog opens again with the entry.
+    // is reported and the dialog opens again with the entry. A change of the
+    // row `loaded` that another program changed meanwhile is written only
+    // after a "Ja"; after a "Nein" the dialog opens again with the stored row.
     template <typename Row>
-    void writeRow(std::optional<long long> id);
+    void writeRow(std::optional<Row> loaded);
+    // Says that the row of that id was deleted meanwhile and shows the rows left.
+    template <typename Row>
+    void vanished(long long id);
     // Rereads the grid's rows with the row of that id current.
     template <typename Row>
     void showRows(long long current);

@@ -1,5 +1,6 @@
 // The commands of the edit mode's buttons: the entry dialogs, the writes of
 // the editing operations, and the lists and fields shown again afterwards.
+#include "browser/ui/WriteAsking.h"
 #include "browser/ui/frmAirport.h"
 #include "editing/EditOperations.h"
 #include "editing/ui/frmChangeAPT.h"
@@ -122,7 +123,7 @@ void frmAirport::addRow() {
     if (!current_) return;
     // A new row starts from empty boxes (a runway's previews too, on asphalt).
     RowPage<Row>::dialog(*this).fill({}, editing::stampTitle());
-    writeRow<Row>(std::nullopt);
+    writeRow<Row>(std::optional<Row>());
 }
 
 template <typename Row>
@@ -131,12 +132,13 @@ void frmAirport::changeRow() {
     const int row = RowPage<Row>::grid(*this)->currentIndex().row();
     if (row < 0) return addRow<Row>();
     if (prepareChangeDialog(QLatin1String(RowPage<Row>::texts.dialogName)))
-        writeRow<Row>(RowPage<Row>::model(*this)->rows()[row].id);
+        writeRow<Row>(RowPage<Row>::model(*this)->rows()[row]);
 }
 
 template <typename Row>
-void frmAirport::writeRow(std::optional<long long> id) {
-    while (const auto entry = RowPage<Row>::dialog(*this).ask()) {
+void frmAirport::writeRow(std::optional<Row> loaded) {
+    auto &dialog = RowPage<Row>::dialog(*this);
+    while (const auto entry = dialog.ask()) {
         // An approach to a runway the airport does not have is stored only when confirmed.
         if constexpr (std::is_same_v<Row, store::IlsRow>) {
             if (!editing::matchingRunway(*entry, rsRwy->rows()) &&
@@ -144,16 +146,32 @@ void frmAirport::writeRow(std::optional<long long> id) {
                                   platform::Dialogs::Answer::Yes)))
                 return;
         }
-        const auto written = editing::writeRow<Row>(store_, current_->ICAO, id, *entry);
-        if (!written) {
-            dialogs_.inform(this, kWriteErrorTitle, written.error());
+        const auto outcome = writeAsking(this, dialogs_, loaded, [&](const std::optional<Row> &row) {
+            return editing::writeRow<Row>(store_, current_->ICAO, row, *entry);
+        });
+        if (!outcome) {
+            dialogs_.inform(this, kWriteErrorTitle, outcome.error());
+            continue;
+        }
+        if (const auto *other = std::get_if<store::Meanwhile<Row>>(&*outcome)) {
+            if (!other->stored) return vanished<Row>(loaded->id);
+            // "Nein": the stored row is what the dialog and the list show now.
+            loaded = other->stored;
+            dialog.fill(editing::RowKind<Row>::texts(*loaded), editing::stampTitle(loaded->Date, loaded->Time));
+            showRows<Row>(loaded->id);
             continue;
         }
         reloadAirport();
-        showRows<Row>(editing::RowKind<Row>::row(*written).id);
+        showRows<Row>(editing::RowKind<Row>::row(std::get<0>(*outcome)).id);
         ShowLastUpdate();
         return;
     }
+}
+
+template <typename Row>
+void frmAirport::vanished(long long id) {
+    dialogs_.inform(this, kWriteErrorTitle, editing::vanishedMessage<Row>());
+    showRows<Row>(id);
 }
 
 template <typename Row>
@@ -163,8 +181,14 @@ void frmAirport::deleteRow() {
     const Row row = RowPage<Row>::model(*this)->rows()[index];
     const PageTexts &texts = RowPage<Row>::texts;
     if (!yes(dialogs_.ask(this, QString::fromUtf8(texts.title), RowPage<Row>::question(texts, row), kDeleteDefault))) return;
-    const auto deleted = editing::RowKind<Row>::deleteEntry(store_, current_->ICAO, row.id);
+    const auto deleted = editing::RowKind<Row>::deleteEntry(store_, current_->ICAO, row.id, store::stampOf(row));
     if (!deleted) return dialogs_.inform(this, kWriteErrorTitle, deleted.error());
+    if (const auto *other = std::get_if<store::Meanwhile<Row>>(&*deleted)) {
+        if (!other->stored) return vanished<Row>(row.id);
+        // Changed since it was shown: the list shows it as stored, and a second delete deletes that.
+        dialogs_.inform(this, kWriteErrorTitle, store::kChangedMeanwhileMessage.toString());
+        return showRows<Row>(row.id);
+    }
     reloadAirport();
     showRows<Row>(row.id);
 }
@@ -196,12 +220,21 @@ void frmAirport::cmdDeleteApproach_Click() { deleteRow<store::IlsRow>(); }
 void frmAirport::cmdChangeAPT_Click() {
     if (!prepareChangeDialog(QStringLiteral("frmChangeAPT"))) return;
     while (const std::optional<editing::AirportEntry> entry = airportDialog().ask()) {
-        const platform::Result<store::ArptRow> written = editing::changeAirport(store_, current_->ICAO, *entry);
-        if (!written) {
-            dialogs_.inform(this, kWriteErrorTitle, written.error());
+        const auto outcome = writeAsking(this, dialogs_, current_, [&](const std::optional<store::ArptRow> &loaded) {
+            return editing::changeAirport(store_, current_->ICAO, store::stampOf(*loaded), *entry);
+        });
+        if (!outcome) {
+            dialogs_.inform(this, kWriteErrorTitle, outcome.error());
             continue;
         }
-        showChangedAirport(*written);
+        if (const auto *other = std::get_if<store::Meanwhile<store::ArptRow>>(&*outcome)) {
+            // "Nein": the window and the dialog show the record as stored (an
+            // airport deleted meanwhile is a failure, so there is one).
+            showChangedAirport(*other->stored);
+            if (!prepareChangeDialog(QStringLiteral("frmChangeAPT"))) return;
+            continue;
+        }
+        showChangedAirport(std::get<0>(*outcome));
         return;
     }
 }

@@ -5,6 +5,7 @@
 #include "browser/NoteActions.h"
 #include "browser/Rtf.h"
 #include "browser/ui/NoteDocument.h"
+#include "browser/ui/WriteAsking.h"
 
 #include <QFocusEvent>
 #include <QLabel>
@@ -145,13 +146,21 @@ void frmAirportinfo::rtfAirportinfo_GotFocus() {
     if (listAirportCategories->currentRow() < 0)
         listAirportCategories->setCurrentRow(std::max(0, findCategoryEntry(entries(), LastCategory)));
     LastCategory = selectedText();
-    rtfCompare = Entered{*icao_, LastCategory, writeRtf(noteOf(*rtfAirportinfo->document()))};
+    const store::MyInfoRow *shown = noteOf(rsInfo, LastCategory);
+    rtfCompare = Entered{*icao_, LastCategory, writeRtf(noteOf(*rtfAirportinfo->document())),
+                         shown ? std::optional(*shown) : std::nullopt};
 }
 
 bool frmAirportinfo::SaveAirportInfo(const Entered &entered, const NoteText &note) {
-    const platform::Result<SavedNote> saved = saveNote(store_, entered.icao, entered.category, note);
+    const auto saved = writeAsking(this, dialogs_, entered.loaded, [&](const std::optional<store::MyInfoRow> &loaded) {
+        return saveNote(store_, entered.icao, entered.category, note, store::stampOf(loaded));
+    });
     if (failed(saved.error())) return false;
-    emit noteStored(saved->lastUpdate);
+    if (const auto *other = std::get_if<store::Meanwhile<store::MyInfoRow>>(&*saved)) {
+        if (!other->stored) failed(kNoteVanishedMessage.toString());
+        return true;
+    }
+    emit noteStored(std::get<SavedNote>(*saved).lastUpdate);
     return true;
 }
 

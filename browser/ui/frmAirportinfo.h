@@ -76,6 +76,7 @@ private:
         QString icao;
         QString category;  // list text, mark included
         QString rtf;       // our writer's RTF of the editor's note then
+        std::optional<store::MyInfoRow> loaded;  // the stored note shown then, nothing when none
     };
 
     void buildCategoryColumn();
@@ -92,7 +93,11 @@ private:
     void followCursorFormat(const QTextCharFormat &format);
     void showStoredNote(const QString &stored);
 
-    // Stores the note for the airport and category it was entered for.
+    // Stores the note for the airport and category it was entered for, unless
+    // another program changed that note meanwhile and the user declines to
+    // write over it. False when nothing changed in the file and the editor
+    // keeps what was typed (a failure); true when the stored note is to be
+    // shown again (written, declined, or deleted meanwhile).
     bool SaveAirportInfo(const Entered &entered, const NoteText &note);
     void fillList(const QStringList &entries);
     // Rebuilds the list and selects the entry of the category (mark ignored), if any.

@@ -1,6 +1,7 @@
 // The editing commands through the real executable on a copy of the shipped
 // database (EDHN has no runways and two frequencies there).
 #include "store/Database.h"
+#include "store/Stamp.h"
 
 #include "support/Command.h"
 #include "support/Files.h"
@@ -124,4 +125,25 @@ TEST(EditCli, EachCommandWritesOrSaysWhyNot) {
     ASSERT_TRUE(other.open(dir.filePath("vmdata.vmd")).ok());
     ASSERT_TRUE(other.exec("BEGIN IMMEDIATE;").ok());
     expectCall(dir.path(), {{"frequency", "delete", "EDHN", "#1"}, 3, "Die Datenbank wird gerade von einem anderen Programm benutzt."});
+}
+
+// A row stamped other than --if-stamp says (for a note "": none stored) is not written: exit 4.
+TEST(EditCli, IfStampWritesOnlyOverTheRowAsTheCallerSawIt) {
+    QTemporaryDir dir;
+    expectCall(dir.path(), {{"lookup", "EDHN"}, 0, "EDHN"});
+    test::executeSql(dir.filePath("vmdata.vmd"), "UPDATE ACOM SET Date = '2026-01-02', Time = '08:00:00' WHERE ICAO = 'EDHN';");
+    const QString changed = store::kChangedMeanwhileMessage.toString();
+    const std::vector<Call> calls{
+        {{"frequency", "change", "EDHN", "#1", "--freq", "1", "--if-stamp", "2026-01-02 08:00:01"}, 4, changed},
+        {{"frequency", "change", "EDHN", "#1", "--freq", "1", "--if-stamp", "2026-01-02"}, 2, "--if-stamp erwartet"},
+        {{"frequency", "change", "EDHN", "#1", "--freq", "1", "--if-stamp", "2026-01-02 08:00:00"}, 0, "geändert"},
+        {{"airport", "set", "EDHN", "--pr", "1200 ft", "--if-stamp", "2026-01-02 08:00:01"}, 4, changed},
+        {{"note", "EDHN", "Kontakt", "--text", "Turm", "--if-stamp", ""}, 0, "Letzte Aktualisierung"},
+        {{"note", "EDHN", "Kontakt", "--text", "Platz", "--if-stamp", ""}, 4, changed},
+    };
+    for (const Call &call : calls) {
+        const QByteArray before = test::fileHash(dir.filePath("vmdata.vmd"));
+        expectCall(dir.path(), call);
+        if (call.exit != 0) EXPECT_EQ(test::fileHash(dir.filePath("vmdata.vmd")), before) << call.arguments.join(' ').toStdString();
+    }
 }

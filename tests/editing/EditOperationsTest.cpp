@@ -50,14 +50,17 @@ struct Step {
     const char *error = "";
 };
 
-template <typename Row>
-QString keep(const platform::Result<Row> &r, std::vector<long long> &ids) {
-    if (r) ids.push_back(r->id);
-    return r.error();
+// The outcome of a write; the id of the row it wrote joins `ids`.
+template <typename Written, typename Row>
+QString keep(const editing::WriteOutcome<Written, Row> &r, std::vector<long long> &ids) {
+    if (r && std::holds_alternative<Written>(*r)) ids.push_back(editing::RowKind<Row>::row(std::get<Written>(*r)).id);
+    return test::outcomeOf(r) == "written" ? QString() : test::outcomeOf(r);
 }
-QString keep(const platform::Result<editing::RunwayWrite> &r, std::vector<long long> &ids) {
-    if (r) ids.push_back(r->runway.id);
-    return r.error();
+
+// The stamp of the stored row of that id, as a window that shows it has it.
+template <typename Row>
+store::Stamp shown(AirportStore &s, long long id) {
+    return store::stampOf((s.rows.*editing::RowKind<Row>::find)(id).value().value());
 }
 
 }  // namespace
@@ -72,28 +75,28 @@ TEST(EditOperations, EachWritesItsRowStampedAndTheAirportFollows) {
     const std::vector<Step> steps{
         {"add a runway under the stored code", [](auto &s, auto &ids) { return keep(editing::addRunway(s, "edko", kAsphalt), ids); }, "RWY",
          {update, old, R"(RWY: "EDKO"|"09 / 27"|"09"|"27"|"094 / 274"|"-0.3 / 1.0"|1200|30|0|"2026-03-14"|"10:15:00")"}, "1200 880 2026-03-14"},
-        {"change it", [](auto &s, auto &ids) { return keep(editing::changeRunway(s, "EDKO", ids[0], kGrass), ids); }, "RWY",
+        {"change it", [](auto &s, auto &ids) { return keep(editing::changeRunway(s, "EDKO", ids[0], shown<store::RwyRow>(s, ids[0]), kGrass), ids); }, "RWY",
          {update, old, R"(RWY: "EDKO"|"07L / 25R"|"07L"|"25R"|"066 / 246"|""|800|23|1|"2026-03-15"|"10:15:00")"}, "0 880 2026-03-15"},
-        {"a runway of another airport", [](auto &s, auto &) { return editing::changeRunway(s, "EDKO", 1, kAsphalt).error(); }, "RWY",
+        {"a runway of another airport", [](auto &s, auto &ids) { return keep(editing::changeRunway(s, "EDKO", 1, shown<store::RwyRow>(s, 1), kAsphalt), ids); }, "RWY",
          {update, old, R"(RWY: "EDKO"|"07L / 25R"|"07L"|"25R"|"066 / 246"|""|800|23|1|"2026-03-15"|"10:15:00")"}, "0 880 2026-03-15",
-         "Die Landebahn wurde nicht gefunden: sie ist nicht mehr gespeichert."},
+         "vanished"},
         {"delete every runway", [](auto &s, auto &) {
              for (const store::RwyRow &r : s.reads.runways("EDKO").value())
-                 if (QString e = editing::deleteRunway(s, "EDKO", r.id).error(); !e.isEmpty()) return e;
+                 if (QString e = editing::deleteRunway(s, "EDKO", r.id, store::stampOf(r)).error(); !e.isEmpty()) return e;
              return QString(); }, "RWY", {}, "0 0 2026-03-17"},
         {"add a frequency", [](auto &s, auto &ids) { return keep(editing::addFrequency(s, "EDKO", kTower), ids); }, "ACOM",
          {R"(ACOM: "EDKO"|"BRILON INFO"|"122.600"|"2026-02-01"|"08:00:00")", R"(ACOM: "EDKO"|"TOWER"|"118.500"|"2026-03-18"|"10:15:00")"}, "0 0 2026-03-18"},
-        {"change it", [](auto &s, auto &ids) { return keep(editing::changeFrequency(s, "EDKO", ids[2], {"Turm", ""}), ids); }, "ACOM",
+        {"change it", [](auto &s, auto &ids) { return keep(editing::changeFrequency(s, "EDKO", ids[2], shown<store::AcomRow>(s, ids[2]), {"Turm", ""}), ids); }, "ACOM",
          {R"(ACOM: "EDKO"|"BRILON INFO"|"122.600"|"2026-02-01"|"08:00:00")", R"(ACOM: "EDKO"|"Turm"|""|"2026-03-19"|"10:15:00")"}, "0 0 2026-03-19"},
-        {"delete it", [](auto &s, auto &ids) { return keep(editing::deleteFrequency(s, "EDKO", ids[2]), ids); }, "ACOM",
+        {"delete it", [](auto &s, auto &ids) { return keep(editing::deleteFrequency(s, "EDKO", ids[2], shown<store::AcomRow>(s, ids[2])), ids); }, "ACOM",
          {R"(ACOM: "EDKO"|"BRILON INFO"|"122.600"|"2026-02-01"|"08:00:00")"}, "0 0 2026-03-20"},
         {"add an approach", [](auto &s, auto &ids) { return keep(editing::addApproach(s, "EDKO", kIls), ids); }, "ILS",
          {R"(ILS: "EDKO"|"27"|"110.30"|"IBR"|"3.0"|""|""|"2026-03-21"|"10:15:00")"}, "0 0 2026-03-21"},
-        {"change it", [](auto &s, auto &ids) { return keep(editing::changeApproach(s, "EDKO", ids[5], {"09", "", "", "", "75", "OBR"}), ids); }, "ILS",
+        {"change it", [](auto &s, auto &ids) { return keep(editing::changeApproach(s, "EDKO", ids[5], shown<store::IlsRow>(s, ids[5]), {"09", "", "", "", "75", "OBR"}), ids); }, "ILS",
          {R"(ILS: "EDKO"|"09"|""|""|""|"75"|"OBR"|"2026-03-22"|"10:15:00")"}, "0 0 2026-03-22"},
-        {"delete it", [](auto &s, auto &ids) { return keep(editing::deleteApproach(s, "EDKO", ids[5]), ids); }, "ILS", {}, "0 0 2026-03-23"},
+        {"delete it", [](auto &s, auto &ids) { return keep(editing::deleteApproach(s, "EDKO", ids[5], shown<store::IlsRow>(s, ids[5])), ids); }, "ILS", {}, "0 0 2026-03-23"},
         {"change the airport: code, lengths and note category kept", [](auto &s, auto &) {
-             return editing::changeAirport(s, "edko", airportEntry("XXXX", "Brilon")).error(); }, "ARPT",
+             return editing::changeAirport(s, "edko", {"2026-01-02", "08:00:00"}, airportEntry("XXXX", "Brilon")).error(); }, "ARPT",
          {R"(ARPT: "EDKO"|"Brilon"|"4907.1 N / 00945.0 E"|49.118333|9.75|1640|"1000 ft"|-2|0|0|"SLP"|"2026-03-24"|"10:15:00"|"2026-03-24"|∅)"}, "0 0 2026-03-24"},
     };
     QDate day(2026, 3, 14);
@@ -128,7 +131,9 @@ TEST(EditOperations, AFailedWriteLeavesEveryRowAsItWas) {
     using Operation = std::function<QString(AirportStore &)>;
     const std::vector<std::pair<const char *, Operation>> operations{
         {"add runway", [](AirportStore &s) { return editing::addRunway(s, "EDKO", kAsphalt).error(); }},
-        {"delete runway", [](AirportStore &s) { return editing::deleteRunway(s, "EDKO", s.reads.runways("EDKO").value()[0].id).error(); }},
+        {"delete runway", [](AirportStore &s) {
+             const store::RwyRow runway = s.reads.runways("EDKO").value()[0];
+             return editing::deleteRunway(s, "EDKO", runway.id, store::stampOf(runway)).error(); }},
         {"add frequency", [](AirportStore &s) { return editing::addFrequency(s, "EDKO", kTower).error(); }},
         {"create airport", [](AirportStore &s) { return editing::createAirport(s, airportEntry("EDDX", "Neu")).error(); }},
     };
@@ -166,9 +171,36 @@ TEST(EditOperations, QuotesPercentUmlautsAndLongTextsComeBackUnchanged) {
     for (const QString &text : {QStringLiteral("O'Hare \"Süd\" 100 % _\\"), QString(1000, u'ß')}) {
         RunwayEntry runway = kAsphalt;
         runway.SLOPE = text;
-        EXPECT_EQ(editing::addRunway(*t.store, "EDKO", runway)->runway.SLOPE, text);
-        EXPECT_EQ(editing::addFrequency(*t.store, "EDKO", {text, text})->FREQ, text);
-        EXPECT_EQ(editing::changeAirport(*t.store, "EDKO", airportEntry("", text))->Name, text);
+        EXPECT_EQ(std::get<0>(editing::addRunway(*t.store, "EDKO", runway).value()).runway.SLOPE, text);
+        EXPECT_EQ(std::get<0>(editing::addFrequency(*t.store, "EDKO", {text, text}).value()).FREQ, text);
+        const store::Stamp airport = store::stampOf(t.store->reads.airportByIcao("EDKO").value().value());
+        EXPECT_EQ(std::get<0>(editing::changeAirport(*t.store, "EDKO", airport, airportEntry("", text)).value()).Name, text);
         EXPECT_EQ(t.store->reads.runways("EDKO").value().back().SLOPE, text);
+    }
+}
+
+// Another program changes or deletes a loaded row, or deletes its airport: nothing is written.
+TEST(EditOperations, AChangeOrDeleteWritesNothingOverWhatAnotherProgramDidMeanwhile) {
+    using Act = std::function<QString(AirportStore &, const store::Stamp &loaded)>;
+    // EDKO's runway is the fourth, after Frankfurt's three.
+    const Act changeRunway = [](auto &s, auto &at) { return test::outcomeOf(editing::changeRunway(s, "EDKO", 4, at, kAsphalt)); };
+    const Act deleteRunway = [](auto &s, auto &at) { return test::outcomeOf(editing::deleteRunway(s, "EDKO", 4, at)); };
+    const Act changeAirport = [](auto &s, auto &at) { return test::outcomeOf(editing::changeAirport(s, "EDKO", at, airportEntry("", "B"))); };
+    const Act addRunway = [](auto &s, auto &) { return test::outcomeOf(editing::addRunway(s, "EDKO", kGrass)); };
+    const Act deleteAirport = [](auto &s, auto &) { return s.deletion.deleteAirport("EDKO").ok() ? "written" : QString(); };
+    const store::Stamp row{"2026-02-01", "08:00:00"}, airport{"2026-01-02", "08:00:00"};
+    const QString changed = "changed 2026-03-15 09:00:00", gone = store::airportGoneMessage("edko");
+    const struct { Act other, write; store::Stamp loaded; QString outcome; } cases[] = {
+        {changeRunway, deleteRunway, row, changed},       {deleteRunway, changeRunway, row, "vanished"},
+        {changeAirport, changeAirport, airport, changed}, {deleteAirport, changeRunway, row, gone},
+        {deleteAirport, addRunway, row, gone},            {deleteAirport, changeAirport, airport, gone},
+    };
+    for (const auto &c : cases) {
+        test::TempDatabase t;
+        test::addSampleAirports(t);
+        EXPECT_EQ(c.other(*test::OtherProgram(t).store, c.loaded), "written");
+        const QStringList before = test::dumpAirportData(t.db);
+        EXPECT_EQ(c.write(*t.store, c.loaded), c.outcome) << &c - cases;
+        EXPECT_EQ(test::dumpAirportData(t.db), before) << &c - cases;
     }
 }

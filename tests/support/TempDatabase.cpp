@@ -22,4 +22,10 @@ void TempDatabase::add(const store::ArptRow &row) {
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
 }
 
+OtherProgram::OtherProgram(const TempDatabase &t) : clock(QDateTime(QDate(2026, 3, 15), QTime(9, 0, 0))) {
+    const volmira::platform::Result<> opened = db.open(t.path());
+    EXPECT_TRUE(opened.ok()) << opened.error().toStdString();
+    store = std::make_unique<store::AirportStore>(db, clock);
+}
+
 }  // namespace volmira::test

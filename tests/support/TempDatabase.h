@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
+#include "store/Stamp.h"
 
 #include <QTemporaryDir>
 
@@ -30,5 +31,25 @@ public:
     store::ArptRow airport(const QString &icao, const QString &name = QStringLiteral("Testplatz")) const;
     void add(const store::ArptRow &row);
 };
+
+// Another program on the same file, its clock at 2026-03-15 09:00:00.
+struct OtherProgram {
+    explicit OtherProgram(const TempDatabase &t);
+
+    platform::FakeClock clock;
+    store::Database db;
+    std::unique_ptr<store::AirportStore> store;
+};
+
+// A guarded write's outcome in a word for a table: "written", "changed
+// <stamp of the stored row>", "vanished", or the failure's message.
+template <typename Written, typename Row>
+QString outcomeOf(const platform::Result<store::Guarded<Written, Row>> &outcome) {
+    if (!outcome) return outcome.error();
+    const auto *other = std::get_if<store::Meanwhile<Row>>(&*outcome);
+    if (!other) return QStringLiteral("written");
+    if (!other->stored) return QStringLiteral("vanished");
+    return QStringLiteral("changed %1 %2").arg(other->stored->Date, other->stored->Time);
+}
 
 }  // namespace volmira::test

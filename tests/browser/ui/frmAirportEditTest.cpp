@@ -1,4 +1,5 @@
 #include "support/AirportWindowFixture.h"
+#include "editing/EditOperations.h"
 #include "support/ModalSteps.h"
 
 #include <QCheckBox>
@@ -203,4 +204,42 @@ TEST_F(AirportWindowEdit, FrequencyApproachAndAirportCommands) {
     click("cmdDeleteCom");
     for (std::size_t i : {dialogs.shown.size() - 2, dialogs.shown.size() - 1})  // approach and frequency
         EXPECT_EQ(dialogs.shown[i].defaultAnswer, platform::Dialogs::Answer::No) << i;
+}
+
+// Another program changes the runway while its dialog is open: Save asks, "Nein"
+// writes nothing and shows the stored runway, "Ja" writes over it; the next
+// lookup shows what the other program left.
+TEST_F(AirportWindowEdit, ARunwayChangedMeanwhileIsWrittenOverOnlyAfterJa) {
+    open();
+    click("cmdEdit");
+    enterCode("EDKO");
+    test::OtherProgram program(t);
+    const auto stored = [&] { return t.store->reads.runways("EDKO").value().at(0); };
+    const auto runwayChange = [&](int length) {
+        const editing::RunwayEntry entry{"06 / 24", "060 / 240", "06", "24", length, 30, "", 1};
+        EXPECT_EQ(test::outcomeOf(editing::changeRunway(*program.store, "EDKO", stored().id, store::stampOf(stored()), entry)), "written");
+    };
+    const auto save = [&](QDialog &d, int typed) {  // the sample runway has no RwyLow to fill the box with
+        box(d, "tRwy(0)")->setText("06");
+        box(d, "tRwy(3)")->setText(QString::number(typed));
+        enter(d);
+    };
+    ModalSteps steps({
+        [&](QDialog &d) { runwayChange(1000), save(d, 950); },
+        [&](QDialog &d) {
+            EXPECT_EQ(dialogs.shown.at(0).text, store::kChangedMeanwhileQuestion.toString());
+            EXPECT_EQ(dialogs.shown.at(0).defaultAnswer, platform::Dialogs::Answer::No);
+            EXPECT_EQ(box(d, "tRwy(3)")->text() + " " + cell("gridRwyData", 3), "1000 1000");
+            program.clock.set(QDateTime(QDate(2026, 3, 15), QTime(9, 1)));
+            runwayChange(1100), save(d, 1200);
+        },
+    });
+    dialogs.answers = {platform::Dialogs::Answer::No, platform::Dialogs::Answer::Yes};
+    click("cmdChangeRwy");
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(stored().Length, 1200);
+    // Deleted by the other program, the airport is gone at the next lookup.
+    ASSERT_TRUE(program.store->deletion.deleteAirport("EDKO").ok());
+    enterCode("EDKO");
+    EXPECT_EQ(dialogs.shown.back().text, "Es wurde kein Flughafen gefunden");
 }

@@ -1,3 +1,4 @@
+#include "browser/NoteActions.h"
 #include "browser/Rtf.h"
 #include "support/AirportWindowFixture.h"
 
@@ -184,3 +185,17 @@ TEST_F(NotePanelWindow, RenameProposesTheOldNameAndDeleteAsksThenRefillsWithMark
 }
 
 }  // namespace
+
+// Another program stores the note being edited: leaving asks, "Nein" shows the other one.
+TEST_F(NotePanelWindow, ANoteChangedMeanwhileIsNotStoredOverAfterNein) {
+    openPanel();
+    click("*Kontakt");
+    typeNote("Hier ");
+    const browser::NoteText other{{browser::NoteParagraph{{browser::NoteRun{"Dort"}}}}};
+    const store::Stamp shown = store::stampOf(notesOf("EDDF").at(0));
+    EXPECT_EQ(test::outcomeOf(browser::saveNote(*test::OtherProgram(t).store, "EDDF", "Kontakt", other, shown)), "written");
+    leaveEditor();
+    EXPECT_EQ(dialogs.shown.at(0).text, store::kChangedMeanwhileQuestion.toString());
+    EXPECT_EQ(dialogs.shown.at(0).defaultAnswer, platform::Dialogs::Answer::No);
+    EXPECT_EQ(notesOf("EDDF").at(0).PrintInfo + " " + editor()->toPlainText(), "Dort Dort");
+}
