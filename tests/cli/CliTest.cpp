@@ -2,6 +2,7 @@
 #include "support/Command.h"
 #include "support/DamagedFile.h"
 #include "support/Files.h"
+#include "support/Geodesy.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -64,7 +65,7 @@ TEST_F(Cli, UsageErrorsHaveExitTwo) {
                                      {"nonsense"}, {"find", "x", "--bogus"}, {"lookup", "--data-dir", ""},
                                      {"import", "x.crm", "--data-version", "gestern"}, {"export", "x.crm", "--all", "--icao", "EDDF"},
                                      {"list", "EDD", "--length", "3000"}, {"lookup", "EDDF", "--surface", "hard", "--pdf", "x"},
-                                     {"print", "ED", "--pdf", "x.pdf", "--length", "3"}})
+                                     {"print", "ED", "--pdf", "x.pdf", "--length", "3"}, {"distance", "EDDF"}})
         EXPECT_EQ(run(usage).exitCode, 2) << usage.join(' ').toStdString();
 }
 
@@ -100,4 +101,35 @@ TEST_F(Cli, TextOutputShowsControlCharactersAsPlaceholders) {
         EXPECT_TRUE(r.out.contains("\xEF\xBF\xBD[2J\xEF\xBF\xBD") || r.out.contains("Deutsch\xEF\xBF\xBDland"))
             << command.join(' ').toStdString();
     }
+}
+
+TEST_F(Cli, DistanceAndCoursesAgreeWithIndependentReckoningsOnTheRawCoordinates) {
+    const struct {
+        const char *from, *to;
+        double lat1, lon1, lat2, lon2;  // from airports.csv
+    } legs[] = {
+        {"EDDF", "MUC", 50.026706, 8.55835, 48.353802, 11.7861},  // an IATA code as lookup reads it
+        {"EDDF", "KJFK", 50.026706, 8.55835, 40.639447, -73.779317},
+        {"NZAA", "PHNL", -37.01199, 174.786331, 21.318387, -157.92567},  // across the antimeridian
+        {"ENSB", "PABR", 78.246101, 15.4656, 71.285402, -156.766008},    // near the pole
+    };
+    for (const auto &l : legs) {
+        const QJsonObject r = json({"distance", l.from, l.to}).object();
+        EXPECT_NEAR(r["nm"].toDouble(), andoyerNauticalMiles(l.lat1, l.lon1, l.lat2, l.lon2), 0.1) << l.to;
+        const double initial = sphericalCourse(l.lat1, l.lon1, l.lat2, l.lon2);
+        for (const auto &[key, course] : {std::pair{"trueCourse", initial},
+                                          {"finalTrueCourse", sphericalCourse(l.lat2, l.lon2, l.lat1, l.lon1) + 180},
+                                          {"magneticCourse", initial - r["variation"].toDouble()}}) {
+            const int shown = r[key].toInt(-1);
+            EXPECT_NEAR(std::remainder(shown - course, 360), 0, 1) << l.to << ' ' << key;
+            EXPECT_TRUE(shown >= 0 && shown < 360) << l.to << ' ' << key << ' ' << shown;
+        }
+    }
+    const CommandResult text = run({"distance", "EDDF", "EDDM"});
+    // From the stored positions, a tenth of a minute each: 161.94 NM on the raw ones.
+    EXPECT_TRUE(QString::fromUtf8(text.out).startsWith("EDDF → EDDM: 162,0 NM (300,0 km)\nAnfangskurs rechtweisend: 127°"))
+        << text.out.toStdString();
+    const CommandResult missing = run({"distance", "EDDF", "QQQQ"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("Es wurde kein Flughafen gefunden: QQQQ")) << missing.err.toStdString();
 }
