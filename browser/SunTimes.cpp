@@ -80,6 +80,13 @@ std::optional<Position> airportPosition(const store::ArptRow &airport) {
                     withHemisphere(*airport.WGS_DLONG, longitudeText, u'E', u'W')};
 }
 
+std::optional<Position> earthPosition(const store::ArptRow &airport) {
+    const std::optional<Position> position = airportPosition(airport);
+    if (!position || !(std::abs(position->latitude) <= 90) || !(std::abs(position->longitude) <= 180))
+        return std::nullopt;
+    return position;
+}
+
 SunLines sunLines(const SunEvents &events) {
     switch (events.kind) {
     case SunKind::PolarDay:
@@ -94,9 +101,8 @@ SunLines sunLines(const SunEvents &events) {
 }
 
 SunLines sunLines(const store::ArptRow &airport, const QDate &day) {
-    const std::optional<Position> position = airportPosition(airport);
-    if (!position || !day.isValid() || !(std::abs(position->latitude) <= 90) ||
-        !(std::abs(position->longitude) <= 180))
+    const std::optional<Position> position = earthPosition(airport);
+    if (!position || !day.isValid())
         return {kSunriseLabel + QStringLiteral("---"), kSunsetLabel + QStringLiteral("---")};
     return sunLines(sunEvents(position->latitude, position->longitude, sunDayNumber(day)));
 }

@@ -44,6 +44,9 @@ struct Position {
 // Without a readable letter the stored value is used as it is. Nothing when a
 // value is missing.
 [[nodiscard]] std::optional<Position> airportPosition(const store::ArptRow &airport);
+// The airport's position when its latitude lies within +-90 and its
+// longitude within +-180 degrees; nothing otherwise.
+[[nodiscard]] std::optional<Position> earthPosition(const store::ArptRow &airport);
 
 struct SunLines {
     QString sunrise;  // tSunrise

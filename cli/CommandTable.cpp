@@ -63,6 +63,11 @@ const std::vector<CommandForm> &table() {
          .run = lookupCommand},
         {.name = "find", .arguments = "TEXT", .text = "Flughäfen, deren Name mit TEXT beginnt (Name und ICAO)",
          .run = findCommand},
+        {.name = "distance", .arguments = "VON NACH",
+         .text = "Entfernung (NM und km) und Kurse auf dem kürzesten Weg über das WGS84-Ellipsoid: Anfangskurs "
+                 "rechtweisend und missweisend (mit der Variation des Abflughafens), Endkurs rechtweisend; Codes wie "
+                 "bei lookup; --json: Entfernungen ungerundet, Kurse in ganzen Grad; 1: ein Flughafen fehlt",
+         .run = distanceCommand},
         {.name = "countries", .text = "Länder mit der Zahl ihrer Flughäfen", .run = countriesCommand},
         {.name = "list", .arguments = "PRÄFIX", .options = kListFilter,
          .text = "Flughäfen, deren Code mit PRÄFIX (1 bis 4 Zeichen) beginnt, gefiltert wie in der "

@@ -8,6 +8,8 @@ struct Options;
 // returns the exit status.
 int lookupCommand(const Options &options);
 int findCommand(const Options &options);
+// Distance and courses from one airport to another.
+int distanceCommand(const Options &options);
 int countriesCommand(const Options &options);
 int buildDatabaseCommand(const Options &options);
 int importCommand(const Options &options);

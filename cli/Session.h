@@ -46,15 +46,18 @@ int failed(const platform::Result<T> &result) {
 }
 
 // The airport a read found; on a failed read or no airport prints why and
-// sets the exit status.
+// sets the exit status. A command that reads several airports names the code
+// that found none.
 template <typename T>
-std::optional<T> foundAirport(platform::Result<std::optional<T>> found, int &exit) {
+std::optional<T> foundAirport(platform::Result<std::optional<T>> found, int &exit, const QString &code = {}) {
     if (!found) {
         exit = failed(found);
         return std::nullopt;
     }
     if (!*found) {
-        err() << browser::kNotFoundMessage.toString() << Qt::endl;
+        err() << browser::kNotFoundMessage.toString();
+        if (!code.isEmpty()) err() << ": " << printable(code);
+        err() << Qt::endl;
         exit = kNotFound;
     }
     return std::move(*found);

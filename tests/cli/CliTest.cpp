@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+
 using namespace volmira::test;
 
 namespace {
@@ -27,6 +30,27 @@ protected:
     }
     QString database() const { return dir.filePath("vmdata.vmd"); }
 };
+
+// Independent reckonings for the distance command, not the library it uses.
+constexpr double kRadians = std::numbers::pi / 180;
+double sq(double x) { return x * x; }
+
+// Andoyer-Lambert on the WGS84 ellipsoid: within some 50 m of the exact figure up to 4000 NM.
+double andoyerNauticalMiles(double lat1, double lon1, double lat2, double lon2) {
+    const double a = 6378137.0, f = 1 / 298.257223563;
+    const double F = (lat1 + lat2) / 2 * kRadians, G = (lat1 - lat2) / 2 * kRadians, L = (lon1 - lon2) / 2 * kRadians;
+    const double S = sq(std::sin(G) * std::cos(L)) + sq(std::cos(F) * std::sin(L));
+    const double C = sq(std::cos(G) * std::cos(L)) + sq(std::sin(F) * std::sin(L));
+    const double w = std::atan(std::sqrt(S / C)), R = std::sqrt(S * C) / w;
+    const double H1 = (3 * R - 1) / (2 * C), H2 = (3 * R + 1) / (2 * S);
+    return 2 * w * a * (1 + f * H1 * sq(std::sin(F) * std::cos(G)) - f * H2 * sq(std::cos(F) * std::sin(G))) / 1852;
+}
+
+// The initial course on a sphere, within 0.2 degrees of the ellipsoid's.
+double sphericalCourse(double lat1, double lon1, double lat2, double lon2) {
+    const double p1 = lat1 * kRadians, p2 = lat2 * kRadians, dl = (lon2 - lon1) * kRadians;
+    return std::atan2(std::sin(dl) * std::cos(p2), std::cos(p1) * std::sin(p2) - std::sin(p1) * std::cos(p2) * std::cos(dl)) / kRadians;
+}
 
 }  // namespace
 
@@ -64,7 +88,7 @@ TEST_F(Cli, UsageErrorsHaveExitTwo) {
                                      {"nonsense"}, {"find", "x", "--bogus"}, {"lookup", "--data-dir", ""},
                                      {"import", "x.crm", "--data-version", "gestern"}, {"export", "x.crm", "--all", "--icao", "EDDF"},
                                      {"list", "EDD", "--length", "3000"}, {"lookup", "EDDF", "--surface", "hard", "--pdf", "x"},
-                                     {"print", "ED", "--pdf", "x.pdf", "--length", "3"}})
+                                     {"print", "ED", "--pdf", "x.pdf", "--length", "3"}, {"distance", "EDDF"}})
         EXPECT_EQ(run(usage).exitCode, 2) << usage.join(' ').toStdString();
 }
 
@@ -100,4 +124,24 @@ TEST_F(Cli, TextOutputShowsControlCharactersAsPlaceholders) {
         EXPECT_TRUE(r.out.contains("\xEF\xBF\xBD[2J\xEF\xBF\xBD") || r.out.contains("Deutsch\xEF\xBF\xBDland"))
             << command.join(' ').toStdString();
     }
+}
+
+TEST_F(Cli, DistanceAndCoursesAgreeWithIndependentReckoningsOnTheRawCoordinates) {
+    // From airports.csv: MUC an IATA code as lookup reads it, across the antimeridian, near the pole.
+    const std::tuple<const char *, const char *, double, double, double, double> legs[] = {
+        {"EDDF", "MUC", 50.026706, 8.55835, 48.353802, 11.7861}, {"EDDF", "KJFK", 50.026706, 8.55835, 40.639447, -73.779317},
+        {"NZAA", "PHNL", -37.01199, 174.786331, 21.318387, -157.92567}, {"ENSB", "PABR", 78.246101, 15.4656, 71.285402, -156.766008}};
+    for (const auto &[from, to, lat1, lon1, lat2, lon2] : legs) {
+        const QJsonObject r = json({"distance", from, to}).object();
+        EXPECT_NEAR(r["nm"].toDouble(), andoyerNauticalMiles(lat1, lon1, lat2, lon2), 0.1) << to;
+        const double initial = sphericalCourse(lat1, lon1, lat2, lon2), back = sphericalCourse(lat2, lon2, lat1, lon1);
+        for (const auto &[key, course] : {std::pair{"trueCourse", initial}, {"finalTrueCourse", back + 180},
+                                          {"magneticCourse", initial - r["variation"].toDouble()}})
+            EXPECT_NEAR(std::remainder(r[key].toInt(-1) - course, 360), 0, 1) << to << ' ' << key;
+    }
+    // From the stored positions, a tenth of a minute each: 161.94 NM on the raw ones.
+    EXPECT_TRUE(run({"distance", "EDDF", "EDDM"}).out.startsWith("EDDF → EDDM: 162,0 NM (300,0 km)\nAnfangskurs rechtweisend: 127°"));
+    const CommandResult missing = run({"distance", "EDDF", "QQQQ"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("Es wurde kein Flughafen gefunden: QQQQ")) << missing.err.toStdString();
 }
