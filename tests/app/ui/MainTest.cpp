@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 
 using namespace volmira;
@@ -16,13 +17,13 @@ TEST_F(MainWindow, TheAirportEntryShowsTheAirportWindowAndTheTitleIsItsLastChang
     app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
     EXPECT_FALSE(main.mnuUpdate->isVisible());  // no update available
     EXPECT_EQ(main.airportWindow(), nullptr);
-    main.mnuFlughafen->trigger();
+    main.mnuAirportWindow->trigger();
     browser::frmAirport *airport = main.airportWindow();
     ASSERT_NE(airport, nullptr);
     airport->tAirport->setText("EDDF");
     QTest::keyClick(airport->tAirport, Qt::Key_Return);
     EXPECT_TRUE(main.windowTitle().startsWith("Volmira EDDF" + QString(27, ' ') + "Letzte Aktualisierung - "));
-    main.mnuFlughafen->trigger();  // the same window again, not a second one
+    main.mnuAirportWindow->trigger();  // the same window again, not a second one
     EXPECT_EQ(main.airportWindow(), airport);
 }
 
@@ -84,4 +85,25 @@ TEST_F(MainWindow, AHandedOverCodeIsShownAsTypedInFrontOnceTheDialogIsClosed) {
     EXPECT_EQ(main.windowTitle().left(12), "Volmira EDDM");
     EXPECT_EQ(main.airportWindow()->tAirport->text(), "EDDM");
     EXPECT_EQ(main.airportWindow()->tAirport->selectedText(), "EDDM");
+}
+
+// The airport shown at the start and one typed are offered newest first; the older one is shown again.
+TEST_F(MainWindow, TheAirportMenuListsTheAirportsShownLastAndShowsTheOneChosen) {
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
+    browser::frmAirport &airport = main.showAirportWindow();
+    airport.tAirport->setText("eddm");
+    QTest::keyClick(airport.tAirport, Qt::Key_Return);
+    auto entries = [&main] {
+        emit main.mnuFlughafenMenu->aboutToShow();
+        QStringList texts;
+        for (const QAction *entry : main.mnuFlughafenMenu->actions())
+            if (entry != main.mnuAirportWindow && !entry->isSeparator()) texts.append(entry->text());
+        return texts;
+    };
+    EXPECT_EQ(entries(), QStringList({"EDDM  M\u00FCnchen", "EDDF  Frankfurt/Main"}));
+    main.mnuFlughafenMenu->actions().last()->trigger();
+    EXPECT_EQ(airport.currentIcao(), "EDDF");
+    EXPECT_EQ(airport.tAirport->text(), "EDDF");
+    EXPECT_EQ(entries(), QStringList({"EDDF  Frankfurt/Main", "EDDM  M\u00FCnchen"}));
+    EXPECT_EQ(test::readFile(QDir(t.folder()).filePath("Zuletzt.crm")), "\"EDDF\"\r\n\"EDDM\"\r\n");
 }
