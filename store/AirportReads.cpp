@@ -69,4 +69,14 @@ Result<std::vector<NameHit>> AirportReads::findByName(const QString &prefix) {
     return sortedGerman(std::move(*hits), [](const NameHit &hit) { return hit.NAME; });
 }
 
+Result<std::vector<NameHit>> AirportReads::namesOf(const QStringList &icaos) {
+    if (icaos.isEmpty()) return std::vector<NameHit>{};
+    // One placeholder per code: the statement is cached for each count.
+    QString sql = QStringLiteral("SELECT Name, ICAO FROM ARPT WHERE ICAO IN (?");
+    sql += QStringLiteral(",?").repeated(icaos.size() - 1) + u')';
+    Statement &s = db_.prepare(sql.toUtf8().constData());
+    for (qsizetype i = 0; i < icaos.size(); ++i) s.bind(int(i + 1), icaos[i]);
+    return s.allRows([](const Statement &row) { return NameHit{row.text(0), row.text(1)}; });
+}
+
 }  // namespace volmira::store

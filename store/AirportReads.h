@@ -4,6 +4,7 @@
 #include "store/Database.h"
 #include "store/Rows.h"
 
+#include <QStringList>
 #include <QStringView>
 
 #include <optional>
@@ -33,6 +34,8 @@ public:
     [[nodiscard]] platform::Result<std::vector<ChangeStamp>> changeStamps(const QString &icao);
     // Airports whose name begins with the text, any letter case, German name order.
     [[nodiscard]] platform::Result<std::vector<NameHit>> findByName(const QString &prefix);
+    // The names of the airports of these exact codes in one query, in no particular order.
+    [[nodiscard]] platform::Result<std::vector<NameHit>> namesOf(const QStringList &icaos);
 
 private:
     Database &db_;

@@ -12,7 +12,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QStackedWidget>
@@ -75,9 +77,16 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::She
     connect(mnuAbout, &QAction::triggered, this, &Main::mnuAbout_Click);
     addSpacer(bar, "mnuempty1");
     addSpacer(bar, "mnuempty2");
-    mnuFlughafen = bar->addAction(QStringLiteral("&Flughafen"));
+    mnuFlughafenMenu = bar->addMenu(QStringLiteral("&Flughafen"));
+    mnuFlughafen = mnuFlughafenMenu->menuAction();
     mnuFlughafen->setObjectName(QStringLiteral("mnuFlughafen"));
-    connect(mnuFlughafen, &QAction::triggered, this, [this] { showAirportWindow(); });
+    mnuAirportWindow = mnuFlughafenMenu->addAction(QStringLiteral("Flughafen&fenster"));
+    mnuAirportWindow->setObjectName(QStringLiteral("mnuAirportWindow"));
+    connect(mnuAirportWindow, &QAction::triggered, this, [this] { showAirportWindow(); });
+    mnuFlughafenMenu->addSeparator();
+    // Filled as the menu opens: an airport deleted meanwhile is no entry.
+    connect(mnuFlughafenMenu, &QMenu::aboutToShow, this, &Main::fillRecentEntries);
+    recent_ = browser::RecentAirports::read(QDir(dataFolder_).filePath(browser::kRecentAirportsFileName));
     addSpacer(bar, "mnuempty3");
     addSpacer(bar, "mnuempty4");
     mnuDatabase = bar->addAction(QStringLiteral("&Datenbank"));
@@ -107,6 +116,7 @@ browser::frmAirport &Main::airportWindowMade() {
             airportTitle_ = title;
             if (children_->currentWidget() == airport_) setWindowTitle(title);
         });
+        connect(airport_, &browser::frmAirport::airportShown, this, &Main::rememberShown);
         // Loaded before the frame sizes it: the load step's SkipNextResize is
         // meant for that first sizing, not for the user's first resize.
         airport_->load();
@@ -163,20 +173,47 @@ void Main::showHandedOver(const QString &code) {
         return;
     }
     if (code.isEmpty()) return;
+    showTyped(code.toUpper());
+}
+
+void Main::showTyped(const QString &code) {
     browser::frmAirport &airport = showAirportWindow();
     // In the box, selected after the lookup, as after Enter: the next code typed replaces it.
     airport.tAirport->setFocus();
-    airport.tAirport->setText(code.toUpper());
+    airport.tAirport->setText(code);
     airport.GetInformation();
 }
 
+void Main::rememberShown(const QString &icao) {
+    recent_.push(icao);
+    if (const platform::Result<> written =
+            recent_.write(QDir(dataFolder_).filePath(browser::kRecentAirportsFileName));
+        !written)
+        statusBar()->showMessage(written.error());
+}
+
+void Main::fillRecentEntries() {
+    qDeleteAll(recentEntries_);
+    recentEntries_.clear();
+    const platform::Result<std::vector<store::NameHit>> named = browser::namedAirports(store_.reads, recent_.codes());
+    if (!named) {
+        statusBar()->showMessage(named.error());
+        return;
+    }
+    QStringList known;
+    for (const store::NameHit &airport : *named) {
+        known.append(airport.ICAO);
+        QString text = airport.ICAO + QStringLiteral("  ") + airport.NAME;
+        QAction *entry = mnuFlughafenMenu->addAction(text.replace(u'&', QStringLiteral("&&")));
+        connect(entry, &QAction::triggered, this, [this, code = airport.ICAO] { showTyped(code); });
+        recentEntries_.append(entry);
+    }
+    recent_.keepOnly(known);
+}
+
 std::unique_ptr<frmAbout> Main::makeAboutWindow() {
-    auto showAirport = [this](const QString &icao) {
-        browser::frmAirport &airport = showAirportWindow();
-        airport.tAirport->setText(icao);
-        airport.GetInformation();
-    };
-    return std::make_unique<frmAbout>(store_, dialogs_, shell_, dataFolder_, showAirport, this);
+    return std::make_unique<frmAbout>(store_, dialogs_, shell_, dataFolder_,
+                                      [this](const QString &icao) { showTyped(icao); }, this);
 }
 
 void Main::mnuAbout_Click() { makeAboutWindow()->exec(); }

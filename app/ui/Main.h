@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browser/RecentAirports.h"
 #include "platform/Clock.h"
 
 #include <QMainWindow>
@@ -7,6 +8,7 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 class QStackedWidget;
 
 namespace volmira::platform {
@@ -64,7 +66,10 @@ public:
     [[nodiscard]] std::unique_ptr<frmAbout> makeAboutWindow();
 
     QAction *mnuAbout;
+    // The "Flughafen" menu: the airport window, then the airports shown last, newest first.
     QAction *mnuFlughafen;
+    QMenu *mnuFlughafenMenu;
+    QAction *mnuAirportWindow;
     QAction *mnuDatabase;
     QAction *mnuUpdate;
 
@@ -77,6 +82,12 @@ private:
     // The manager is activated when it becomes the current child and
     // deactivated when another one does; the title follows the child.
     void childChanged();
+    // Shows the code in the airport window as if it had been typed.
+    void showTyped(const QString &code);
+    // The shown airport goes to the top of the list kept in the data folder.
+    void rememberShown(const QString &icao);
+    // The entries of the airports shown last, with their names as stored now.
+    void fillRecentEntries();
 
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
@@ -91,6 +102,8 @@ private:
     manager::frmDatabase *database_ = nullptr;
     QWidget *current_ = nullptr;  // the child shown before the last switch
     QString airportTitle_;        // the airport window's title, shown again when it returns
+    browser::RecentAirports recent_;
+    QList<QAction *> recentEntries_;
 };
 
 }  // namespace volmira::app

@@ -130,6 +130,7 @@ void frmAirport::lookUp(CodeKind kind) {
         frmMap->MapButtons(current_->ICAO);
         MapsLoaded = true;
     }
+    emit airportShown(current_->ICAO);
 }
 
 void frmAirport::showAirportByIcao(const QString &icao) {

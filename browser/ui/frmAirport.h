@@ -97,6 +97,8 @@ public:
 signals:
     // The main window's title naming the airport and its newest change.
     void titleChanged(const QString &title);
+    // An airport was found and is shown now, by whatever way it was asked for.
+    void airportShown(const QString &icao);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -21,8 +21,10 @@ public:
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override {
-        // A click elsewhere ends it as Escape does.
-        if (event->type() == QEvent::FocusOut) bar_->setActiveAction(nullptr);
+        // A click elsewhere ends it as Escape does; the menu a marked entry opens does not.
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
+            bar_->setActiveAction(nullptr);
         if (event->type() != QEvent::KeyPress || !bar_->hasFocus()) return false;
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Left:

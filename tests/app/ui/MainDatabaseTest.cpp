@@ -32,7 +32,7 @@ TEST_F(MainDatabase, AResizeWhileTheManagerShowsStillLaysOutTheAirportWindow) {
     const QPoint before = page->pos();
     main.resize(1400, 900);
     QCoreApplication::processEvents();
-    main.mnuFlughafen->trigger();  // the hidden window gets the new size now
+    main.mnuAirportWindow->trigger();  // the hidden window gets the new size now
     QCoreApplication::processEvents();
     EXPECT_GT(page->pos().x(), before.x());
     EXPECT_TRUE(main.windowTitle().startsWith("Volmira EDDF"));
@@ -44,7 +44,7 @@ TEST_F(MainDatabase, LeavingTheManagerAndClosingKeepTheFilterInDbsCrm) {
     main->showAirportWindow();
     manager::frmDatabase &manager = main->showDatabaseWindow();
     manager.chkType[1]->setChecked(false);
-    main->mnuFlughafen->trigger();
+    main->mnuAirportWindow->trigger();
     EXPECT_EQ(test::readFile(QDir(t.folder()).filePath("dbs.crm")), "1\r\n1\r\n1\r\n0\r\n\"0\"\r\n");
     main->showDatabaseWindow().chkSurf[0]->setChecked(false);
     EXPECT_TRUE(main->close());

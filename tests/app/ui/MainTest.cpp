@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 
 using namespace volmira;
@@ -16,13 +17,13 @@ TEST_F(MainWindow, TheAirportEntryShowsTheAirportWindowAndTheTitleIsItsLastChang
     app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
     EXPECT_FALSE(main.mnuUpdate->isVisible());  // no update available
     EXPECT_EQ(main.airportWindow(), nullptr);
-    main.mnuFlughafen->trigger();
+    main.mnuAirportWindow->trigger();
     browser::frmAirport *airport = main.airportWindow();
     ASSERT_NE(airport, nullptr);
     airport->tAirport->setText("EDDF");
     QTest::keyClick(airport->tAirport, Qt::Key_Return);
     EXPECT_TRUE(main.windowTitle().startsWith("Volmira EDDF" + QString(27, ' ') + "Letzte Aktualisierung - "));
-    main.mnuFlughafen->trigger();  // the same window again, not a second one
+    main.mnuAirportWindow->trigger();  // the same window again, not a second one
     EXPECT_EQ(main.airportWindow(), airport);
 }
 
@@ -61,8 +62,11 @@ TEST_F(MainWindow, TheMenuIsReachedByKeyboard) {
     EXPECT_EQ(main.windowTitle(), "Datenbank");
     main.showAirportWindow();
     code->setFocus();
-    for (const auto key : {Qt::Key_F10, Qt::Key_Escape, Qt::Key_F10, Qt::Key_Right, Qt::Key_Right})
+    for (const auto key : {Qt::Key_F10, Qt::Key_Escape, Qt::Key_F10, Qt::Key_Right})
         QTest::keyClick(QApplication::focusWidget(), key);
+    // The marked "Flughafen" opens its menu; Right there goes on along the bar.
+    ASSERT_TRUE(main.mnuFlughafenMenu->isVisible());
+    QTest::keyClick(main.mnuFlughafenMenu, Qt::Key_Right);
     EXPECT_EQ(main.menuBar()->activeAction(), main.mnuDatabase) << "past the empty spacers";
     QTest::keyClick(main.menuBar(), Qt::Key_Return);
     EXPECT_EQ(main.windowTitle(), "Datenbank");
@@ -84,4 +88,17 @@ TEST_F(MainWindow, AHandedOverCodeIsShownAsTypedInFrontOnceTheDialogIsClosed) {
     EXPECT_EQ(main.windowTitle().left(12), "Volmira EDDM");
     EXPECT_EQ(main.airportWindow()->tAirport->text(), "EDDM");
     EXPECT_EQ(main.airportWindow()->tAirport->selectedText(), "EDDM");
+}
+
+// The airport shown at the start and one typed are offered newest first; the older one is shown again.
+TEST_F(MainWindow, TheAirportMenuListsTheAirportsShownLastAndShowsTheOneChosen) {
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
+    main.showHandedOver("eddm");
+    emit main.mnuFlughafenMenu->aboutToShow();
+    const QList<QAction *> entries = main.mnuFlughafenMenu->actions().mid(2);
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0]->text() + ", " + entries[1]->text(), "EDDM  M\u00FCnchen, EDDF  Frankfurt/Main");
+    entries[1]->trigger();
+    EXPECT_EQ(main.airportWindow()->currentIcao(), "EDDF");
+    EXPECT_EQ(test::readFile(QDir(t.folder()).filePath("Zuletzt.crm")), "\"EDDF\"\r\n\"EDDM\"\r\n");
 }
