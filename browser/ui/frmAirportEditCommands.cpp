@@ -155,10 +155,13 @@ void frmAirport::writeRow(std::optional<Row> loaded) {
         }
         if (const auto *other = std::get_if<store::Meanwhile<Row>>(&*outcome)) {
             if (!other->stored) return vanished<Row>(loaded->id);
-            // "Nein": the stored row is what the dialog and the list show now.
+            // "Nein": the stored row is what the dialog, the list, the airport's
+            // lengths and the last-change title show now.
             loaded = other->stored;
             dialog.fill(editing::RowKind<Row>::texts(*loaded), editing::stampTitle(loaded->Date, loaded->Time));
+            reloadAirport();
             showRows<Row>(loaded->id);
+            ShowLastUpdate();
             continue;
         }
         reloadAirport();

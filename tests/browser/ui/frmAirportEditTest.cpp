@@ -225,8 +225,12 @@ TEST_F(AirportWindowEdit, ARunwayChangedMeanwhileIsWrittenOverOnlyAfterJa) {
         enter(d);
     };
     ModalSteps steps({
-        [&](QDialog &d) { runwayChange(1000), save(d, 950); },
         [&](QDialog &d) {
+            program.clock.set(QDateTime(QDate(2026, 4, 20), QTime(9, 0)));
+            runwayChange(1000), save(d, 950);
+        },
+        [&](QDialog &d) {
+            EXPECT_TRUE(titles->last().at(0).toString().endsWith("RWY Info - 20 Apr 26"));
             EXPECT_EQ(dialogs.shown.at(0).text, store::kChangedMeanwhileQuestion.toString());
             EXPECT_EQ(dialogs.shown.at(0).defaultAnswer, platform::Dialogs::Answer::No);
             EXPECT_EQ(box(d, "tRwy(3)")->text() + " " + cell("gridRwyData", 3), "1000 1000");
