@@ -130,7 +130,9 @@ void frmAirport::lookUp(CodeKind kind) {
         frmMap->MapButtons(current_->ICAO);
         MapsLoaded = true;
     }
-    emit airportShown(current_->ICAO);
+    // The airports the quick find passes on the way are not shown to keep:
+    // only the one its Enter keeps is.
+    if (!QuickfindActive) emit airportShown(current_->ICAO);
 }
 
 void frmAirport::showAirportByIcao(const QString &icao) {
@@ -263,6 +265,11 @@ void frmAirport::closeQuickfind() {
     QuickfindActive = false;
 }
 
+void frmAirport::keepQuickfind() {
+    closeQuickfind();
+    if (current_) emit airportShown(current_->ICAO);
+}
+
 void frmAirport::cancelQuickfind() {
     closeQuickfind();
     showAirportBeforeQuickfind();
@@ -382,7 +389,7 @@ bool frmAirport::tQuickfindEvent(QEvent *event) {
         // Only a changed text searches again: Enter keeps the hit picked in the list.
         if (tQuickfind->text() != searchedName_) FindAirportsByName();
         if (isEnter(key->key()))
-            closeQuickfind();
+            keepQuickfind();
         else if (key->key() == Qt::Key_Escape)
             cancelQuickfind();
         break;
@@ -401,7 +408,7 @@ bool frmAirport::gridAirportsEvent(QEvent *event) {
     if (event->type() != QEvent::KeyPress) return false;
     const int key = static_cast<QKeyEvent *>(event)->key();
     if (isEnter(key)) {
-        closeQuickfind();
+        keepQuickfind();
         return true;
     }
     if (key == Qt::Key_Escape) {

@@ -131,6 +131,8 @@ private:
     bool tQuickfindEvent(QEvent *event);
     bool gridAirportsEvent(QEvent *event);
     void closeQuickfind();
+    // Enter: closes the list and keeps the airport it shows.
+    void keepQuickfind();
     // Escape: closes the list and shows the airport of before the quick find again.
     void cancelQuickfind();
     void showAirportBeforeQuickfind();

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 
 using AirportWindowLookup = volmira::test::AirportWindowTest;
 
@@ -75,6 +76,7 @@ TEST_F(AirportWindowLookup, EveryLookupLeavesTheCodeSelected) {
 
 TEST_F(AirportWindowLookup, EnterKeepsTheAirportPickedWithTheArrowKeys) {
     open();
+    QSignalSpy shown(window.get(), &volmira::browser::frmAirport::airportShown);
     type(quickfind(), "m\u00FC");
     QTest::keyClick(quickfind(), Qt::Key_Down);
     EXPECT_EQ(shownIcao(), "EDDG");
@@ -83,6 +85,9 @@ TEST_F(AirportWindowLookup, EnterKeepsTheAirportPickedWithTheArrowKeys) {
     EXPECT_TRUE(list()->isHidden());
     EXPECT_EQ(quickfind()->text(), "");
     EXPECT_EQ(shownIcao(), "EDDG");
+    // Only the airport kept is one shown, not those passed on the way.
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown.at(0).at(0).toString(), "EDDG");
 
     // The same from inside the list.
     type(quickfind(), "m\u00FC");
