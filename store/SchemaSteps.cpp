@@ -75,11 +75,14 @@ platform::Result<> runSteps(Database &db, int target, std::span<const SchemaStep
     pauseForTest("begun");
     const std::span<const SchemaStep> pending = pendingSteps(*version, steps);
     for (size_t done = 0; done < pending.size(); ++done) {
-        if (platform::Result<> ran = db.exec(pending[done].sql); !ran)
+        const SchemaStep &step = pending[done];
+        platform::Result<> ran = db.exec(step.sql);
+        if (ran && step.fill) ran = step.fill(db);
+        if (!ran)
             return platform::Failure{QStringLiteral("Die Datendatei %1 bleibt im alten Format: der Schritt „%2“ "
                                                     "ist gescheitert. %3")
                                          .arg(QFileInfo(db.path()).absoluteFilePath(),
-                                              QString::fromUtf8(pending[done].name), ran.error())};
+                                              QString::fromUtf8(step.name), ran.error())};
         if (progress) progress(int(done + 1), int(pending.size()));
     }
     pauseForTest("stepped");

@@ -19,6 +19,10 @@ struct SchemaStep {
     // Whether a program reading the file can do without it: a new index, a new
     // table nothing reads yet. A step that changes what is stored cannot.
     bool onlyAdds;
+    // Fills what the step's SQL created from the rows already stored, where
+    // plain SQL cannot (text taken out of a note's RTF, say); in the step's
+    // transaction, after its SQL. Nothing for a step that needs none.
+    platform::Result<> (*fill)(Database &db) = nullptr;
 };
 
 // The steps from format 1 to the program's, in order.
