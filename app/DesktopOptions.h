@@ -12,6 +12,7 @@ inline constexpr platform::OptionDecl kDesktopOptions[] = {
     {.name = "about"},                        {.name = "splash"},
     {.name = "map", .value = "N"},            {.name = "preview"},
     {.name = "data-dir", .value = "ORDNER"},
+    {.name = "search-notes", .value = "TEXT"},
 };
 
 }  // namespace volmira::app

@@ -4,13 +4,15 @@
 // statements it rests on, measured in the same run; and the printed list's
 // contact notes of the ED airports with the index of format 2 and without it.
 #include "browser/AirportLookup.h"
-#include "browser/NoteText.h"
-#include "browser/Rtf.h"
+#include "store/NoteText.h"
+#include "store/Rtf.h"
 #include "bench/ShippedCopy.h"
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
 #include "store/DatabaseKey.h"
+#include "store/NoteIndex.h"
+#include "store/NoteSearch.h"
 #include "store/ReportStatements.h"
 #include "store/Statements.h"
 
@@ -32,15 +34,15 @@ namespace {
 // About 2 KB of RTF: lines with bold and coloured words and a tab.
 QString twoKilobyteNote() {
     for (int lines = 1;; ++lines) {
-        browser::NoteBuilder note;
+        store::NoteBuilder note;
         for (int line = 0; line < lines; ++line) {
             note.add(QStringLiteral("Zeile %1: Tankstelle ").arg(line), false, {});
             note.add(QStringLiteral("Müller"), true, {});
-            note.add(QStringLiteral("\tJet A1, AvGas 100LL "), false, browser::Rgb{255, 0, 0});
-            note.add(QStringLiteral("Mo-Fr 08-18 Uhr"), false, browser::Rgb{0, 0, 255});
+            note.add(QStringLiteral("\tJet A1, AvGas 100LL "), false, platform::Rgb{255, 0, 0});
+            note.add(QStringLiteral("Mo-Fr 08-18 Uhr"), false, platform::Rgb{0, 0, 255});
             note.endParagraph();
         }
-        if (const QString rtf = browser::writeRtf(note.finish()); rtf.size() >= 2048) return rtf;
+        if (const QString rtf = store::writeRtf(note.finish()); rtf.size() >= 2048) return rtf;
     }
 }
 
@@ -78,11 +80,23 @@ struct Raw {
 struct Fixture : bench::ShippedCopy {
     std::unique_ptr<Raw> raw;
     QByteArray note = twoKilobyteNote().toUtf8();
-    QByteArray plain = browser::printInfo(browser::readRtf(twoKilobyteNote())).toUtf8();
+    QByteArray plain = store::printInfo(store::readRtf(twoKilobyteNote())).toUtf8();
 
     Fixture() {
         raw = std::make_unique<Raw>(path);
         addNotes("Kontakt");
+        // The notes' search index as the upgrade step builds it, and "PPR" in a
+        // second note at every 40th airport, stored as the note panel stores it.
+        store::Transaction tx(db);
+        if (!store::indexAllNotes(db).ok()) std::abort();
+        const auto codes = db.prepare("SELECT ICAO FROM ARPT WHERE rowid % 40 = 0").allRows([](const store::Statement &row) {
+            return row.text(0);
+        });
+        if (!codes) std::abort();
+        for (const QString &icao : *codes)
+            if (!airports->notes.save(icao, "Allgemein", "{\\rtf1 Tel. Turm\\par Nur nach PPR 24h\\par}", "").ok())
+                std::abort();
+        if (!tx.commit().ok()) std::abort();
     }
     // A note in the category at every airport, and the category when it is missing.
     void addNotes(const char *category) {
@@ -197,6 +211,42 @@ void DeleteCategoryRawSql(benchmark::State &state) {
     }
 }
 BENCHMARK(DeleteCategoryRawSql)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The search window's query: a word in every note (19,231 hits, the first 201
+// kept as the window keeps them) and one in 481 notes; beside the same
+// statement on the bare connection, and the bare match of the index alone.
+const char *const kSearches[] = {"tankst m\u00fcl", "PPR"};
+
+void SearchNotes(benchmark::State &state) {
+    const QString typed = QString::fromUtf8(kSearches[state.range(0)]);
+    for (auto _ : state) {
+        const auto hits = store::searchNotes(fixture().db, typed, QString(), 201);
+        if (!hits || hits->empty()) state.SkipWithError("no hit");
+        benchmark::DoNotOptimize(hits);
+    }
+}
+BENCHMARK(SearchNotes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void SearchNotesRawSql(benchmark::State &state) {
+    Raw &raw = *fixture().raw;
+    const QByteArray match =
+        store::matchExpression(store::searchWords(QString::fromUtf8(kSearches[state.range(0)]))).toUtf8();
+    static sqlite3_stmt *s = raw.prepare(store::sql::kSearchNotes);
+    sqlite3_reset(s);
+    sqlite3_bind_null(s, 2);
+    sqlite3_bind_int(s, 3, 201);
+    for (auto _ : state) Raw::run(s, match.constData());
+}
+BENCHMARK(SearchNotesRawSql)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void SearchNotesBareMatch(benchmark::State &state) {
+    Raw &raw = *fixture().raw;
+    const QByteArray match =
+        store::matchExpression(store::searchWords(QString::fromUtf8(kSearches[state.range(0)]))).toUtf8();
+    static sqlite3_stmt *s = raw.prepare("SELECT docid FROM NoteSearch WHERE NoteSearch MATCH ?1");
+    for (auto _ : state) Raw::run(s, match.constData());
+}
+BENCHMARK(SearchNotesBareMatch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The read of the printed list of ED as it runs, and as a file of format 1,
 // which lacks MyInfo_Category_ICAO, runs it: every note of the category in the

@@ -3,7 +3,8 @@
 // airport and "*Kontakt" remembered as LastKat: a lookup by Enter until the
 // note shows, a click on a category, a leave with a change until list and
 // title are rebuilt (the commit included), and a 1 MB note shown.
-#include "browser/Rtf.h"
+#include "store/NoteIndex.h"
+#include "store/Rtf.h"
 #include "browser/ui/frmAirport.h"
 #include "bench/Offscreen.h"
 #include "bench/ShippedCopy.h"
@@ -35,15 +36,15 @@ namespace {
 // a quarter more lines each round keeps the building short for a large note.
 QString rtfNote(qsizetype bytes) {
     for (int lines = 1;; lines += std::max(1, lines / 4)) {
-        browser::NoteBuilder note;
+        store::NoteBuilder note;
         for (int line = 0; line < lines; ++line) {
             note.add(QStringLiteral("Zeile %1: Tankstelle ").arg(line), false, {});
             note.add(QStringLiteral("Müller"), true, {});
-            note.add(QStringLiteral("\tJet A1, AvGas 100LL "), false, browser::Rgb{255, 0, 0});
-            note.add(QStringLiteral("Mo-Fr 08-18 Uhr"), false, browser::Rgb{0, 0, 255});
+            note.add(QStringLiteral("\tJet A1, AvGas 100LL "), false, platform::Rgb{255, 0, 0});
+            note.add(QStringLiteral("Mo-Fr 08-18 Uhr"), false, platform::Rgb{0, 0, 255});
             note.endParagraph();
         }
-        if (QString rtf = browser::writeRtf(note.finish()); rtf.size() >= bytes) return rtf;
+        if (QString rtf = store::writeRtf(note.finish()); rtf.size() >= bytes) return rtf;
     }
 }
 
@@ -75,7 +76,7 @@ struct Window : bench::ShippedCopy {
 
     void fillNotes() {
         const QString note = rtfNote(2048);
-        const QString print = browser::printInfo(browser::readRtf(note));
+        const QString print = store::printInfo(store::readRtf(note));
         store::Transaction transaction(db);
         require(db.prepare("INSERT INTO MyInfo (ICAO, Category, MyInfo, PrintInfo, Date, Time) "
                            "SELECT ICAO, 'Kontakt', ?, ?, '2026-01-02', '08:00:00' FROM ARPT")
@@ -84,6 +85,7 @@ struct Window : bench::ShippedCopy {
                     .run()
                     .ok());
         require(db.exec("UPDATE ARPT SET LastKat = '*Kontakt'").ok());
+        require(store::indexAllNotes(db).ok());
         require(transaction.commit().ok());
     }
 
@@ -141,7 +143,7 @@ BENCHMARK(LeaveWithAChange)->Unit(benchmark::kMillisecond);
 void OneMegabyteNoteShown(benchmark::State &state) {
     Window &w = window();
     const QString big = rtfNote(1 << 20);
-    require(w.airports->notes.save("EDDF", "Tanken", big, browser::printInfo(browser::readRtf(big))).ok());
+    require(w.airports->notes.save("EDDF", "Tanken", big, store::printInfo(store::readRtf(big))).ok());
     w.lookUp("EDDF");
     for (auto _ : state) {
         state.PauseTiming();

@@ -2,7 +2,7 @@
 
 #include "browser/AirportLookup.h"
 #include "browser/NotePanel.h"
-#include "browser/Rtf.h"
+#include "store/Rtf.h"
 #include "platform/RegularFile.h"
 #include "platform/SystemError.h"
 #include "store/Database.h"
@@ -42,7 +42,7 @@ Result<AirportNotes> readAirportNotes(store::AirportStore &store, const QString 
 }
 
 Result<store::Guarded<SavedNote, store::MyInfoRow>> saveNote(store::AirportStore &store, const QString &icao,
-                                                              const QString &entry, const NoteText &note,
+                                                              const QString &entry, const store::NoteText &note,
                                                               const std::optional<store::Stamp> &loaded) {
     using Saved = store::Guarded<SavedNote, store::MyInfoRow>;
     store::Transaction tx(store.database());
@@ -56,7 +56,7 @@ Result<store::Guarded<SavedNote, store::MyInfoRow>> saveNote(store::AirportStore
     const Result<std::optional<store::MyInfoRow>> current = store.notes.ofCategory(code, category);
     if (!current) return Failure{current.error()};
     if (const auto other = store::meanwhile(*current, loaded)) return Saved(*other);
-    if (Result<> saved = store.notes.save(code, category, writeRtf(note), printInfo(note)); !saved)
+    if (Result<> saved = store.notes.save(code, category, store::writeRtf(note), store::printInfo(note)); !saved)
         return Failure{saved.error()};
     Result<LastUpdate> update = readLastUpdate(store, code);
     if (!update) return Failure{update.error()};
@@ -71,7 +71,7 @@ Result<store::Guarded<SavedNote, store::MyInfoRow>> saveNote(store::AirportStore
     return Saved(std::move(result));
 }
 
-Result<NoteText> readNoteFile(const QString &path) {
+Result<store::NoteText> readNoteFile(const QString &path) {
     const QString name = QFileInfo(path).fileName();
     const Result<std::unique_ptr<QFile>> file = platform::openRegularFile(path);
     if (!file) return Failure{QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2").arg(name, file.error())};
@@ -85,9 +85,9 @@ Result<NoteText> readNoteFile(const QString &path) {
     const std::optional<QString> text = fromUtf8(bytes);
     // RTF carries its own escapes for every character beyond ASCII; raw bytes
     // beyond it are taken as UTF-8 when they are, else one character each.
-    if (bytes.startsWith("{\\rtf")) return readRtf(text ? *text : QString::fromLatin1(bytes));
+    if (bytes.startsWith("{\\rtf")) return store::readRtf(text ? *text : QString::fromLatin1(bytes));
     if (!text) return Failure{QStringLiteral("Die Datei „%1“ ist weder RTF noch UTF-8-Text.").arg(name)};
-    return readNote(*text);
+    return store::readNote(*text);
 }
 
 }  // namespace volmira::browser

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "browser/LastUpdate.h"
-#include "browser/NoteText.h"
+#include "store/NoteText.h"
 #include "store/AirportStore.h"
 #include "store/Rows.h"
 #include "store/Stamp.h"
@@ -43,7 +43,7 @@ struct SavedNote {
 // there was none: when the stored note is other than that (changed, written
 // or deleted meanwhile), nothing is stored and the stored note is given back.
 [[nodiscard]] platform::Result<store::Guarded<SavedNote, store::MyInfoRow>> saveNote(
-    store::AirportStore &store, const QString &icao, const QString &entry, const NoteText &note,
+    store::AirportStore &store, const QString &icao, const QString &entry, const store::NoteText &note,
     const std::optional<store::Stamp> &loaded);
 
 // Why a note deleted meanwhile is not stored again.
@@ -57,6 +57,6 @@ inline constexpr qint64 kMaxNoteFileBytes = 8 << 20;
 // A note from a file: one starting with "{\rtf" goes through the RTF reader,
 // any other must be UTF-8 text whose lines become paragraphs. A failure, in
 // German, for a file that cannot be read, is too large, or is neither.
-[[nodiscard]] platform::Result<NoteText> readNoteFile(const QString &path);
+[[nodiscard]] platform::Result<store::NoteText> readNoteFile(const QString &path);
 
 }  // namespace volmira::browser

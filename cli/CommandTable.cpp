@@ -112,6 +112,10 @@ const std::vector<CommandForm> &table() {
          .text = "Notiz speichern wie das Notizfenster, aus --text oder (nicht beides) --from-file; eine Datei, die "
                  "mit {\\rtf beginnt, als RTF, sonst als UTF-8-Text; --if-stamp \"\" nur, wenn noch keine da ist",
          .run = noteCommand},
+        {.name = "search-notes", .arguments = "TEXT", .options = {value("category", "NAME")},
+         .text = "Notizen suchen: jedes Wort von TEXT muss als Wortanfang vorkommen (Groß- und Kleinschreibung und "
+                 "Akzente gleich); je Treffer ICAO, Name, Kategorie und die Zeile mit dem Treffer; 1: kein Treffer",
+         .run = searchNotesCommand},
         {.name = "categories", .text = "Kategorien mit der Zahl der Flughäfen, die eine Notiz darin haben",
          .run = categoriesCommand},
         {.name = "category", .action = "add", .arguments = "NAME", .text = "Kategorie hinzufügen",

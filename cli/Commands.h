@@ -19,6 +19,8 @@ int notesCommand(const Options &options);
 int noteCommand(const Options &options);
 int categoriesCommand(const Options &options);
 int categoryCommand(const Options &options);
+// The notes holding every word of a search text.
+int searchNotesCommand(const Options &options);
 // The editing commands: runway, airport, frequency and approach.
 int runwayCommand(const Options &options);
 int airportCommand(const Options &options);

@@ -1,7 +1,7 @@
 #include "browser/AirportLookup.h"
 #include "browser/NoteActions.h"
 #include "browser/NotePanel.h"
-#include "browser/Rtf.h"
+#include "store/Rtf.h"
 #include "cli/CommandTable.h"
 #include "cli/Commands.h"
 #include "cli/EditCommand.h"
@@ -24,7 +24,7 @@ std::optional<browser::AirportView> lookup(Session &session, const QString &code
     return foundAirport(browser::lookupAirport(*session.store, code, QDate::currentDate()), exit);
 }
 
-QJsonValue colourJson(const std::optional<browser::Rgb> &colour) {
+QJsonValue colourJson(const std::optional<platform::Rgb> &colour) {
     if (!colour) return QJsonValue();
     return QStringLiteral("%1%2%3")
         .arg(colour->red, 2, 16, QLatin1Char('0'))
@@ -72,17 +72,17 @@ private:
 void writeJsonText(QStringView text) { JsonText() << text; }
 
 // The note's plain text: its paragraphs joined by line breaks, as plainText gives it.
-void writePlainText(const browser::NoteText &note) {
+void writePlainText(const store::NoteText &note) {
     JsonText text;
     for (std::size_t p = 0; p < note.paragraphs.size(); ++p) {
         if (p > 0) text << u"\n";
-        for (const browser::NoteRun &run : note.paragraphs[p].runs) text << run.text;
+        for (const store::NoteRun &run : note.paragraphs[p].runs) text << run.text;
     }
 }
 
 // The runs of every paragraph, a run "\n" between paragraphs, so that the
 // runs joined give the plain text.
-void writeRuns(const browser::NoteText &note) {
+void writeRuns(const store::NoteText &note) {
     auto run = [first = true](const QString &text, bool bold, const QJsonValue &colour) mutable {
         write(first ? "\n            {\"text\": " : ",\n            {\"text\": ");
         first = false;
@@ -93,7 +93,7 @@ void writeRuns(const browser::NoteText &note) {
     };
     for (std::size_t p = 0; p < note.paragraphs.size(); ++p) {
         if (p > 0) run(QStringLiteral("\n"), false, QJsonValue());
-        for (const browser::NoteRun &r : note.paragraphs[p].runs) run(r.text, r.bold, colourJson(r.colour));
+        for (const store::NoteRun &r : note.paragraphs[p].runs) run(r.text, r.bold, colourJson(r.colour));
     }
 }
 
@@ -102,7 +102,7 @@ void writeRuns(const browser::NoteText &note) {
 void writeNoteJson(store::MyInfoRow row) {
     write("{\n        \"Category\": ");
     writeJsonText(row.Category);
-    write(browser::isRtf(row.MyInfo) ? ",\n        \"format\": \"rtf\"" : ",\n        \"format\": \"text\"");
+    write(store::isRtf(row.MyInfo) ? ",\n        \"format\": \"rtf\"" : ",\n        \"format\": \"text\"");
     const std::pair<const char *, QString *> texts[] = {
         {"Date", &row.Date}, {"Time", &row.Time}, {"PrintInfo", &row.PrintInfo}, {"MyInfo", &row.MyInfo}};
     for (const auto &[key, text] : texts) {
@@ -110,7 +110,7 @@ void writeNoteJson(store::MyInfoRow row) {
         writeJsonText(*text);
         if (text != &row.MyInfo) *text = QString();
     }
-    const browser::NoteText note = browser::readNote(std::exchange(row.MyInfo, QString()));
+    const store::NoteText note = store::readNote(std::exchange(row.MyInfo, QString()));
     write(",\n        \"text\": ");
     writePlainText(note);
     write(",\n        \"runs\": [");
@@ -143,7 +143,7 @@ void printNotes(const browser::AirportView &view) {
         if (const QString stamp = browser::lblAktuellText(row.Date, row.Time); !stamp.isEmpty())
             out() << "  (" << stamp << ')';
         out() << '\n';
-        for (QString line : browser::plainText(browser::readNote(row.MyInfo)).split(u'\n'))
+        for (QString line : store::plainText(store::readNote(row.MyInfo)).split(u'\n'))
             out() << "  " << printable(line.replace(u'\t', QStringLiteral("    "))) << '\n';
     }
 }
@@ -179,8 +179,8 @@ int notesCommand(const Options &options) {
 int noteCommand(const Options &options) {
     if (options.has("text") == options.has("from-file"))
         return refuseLine(options, QStringLiteral("Bitte --text oder --from-file angeben, eines von beiden."));
-    platform::Result<browser::NoteText> note = options.has("text")
-                                                   ? browser::readNote(options.value("text"))
+    platform::Result<store::NoteText> note = options.has("text")
+                                                   ? store::readNote(options.value("text"))
                                                    : browser::readNoteFile(options.value("from-file"));
     if (!note) return failed(note);
     if (const QString misfit = stampMisfit(options); !misfit.isEmpty()) return refuseLine(options, misfit);

@@ -2,7 +2,7 @@
 // (UTF-8, or after a zero byte UTF-16 with lone surrogates possible). The note
 // read must have the one shape the builder gives, and our own RTF of it must
 // read back to the same note.
-#include "browser/Rtf.h"
+#include "store/Rtf.h"
 
 #include <QString>
 
@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 
-using namespace volmira::browser;
+using namespace volmira::store;
 
 namespace {
 

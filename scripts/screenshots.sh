@@ -38,6 +38,11 @@ build/volmira-apt --data-dir "$home" note EDDF Tanken --text "Jet A1 und AvGas 1
 xvfb-run -a -s "-screen 0 1280x800x24" \
   build/volmira-apt --data-dir "$home" --screenshot docs/airport-notes.png --show EDDF --notes Kontakt
 
+# The search in the notes: "ppr" in the note above and in two more.
+build/volmira-apt --data-dir "$home" note EDDM Kontakt --text $'Vorfeldkontrolle 089 975-0\nPPR für GA werktags 2 h vorher' >/dev/null
+build/volmira-apt --data-dir "$home" note EDST Allgemein --text $'Segelflugbetrieb, Windenstarts\nAm Wochenende PPR, Tel. 07161 24 72' >/dev/null
+shot docs/notes-search.png --show EDDF --search-notes ppr
+
 # The map linking dialog on EDDF's first map, among a few chart files.
 mkdir -p "$home/Karten/Flughafen" "$home/Karten/PDF"
 touch "$home"/Karten/Flughafen/{EDDF-Platzrunde.jpg,EDDF-Rollwege.bmp,EDDF-Vorfeld.jpg} "$home/Karten/PDF/EDDF-Anflug.pdf"

@@ -1,6 +1,7 @@
 #include "store/NoteStore.h"
 
 #include "platform/TestPause.h"
+#include "store/NoteIndex.h"
 #include "store/Stamp.h"
 #include "store/Statements.h"
 #include "store/Tables.h"
@@ -25,6 +26,8 @@ CategoryOutcome done() { return std::optional<Refusal>(); }
 
 // The crash tests stop a category change between its statements with VOLMIRA_CATEGORY_PAUSE.
 void pauseForTest(const char *stage) { platform::pauseForTest("VOLMIRA_CATEGORY_PAUSE", "Kategorie", stage); }
+// And a note's write between the note and its entry in the search index with VOLMIRA_NOTE_PAUSE.
+void pauseForNoteTest(const char *stage) { platform::pauseForTest("VOLMIRA_NOTE_PAUSE", "Notiz", stage); }
 
 // Runs one statement that takes the two texts as ?1 and ?2.
 Result<> runWith(Database &db, const char *sql, const QString &first, const QString &second = QString()) {
@@ -52,6 +55,8 @@ Result<std::optional<MyInfoRow>> NoteStore::ofCategory(const QString &icao, cons
 
 Result<> NoteStore::save(const QString &icao, const QString &category, const QString &richText,
                          const QString &plainText) {
+    Transaction tx(db_);
+    if (!tx.started()) return Failure{tx.startError()};
     const Stamp at = stampNow(clock_);
     Statement &find =
         db_.prepare("SELECT id FROM MyInfo WHERE ICAO = ? AND Category = ? COLLATE UNICASE ORDER BY id LIMIT 1");
@@ -59,13 +64,27 @@ Result<> NoteStore::save(const QString &icao, const QString &category, const QSt
     const Result<std::optional<long long>> found = find.firstRow([](const Statement &row) { return row.int64(0); });
     if (!found) return Failure{found.error()};
     const MyInfoRow note{found->value_or(0), icao, category, richText, plainText, at.Date, at.Time};
-    if (!*found) return insert(note);
+    if (!*found) {
+        if (Result<> inserted = insert(note); !inserted) return inserted;
+        return tx.commit();
+    }
     static const std::string sql = myInfoTable().update("MyInfo", "Time", "WHERE id = ?");
     Statement &s = db_.prepare(sql.c_str());
-    return s.bind(myInfoTable().bind(s, note, "MyInfo", "Time"), note.id).run();
+    if (Result<> updated = s.bind(myInfoTable().bind(s, note, "MyInfo", "Time"), note.id).run(); !updated)
+        return updated;
+    pauseForNoteTest("written");
+    if (Result<> indexed = indexNote(db_, note.id, richText); !indexed) return indexed;
+    return tx.commit();
 }
 
-Result<> NoteStore::insert(const MyInfoRow &r) { return insertRow(db_, myInfoTable(), r); }
+Result<> NoteStore::insert(const MyInfoRow &r) {
+    Transaction tx(db_);
+    if (!tx.started()) return Failure{tx.startError()};
+    if (Result<> inserted = insertRow(db_, myInfoTable(), r); !inserted) return inserted;
+    pauseForNoteTest("written");
+    if (Result<> indexed = indexNote(db_, db_.lastInsertId(), r.MyInfo); !indexed) return indexed;
+    return tx.commit();
+}
 
 Result<> NoteStore::insertCategory(const QString &category) {
     return runWith(db_, "INSERT INTO MyCategory (Category) VALUES (?1)", category);

@@ -40,11 +40,13 @@ public:
     // added when there are more; nothing when it has none.
     [[nodiscard]] platform::Result<std::optional<MyInfoRow>> ofCategory(const QString &icao, const QString &category);
     // Stores the note of a category, replacing the airport's note of that
-    // category; stamped now. Writes the note only: the browser's saveNote
-    // brings LastDate along in the same transaction.
+    // category, and its text in the search index; stamped now. Writes the
+    // note only: the browser's saveNote brings LastDate along in the same
+    // transaction.
     [[nodiscard]] platform::Result<> save(const QString &icao, const QString &category, const QString &richText,
                                           const QString &plainText);
-    // A plain insert that keeps the row's own Date and Time (importing data).
+    // A plain insert that keeps the row's own Date and Time (importing data),
+    // with its text in the search index.
     [[nodiscard]] platform::Result<> insert(const MyInfoRow &row);
     [[nodiscard]] platform::Result<> insertCategory(const QString &category);
 

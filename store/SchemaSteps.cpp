@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/TestPause.h"
 #include "store/Database.h"
+#include "store/NoteIndex.h"
 #include "store/Schema.h"
 
 #include <QFileInfo>
@@ -23,6 +24,9 @@ constexpr SchemaStep kSteps[] = {
     // category in the world and sorts them.
     {1, "Index der Notizen nach Kategorie und Flughafen",
      "CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);", true},
+    // The search in the notes: the index of their plain text, filled from the
+    // notes stored. A reader without it says that the search needs it.
+    {2, "Suchindex der Notizen", kNoteIndexSchema, true, indexAllNotes},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1 && kSteps[std::size(kSteps) - 1].from + 1 == kSchemaVersion,
               "one step for each format after the first");

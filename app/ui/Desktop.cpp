@@ -5,9 +5,9 @@
 #include "app/ui/Main.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmSplash.h"
+#include "browser/ui/NoteSearchWindow.h"
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/MapPanel.h"
-#include "browser/ui/frmAirportinfo.h"
 #include "browser/ui/frmKarte.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/CommandLine.h"
@@ -46,13 +46,6 @@ void reportDatabaseError(platform::Dialogs &dialogs, const QString &dataFolder, 
                    QStringLiteral("Fehler beim Laden der Datendatei vmdata.vmd file. Bitte überprüfen ob die Datei im "
                                   "Verzeichnis: ") +
                        QDir::toNativeSeparators(dataFolder) + QStringLiteral(" existiert.\n\n") + detail);
-}
-
-// Opens the note panel as Command3 does, on the entry of the category; false when there is none.
-bool openNotePanel(browser::frmAirport &airport, const QString &category) {
-    auto *panel = airport.findChild<browser::frmAirportinfo *>(QStringLiteral("frmAirportinfo"));
-    panel->Command3_Click();
-    return panel->selectCategory(category);
 }
 
 // How long --map waits for the map to be drawn.
@@ -162,7 +155,7 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const plat
         airport.GetInformation();
     }
     if (options.isSet("edit")) airport.ToggleEditMode();
-    const bool notesFound = !options.has("notes") || openNotePanel(airport, options.value("notes"));
+    const bool notesFound = !options.has("notes") || airport.showNotes(options.value("notes"));
     QTextStream err(stderr);
     // The menu entry of that caption (without its mnemonic), chosen after the airport is shown.
     if (options.has("window")) {
@@ -201,6 +194,13 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const plat
         about->show();
         QApplication::processEvents();
         shot = about.get();
+    }
+    // The search in the notes alone, the text typed.
+    if (options.has("search-notes")) {
+        browser::NoteSearchWindow &search = main.showNoteSearch();
+        search.searchText->setText(options.value("search-notes"));
+        QApplication::processEvents();
+        shot = &search;
     }
     // The dialog alone, filled as its change command fills it.
     if (options.has("dialog")) {

@@ -4,6 +4,7 @@
 #include "app/UpdateHandoff.h"
 #include "app/ui/frmAbout.h"
 #include "browser/LastUpdate.h"
+#include "browser/ui/NoteSearchWindow.h"
 #include "browser/ui/frmAirport.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/Dialogs.h"
@@ -83,6 +84,10 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::She
     mnuAirportWindow = mnuFlughafenMenu->addAction(QStringLiteral("Flughafen&fenster"));
     mnuAirportWindow->setObjectName(QStringLiteral("mnuAirportWindow"));
     connect(mnuAirportWindow, &QAction::triggered, this, [this] { showAirportWindow(); });
+    mnuNoteSearch = mnuFlughafenMenu->addAction(QStringLiteral("In &Notizen suchen…"));
+    mnuNoteSearch->setObjectName(QStringLiteral("mnuNoteSearch"));
+    mnuNoteSearch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    connect(mnuNoteSearch, &QAction::triggered, this, [this] { showNoteSearch(); });
     mnuFlughafenMenu->addSeparator();
     // Filled as the menu opens: an airport deleted meanwhile is no entry.
     connect(mnuFlughafenMenu, &QMenu::aboutToShow, this, &Main::fillRecentEntries);
@@ -182,6 +187,23 @@ void Main::showTyped(const QString &code) {
     airport.tAirport->setFocus();
     airport.tAirport->setText(code);
     airport.GetInformation();
+}
+
+browser::NoteSearchWindow &Main::showNoteSearch() {
+    browser::frmAirport &airport = showAirportWindow();
+    if (!noteSearch_) {
+        noteSearch_ = new browser::NoteSearchWindow(store_, this);
+        connect(noteSearch_, &browser::NoteSearchWindow::noteWanted, this,
+                [this, &airport](const QString &icao, const QString &category) {
+                    showTyped(icao);
+                    if (airport.currentIcao().compare(icao, Qt::CaseInsensitive) == 0) airport.showNotes(category);
+                });
+    }
+    noteSearch_->reopen();
+    noteSearch_->show();
+    noteSearch_->raise();
+    noteSearch_->activateWindow();
+    return *noteSearch_;
 }
 
 void Main::rememberShown(const QString &icao) {

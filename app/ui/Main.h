@@ -21,6 +21,7 @@ class AirportStore;
 }
 namespace volmira::browser {
 class frmAirport;
+class NoteSearchWindow;
 }
 namespace volmira::manager {
 class frmDatabase;
@@ -60,6 +61,10 @@ public:
     // had been typed; while a dialog is open, once it is closed.
     void showHandedOver(const QString &code);
 
+    // "In Notizen suchen" (Ctrl+F): the search window over the frame, made on
+    // first use; a hit chosen there shows its airport with that note open.
+    browser::NoteSearchWindow &showNoteSearch();
+
     // Shows the About window modally over the frame.
     void mnuAbout_Click();
     // The About window over the frame; a double click in its history shows the airport here.
@@ -70,6 +75,7 @@ public:
     QAction *mnuFlughafen;
     QMenu *mnuFlughafenMenu;
     QAction *mnuAirportWindow;
+    QAction *mnuNoteSearch;
     QAction *mnuDatabase;
     QAction *mnuUpdate;
 
@@ -99,6 +105,7 @@ private:
     QString programFolder_;
     QStackedWidget *children_;
     browser::frmAirport *airport_ = nullptr;
+    browser::NoteSearchWindow *noteSearch_ = nullptr;
     manager::frmDatabase *database_ = nullptr;
     QWidget *current_ = nullptr;  // the child shown before the last switch
     QString airportTitle_;        // the airport window's title, shown again when it returns

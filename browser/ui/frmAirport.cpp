@@ -142,6 +142,11 @@ void frmAirport::showAirportByIcao(const QString &icao) {
 
 QString frmAirport::currentIcao() const { return current_ ? current_->ICAO : QString(); }
 
+bool frmAirport::showNotes(const QString &category) {
+    if (Airportinfo->isHidden()) Airportinfo->Command3_Click();
+    return Airportinfo->selectCategory(category);
+}
+
 void frmAirport::clearAirport() {
     Airportinfo->clearAirport();
     // The page and its buttons empty: no link can be made for no airport.

@@ -55,6 +55,9 @@ public:
     void showAirportByIcao(const QString &icao);
     // The code of the airport shown; empty when none is.
     [[nodiscard]] QString currentIcao() const;
+    // Opens the note panel (when closed) on the category's note, as "APT Info
+    // zeigen" and a click on the category would; false when it is not listed.
+    bool showNotes(const QString &category);
     // Shows no airport, as after a code that finds none (its airport was deleted).
     void clearAirport();
     // Writes the upper-case code of tAirport into Apt.crm; the close request calls it.

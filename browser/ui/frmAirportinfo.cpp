@@ -3,7 +3,7 @@
 #include "browser/AirportLookup.h"
 #include "browser/NotePanel.h"
 #include "browser/NoteActions.h"
-#include "browser/Rtf.h"
+#include "store/Rtf.h"
 #include "browser/ui/NoteDocument.h"
 #include "browser/ui/WriteAsking.h"
 
@@ -63,8 +63,8 @@ void frmAirportinfo::showAirport(const AirportView &view) {
 void frmAirportinfo::savePending() {
     if (!rtfCompare) return;
     const Entered entered = *std::exchange(rtfCompare, std::nullopt);
-    const NoteText note = noteOf(*rtfAirportinfo->document());
-    if (writeRtf(note) == entered.rtf || !SaveAirportInfo(entered, note)) return;
+    const store::NoteText note = noteOf(*rtfAirportinfo->document());
+    if (store::writeRtf(note) == entered.rtf || !SaveAirportInfo(entered, note)) return;
     // The stored note is shown again, under its entry marked or unmarked now.
     if (icao_ == entered.icao) refill(entered.category);
 }
@@ -133,7 +133,7 @@ void frmAirportinfo::listAirportCategories_Click() {
 // filled in place, a long note would be laid out whole before it shows.
 void frmAirportinfo::showStoredNote(const QString &stored) {
     auto *document = new QTextDocument(rtfAirportinfo);
-    browser::showNote(*document, readNote(stored));
+    browser::showNote(*document, store::readNote(stored));
     // The editor's first document is its own and goes with the change; the later ones are ours.
     QTextDocument *shown = rtfAirportinfo->document();
     const bool ours = shown->parent() == rtfAirportinfo;
@@ -147,11 +147,11 @@ void frmAirportinfo::rtfAirportinfo_GotFocus() {
         listAirportCategories->setCurrentRow(std::max(0, findCategoryEntry(entries(), LastCategory)));
     LastCategory = selectedText();
     const store::MyInfoRow *shown = noteOf(rsInfo, LastCategory);
-    rtfCompare = Entered{*icao_, LastCategory, writeRtf(noteOf(*rtfAirportinfo->document())),
+    rtfCompare = Entered{*icao_, LastCategory, store::writeRtf(noteOf(*rtfAirportinfo->document())),
                          shown ? std::optional(*shown) : std::nullopt};
 }
 
-bool frmAirportinfo::SaveAirportInfo(const Entered &entered, const NoteText &note) {
+bool frmAirportinfo::SaveAirportInfo(const Entered &entered, const store::NoteText &note) {
     const auto saved = writeAsking(this, dialogs_, entered.loaded, [&](const std::optional<store::MyInfoRow> &loaded) {
         return saveNote(store_, entered.icao, entered.category, note, store::stampOf(loaded));
     });

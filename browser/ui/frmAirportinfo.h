@@ -1,7 +1,7 @@
 #pragma once
 
 #include "browser/LastUpdate.h"
-#include "browser/NoteText.h"
+#include "store/NoteText.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
 #include "store/Rows.h"
@@ -98,7 +98,7 @@ private:
     // write over it. False when nothing changed in the file and the editor
     // keeps what was typed (a failure); true when the stored note is to be
     // shown again (written, declined, or deleted meanwhile).
-    bool SaveAirportInfo(const Entered &entered, const NoteText &note);
+    bool SaveAirportInfo(const Entered &entered, const store::NoteText &note);
     void fillList(const QStringList &entries);
     // Rebuilds the list and selects the entry of the category (mark ignored), if any.
     void refill(const QString &entry);

@@ -13,12 +13,12 @@ TEST(NotePanel, ASaveMarksAndAnEmptiedNoteUnmarksWhatTheLookupSelects) {
     test::expectOk(t.store->notes.insertCategory("Kontakt").error());
     test::expectOk(t.store->notes.setLastKat("EDDF", "*Kontakt").error());
     t.clock.set(QDateTime(QDate(2026, 8, 7), QTime(9, 5, 0)));
-    const NoteText text{{NoteParagraph{{NoteRun{"PPR", true, Rgb{255, 0, 0}}}}}};
-    const NoteText blanks{{NoteParagraph{{NoteRun{"   "}}}}};
+    const store::NoteText text{{store::NoteParagraph{{store::NoteRun{"PPR", true, platform::Rgb{255, 0, 0}}}}}};
+    const store::NoteText blanks{{store::NoteParagraph{{store::NoteRun{"   "}}}}};
     // LastKat "*Kontakt" selects the entry only while it is marked; blanks mark, an emptied note does not.
     std::optional<store::Stamp> loaded;
     for (const auto &[note, entry, selected] :
-         {std::tuple{text, "*Kontakt", 0}, {blanks, "*Kontakt", 0}, {NoteText{}, "Kontakt", -1}}) {
+         {std::tuple{text, "*Kontakt", 0}, {blanks, "*Kontakt", 0}, {store::NoteText{}, "Kontakt", -1}}) {
         EXPECT_EQ(std::get<SavedNote>(saveNote(*t.store, "eddf", "*Kontakt", note, loaded).value()).lblAktuell,
                   "Letzte Aktualisierung: 07.08.2026 - 09:05:00");
         loaded = store::Stamp{"2026-08-07", "09:05:00"};
@@ -38,6 +38,6 @@ TEST(NotePanel, ANoteDeletedMeanwhileIsNotStoredAgain) {
     test::expectOk(t.store->notes.insert({0, "EDDF", "Kontakt", "Alt", "Alt", "2026-03-01", "08:00:00"}).error());
     test::expectOk(test::OtherProgram(t).store->notes.deleteCategory("Kontakt").error());
     const store::Stamp entered{"2026-03-01", "08:00:00"};
-    EXPECT_EQ(test::outcomeOf(saveNote(*t.store, "EDDF", "Kontakt", NoteText{}, entered)), "vanished");
+    EXPECT_EQ(test::outcomeOf(saveNote(*t.store, "EDDF", "Kontakt", store::NoteText{}, entered)), "vanished");
     EXPECT_TRUE(t.store->notes.ofAirport("EDDF").value().empty());
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "browser/NoteText.h"
+#include "store/NoteText.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <ostream>
 
-namespace volmira::browser {
+namespace volmira::store {
 
 // A note as one line, for expectations and failure messages: paragraphs
 // joined by "|", bold runs in "*", coloured ones as "<RRGGBB:text>".
@@ -31,4 +31,4 @@ inline QString describe(const NoteText &note) {
 // Found by argument-dependent lookup, so it lives beside the type.
 inline void PrintTo(const NoteText &note, std::ostream *out) { *out << describe(note).toStdString(); }
 
-}  // namespace volmira::browser
+}  // namespace volmira::store

@@ -1,4 +1,4 @@
-#include "browser/Rtf.h"
+#include "store/Rtf.h"
 #include "browser/ui/NoteDocument.h"
 #include "support/NoteDescription.h"
 #include "support/WidgetTest.h"
@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace volmira::browser;
+using namespace volmira::store;
 
 using NoteDocument = volmira::test::WidgetTest;
 

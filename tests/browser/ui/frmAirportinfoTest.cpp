@@ -1,5 +1,5 @@
 #include "browser/NoteActions.h"
-#include "browser/Rtf.h"
+#include "store/Rtf.h"
 #include "support/AirportWindowFixture.h"
 
 #include <QLabel>
@@ -107,8 +107,8 @@ TEST_F(NotePanelWindow, TheToolbarSetsBoldAndOneColourShowsItPressedAndLeavesNot
     EXPECT_EQ(pressed(), "0100") << "over the plain black a: what typing there gives";
     EXPECT_EQ(notesOf("EDDF").size(), 1u) << "no leave yet";
     leaveEditor();
-    const browser::NoteRun run = browser::readNote(notesOf("EDDF")[1].MyInfo).paragraphs.at(0).runs.back();
-    EXPECT_EQ(run, (browser::NoteRun{"b", true, browser::Rgb{0, 0, 0xFF}}));
+    const store::NoteRun run = store::readNote(notesOf("EDDF")[1].MyInfo).paragraphs.at(0).runs.back();
+    EXPECT_EQ(run, (store::NoteRun{"b", true, platform::Rgb{0, 0, 0xFF}}));
 }
 
 TEST_F(NotePanelWindow, EnterAddsOnKeyPressSoThatTheEnterClosingABoxAddsNothingAndSpaceIsTyped) {
@@ -191,7 +191,7 @@ TEST_F(NotePanelWindow, ANoteChangedMeanwhileIsNotStoredOverAfterNein) {
     openPanel();
     click("*Kontakt");
     typeNote("Hier ");
-    const browser::NoteText other{{browser::NoteParagraph{{browser::NoteRun{"Dort"}}}}};
+    const store::NoteText other{{store::NoteParagraph{{store::NoteRun{"Dort"}}}}};
     const store::Stamp shown = store::stampOf(notesOf("EDDF").at(0));
     EXPECT_EQ(test::outcomeOf(browser::saveNote(*test::OtherProgram(t).store, "EDDF", "Kontakt", other, shown)), "written");
     leaveEditor();

@@ -1,12 +1,12 @@
-#include "browser/CodePage1252.h"
-#include "browser/Rtf.h"
+#include "store/CodePage1252.h"
+#include "store/Rtf.h"
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
 
-namespace volmira::browser {
+namespace volmira::store {
 
 namespace {
 
@@ -438,4 +438,4 @@ NoteText readRtf(QStringView rtf) {
     return Reader(rtf).read();
 }
 
-}  // namespace volmira::browser
+}  // namespace volmira::store

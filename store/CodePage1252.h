@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // Code page 1252, in which RTF writes the characters beyond ASCII as \'xx.
-namespace volmira::browser {
+namespace volmira::store {
 
 // Bytes 0x80 to 0x9F; the five unassigned ones stand for themselves, as
 // Windows reads them. The bytes from 0xA0 up are the Latin-1 characters.
@@ -26,4 +26,4 @@ inline constexpr std::array<char16_t, 32> kCodePage1252High = {
     return -1;
 }
 
-}  // namespace volmira::browser
+}  // namespace volmira::store

@@ -1,10 +1,10 @@
-#include "browser/CodePage1252.h"
-#include "browser/Rtf.h"
+#include "store/CodePage1252.h"
+#include "store/Rtf.h"
 
 #include <algorithm>
 #include <vector>
 
-namespace volmira::browser {
+namespace volmira::store {
 
 namespace {
 
@@ -102,4 +102,4 @@ QString writeRtf(const NoteText &note) {
     return out;
 }
 
-}  // namespace volmira::browser
+}  // namespace volmira::store

@@ -12,7 +12,7 @@
 // each run with its text, bold or not, and a colour or none (the editor's
 // default). The RTF codec reads into this model and writes it out; the editor
 // bridge shows it and takes it back.
-namespace volmira::browser {
+namespace volmira::store {
 
 using platform::Rgb;
 
@@ -75,4 +75,4 @@ private:
 // by CR LF, every tab written as ten blanks.
 [[nodiscard]] QString printInfo(const NoteText &note);
 
-}  // namespace volmira::browser
+}  // namespace volmira::store

@@ -1,10 +1,10 @@
-#include "browser/Rtf.h"
+#include "store/Rtf.h"
 #include "support/NoteDescription.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-using namespace volmira::browser;
+using namespace volmira::store;
 
 namespace {
 

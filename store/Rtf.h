@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/NoteText.h"
+#include "store/NoteText.h"
 
 #include <QString>
 #include <QStringView>
@@ -8,7 +8,7 @@
 // The rich text of the notes (MyInfo.MyInfo): an RTF reader that takes the
 // text, bold and colours out of what this program and word processors write,
 // and a writer of the small RTF this program stores.
-namespace volmira::browser {
+namespace volmira::store {
 
 // Whether a stored note is RTF (it starts with "{\rtf"); other values are
 // plain text.
@@ -30,4 +30,4 @@ namespace volmira::browser {
 // give equal text, so that comparing it tells whether a note was changed.
 [[nodiscard]] QString writeRtf(const NoteText &note);
 
-}  // namespace volmira::browser
+}  // namespace volmira::store

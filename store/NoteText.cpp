@@ -1,8 +1,8 @@
-#include "browser/NoteText.h"
+#include "store/NoteText.h"
 
 #include <utility>
 
-namespace volmira::browser {
+namespace volmira::store {
 
 namespace {
 
@@ -120,4 +120,4 @@ QString printInfo(const NoteText &note) {
     return joined(note, u"\r\n", u"          ");
 }
 
-}  // namespace volmira::browser
+}  // namespace volmira::store

@@ -1,0 +1,60 @@
+#include "app/ui/Main.h"
+#include "browser/ui/NoteSearchWindow.h"
+#include "browser/ui/frmAirport.h"
+
+#include "support/AirportWindowFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+
+using namespace volmira;
+
+using NoteSearch = test::AirportWindowTest;
+
+TEST_F(NoteSearch, TypingListsTheHitsAndEnterShowsTheNoteAtItsAirport) {
+    for (const char *category : {"Kontakt", "Tanken"}) ASSERT_TRUE(t.store->notes.insertCategory(category).ok());
+    ASSERT_TRUE(t.store->notes.save("EDDM", "Tanken", "AVGAS nur Mo-Fr", "").ok());
+    ASSERT_TRUE(t.store->notes.save("EDDM", "Kontakt", "Tel. Turm\nPPR 24h beim Turm", "").ok());
+    app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
+    main.show();
+    main.mnuNoteSearch->trigger();
+    browser::NoteSearchWindow *search = main.findChild<browser::NoteSearchWindow *>();
+    ASSERT_NE(search, nullptr);
+    ASSERT_TRUE(search->isVisible());
+    const auto rows = [&] {
+        QStringList shown;
+        for (int row = 0; row < search->hitList->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < search->hitList->columnCount(); ++column)
+                cells << search->hitList->item(row, column)->text();
+            shown << cells.join(u'|');
+        }
+        return shown;
+    };
+    type(search->searchText, "turm p");
+    EXPECT_EQ(rows(), QStringList{"EDDM|M\u00FCnchen|Kontakt|PPR 24h beim Turm"});
+    EXPECT_EQ(search->hitCount->text(), "1 Treffer");
+    search->searchText->clear();
+    type(search->searchText, "x");
+    EXPECT_EQ(search->hitCount->text(), "kein Treffer");
+    search->searchText->clear();
+    type(search->searchText, "mo");
+    EXPECT_EQ(rows(), QStringList{"EDDM|M\u00FCnchen|Tanken|AVGAS nur Mo-Fr"});
+    search->searchCategory->setCurrentText("Kontakt");
+    EXPECT_EQ(rows(), QStringList());
+
+    search->searchCategory->setCurrentIndex(0);
+    search->searchText->clear();
+    type(search->searchText, "ppr");
+    QTest::keyClick(search->searchText, Qt::Key_Return);
+    EXPECT_FALSE(search->isVisible());
+    EXPECT_EQ(main.airportWindow()->currentIcao(), "EDDM");
+    const auto *categories = main.airportWindow()->findChild<QListWidget *>("listAirportCategories");
+    ASSERT_TRUE(categories->isVisible());
+    EXPECT_EQ(categories->currentItem()->text(), "*Kontakt");
+    EXPECT_EQ(main.airportWindow()->findChild<QTextEdit *>("rtfAirportinfo")->toPlainText(),
+              "Tel. Turm\nPPR 24h beim Turm");
+}
