@@ -17,8 +17,8 @@ using NoteSearch = test::AirportWindowTest;
 
 TEST_F(NoteSearch, TypingListsTheHitsAndEnterShowsTheNoteAtItsAirport) {
     for (const char *category : {"Kontakt", "Tanken"}) ASSERT_TRUE(t.store->notes.insertCategory(category).ok());
-    ASSERT_TRUE(t.store->notes.save("EDDM", "Tanken", "AVGAS nur Mo-Fr", "").ok());
-    ASSERT_TRUE(t.store->notes.save("EDDM", "Kontakt", "Tel. Turm\nPPR 24h beim Turm", "").ok());
+    ASSERT_TRUE(t.store->notes.save("EDDM", "Tanken", "AVGAS nur Mo-Fr", "AVGAS nur Mo-Fr").ok());
+    ASSERT_TRUE(t.store->notes.save("EDDM", "Kontakt", "Tel. Turm\nPPR 24h beim Turm", "Tel. Turm").ok());
     app::Main main(*t.store, dialogs, shell, t.folder(), t.folder(), false);
     main.show();
     main.mnuNoteSearch->trigger();
