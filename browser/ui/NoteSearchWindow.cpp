@@ -48,8 +48,10 @@ public:
         document.setDocumentMargin(2);
         document.setHtml(index.data(kMarkedRole).toString());
         painter->save();
-        painter->translate(option.rect.topLeft());
-        painter->setClipRect(option.rect.translated(-option.rect.topLeft()));
+        // Centred in the row as the plain cells beside it are.
+        const QPointF origin(option.rect.left(), option.rect.top() + (option.rect.height() - document.size().height()) / 2);
+        painter->translate(origin);
+        painter->setClipRect(QRectF(option.rect).translated(-origin));
         QAbstractTextDocumentLayout::PaintContext context;
         if (option.state & QStyle::State_Selected)
             context.palette.setColor(QPalette::Text, option.palette.color(QPalette::HighlightedText));
@@ -77,7 +79,7 @@ NoteSearchWindow::NoteSearchWindow(store::AirportStore &store, QWidget *parent) 
     hitList->setSelectionMode(QAbstractItemView::SingleSelection);
     hitList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     hitList->verticalHeader()->hide();
-    hitList->horizontalHeader()->setStretchLastSection(true);
+    hitList->horizontalHeader()->setSectionResizeMode(kLineColumn, QHeaderView::Stretch);
     hitList->setItemDelegateForColumn(kLineColumn, new MarkedLineDelegate(hitList));
     hitList->installEventFilter(this);
     hitCount = new QLabel(this);
@@ -131,7 +133,7 @@ void NoteSearchWindow::search() {
         for (int column = 0; column < 4; ++column) hitList->setItem(row, column, new QTableWidgetItem(texts[column]));
         hitList->item(row, kLineColumn)->setData(kMarkedRole, markedHtml(hit.line));
     }
-    hitList->resizeColumnsToContents();
+    for (int column = 0; column < kLineColumn; ++column) hitList->resizeColumnToContents(column);
     hitList->setColumnWidth(1, std::min(hitList->columnWidth(1), 220));
     if (hits->empty()) hitCount->setText(QStringLiteral("kein Treffer"));
     else if (int(hits->size()) > kMaxShownHits)
