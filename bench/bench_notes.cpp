@@ -212,7 +212,7 @@ void DeleteCategoryRawSql(benchmark::State &state) {
 }
 BENCHMARK(DeleteCategoryRawSql)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// The search window's query: a word in every note (19,231 hits, the first 201
+// The search window's query: a word in every note (19,231 hits, the first 101
 // kept as the window keeps them) and one in 481 notes; beside the same
 // statement on the bare connection, and the bare match of the index alone.
 const char *const kSearches[] = {"tankst m\u00fcl", "PPR"};
@@ -220,7 +220,7 @@ const char *const kSearches[] = {"tankst m\u00fcl", "PPR"};
 void SearchNotes(benchmark::State &state) {
     const QString typed = QString::fromUtf8(kSearches[state.range(0)]);
     for (auto _ : state) {
-        const auto hits = store::searchNotes(fixture().db, typed, QString(), 201);
+        const auto hits = store::searchNotes(fixture().db, typed, QString(), 101);
         if (!hits || hits->empty()) state.SkipWithError("no hit");
         benchmark::DoNotOptimize(hits);
     }
@@ -234,7 +234,7 @@ void SearchNotesRawSql(benchmark::State &state) {
     static sqlite3_stmt *s = raw.prepare(store::sql::kSearchNotes);
     sqlite3_reset(s);
     sqlite3_bind_null(s, 2);
-    sqlite3_bind_int(s, 3, 201);
+    sqlite3_bind_int(s, 3, 101);
     for (auto _ : state) Raw::run(s, match.constData());
 }
 BENCHMARK(SearchNotesRawSql)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -3,16 +3,22 @@
 #include "store/Database.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace volmira::store {
 
 namespace {
 
-// What the index's tokenizer counts as part of a word.
-bool inWord(QChar c) { return c.isLetterOrNumber() || c.isMark(); }
+// What the index's tokenizer counts as part of a word; ASCII decided at once,
+// since a note is mostly ASCII and every character of a shown note is asked.
+bool inWord(QChar c) {
+    if (c.unicode() < 0x80) return std::isalnum(c.unicode()) != 0;
+    return c.isLetterOrNumber() || c.isMark();
+}
 
 // A character as the index compares it: without its accents, case folded.
 QChar folded(QChar c) {
+    if (c.unicode() < 0x80) return QChar(char16_t(std::tolower(c.unicode())));
     while (c.decompositionTag() == QChar::Canonical) c = c.decomposition().front();
     return c.toCaseFolded();
 }
@@ -25,18 +31,16 @@ QString foldedText(QStringView text) {
     return result;
 }
 
-// The words of a line, each as its start in the line and its folded text.
-template <typename Each>
-void eachWord(QStringView line, Each each) {
-    for (qsizetype i = 0; i < line.size();) {
-        if (!inWord(line[i])) {
-            ++i;
-            continue;
-        }
-        const qsizetype start = i;
-        while (i < line.size() && inWord(line[i])) ++i;
-        each(start, foldedText(line.sliced(start, i - start)));
+// How many characters of `line` from `start` spell the folded `wanted`
+// (accents standing apart skipped); 0 when they do not.
+qsizetype prefixLength(QStringView line, qsizetype start, QStringView wanted) {
+    qsizetype i = start;
+    for (const QChar w : wanted) {
+        while (i < line.size() && line[i].isMark()) ++i;
+        if (i == line.size() || !inWord(line[i]) || folded(line[i]) != w) return 0;
+        ++i;
     }
+    return i - start;
 }
 
 // A line longer than kShownLineLength cut around its first mark.
@@ -78,31 +82,30 @@ QString matchExpression(const QStringList &words) {
 MarkedLine matchingLine(QStringView text, const QStringList &words) {
     QStringList wanted;
     for (const QString &word : words) wanted.append(foldedText(word));
-    QString bestLine;
+    QStringView bestLine;
     std::vector<Mark> bestMarks;
-    qsizetype bestCount = 0;
-    bool first = true;
+    qsizetype bestCount = -1;
     for (const QStringView line : text.tokenize(u'\n')) {
         std::vector<Mark> marks;
         std::vector<bool> found(size_t(wanted.size()), false);
-        eachWord(line, [&](qsizetype start, const QString &word) {
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (!inWord(line[i]) || (i > 0 && inWord(line[i - 1]))) continue;
             qsizetype length = 0;
             for (qsizetype w = 0; w < wanted.size(); ++w)
-                if (word.startsWith(wanted[w])) {
+                if (const qsizetype spelt = prefixLength(line, i, wanted[w]); spelt > 0) {
                     found[size_t(w)] = true;
-                    length = std::max(length, wanted[w].size());
+                    length = std::max(length, spelt);
                 }
-            if (length > 0) marks.push_back({start, length});
-        });
-        const qsizetype count = std::ranges::count(found, true);
-        if (first || count > bestCount) {
-            bestLine = line.toString();
+            if (length > 0) marks.push_back({i, length});
+        }
+        if (const qsizetype count = std::ranges::count(found, true); count > bestCount) {
+            bestLine = line;
             bestMarks = std::move(marks);
             bestCount = count;
         }
-        first = false;
+        if (bestCount == wanted.size()) break;  // no line can hold more
     }
-    return cut(bestLine.replace(u'\t', u' '), std::move(bestMarks));
+    return cut(bestLine.toString().replace(u'\t', u' '), std::move(bestMarks));
 }
 
 platform::Result<std::vector<NoteHit>> searchNotes(Database &db, QStringView typed, const QString &category,

@@ -63,13 +63,15 @@ inline constexpr QStringView kNoNoteIndexMessage =
 
 namespace sql {
 // ?1 the match expression, ?2 the category or NULL, ?3 the most hits or -1.
-// The hits are found and ordered from the index and the notes' keys alone;
-// only the texts of those kept are read.
+// The hits are found in the index and ordered by walking the notes' index of
+// code and category, which stops at the limit; the notes' rows, a page each,
+// are never read, and the texts only of the hits kept (CROSS JOIN keeps that
+// order: with the limit a parameter, the engine would rather read every text).
 inline constexpr const char *kSearchNotes =
-    "SELECT h.ICAO, coalesce(a.Name, ''), h.Category, t.Text FROM (SELECT i.id, i.ICAO, i.Category FROM NoteSearch f "
-    "JOIN MyInfo i ON i.id = f.docid WHERE f.Text MATCH ?1 AND (?2 IS NULL OR i.Category = ?2 COLLATE UNICASE) "
-    "ORDER BY i.ICAO, i.Category LIMIT ?3) h JOIN NoteSearch t ON t.docid = h.id LEFT JOIN ARPT a ON a.ICAO = h.ICAO "
-    "ORDER BY h.ICAO, h.Category";
+    "SELECT h.ICAO, coalesce(a.Name, ''), h.Category, t.Text FROM (SELECT i.id, i.ICAO, i.Category FROM MyInfo i "
+    "INDEXED BY MyInfo_ICAO WHERE i.id IN (SELECT docid FROM NoteSearch WHERE NoteSearch MATCH ?1) "
+    "AND (?2 IS NULL OR i.Category = ?2 COLLATE UNICASE) ORDER BY i.ICAO, i.Category LIMIT ?3) h "
+    "CROSS JOIN NoteSearch t ON t.docid = h.id LEFT JOIN ARPT a ON a.ICAO = h.ICAO ORDER BY h.ICAO, h.Category";
 }  // namespace sql
 
 // The notes holding every word of `typed`, of the category when one is given

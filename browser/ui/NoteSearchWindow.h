@@ -33,7 +33,7 @@ public:
     QLabel *hitCount;
 
     // The most hits listed: a longer list helps nobody, and the window stays quick.
-    static constexpr int kMaxShownHits = 200;
+    static constexpr int kMaxShownHits = 100;
 
 signals:
     void noteWanted(const QString &icao, const QString &category);

@@ -2,8 +2,6 @@
 #include "store/NoteSearch.h"
 #include "store/Schema.h"
 
-#include "support/NoteIndexCheck.h"
-#include "support/QtPrinters.h"
 #include "support/TableDump.h"
 #include "support/TempDatabase.h"
 
@@ -13,17 +11,20 @@ using namespace volmira;
 
 namespace {
 
-// Each hit as "ICAO Category: line" with its marks in brackets, the hits apart by " | ".
+// The line with its marks in brackets.
+std::string marked(const store::MarkedLine &line) {
+    QString text = line.text;
+    for (auto m = line.marks.rbegin(); m != line.marks.rend(); ++m) text.insert(m->start + m->length, u']').insert(m->start, u'[');
+    return text.toStdString();
+}
+
+// Each hit as "ICAO Category: line", the hits apart by " | ".
 std::string shown(const platform::Result<std::vector<store::NoteHit>> &hits) {
     if (!hits) return hits.error().toStdString();
-    QStringList lines;
-    for (const store::NoteHit &hit : *hits) {
-        QString line = hit.line.text;
-        for (auto m = hit.line.marks.rbegin(); m != hit.line.marks.rend(); ++m)
-            line.insert(m->start + m->length, u']').insert(m->start, u'[');
-        lines << hit.ICAO + " " + hit.Category + ": " + line;
-    }
-    return lines.join(" | ").toStdString();
+    std::string lines;
+    for (const store::NoteHit &hit : *hits)
+        lines += (lines.empty() ? "" : " | ") + (hit.ICAO + " " + hit.Category + ": ").toStdString() + marked(hit.line);
+    return lines;
 }
 
 }  // namespace
@@ -42,40 +43,35 @@ TEST(NoteSearch, WordsMatchByTheirBeginningFoldedAllRequiredAndTypedSyntaxIsPlai
     const struct {
         const char *typed;
         const char *category;
-        QStringList hits;
+        const char *hits;
     } cases[] = {
-        {"AVG", "", {"EDDF Tanken: [AVG]AS nur Mo–Fr"}},
-        {"gebuhr", "", {"EDDM Gebühren: [Gebühr] für PPR"}},
-        {"GEBÜHR ppr", "", {"EDDM Gebühren: [Gebühr] für [PPR]"}},
-        {"ppr", "", {"EDDF Tanken: [PPR] 24h", "EDDK Kontakt: Zoll nach \"[PPR]\" OR Anmeldung",
-                     "EDDM Gebühren: Gebühr für [PPR]"}},
-        {"ppr", "tanken", {"EDDF Tanken: [PPR] 24h"}},
-        {"Turm 07", "", {"EDHN Kontakt: Tel. [Turm] [07]11"}},
-        {"PPR Turm", "", {}},
+        {"AVG", "", "EDDF Tanken: [AVG]AS nur Mo–Fr"},
+        {"gebuhr", "", "EDDM Gebühren: [Gebühr] für PPR"},
+        {"GEBÜHR ppr", "", "EDDM Gebühren: [Gebühr] für [PPR]"},
+        {"ppr", "", "EDDF Tanken: [PPR] 24h | EDDK Kontakt: Zoll nach \"[PPR]\" OR Anmeldung | EDDM Gebühren: Gebühr für [PPR]"},
+        {"ppr", "tanken", "EDDF Tanken: [PPR] 24h"},
+        {"Turm 07", "", "EDHN Kontakt: Tel. [Turm] [07]11"},
+        {"PPR Turm", "", ""},
         // What the index's query language would read as operators is searched as words.
-        {"PPR OR Turm", "", {}},
-        {"ppr OR", "", {"EDDK Kontakt: Zoll nach \"[PPR]\" [OR] Anmeldung"}},
-        {"\"PPR\" -Zoll", "", {"EDDK Kontakt: [Zoll] nach \"[PPR]\" OR Anmeldung"}},
-        {"NEAR PPR", "", {}},
-        {"PPR* NOT", "", {}},
-        {"(Tel*) \"", "", {"EDHN Kontakt: [Tel]. Turm 0711"}},
-        {"\" * - ^", "", {}},
+        {"PPR OR Turm", "", ""},
+        {"ppr OR", "", "EDDK Kontakt: Zoll nach \"[PPR]\" [OR] Anmeldung"},
+        {"\"PPR\" -Zoll", "", "EDDK Kontakt: [Zoll] nach \"[PPR]\" OR Anmeldung"},
+        {"NEAR PPR", "", ""},
+        {"PPR* NOT", "", ""},
+        {"(Tel*) \"", "", "EDHN Kontakt: [Tel]. Turm 0711"},
+        {"\" * - ^", "", ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(shown(store::searchNotes(t.db, QString::fromUtf8(c.typed), c.category)), c.hits.join(" | ").toStdString()) << c.typed;
+        EXPECT_EQ(shown(store::searchNotes(t.db, QString::fromUtf8(c.typed), c.category)), c.hits) << c.typed;
     EXPECT_EQ(shown(store::searchNotes(t.db, u"ppr", "", 1)), "EDDF Tanken: [PPR] 24h");
 }
 
 TEST(NoteSearch, TheShownLineHoldsTheMostWordsAndALongOneIsCutAroundItsFirstMark) {
     const QString longLine = QString(u'x').repeated(150) + " Tel. PPR " + QString(u'y').repeated(100);
-    const store::MarkedLine cutLine = store::matchingLine(longLine, {"ppr"});
-    EXPECT_EQ(cutLine.text.size(), store::kShownLineLength + 2);
-    EXPECT_TRUE(cutLine.text.startsWith(u'…') && cutLine.text.endsWith(u'…'));
-    ASSERT_EQ(cutLine.marks.size(), 1u);
-    EXPECT_EQ(cutLine.text.mid(cutLine.marks[0].start, cutLine.marks[0].length), "PPR");
-    EXPECT_EQ(store::matchingLine(u"Mo\tPPR\nPPR Turm\nTurm", {"turm", "ppr"}),
-              (store::MarkedLine{"PPR Turm", {{0, 3}, {4, 4}}}));
-    EXPECT_EQ(store::matchingLine(u"eins\nzwei", {"drei"}), (store::MarkedLine{"eins", {}}));
+    EXPECT_EQ(marked(store::matchingLine(longLine, {"ppr"})),
+              ("…" + QString(u'x').repeated(24) + " Tel. [PPR] " + QString(u'y').repeated(86) + "…").toStdString());
+    EXPECT_EQ(marked(store::matchingLine(u"Mo\tPPR\nPPR Turm\nTurm", {"turm", "ppr"})), "[PPR] [Turm]");
+    EXPECT_EQ(marked(store::matchingLine(u"eins\nzwei", {"drei"})), "eins");
 }
 
 // The upgrade fills the index from the notes stored; a reader of the older file says it lacks one.
@@ -88,5 +84,4 @@ TEST(NoteSearch, AnUpgradedFileHasItsNotesInTheIndex) {
     EXPECT_EQ(shown(store::searchNotes(db, u"ppr", "")), store::kNoNoteIndexMessage.toString().toStdString());
     ASSERT_TRUE(db.open(path, store::Database::Mode::ReadWrite).ok());
     EXPECT_EQ(shown(store::searchNotes(db, u"ppr", "")), "EDHN Zoll: nach [PPR]");
-    EXPECT_EQ(test::noteIndexMismatch(db).toStdString(), "");
 }

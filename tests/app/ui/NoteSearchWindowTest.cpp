@@ -46,6 +46,8 @@ TEST_F(NoteSearch, TypingListsTheHitsAndEnterShowsTheNoteAtItsAirport) {
     QTest::keyClick(search->searchText, Qt::Key_Return);
     EXPECT_FALSE(search->isVisible());
     EXPECT_EQ(main.airportWindow()->currentIcao(), "EDDM");
-    EXPECT_EQ(main.airportWindow()->findChild<QListWidget *>("listAirportCategories")->currentItem()->text(), "*Kontakt");
+    const auto *categories = main.airportWindow()->findChild<QListWidget *>("listAirportCategories");
+    ASSERT_TRUE(categories->isVisible() && categories->currentItem());
+    EXPECT_EQ(categories->currentItem()->text(), "*Kontakt");
     EXPECT_EQ(main.airportWindow()->findChild<QTextEdit *>("rtfAirportinfo")->toPlainText(), "Tel. Turm\nPPR 24h beim Turm");
 }
