@@ -3,17 +3,17 @@
 // category renamed and deleted at every airport, each beside the bare
 // statements it rests on, measured in the same run; and the printed list's
 // contact notes of the ED airports with the index of format 2 and without it.
-#include "browser/AirportLookup.h"
-#include "store/NoteText.h"
-#include "store/Rtf.h"
 #include "bench/ShippedCopy.h"
+#include "browser/AirportLookup.h"
 #include "platform/Clock.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
 #include "store/DatabaseKey.h"
 #include "store/NoteIndex.h"
 #include "store/NoteSearch.h"
+#include "store/NoteText.h"
 #include "store/ReportStatements.h"
+#include "store/Rtf.h"
 #include "store/Statements.h"
 
 #include <sqlcipher/sqlite3.h>

@@ -3,15 +3,15 @@
 // airport and "*Kontakt" remembered as LastKat: a lookup by Enter until the
 // note shows, a click on a category, a leave with a change until list and
 // title are rebuilt (the commit included), and a 1 MB note shown.
-#include "store/NoteIndex.h"
-#include "store/Rtf.h"
-#include "browser/ui/frmAirport.h"
 #include "bench/Offscreen.h"
 #include "bench/ShippedCopy.h"
+#include "browser/ui/frmAirport.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
 #include "store/Database.h"
+#include "store/NoteIndex.h"
+#include "store/Rtf.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The notes' RTF codec: reading and writing a note of about 2 KB as the panel
 // stores it, a word processor's note of the same size, and a note of 1 MB;
 // and showing the 1 MB note in an editor document. Throughput in RTF bytes.
-#include "store/Rtf.h"
 #include "browser/ui/NoteDocument.h"
+#include "store/Rtf.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 
+using namespace volmira::browser;
 using namespace volmira::store;
 
 namespace {

@@ -2,11 +2,11 @@
 
 #include "browser/AirportLookup.h"
 #include "browser/NotePanel.h"
-#include "store/Rtf.h"
 #include "platform/RegularFile.h"
 #include "platform/SystemError.h"
 #include "store/Database.h"
 #include "store/LastDate.h"
+#include "store/Rtf.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "browser/LastUpdate.h"
-#include "store/NoteText.h"
 #include "store/AirportStore.h"
+#include "store/NoteText.h"
 #include "store/Rows.h"
 #include "store/Stamp.h"
 

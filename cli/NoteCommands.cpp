@@ -1,12 +1,12 @@
 #include "browser/AirportLookup.h"
 #include "browser/NoteActions.h"
 #include "browser/NotePanel.h"
-#include "store/Rtf.h"
-#include "cli/CommandTable.h"
 #include "cli/Commands.h"
+#include "cli/CommandTable.h"
 #include "cli/EditCommand.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
+#include "store/Rtf.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,11 +1,11 @@
 #include "browser/ui/frmAirportinfo.h"
 
 #include "browser/AirportLookup.h"
-#include "browser/NotePanel.h"
 #include "browser/NoteActions.h"
-#include "store/Rtf.h"
+#include "browser/NotePanel.h"
 #include "browser/ui/NoteDocument.h"
 #include "browser/ui/WriteAsking.h"
+#include "store/Rtf.h"
 
 #include <QFocusEvent>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "browser/LastUpdate.h"
-#include "store/NoteText.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
+#include "store/NoteText.h"
 #include "store/Rows.h"
 
 #include <QFrame>

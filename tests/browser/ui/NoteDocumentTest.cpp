@@ -1,5 +1,5 @@
-#include "store/Rtf.h"
 #include "browser/ui/NoteDocument.h"
+#include "store/Rtf.h"
 #include "support/NoteDescription.h"
 #include "support/WidgetTest.h"
 
