@@ -83,7 +83,6 @@ TEST_F(SearchNotesCli, AKillDuringAWriteNeverLeavesIndexAndNotesApart) {
     };
     for (const auto &kill : kills) {
         ASSERT_TRUE(test::runKilledAt(dir.path(), kill.command, kill.variable, kill.stage)) << kill.stage;
-        EXPECT_EQ(hits(), "EDDF Kontakt, EDDM Kontakt") << kill.command.join(' ').toStdString();
         EXPECT_EQ(mismatch(), "") << kill.command.join(' ').toStdString();
     }
 }
