@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "store/Database.h"
+#include "store/PlaceIndex.h"
 #include "store/Tables.h"
 
 #include <QFileInfo>
@@ -36,7 +37,7 @@ CREATE TABLE MyCategory (
 std::string schema() {
     return arptTable().create() + rwyTable().create() + acomTable().create() + ilsTable().create() +
            myInfoTable().create() + mapDataTable().create() + airportCodeTable().create() +
-           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest +
+           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest + kPlaceIndexSchema +
            "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 

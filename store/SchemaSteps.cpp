@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/TestPause.h"
 #include "store/Database.h"
+#include "store/PlaceIndex.h"
 #include "store/Schema.h"
 
 #include <QFileInfo>
@@ -15,6 +16,8 @@ namespace volmira::store {
 
 namespace {
 
+platform::Result<> fillPlaceIndex(Database &db) { return db.exec(kPlaceIndexFill); }
+
 // Format 1 is the layout the first program created: the eleven tables and
 // their indexes. Every later format is one step further.
 constexpr SchemaStep kSteps[] = {
@@ -23,6 +26,9 @@ constexpr SchemaStep kSteps[] = {
     // category in the world and sorts them.
     {1, "Index der Notizen nach Kategorie und Flughafen",
      "CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);", true},
+    // The airports near a place are found in an R*Tree of their positions; on
+    // a file only read the search does without it.
+    {2, "Ortsindex der Flughäfen", kPlaceIndexSchema, true, fillPlaceIndex},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1 && kSteps[std::size(kSteps) - 1].from + 1 == kSchemaVersion,
               "one step for each format after the first");

@@ -62,8 +62,9 @@ TEST(SchemaUpgrade, ANewerFileIsRefusedAndLeftByteForByte) {
         test::writeFormatFile(path, 99, true);
         const QByteArray before = test::readFile(path);
         store::Database db;
-        EXPECT_EQ(db.open(path, mode).error(), "Die Datendatei " + path + " stammt von einer neueren Programmversion "
-                                               "(Format 99, dieses Programm kennt 2).");
+        EXPECT_EQ(db.open(path, mode).error(),
+                  QStringLiteral("Die Datendatei %1 stammt von einer neueren Programmversion (Format 99, dieses "
+                                 "Programm kennt %2).").arg(path).arg(store::kSchemaVersion));
         EXPECT_EQ(test::readFile(path), before);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vmdata.vmd"});
     }
