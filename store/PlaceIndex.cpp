@@ -38,20 +38,15 @@ int addPlaceFunction(sqlite3 *db, const char *name, bool longitude) {
                                       longitude ? db : nullptr, airportPlace, nullptr, nullptr, nullptr);
 }
 
-// A box around the centre never holds an airport when south > north.
-constexpr PlaceBox kNoBox{1, -1, 0, 0};
+}  // namespace
 
-// The two boxes are ?4 to ?7 and ?8 to ?11 (south, north, west, east); ?3 the
-// filter's minimum length.
-std::string boxStatement(const AirportFilter &filter) {
+std::string placeStatement(const AirportFilter &filter) {
     return arptTable().select(
         "WHERE rowid IN (SELECT id FROM ArptPlace WHERE minLat <= ?5 AND maxLat >= ?4 AND minLon <= ?7 AND "
         "maxLon >= ?6 UNION ALL SELECT id FROM ArptPlace WHERE minLat <= ?9 AND maxLat >= ?8 AND minLon <= ?11 "
         "AND maxLon >= ?10)" +
         sql::filterConditions(filter.surface, filter.type));
 }
-
-}  // namespace
 
 int addAirportPlaceFunctions(sqlite3 *db) {
     const int rc = addPlaceFunction(db, "airport_latitude", false);
@@ -81,11 +76,11 @@ platform::Result<std::vector<ArptRow>> airportsInBoxes(Database &db, const std::
         });
     if (!indexed) return platform::Failure{indexed.error()};
     // An older file opened only for reading has no index yet: every airport is a candidate.
-    Statement &s = db.prepare(*indexed ? boxStatement(filter).c_str()
+    Statement &s = db.prepare(*indexed ? placeStatement(filter).c_str()
                                        : arptTable().select("WHERE 1" + sql::filterConditions(filter.surface, filter.type)).c_str());
     if (sql::usesMinLength(filter.surface)) s.bind(3, filter.minLength);
     for (int i = 0; i < 2; ++i) {
-        const PlaceBox &box = i < int(boxes.size()) ? boxes[size_t(i)] : kNoBox;
+        const PlaceBox &box = i < int(boxes.size()) ? boxes[size_t(i)] : kNoPlaceBox;
         s.bind(4 + 4 * i, box.south).bind(5 + 4 * i, box.north).bind(6 + 4 * i, box.west).bind(7 + 4 * i, box.east);
     }
     return s.allRows([](const Statement &row) { return arptTable().read(row); });

@@ -6,6 +6,7 @@
 #include "store/Database.h"
 #include "store/Rows.h"
 
+#include <string>
 #include <vector>
 
 struct sqlite3;
@@ -63,6 +64,9 @@ struct PlaceBox {
     double south = 0, north = 0, west = 0, east = 0;
 };
 
+// A box that holds no place (south > north), for a second box not needed.
+inline constexpr PlaceBox kNoPlaceBox{1, -1, 0, 0};
+
 // The boxes that hold every point within `metres` of `centre` along the
 // ellipsoid: one box, or two where it would cross the antimeridian; all
 // longitudes where it reaches a pole.
@@ -72,6 +76,9 @@ struct PlaceBox {
 // manager's filter, every ARPT column; in no particular order. One statement.
 // On an older file read as it is, without the index, every airport that
 // passes the filter.
+// Its statement: the two boxes are ?4 to ?7 and ?8 to ?11 (south, north,
+// west, east), ?3 the filter's minimum length where it has one.
+[[nodiscard]] std::string placeStatement(const AirportFilter &filter);
 [[nodiscard]] platform::Result<std::vector<ArptRow>> airportsInBoxes(Database &db, const std::vector<PlaceBox> &boxes,
                                                                      const AirportFilter &filter);
 

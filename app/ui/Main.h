@@ -21,6 +21,7 @@ class AirportStore;
 }
 namespace volmira::browser {
 class frmAirport;
+class frmNearby;
 }
 namespace volmira::manager {
 class frmDatabase;
@@ -60,6 +61,11 @@ public:
     // had been typed; while a dialog is open, once it is closed.
     void showHandedOver(const QString &code);
 
+    // "Flughäfen in der Nähe" of the current airport, modally; a chosen airport is then shown.
+    void mnuNearby_Click();
+    // That window over the frame; none without a current airport.
+    [[nodiscard]] std::unique_ptr<browser::frmNearby> makeNearbyWindow();
+
     // Shows the About window modally over the frame.
     void mnuAbout_Click();
     // The About window over the frame; a double click in its history shows the airport here.
@@ -70,6 +76,7 @@ public:
     QAction *mnuFlughafen;
     QMenu *mnuFlughafenMenu;
     QAction *mnuAirportWindow;
+    QAction *mnuNearby;  // Ctrl+N
     QAction *mnuDatabase;
     QAction *mnuUpdate;
 
