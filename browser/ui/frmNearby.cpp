@@ -104,7 +104,7 @@ frmNearby::frmNearby(store::Database &db, const store::ArptRow &centre, const QS
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(lblCount);
-    layout->addWidget(gridNearby);
+    layout->addWidget(gridNearby, 1);  // the list takes the height, the controls keep theirs
     resize(900, 560);
 
     for (QSpinBox *box : {tRadius, tLength}) connect(box, &QSpinBox::valueChanged, this, &frmNearby::ShowNearby);

@@ -3,16 +3,15 @@
 #include "browser/ui/frmNearby.h"
 
 #include "support/Files.h"
+#include "support/ModalSteps.h"
 #include "support/WidgetTest.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 using namespace volmira;
 
@@ -51,7 +50,7 @@ TEST_F(NearbyWindow, ListsTheAirportsAroundNearestFirstAndKeepsTheRadius) {
         EXPECT_EQ(nearby->tRadius->value(), 50);  // no kept radius yet
         EXPECT_TRUE(nearby->lblSunrise->text().startsWith("Sonnenaufgang:"));
         EXPECT_EQ(codes(*nearby), (QStringList{"EDFE", "EDFZ"}));
-        EXPECT_EQ(nearby->gridNearby->item(0, 2)->text(), "4,1");  // NM
+        EXPECT_EQ(nearby->gridNearby->item(0, 2)->text(), "5,1");  // NM: 3.9 north, 3.2 east
         nearby->tRadius->setValue(200);
         EXPECT_EQ(codes(*nearby), (QStringList{"EDFE", "EDFZ", "EDDM"}));
     }
@@ -65,12 +64,12 @@ TEST_F(NearbyWindow, ADoubleClickShowsThatAirport) {
     main.show();
     browser::frmAirport &airport = main.showAirportWindow();
     ASSERT_EQ(airport.currentIcao(), "EDDF");
-    QTimer::singleShot(0, [] {
-        auto *nearby = qobject_cast<browser::frmNearby *>(QApplication::activeModalWidget());
-        ASSERT_NE(nearby, nullptr);
-        QTableWidget *grid = nearby->gridNearby;
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 0)).center());
-    });
+    test::ModalSteps steps({[](QDialog &nearby) {
+        auto *grid = nearby.findChild<QTableWidget *>("gridNearby");
+        const QPoint cell = grid->visualItemRect(grid->item(1, 0)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);  // a double click's first press
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell);
+    }});
     main.mnuNearby->trigger();
     EXPECT_EQ(airport.currentIcao(), "EDFZ");
 }
