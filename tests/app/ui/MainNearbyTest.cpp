@@ -47,7 +47,6 @@ TEST_F(NearbyWindow, ListsTheAirportsAroundNearestFirstAndKeepsTheRadius) {
     {
         const auto nearby = main.makeNearbyWindow();
         ASSERT_NE(nearby, nullptr);
-        EXPECT_EQ(nearby->tRadius->value(), 50);  // no kept radius yet
         EXPECT_TRUE(nearby->lblSunrise->text().startsWith("Sonnenaufgang:"));
         EXPECT_EQ(codes(*nearby), (QStringList{"EDFE", "EDFZ"}));
         EXPECT_EQ(nearby->gridNearby->item(0, 2)->text(), "5,1");  // NM: 3.9 north, 3.2 east
