@@ -76,8 +76,13 @@ platform::Result<std::vector<ArptRow>> airportsInBoxes(Database &db, const std::
         });
     if (!indexed) return platform::Failure{indexed.error()};
     // An older file opened only for reading has no index yet: every airport is a candidate.
-    Statement &s = db.prepare(*indexed ? placeStatement(filter).c_str()
-                                       : arptTable().select("WHERE 1" + sql::filterConditions(filter.surface, filter.type)).c_str());
+    if (!*indexed) {
+        Statement &all = db.prepare(
+            arptTable().select("WHERE 1" + sql::filterConditions(filter.surface, filter.type)).c_str());
+        if (sql::usesMinLength(filter.surface)) all.bind(3, filter.minLength);
+        return all.allRows([](const Statement &row) { return arptTable().read(row); });
+    }
+    Statement &s = db.prepare(placeStatement(filter).c_str());
     if (sql::usesMinLength(filter.surface)) s.bind(3, filter.minLength);
     for (int i = 0; i < 2; ++i) {
         const PlaceBox &box = i < int(boxes.size()) ? boxes[size_t(i)] : kNoPlaceBox;
