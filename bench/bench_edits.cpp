@@ -7,6 +7,7 @@
 #include "store/AirportStore.h"
 #include "store/Database.h"
 #include "store/DatabaseKey.h"
+#include "store/PlaceIndex.h"
 #include "store/Statements.h"
 #include "store/Tables.h"
 
@@ -44,6 +45,7 @@ struct Raw {
     Raw() {
         sqlite3_open_v2(fixture().path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
         sqlite3_exec(db, store::key::kRawKeyPragma, nullptr, nullptr, nullptr);
+        store::addAirportPlaceFunctions(db);  // the airport triggers call them
     }
     sqlite3_stmt *prepare(const std::string &sql) {
         sqlite3_stmt *s = nullptr;

@@ -8,7 +8,7 @@ build=${1:-build}
 
 for b in bench_lookup bench_window bench_notes_window bench_edit_window bench_exchange bench_edits bench_rtf \
          bench_notes bench_manager bench_manager_window bench_report bench_print bench_maps bench_map_window \
-         bench_about_window bench_send bench_online; do
+         bench_about_window bench_send bench_online bench_nearby; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Coordinates.h"
 #include "store/Rows.h"
 
 #include <QDate>
@@ -34,19 +35,9 @@ struct SunEvents {
 // "hh:mm" of a time in hours; minutes are truncated, not rounded.
 [[nodiscard]] QString clockText(double hours);
 
-struct Position {
-    double latitude = 0;   // north positive
-    double longitude = 0;  // east positive
-};
-
-// WGS_DLAT and WGS_DLONG with the signs of the hemisphere letters of
-// COORDINATES ("5001.6 N / 00833.5 E"): the dialog stores both without sign.
-// Without a readable letter the stored value is used as it is. Nothing when a
-// value is missing.
-[[nodiscard]] std::optional<Position> airportPosition(const store::ArptRow &airport);
-// The airport's position when its latitude lies within +-90 and its
-// longitude within +-180 degrees; nothing otherwise.
-[[nodiscard]] std::optional<Position> earthPosition(const store::ArptRow &airport);
+using store::airportPosition;
+using store::earthPosition;
+using store::Position;
 
 struct SunLines {
     QString sunrise;  // tSunrise

@@ -68,6 +68,16 @@ const std::vector<CommandForm> &table() {
                  "rechtweisend und missweisend (mit der Variation des Abflughafens), Endkurs rechtweisend; Codes wie "
                  "bei lookup; --json: Entfernungen ungerundet, Kurse in ganzen Grad; 1: ein Flughafen fehlt",
          .run = distanceCommand},
+        {.name = "nearby", .arguments = "CODE",
+         .options = [] {
+             std::vector<OptionDecl> options = kListFilter;
+             options.insert(options.begin(), value("radius", "NM"));
+             return options;
+         }(),
+         .text = "Flughäfen im Umkreis von NM (ohne --radius der im Fenster zuletzt gewählte, sonst 50) um CODE, "
+                 "nächste zuerst: Entfernung, Kurse wie bei distance, längste Asphalt- und Grasbahn, Typ; Filter wie "
+                 "bei list, ohne Angabe keiner; 1: Flughafen fehlt, 3: keine gültigen Koordinaten",
+         .run = nearbyCommand},
         {.name = "countries", .text = "Länder mit der Zahl ihrer Flughäfen", .run = countriesCommand},
         {.name = "list", .arguments = "PRÄFIX", .options = kListFilter,
          .text = "Flughäfen, deren Code mit PRÄFIX (1 bis 4 Zeichen) beginnt, gefiltert wie in der "

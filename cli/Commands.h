@@ -10,6 +10,8 @@ int lookupCommand(const Options &options);
 int findCommand(const Options &options);
 // Distance and courses from one airport to another.
 int distanceCommand(const Options &options);
+// The airports within a radius of one, with distance and courses.
+int nearbyCommand(const Options &options);
 int countriesCommand(const Options &options);
 int buildDatabaseCommand(const Options &options);
 int importCommand(const Options &options);

@@ -1,5 +1,6 @@
 #include "browser/AirportBlock.h"
 #include "browser/AirportLookup.h"
+#include "browser/Nearby.h"
 #include "browser/Route.h"
 #include "cli/Commands.h"
 #include "cli/Options.h"
@@ -51,9 +52,7 @@ int distanceCommand(const Options &options) {
     const std::optional<browser::Position> start = browser::earthPosition(*from), end = browser::earthPosition(*to);
     if (!start || !end) {
         const store::ArptRow &without = start ? *to : *from;
-        err() << QStringLiteral("%1 hat keine gültigen Koordinaten (\"%2\").")
-                     .arg(printable(without.ICAO.trimmed()), printable(without.COORDINATES))
-              << Qt::endl;
+        err() << printable(browser::noPositionMessage(without)) << Qt::endl;
         return kDataError;
     }
     const browser::Route r = browser::route(*start, *end, from->MAG_VAR);

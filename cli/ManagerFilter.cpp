@@ -49,11 +49,7 @@ std::optional<QString> listPrefix(const Options &options, const char *usage) {
     return prefix;
 }
 
-platform::Result<store::AirportFilter> listFilter(const Options &options, const QString &dataFolder) {
-    const manager::FilterSettings saved =
-        manager::readFilterFile(QDir(dataFolder).filePath(manager::kFilterFileName)).over(manager::FilterSettings{});
-    manager::ListFilter list = manager::listFilter(saved);
-    store::AirportFilter &filter = list.filter;
+platform::Result<store::AirportFilter> filterOptions(const Options &options, store::AirportFilter filter) {
     if (options.has("surface")) {
         const platform::Result<SurfaceFilter> surface =
             named(options, "surface", kSurfaces, "hard, grass, any, none, off");
@@ -69,10 +65,16 @@ platform::Result<store::AirportFilter> listFilter(const Options &options, const 
         const std::optional<int> length = manager::minimumLength(options.value("min-length"));
         if (!length) return platform::Failure{manager::kLengthMessage.toString()};
         filter.minLength = *length;
-    } else if (!list.lengthReadable) {
-        err() << manager::kLengthMessage << Qt::endl;
     }
     return filter;
+}
+
+platform::Result<store::AirportFilter> listFilter(const Options &options, const QString &dataFolder) {
+    const manager::FilterSettings saved =
+        manager::readFilterFile(QDir(dataFolder).filePath(manager::kFilterFileName)).over(manager::FilterSettings{});
+    const manager::ListFilter list = manager::listFilter(saved);
+    if (!options.has("min-length") && !list.lengthReadable) err() << manager::kLengthMessage << Qt::endl;
+    return filterOptions(options, list.filter);
 }
 
 }  // namespace volmira::cli

@@ -19,6 +19,10 @@ struct Options;
 // stderr and counts as 0, as in the window.
 [[nodiscard]] platform::Result<store::AirportFilter> listFilter(const Options &options, const QString &dataFolder);
 
+// The filter `base` with what --surface, --type and --min-length say instead;
+// a bad value is a failure (a usage error).
+[[nodiscard]] platform::Result<store::AirportFilter> filterOptions(const Options &options, store::AirportFilter base);
+
 // PRÄFIX of `list` and `print`: the one plain argument, 1 to 4 characters.
 // Nothing after telling the usage line `usage` on stderr.
 [[nodiscard]] std::optional<QString> listPrefix(const Options &options, const char *usage);

@@ -23,6 +23,8 @@ pdftoppm -r 100 -f 1 -l 1 -singlefile -png "$home/ed.pdf" docs/print-page
 for dialog in frmChangeRwy frmChangeAPT frmChangeCom frmChangeApproach; do
   shot "docs/$dialog.png" --show EDDF --dialog "$dialog"
 done
+# The airports around Frankfurt at the first radius, 50 NM.
+shot docs/nearby.png --show EDDF --dialog frmNearby
 
 # The note panel: a bold, coloured note in Kontakt and a plain one in Tanken,
 # stored with the note command.

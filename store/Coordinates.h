@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Rows.h"
+
 #include <QString>
 
 #include <optional>
@@ -23,5 +25,19 @@ namespace volmira::store {
 // q = x / 100, d = floor(q), result d + (q - d) * 10 / 6. Empty when the
 // text is not a number.
 [[nodiscard]] std::optional<double> degreesFromText(const QString &text);
+
+struct Position {
+    double latitude = 0;   // north positive
+    double longitude = 0;  // east positive
+};
+
+// WGS_DLAT and WGS_DLONG with the signs of the hemisphere letters of
+// COORDINATES ("5001.6 N / 00833.5 E"): the dialog stores both without sign.
+// Without a readable letter the stored value is used as it is. Nothing when a
+// value is missing.
+[[nodiscard]] std::optional<Position> airportPosition(const ArptRow &airport);
+// The airport's position when its latitude lies within +-90 and its
+// longitude within +-180 degrees; nothing otherwise.
+[[nodiscard]] std::optional<Position> earthPosition(const ArptRow &airport);
 
 }  // namespace volmira::store

@@ -2,6 +2,7 @@
 
 #include "store/DatabaseKey.h"
 #include "store/EngineError.h"
+#include "store/PlaceIndex.h"
 #include "store/Schema.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -138,6 +139,7 @@ int Database::connect(const QString &path, Mode mode, const char *keyPragma) {
         rc = sqlite3_exec(db_, keyPragma, nullptr, nullptr, nullptr);
     }
     if (rc == SQLITE_OK) rc = addCollations(db_);
+    if (rc == SQLITE_OK) rc = addAirportPlaceFunctions(db_);
     if (rc == SQLITE_OK) rc = probe(db_);
     if (rc != SQLITE_OK) close();
     return rc;

@@ -30,13 +30,16 @@ const char *typeCondition(TypeFilter type) {
 
 }  // namespace
 
+std::string filterConditions(SurfaceFilter surface, TypeFilter type) {
+    return std::string(surfaceCondition(surface)) + typeCondition(type);
+}
+
 bool usesMinLength(SurfaceFilter surface) {
     return surface == SurfaceFilter::Hard || surface == SurfaceFilter::Grass || surface == SurfaceFilter::Any;
 }
 
 std::string airportList(SurfaceFilter surface, TypeFilter type) {
-    return arptTable().select(std::string("WHERE ICAO >= ?1 AND ICAO < ?2") + surfaceCondition(surface) +
-                              typeCondition(type) + " ORDER BY ICAO");
+    return arptTable().select("WHERE ICAO >= ?1 AND ICAO < ?2" + filterConditions(surface, type) + " ORDER BY ICAO");
 }
 
 }  // namespace volmira::store::sql

@@ -17,6 +17,9 @@ namespace volmira::store::sql {
 // only when the surface condition uses it.
 [[nodiscard]] std::string airportList(SurfaceFilter surface, TypeFilter type);
 [[nodiscard]] bool usesMinLength(SurfaceFilter surface);
+// The filter's conditions on ARPT, each begun with " AND ": the minimum length
+// is ?3, used only when usesMinLength.
+[[nodiscard]] std::string filterConditions(SurfaceFilter surface, TypeFilter type);
 
 // The airports changed after ?1, the database date as stored dates are written.
 // Without statistics the engine would walk all airports in code order to spare

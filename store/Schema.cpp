@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/NoteIndex.h"
+#include "store/PlaceIndex.h"
 #include "store/Tables.h"
 
 #include <QFileInfo>
@@ -38,6 +39,7 @@ std::string schema() {
     return arptTable().create() + rwyTable().create() + acomTable().create() + ilsTable().create() +
            myInfoTable().create() + mapDataTable().create() + airportCodeTable().create() +
            icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest + kNoteIndexSchema +
+           kPlaceIndexSchema +
            "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 

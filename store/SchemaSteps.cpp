@@ -4,6 +4,7 @@
 #include "platform/TestPause.h"
 #include "store/Database.h"
 #include "store/NoteIndex.h"
+#include "store/PlaceIndex.h"
 #include "store/Schema.h"
 
 #include <QFileInfo>
@@ -16,6 +17,8 @@ namespace volmira::store {
 
 namespace {
 
+platform::Result<> fillPlaceIndex(Database &db) { return db.exec(kPlaceIndexFill); }
+
 // Format 1 is the layout the first program created: the eleven tables and
 // their indexes. Every later format is one step further.
 constexpr SchemaStep kSteps[] = {
@@ -27,6 +30,9 @@ constexpr SchemaStep kSteps[] = {
     // The search in the notes: the index of their plain text, filled from the
     // notes stored. A reader without it says that the search needs it.
     {2, "Suchindex der Notizen", kNoteIndexSchema, true, indexAllNotes},
+    // The airports near a place are found in an R*Tree of their positions; on
+    // a file only read the search does without it.
+    {3, "Ortsindex der Flughäfen", kPlaceIndexSchema, true, fillPlaceIndex},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1 && kSteps[std::size(kSteps) - 1].from + 1 == kSchemaVersion,
               "one step for each format after the first");

@@ -6,6 +6,7 @@
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmSplash.h"
 #include "browser/ui/frmAirport.h"
+#include "browser/ui/frmNearby.h"
 #include "browser/ui/MapPanel.h"
 #include "browser/ui/frmKarte.h"
 #include "browser/ui/NoteSearchWindow.h"
@@ -203,10 +204,12 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const plat
         shot = &search;
     }
     // The dialog alone, filled as its change command fills it.
+    std::unique_ptr<QDialog> nearby;
     if (options.has("dialog")) {
-        QDialog *dialog = options.value("dialog") == u"frmKarte"
-                              ? linkDialog(store, dialogs, dataFolder, airport)
-                              : airport.prepareChangeDialog(options.value("dialog"));
+        if (options.value("dialog") == u"frmNearby") nearby = main.makeNearbyWindow();
+        QDialog *dialog = nearby                                 ? nearby.get()
+                          : options.value("dialog") == u"frmKarte" ? linkDialog(store, dialogs, dataFolder, airport)
+                                                                   : airport.prepareChangeDialog(options.value("dialog"));
         if (!dialog) {
             err << "Der Dialog " << options.value("dialog") << " ist unbekannt oder es wird kein Flughafen gezeigt."
                 << Qt::endl;

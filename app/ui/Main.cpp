@@ -6,6 +6,7 @@
 #include "browser/LastUpdate.h"
 #include "browser/ui/frmAirport.h"
 #include "browser/ui/NoteSearchWindow.h"
+#include "browser/ui/frmNearby.h"
 #include "manager/ui/frmDatabase.h"
 #include "platform/Dialogs.h"
 #include "platform/Transfer.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QKeySequence>
 #include <QMenuBar>
 #include <QPointer>
 #include <QStackedWidget>
@@ -88,6 +90,10 @@ Main::Main(store::AirportStore &store, platform::Dialogs &dialogs, platform::She
     mnuNoteSearch->setObjectName(QStringLiteral("mnuNoteSearch"));
     mnuNoteSearch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     connect(mnuNoteSearch, &QAction::triggered, this, [this] { showNoteSearch(); });
+    mnuNearby = mnuFlughafenMenu->addAction(QStringLiteral("Flughäfen in der &Nähe"));
+    mnuNearby->setObjectName(QStringLiteral("mnuNearby"));
+    mnuNearby->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(mnuNearby, &QAction::triggered, this, &Main::mnuNearby_Click);
     mnuFlughafenMenu->addSeparator();
     // Filled as the menu opens: an airport deleted meanwhile is no entry.
     connect(mnuFlughafenMenu, &QMenu::aboutToShow, this, &Main::fillRecentEntries);
@@ -179,6 +185,19 @@ void Main::showHandedOver(const QString &code) {
     }
     if (code.isEmpty()) return;
     showTyped(code.toUpper());
+}
+
+std::unique_ptr<browser::frmNearby> Main::makeNearbyWindow() {
+    if (!airport_) return nullptr;
+    const auto centre = store_.reads.airportByIcao(airport_->currentIcao());
+    if (!centre || !*centre) return nullptr;
+    return std::make_unique<browser::frmNearby>(store_.database(), **centre, dataFolder_, this);
+}
+
+void Main::mnuNearby_Click() {
+    const std::unique_ptr<browser::frmNearby> nearby = makeNearbyWindow();
+    if (!nearby) return;  // no airport shown: nothing is near it
+    if (nearby->exec() == QDialog::Accepted) showTyped(nearby->chosenIcao());
 }
 
 void Main::showTyped(const QString &code) {

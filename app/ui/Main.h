@@ -22,6 +22,7 @@ class AirportStore;
 namespace volmira::browser {
 class frmAirport;
 class NoteSearchWindow;
+class frmNearby;
 }
 namespace volmira::manager {
 class frmDatabase;
@@ -64,6 +65,10 @@ public:
     // "In Notizen suchen" (Ctrl+F): the search window over the frame, made on
     // first use; a hit chosen there shows its airport with that note open.
     browser::NoteSearchWindow &showNoteSearch();
+    // "Flughäfen in der Nähe" of the current airport, modally; a chosen airport is then shown.
+    void mnuNearby_Click();
+    // That window over the frame; none without a current airport.
+    [[nodiscard]] std::unique_ptr<browser::frmNearby> makeNearbyWindow();
 
     // Shows the About window modally over the frame.
     void mnuAbout_Click();
@@ -76,6 +81,7 @@ public:
     QMenu *mnuFlughafenMenu;
     QAction *mnuAirportWindow;
     QAction *mnuNoteSearch;
+    QAction *mnuNearby;  // Ctrl+N
     QAction *mnuDatabase;
     QAction *mnuUpdate;
 

@@ -2,6 +2,7 @@
 #include "support/Command.h"
 #include "support/DamagedFile.h"
 #include "support/Files.h"
+#include "support/Reckoning.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 using namespace volmira::test;
 
@@ -30,21 +30,6 @@ protected:
     }
     QString database() const { return dir.filePath("vmdata.vmd"); }
 };
-
-// Independent reckonings for the distance command, not the library it uses.
-constexpr double kRadians = std::numbers::pi / 180;
-double sq(double x) { return x * x; }
-
-// Andoyer-Lambert on the WGS84 ellipsoid: within some 50 m of the exact figure up to 4000 NM.
-double andoyerNauticalMiles(double lat1, double lon1, double lat2, double lon2) {
-    const double a = 6378137.0, f = 1 / 298.257223563;
-    const double F = (lat1 + lat2) / 2 * kRadians, G = (lat1 - lat2) / 2 * kRadians, L = (lon1 - lon2) / 2 * kRadians;
-    const double S = sq(std::sin(G) * std::cos(L)) + sq(std::cos(F) * std::sin(L));
-    const double C = sq(std::cos(G) * std::cos(L)) + sq(std::sin(F) * std::sin(L));
-    const double w = std::atan(std::sqrt(S / C)), R = std::sqrt(S * C) / w;
-    const double H1 = (3 * R - 1) / (2 * C), H2 = (3 * R + 1) / (2 * S);
-    return 2 * w * a * (1 + f * H1 * sq(std::sin(F) * std::cos(G)) - f * H2 * sq(std::cos(F) * std::sin(G))) / 1852;
-}
 
 // The initial course on a sphere, within 0.2 degrees of the ellipsoid's.
 double sphericalCourse(double lat1, double lon1, double lat2, double lon2) {

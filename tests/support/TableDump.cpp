@@ -71,7 +71,7 @@ void writeFormatFile(const QString &path, int format, bool passworded) {
     ASSERT_TRUE(db.open(path, store::Database::Mode::Create).ok());
     const QString folder = QStringLiteral(VOLMIRA_SOURCE_DIR "/tests/data/schema/");
     if (format < store::kSchemaVersion) {
-        // Their indexes go with the tables, the search index's own tables with it.
+        // Their indexes and triggers go with the tables, a virtual table's own tables with it.
         for (const QString &table : texts(db, "SELECT name FROM sqlite_master WHERE type = 'table'"))
             exec(db, "DROP TABLE IF EXISTS " + table.toUtf8());
         exec(db, readFile(folder + QStringLiteral("format%1.sql").arg(format)));

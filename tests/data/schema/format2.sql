@@ -1,4 +1,4 @@
--- The data file's layout in format 1, as the program of that format created it.
+-- The data file's layout in format 2, as the program of that format created it.
 CREATE TABLE ARPT (
   ICAO TEXT NOT NULL COLLATE NOCASE, -- four-letter code, key of every per-airport table
   Name TEXT COLLATE NOCASE, -- airport name
@@ -114,6 +114,7 @@ CREATE INDEX ACOM_ICAO ON ACOM(ICAO);
 CREATE INDEX ILS_ICAO ON ILS(ICAO);
 CREATE INDEX MyInfo_ICAO ON MyInfo(ICAO, Category);
 CREATE INDEX MyInfo_Category ON MyInfo(Category);
+CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);
 CREATE INDEX MAPDATA_ICAO ON MAPDATA(ICAO, Number);
 CREATE INDEX AirportCode_IATA ON AirportCode(IATA);
 CREATE INDEX ICAOCODE_ICAO ON ICAOCODE(ICAO);
@@ -121,5 +122,4 @@ CREATE TABLE MyCategory (
   id       INTEGER PRIMARY KEY,
   Category TEXT COLLATE NOCASE
 );
-CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);
 PRAGMA user_version = 2;
