@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "store/Database.h"
+#include "store/SearchNames.h"
 #include "store/Tables.h"
 
 #include <QFileInfo>
@@ -37,6 +38,7 @@ std::string schema() {
     return arptTable().create() + rwyTable().create() + acomTable().create() + ilsTable().create() +
            myInfoTable().create() + mapDataTable().create() + airportCodeTable().create() +
            icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest +
+           kSearchNameSchema +
            "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 

@@ -4,6 +4,7 @@
 #include "platform/TestPause.h"
 #include "store/Database.h"
 #include "store/Schema.h"
+#include "store/SearchNames.h"
 
 #include <QFileInfo>
 
@@ -23,6 +24,11 @@ constexpr SchemaStep kSteps[] = {
     // category in the world and sorts them.
     {1, "Index der Notizen nach Kategorie und Flughafen",
      "CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);", true},
+    // The quick find looks airports up by city, other names and the words of
+    // their names. An older file came without cities and other names: only
+    // the words of its names can be filled in. Read as it is, an older file
+    // is searched by its names alone.
+    {2, "Suchnamen der Flughäfen", kSearchNameSchema, true, fillNameWords},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1 && kSteps[std::size(kSteps) - 1].from + 1 == kSchemaVersion,
               "one step for each format after the first");

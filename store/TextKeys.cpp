@@ -21,4 +21,14 @@ QString germanSortKey(const QString &name) {
     return key;
 }
 
+QStringList searchKeys(const QString &name) {
+    QString spelt = name.normalized(QString::NormalizationForm_C).toCaseFolded();
+    spelt.replace(QChar(0x00E4), QLatin1String("ae"))
+        .replace(QChar(0x00F6), QLatin1String("oe"))
+        .replace(QChar(0x00FC), QLatin1String("ue"));
+    QStringList keys{germanSortKey(name)};
+    if (QString other = germanSortKey(spelt); other != keys.front()) keys << other;
+    return keys;
+}
+
 }  // namespace volmira::store

@@ -1,6 +1,8 @@
+#include "store/AirportReads.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include "support/QtPrinters.h"
 #include "support/Files.h"
 #include "support/TableDump.h"
 
@@ -26,11 +28,16 @@ TEST(SchemaUpgrade, AnOlderFileIsReadAsItIsAndUpgradedOnceWithItsBackup) {
         test::writeFormatFile(path, format);
         const QByteArray before = test::readFile(path);
         ASSERT_EQ(db.open(path, Mode::ReadOnly).error(), "");
+        EXPECT_EQ(store::AirportReads(db).findAirports("Frank").value().size(), 1u) << "by the name alone";
         EXPECT_EQ(test::readFile(path), before);
         std::vector<int> told;
         for (int open = 0; open < 2; ++open)
             ASSERT_EQ(db.open(path, Mode::ReadWrite, [&](int done, int) { told.push_back(done); }).error(), "");
         EXPECT_EQ(test::dumpFile(db), fresh) << format;
+        // The words of the names stored before are found.
+        const auto main = store::AirportReads(db).findAirports("Main").value();
+        ASSERT_EQ(main.size(), 1u) << format;
+        EXPECT_EQ(main[0].ICAO + ' ' + store::sourceText(main[0].source).toString(), "EDDF Wort im Namen");
         EXPECT_EQ(told.size(), size_t(store::kSchemaVersion - format + 1)) << "once: before the backup, each step";
         EXPECT_EQ(test::readFile(path + QStringLiteral(".format%1.bak").arg(format)), before) << format;
     }
@@ -63,7 +70,8 @@ TEST(SchemaUpgrade, ANewerFileIsRefusedAndLeftByteForByte) {
         const QByteArray before = test::readFile(path);
         store::Database db;
         EXPECT_EQ(db.open(path, mode).error(), "Die Datendatei " + path + " stammt von einer neueren Programmversion "
-                                               "(Format 99, dieses Programm kennt 2).");
+                                               "(Format 99, dieses Programm kennt " +
+                                                   QString::number(store::kSchemaVersion) + ").");
         EXPECT_EQ(test::readFile(path), before);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vmdata.vmd"});
     }

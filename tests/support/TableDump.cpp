@@ -1,7 +1,9 @@
 #include "support/TableDump.h"
 
 #include "store/Schema.h"
+#include "store/SearchNames.h"
 #include "support/Files.h"
+#include "support/QtPrinters.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -76,6 +78,10 @@ void writeFormatFile(const QString &path, int format, bool passworded) {
         exec(db, readFile(folder + QStringLiteral("format%1.sql").arg(format)));
     }
     exec(db, readFile(folder + "rows.sql"));
+    // The program writes an airport's search words with its name; rows.sql does not.
+    if (format >= store::kSchemaVersion) {
+        ASSERT_EQ(store::fillNameWords(db).error(), "");
+    }
     if (passworded) exec(db, "PRAGMA rekey = 'kestrel52-118';");
     if (format > store::kSchemaVersion) exec(db, "PRAGMA user_version = " + QByteArray::number(format));
 }
