@@ -39,6 +39,7 @@ struct Raw {
     Raw() {
         sqlite3_open_v2(fixture().path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
         sqlite3_exec(db, store::key::kRawKeyPragma, nullptr, nullptr, nullptr);
+        sqlite3_exec(db, store::kCacheSizePragma, nullptr, nullptr, nullptr);
     }
     sqlite3_stmt *prepare(const char *sql) {
         sqlite3_stmt *s = nullptr;

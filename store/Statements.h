@@ -36,10 +36,13 @@ inline const std::string kNamePrefix = "SELECT a.Name, a.ICAO, " + kCity + ", " 
 inline const std::string kNamePrefixWithoutCity = "SELECT a.Name, a.ICAO, NULL, " + kCountry + kNamePrefixIn;
 inline constexpr const char *kHasSearchNames = "SELECT count(*) FROM sqlite_master WHERE name = 'SearchName'";
 // Then the airports of the search names of sources ?3 to ?4 that begin with
-// the text, in the order of the names matched, at most ?5 rows.
+// the text, in the order of the names matched, at most ?5 rows. The search
+// names lead, in their key's order, so that the engine stops after ?5 rows:
+// it cannot tell so from the bound values and would otherwise begin with the
+// airports and sort.
 inline const std::string kSearchNamePrefix =
     "SELECT a.Name, a.ICAO, " + kCity + ", " + kCountry +
-    ", s.Source FROM SearchName s JOIN ARPT a ON a.ICAO = s.ICAO "
+    ", s.Source FROM SearchName s INDEXED BY SearchName_Key CROSS JOIN ARPT a ON a.ICAO = s.ICAO "
     "WHERE s.Key >= ?1 AND s.Key < ?2 AND s.Source BETWEEN ?3 AND ?4 ORDER BY s.Key, s.ICAO LIMIT ?5";
 inline constexpr const char *kCountries =
     "SELECT p, n, (SELECT Name FROM ICAOCODE WHERE ICAOCODE.ICAO = p LIMIT 1) FROM "

@@ -151,11 +151,13 @@ TEST_F(BuildDatabaseTest, ConvertsTheRows) {
         {"SELECT group_concat(ICAO || ' ' || Name, ', ') FROM ICAOCODE", "ED Deutschland, SA Argentinien"},
         {"SELECT DatabaseVersion, ProgramVersion FROM Version", "07.08.2026|1.2.3"},
         // Cities and other names for the quick find, beside the words of the names.
-        {"SELECT group_concat(ICAO || ' ' || Name, ', ') FROM (SELECT DISTINCT ICAO, Source, Name FROM SearchName WHERE Source IN (1, 2) "
-         "ORDER BY ICAO, Source, Name)",
+        {"SELECT group_concat(ICAO || ' ' || Name, ', ') FROM (SELECT DISTINCT ICAO, Source, Name FROM SearchName "
+         "WHERE Source IN (1, 2) ORDER BY ICAO, Source, Name)",
          "EDDF Frankfurt am Main, EDDF EDAF, EDDF Frankfurt am Main, EDDF Rhein-Main Air Base, EDKV Dahlem, "
          "EDKV Binz, SAWH Ushuaia"},
-        {"SELECT group_concat(Name, ', ') FROM SearchName WHERE ICAO = 'EDDF' AND Source = 3", "Main, Airport"},
+        {"SELECT group_concat(Name, ', ') FROM (SELECT Name FROM SearchName WHERE ICAO = 'EDDF' AND Source = 3 "
+         "ORDER BY Name)",
+         "Airport, Main"},
     };
     for (const Case &c : cases) EXPECT_EQ(firstRow(db, c.sql), QString::fromUtf8(c.row)) << c.sql;
 }
@@ -188,8 +190,6 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
          QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code EDDF steht schon in Zeile 2."), "airports.csv"},
         {"missing file", [](BuildDatabaseTest &t) { QFile::remove(t.source("icao_prefixes.csv")); },
          QStringLiteral("Die Datei %1 fehlt."), "icao_prefixes.csv"},
-        {"missing other names", [](BuildDatabaseTest &t) { QFile::remove(t.source("keywords.csv")); },
-         QStringLiteral("Die Datei %1 fehlt."), "keywords.csv"},
         {"code with a blank", addAirport("ED X,small_airport,Leer,50,8,,,no,\n"),
          QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code „ED X“ ist ungültig: erlaubt sind nur die Buchstaben A bis Z, "
                         "Ziffern und „-“."),
