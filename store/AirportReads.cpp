@@ -26,8 +26,8 @@ auto rowsOf(Database &db, const std::string &sql, const QString &icao, Reader re
 const QString kAfterEverything = QString::fromUcs4(U"\U0010FFFF");
 
 // The list is for picking: past the names themselves, each further kind of
-// hit adds at most this many rows, the closest names first. A letter or two
-// would otherwise list every "Airport" of the world.
+// hit adds at most this many rows, in the order of the names matched. A
+// letter or two would otherwise list every "Airport" of the world.
 constexpr int kMoreHits = 100;
 
 // A row of kNamePrefix or kSearchNamePrefix.
@@ -112,8 +112,10 @@ Result<std::vector<FoundAirport>> AirportReads::findAirports(const QString &text
             }
         return {};
     };
-    if (found->empty())
-        if (Result<> places = more(NameSource::City, NameSource::OtherName); !places) return platform::Failure{places.error()};
+    if (found->empty()) {
+        if (Result<> places = more(NameSource::City, NameSource::OtherName); !places)
+            return platform::Failure{places.error()};
+    }
     if (Result<> words = more(NameSource::Word, NameSource::Word); !words) return platform::Failure{words.error()};
     return found;
 }

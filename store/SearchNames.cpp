@@ -17,7 +17,8 @@ QStringView sourceText(NameSource source) {
 }
 
 QStringList nameWords(const QString &name) {
-    static const QRegularExpression separators(QStringLiteral("[^\\w]+"), QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression separators(QStringLiteral("[^\\w]+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
     QStringList words = name.split(separators, Qt::SkipEmptyParts);
     if (!words.isEmpty()) words.removeFirst();
     words.removeDuplicates();
@@ -33,10 +34,10 @@ platform::Result<> addSearchNames(Database &db, const QString &icao, NameSource 
         QStringList keys = searchKeys(shown);
         for (const QString &word : nameWords(shown)) keys << searchKeys(word);
         keys.removeDuplicates();
-        for (const QString &key : keys)
-            if (platform::Result<> added = s.reset().bind(1, icao).bind(2, shown).bind(3, key).bind(4, int(source)).run();
-                !added)
-                return added;
+        for (const QString &key : keys) {
+            s.reset().bind(1, icao).bind(2, shown).bind(3, key).bind(4, int(source));
+            if (platform::Result<> added = s.run(); !added) return added;
+        }
     }
     return {};
 }
@@ -45,10 +46,6 @@ platform::Result<> writeNameWords(Database &db, const QString &icao, const QStri
     Statement &old = db.prepare("DELETE FROM SearchName WHERE ICAO = ? AND Source = ?");
     if (platform::Result<> removed = old.bind(1, icao).bind(2, int(NameSource::Word)).run(); !removed) return removed;
     return addSearchNames(db, icao, NameSource::Word, nameWords(name));
-}
-
-platform::Result<> removeSearchNames(Database &db, const QString &icao) {
-    return db.prepare("DELETE FROM SearchName WHERE ICAO = ?").bind(1, icao).run();
 }
 
 platform::Result<> fillNameWords(Database &db) {

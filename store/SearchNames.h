@@ -55,8 +55,6 @@ CREATE INDEX SearchName_ICAO ON SearchName(ICAO, Source, Name);
 // the beginnings of their later words.
 [[nodiscard]] platform::Result<> addSearchNames(Database &db, const QString &icao, NameSource source,
                                                const QStringList &names);
-// Removes every search name of the airport.
-[[nodiscard]] platform::Result<> removeSearchNames(Database &db, const QString &icao);
 // The word rows of every stored airport, for a file that had none.
 [[nodiscard]] platform::Result<> fillNameWords(Database &db);
 

@@ -28,7 +28,8 @@ inline constexpr const char *kChangeStamps =
     "WHERE ICAO = ?1 ORDER BY Date DESC, Time DESC LIMIT 1) "
     "ORDER BY 1";
 // The quick find: the names that begin with a text, each with its city and
-// country; in a file of an older format read as it is, without the city.
+// country (Source 1: the city); in a file of an older format read as it is,
+// without the city.
 inline const std::string kCity = "(SELECT c.Name FROM SearchName c WHERE c.ICAO = a.ICAO AND c.Source = 1 LIMIT 1)";
 inline const std::string kCountry = "(SELECT k.Name FROM ICAOCODE k WHERE k.ICAO = substr(a.ICAO, 1, 2) LIMIT 1)";
 inline const std::string kNamePrefixIn = " FROM ARPT a WHERE a.NameKey >= ?1 AND a.NameKey < ?2";
@@ -37,9 +38,8 @@ inline const std::string kNamePrefixWithoutCity = "SELECT a.Name, a.ICAO, NULL, 
 inline constexpr const char *kHasSearchNames = "SELECT count(*) FROM sqlite_master WHERE name = 'SearchName'";
 // Then the airports of the search names of sources ?3 to ?4 that begin with
 // the text, in the order of the names matched, at most ?5 rows. The search
-// names lead, in their key's order, so that the engine stops after ?5 rows:
-// it cannot tell so from the bound values and would otherwise begin with the
-// airports and sort.
+// names lead, in their key's order, so that the engine stops after ?5 rows
+// whatever the bound values.
 inline const std::string kSearchNamePrefix =
     "SELECT a.Name, a.ICAO, " + kCity + ", " + kCountry +
     ", s.Source FROM SearchName s INDEXED BY SearchName_Key CROSS JOIN ARPT a ON a.ICAO = s.ICAO "

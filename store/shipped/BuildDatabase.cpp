@@ -231,7 +231,8 @@ private:
         for (const PendingAirport &airport : pending_) {
             if (QString e = written(store_.edits.insertAirport(airport.row)); !e.isEmpty()) return e;
             if (airport.city.isEmpty()) continue;
-            if (QString e = written(addSearchNames(store_.database(), airport.row.ICAO, NameSource::City, {airport.city}));
+            const QString &code = airport.row.ICAO;
+            if (QString e = written(addSearchNames(store_.database(), code, NameSource::City, {airport.city}));
                 !e.isEmpty())
                 return e;
             ++report_.cities;
@@ -260,7 +261,8 @@ private:
             names.removeAll(QString());
             names.removeDuplicates();
             const QString &code = pending_[size_t(*found)].row.ICAO;
-            if (QString e = written(addSearchNames(store_.database(), code, NameSource::OtherName, names)); !e.isEmpty())
+            if (QString e = written(addSearchNames(store_.database(), code, NameSource::OtherName, names));
+                !e.isEmpty())
                 return e;
             report_.otherNames += int(names.size());
         }

@@ -84,8 +84,11 @@ TEST_F(Cli, FindAndCountriesGiveRealData) {
     // Names beginning with "Main" first, then Frankfurt Main Airport by a word of its name.
     const QJsonArray main = json({"find", "Main"}).array();
     EXPECT_EQ(main.first().toObject()["Treffer"].toString(), "Name");
-    EXPECT_TRUE(main.contains(QJsonObject{{"ICAO", "EDDF"}, {"NAME", "Frankfurt Main Airport"}, {"Ort", "Frankfurt am Main"},
-                                          {"Land", "Deutschland"}, {"Treffer", "Wort im Namen"}}));
+    EXPECT_TRUE(main.contains(QJsonObject{{"ICAO", "EDDF"},
+                                          {"NAME", "Frankfurt Main Airport"},
+                                          {"Ort", "Frankfurt am Main"},
+                                          {"Land", "Deutschland"},
+                                          {"Treffer", "Wort im Namen"}}));
     const CommandResult none = run({"find", "Qxyzzy"});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_EQ(none.err, "kein Treffer\n");
