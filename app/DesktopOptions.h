@@ -11,7 +11,7 @@ inline constexpr platform::OptionDecl kDesktopOptions[] = {
     {.name = "dialog", .value = "NAME"},      {.name = "window", .value = "Datenbank"},
     {.name = "about"},                        {.name = "splash"},
     {.name = "map", .value = "N"},            {.name = "preview"},
-    {.name = "data-dir", .value = "ORDNER"},
+    {.name = "quickfind", .value = "TEXT"},   {.name = "data-dir", .value = "ORDNER"},
     {.name = "search-notes", .value = "TEXT"},
 };
 

@@ -7,6 +7,7 @@
 #include "store/Database.h"
 #include "store/DatabaseKey.h"
 #include "store/Statements.h"
+#include "store/TextKeys.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -16,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <tuple>
 #include <vector>
 
 using namespace volmira;
@@ -37,6 +39,7 @@ struct Raw {
     Raw() {
         sqlite3_open_v2(fixture().path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
         sqlite3_exec(db, store::key::kRawKeyPragma, nullptr, nullptr, nullptr);
+        sqlite3_exec(db, store::kCacheSizePragma, nullptr, nullptr, nullptr);
     }
     sqlite3_stmt *prepare(const char *sql) {
         sqlite3_stmt *s = nullptr;
@@ -99,10 +102,58 @@ BENCHMARK(FindTwoLetters)->Unit(benchmark::kMicrosecond);
 
 void FindTwoLettersRawSql(benchmark::State &state) {
     static Raw raw;
-    static sqlite3_stmt *s = raw.prepare(store::sql::kNamePrefix);
+    static sqlite3_stmt *s = raw.prepare(store::sql::kNamePrefix.c_str());
     for (auto _ : state) Raw::run(s, "fr", "fr\xF4\x8F\xBF\xBF");
 }
 BENCHMARK(FindTwoLettersRawSql)->Unit(benchmark::kMicrosecond);
+
+// The quick find as the window and `find` run it, on what a pilot types:
+// one letter, a city in German, a word inside a name, a name's beginning.
+const char *const kTyped[] = {"F", "K\u00F6ln", "M\u00FCnchen", "Main", "Frankf"};
+
+void QuickFind(benchmark::State &state) {
+    store::AirportStore &airports = *fixture().airports;
+    const QString typed = QString::fromUtf8(kTyped[state.range(0)]);
+    for (auto _ : state) {
+        auto found = airports.reads.findAirports(typed);
+        if (!found || found->empty()) state.SkipWithError("no hit");
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetLabel(kTyped[state.range(0)]);
+}
+BENCHMARK(QuickFind)->DenseRange(0, std::size(kTyped) - 1)->Unit(benchmark::kMicrosecond);
+
+// The same statements with the same keys on the bare connection: the name
+// prefix, the check for the search names and the two further kinds of hit
+// (the city's only when no name begins with the text).
+void QuickFindRawSql(benchmark::State &state) {
+    static Raw raw;
+    static sqlite3_stmt *names = raw.prepare(store::sql::kNamePrefix.c_str());
+    static sqlite3_stmt *has = raw.prepare(store::sql::kHasSearchNames);
+    static sqlite3_stmt *places = raw.prepare(store::sql::kSearchNamePrefix.c_str());
+    static sqlite3_stmt *words = raw.prepare(store::sql::kSearchNamePrefix.c_str());
+    // The sources and the limit; Raw::run binds only the two keys anew.
+    for (const auto &[statement, first, last] : {std::tuple{places, 1, 2}, {words, 3, 3}}) {
+        sqlite3_bind_int(statement, 3, first);
+        sqlite3_bind_int(statement, 4, last);
+        sqlite3_bind_int(statement, 5, 100);
+    }
+    const QString typed = QString::fromUtf8(kTyped[state.range(0)]);
+    const QByteArray name = store::foldName(typed).toUtf8(), key = store::germanSortKey(typed).toUtf8();
+    const QByteArray nameEnd = name + "\xF4\x8F\xBF\xBF", keyEnd = key + "\xF4\x8F\xBF\xBF";
+    sqlite3_reset(names);
+    sqlite3_bind_text(names, 1, name.constData(), -1, SQLITE_STATIC);
+    sqlite3_bind_text(names, 2, nameEnd.constData(), -1, SQLITE_STATIC);
+    const bool anyName = sqlite3_step(names) == SQLITE_ROW;
+    for (auto _ : state) {
+        Raw::run(has, nullptr);
+        Raw::run(names, name.constData(), nameEnd.constData());
+        if (!anyName) Raw::run(places, key.constData(), keyEnd.constData());
+        Raw::run(words, key.constData(), keyEnd.constData());
+    }
+    state.SetLabel(kTyped[state.range(0)]);
+}
+BENCHMARK(QuickFindRawSql)->DenseRange(0, std::size(kTyped) - 1)->Unit(benchmark::kMicrosecond);
 
 void Countries(benchmark::State &state) {
     store::AirportStore &airports = *fixture().airports;

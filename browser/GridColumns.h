@@ -35,9 +35,14 @@ inline constexpr std::array<GridColumn, 2> kComColumns{{
     {u"FREQUENZ", {}},
 }};
 
-// The quick-find list of the search area: the names of the hits.
-inline constexpr std::array<GridColumn, 1> kQuickfindColumns{{
-    {u"          Flughafen", {3900}},
+// The quick-find list of the search area: the hits with their city and
+// country, and what the text was found in.
+inline constexpr std::array<GridColumn, 5> kQuickfindColumns{{
+    {u"ICAO", {720}},
+    {u"          Flughafen", {3600}},
+    {u"Ort", {2100}},
+    {u"Land", {1500}},
+    {u"Treffer", {1300}},
 }};
 
 }  // namespace volmira::browser

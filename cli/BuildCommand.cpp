@@ -40,6 +40,8 @@ int buildDatabaseCommand(const Options &options) {
                                            {"frequencies", report.frequencies},
                                            {"iataCodes", report.iataCodes},
                                            {"countries", report.countries},
+                                           {"cities", report.cities},
+                                           {"otherNames", report.otherNames},
                                            {"airportsWithoutCoordinates", report.airportsWithoutCoordinates},
                                            {"elevationsOutOfRange", report.elevationsOutOfRange},
                                            {"runwaysWithoutLength", report.runwaysWithoutLength},
@@ -72,7 +74,9 @@ int buildDatabaseCommand(const Options &options) {
               << "  IATA-Codes:      " << report.iataCodes << '\n'
               << "  Gekürzte Texte:  " << report.textsFitted << " (länger als ihre Spalte)\n"
               << "  Doppelte Zeilen: " << report.duplicateRows << " (übersprungen)\n"
-              << "  Länderkennungen: " << report.countries << '\n';
+              << "  Länderkennungen: " << report.countries << '\n'
+              << "  Orte:            " << report.cities << " (Flughäfen mit Ortsnamen)\n"
+              << "  Andere Namen:    " << report.otherNames << '\n';
     }
     out().flush();
     return kDone;

@@ -61,7 +61,8 @@ const std::vector<CommandForm> &table() {
                  "Frequenzen, Anflüge, Sonnenauf- und -untergang, letzte Änderung; ohne CODE der zuletzt gezeigte "
                  "Flughafen; ändert nichts",
          .run = lookupCommand},
-        {.name = "find", .arguments = "TEXT", .text = "Flughäfen, deren Name mit TEXT beginnt (Name und ICAO)",
+        {.name = "find", .arguments = "TEXT", .text = "Flughäfen, deren Name mit TEXT beginnt, sonst deren Ort oder anderer Name, dann die mit einem "
+                 "Wort des Namens (ICAO, Name, Ort, Land, Treffer)",
          .run = findCommand},
         {.name = "distance", .arguments = "VON NACH",
          .text = "Entfernung (NM und km) und Kurse auf dem kürzesten Weg über das WGS84-Ellipsoid: Anfangskurs "

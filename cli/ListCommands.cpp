@@ -12,19 +12,29 @@ namespace volmira::cli {
 int findCommand(const Options &options) {
     auto session = openSession(options, store::Database::Mode::ReadOnly);
     if (!session) return kDataError;
-    const platform::Result<std::vector<store::NameHit>> found =
-        session->store->reads.findByName(options.arguments.first());
+    const platform::Result<std::vector<store::FoundAirport>> found =
+        session->store->reads.findAirports(options.arguments.first());
     if (!found) return failed(found);
-    const std::vector<store::NameHit> &hits = *found;
+    const std::vector<store::FoundAirport> &hits = *found;
     if (options.json) {
         QJsonArray array;
-        for (const store::NameHit &hit : hits) array.append(QJsonObject{{"NAME", hit.NAME}, {"ICAO", hit.ICAO}});
+        for (const store::FoundAirport &hit : hits)
+            array.append(QJsonObject{{"ICAO", hit.ICAO},
+                                     {"NAME", hit.NAME},
+                                     {"Ort", hit.City},
+                                     {"Land", hit.Country},
+                                     {"Treffer", store::sourceText(hit.source).toString()}});
         out() << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
-        for (const store::NameHit &hit : hits) out() << printable(hit.ICAO) << "  " << printable(hit.NAME) << '\n';
+        for (const store::FoundAirport &hit : hits)
+            out() << printable(hit.ICAO) << "  " << printable(hit.NAME) << "  " << printable(hit.City) << "  "
+                  << printable(hit.Country) << "  " << store::sourceText(hit.source) << '\n';
     }
     out().flush();
-    return hits.empty() ? kNotFound : kDone;
+    if (!hits.empty()) return kDone;
+    // As the window's list says it.
+    err() << "kein Treffer" << Qt::endl;
+    return kNotFound;
 }
 
 int countriesCommand(const Options &options) {

@@ -15,6 +15,8 @@ done
 # The shipped data hold no approaches: one for the approach list and its dialog.
 build/volmira-apt approach add EDDF 25R --ils-freq 110.70 --ils-ident ife --ils-gs 3.0 --data-dir "$home" >/dev/null
 shot docs/edit-mode.png --show EDDF --edit
+# The quick find on a city no English name begins with.
+shot docs/quickfind-names.png --show EDDF --quickfind "Köln"
 shot docs/manager.png --show EDST --window Datenbank
 shot docs/print-preview.png --show EDDF --window Datenbank --preview
 # Page 1 of the printed list of ED as the print command writes it.

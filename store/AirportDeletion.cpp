@@ -17,7 +17,9 @@ Result<std::optional<DeletedAirport>> AirportDeletion::deleteAirport(const QStri
         find.firstRow([](const Statement &row) { return DeletedAirport{row.text(0), row.text(1)}; });
     if (!found || !*found) return found;
     DeletedAirport deleted = **found;
-    int *const counts[] = {&deleted.RWY, &deleted.ACOM, &deleted.ILS, &deleted.MyInfo, &deleted.MAPDATA, nullptr};
+    // Search names and the airport row are not counted.
+    int *const counts[] = {&deleted.RWY, &deleted.ACOM, &deleted.ILS, &deleted.MyInfo, &deleted.MAPDATA,
+                           nullptr, nullptr};
     for (std::size_t i = 0; i < sql::kDeleteAirport.size(); ++i) {
         Statement &s = db_.prepare(sql::kDeleteAirport[i].sql);
         s.bind(1, deleted.ICAO);

@@ -1,6 +1,7 @@
 #include "store/AirportEdits.h"
 
 #include "store/AirportLists.h"
+#include "store/SearchNames.h"
 #include "store/Tables.h"
 
 namespace volmira::store {
@@ -9,16 +10,29 @@ platform::Result<> AirportEdits::setLastDate(const QString &icao, const QString 
     return db_.prepare("UPDATE ARPT SET LastDate = ? WHERE ICAO = ?").bind(1, date).bind(2, icao).run();
 }
 
-platform::Result<> AirportEdits::insertAirport(const ArptRow &r) { return insertRow(db_, arptTable(), r); }
+// The name's words are found by the quick find: written with the name, in one transaction.
+platform::Result<> AirportEdits::insertAirport(const ArptRow &r) {
+    Transaction tx(db_);
+    if (platform::Result<> inserted = insertRow(db_, arptTable(), r); !inserted) return inserted;
+    if (platform::Result<> words = writeNameWords(db_, r.ICAO, r.Name); !words) return words;
+    return tx.commit();
+}
 
+// The city and other names stay: the exchange file does not carry them.
 platform::Result<> AirportEdits::replaceAirport(const ArptRow &r) {
+    Transaction tx(db_);
     static const std::string sql = arptTable().update("Name", "Time", ", LastDate = NULL WHERE ICAO = ?");
     Statement &s = db_.prepare(sql.c_str());
     platform::Result<> updated = s.bind(arptTable().bind(s, r, "Name", "Time"), r.ICAO).run();
-    if (!updated || db_.changes() > 0) return updated;
-    ArptRow fresh = r;
-    fresh.LastDate = fresh.LastKat = QString();
-    return insertAirport(fresh);
+    if (!updated) return updated;
+    if (db_.changes() > 0) updated = writeNameWords(db_, r.ICAO, r.Name);
+    else {
+        ArptRow fresh = r;
+        fresh.LastDate = fresh.LastKat = QString();
+        updated = insertAirport(fresh);
+    }
+    if (!updated) return updated;
+    return tx.commit();
 }
 
 platform::Result<> AirportEdits::insertRunway(const RwyRow &r) { return insertRow(db_, rwyTable(), r); }

@@ -4,6 +4,8 @@
 #include "store/Tables.h"
 #include "store/TextKeys.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace volmira::store {
@@ -22,6 +24,16 @@ auto rowsOf(Database &db, const std::string &sql, const QString &icao, Reader re
 
 // The highest code point: every name that starts with a prefix sorts below prefix + this.
 const QString kAfterEverything = QString::fromUcs4(U"\U0010FFFF");
+
+// The list is for picking: past the names themselves, each further kind of
+// hit adds at most this many rows, in the order of the names matched. A
+// letter or two would otherwise list every "Airport" of the world.
+constexpr int kMoreHits = 100;
+
+// A row of kNamePrefix or kSearchNamePrefix.
+FoundAirport foundAirport(const Statement &row, NameSource source) {
+    return FoundAirport{row.text(0), row.text(1), row.text(2), row.text(3), source};
+}
 
 }  // namespace
 
@@ -54,19 +66,58 @@ Result<std::vector<ChangeStamp>> AirportReads::changeStamps(const QString &icao)
                   [](const Statement &s) { return ChangeStamp{s.text(1), s.text(2), s.text(3)}; });
 }
 
-Result<std::vector<NameHit>> AirportReads::findByName(const QString &prefix) {
+Result<bool> AirportReads::hasSearchNames() {
+    const Result<std::optional<int>> tables =
+        db_.prepare(sql::kHasSearchNames).firstRow([](const Statement &row) { return row.integer(0); });
+    if (!tables) return platform::Failure{tables.error()};
+    return tables->value_or(0) > 0;
+}
+
+Result<std::vector<FoundAirport>> AirportReads::findByName(const QString &prefix) {
+    const Result<bool> searchNames = hasSearchNames();
+    if (!searchNames) return platform::Failure{searchNames.error()};
     const QString key = foldName(prefix);
-    Statement &s = db_.prepare(sql::kNamePrefix);
+    Statement &s = db_.prepare(*searchNames ? sql::kNamePrefix.c_str() : sql::kNamePrefixWithoutCity.c_str());
     s.bind(1, key).bind(2, key + kAfterEverything);
-    Result<std::vector<NameHit>> hits = s.allRows([](const Statement &row) {
-        return NameHit{row.text(0), row.text(1)};
-    });
+    Result<std::vector<FoundAirport>> hits =
+        s.allRows([](const Statement &row) { return foundAirport(row, NameSource::Name); });
     if (!hits) return hits;
     // Names of one sort key in code-point order, then by code, so that the order does not depend on the engine.
-    std::sort(hits->begin(), hits->end(), [](const NameHit &a, const NameHit &b) {
+    std::sort(hits->begin(), hits->end(), [](const FoundAirport &a, const FoundAirport &b) {
         return a.NAME != b.NAME ? a.NAME < b.NAME : a.ICAO < b.ICAO;
     });
-    return sortedGerman(std::move(*hits), [](const NameHit &hit) { return hit.NAME; });
+    return sortedGerman(std::move(*hits), [](const FoundAirport &hit) { return hit.NAME; });
+}
+
+Result<std::vector<FoundAirport>> AirportReads::findAirports(const QString &text) {
+    Result<std::vector<FoundAirport>> found = findByName(text);
+    if (!found) return found;
+    QSet<QString> listed;
+    for (const FoundAirport &hit : *found) listed.insert(hit.ICAO.toUpper());
+    // A file of an older format, read as it is, has only the names.
+    const Result<bool> searchNames = hasSearchNames();
+    if (!searchNames) return platform::Failure{searchNames.error()};
+    if (text.trimmed().isEmpty() || !*searchNames) return found;
+    const QString key = germanSortKey(text);
+    const auto more = [&](NameSource first, NameSource last) -> Result<> {
+        Statement &s = db_.prepare(sql::kSearchNamePrefix.c_str());
+        s.bind(1, key).bind(2, key + kAfterEverything).bind(3, int(first)).bind(4, int(last)).bind(5, kMoreHits);
+        const Result<std::vector<FoundAirport>> rows =
+            s.allRows([](const Statement &row) { return foundAirport(row, NameSource(row.integer(4))); });
+        if (!rows) return platform::Failure{rows.error()};
+        for (const FoundAirport &hit : *rows)
+            if (!listed.contains(hit.ICAO.toUpper())) {
+                listed.insert(hit.ICAO.toUpper());
+                found->push_back(hit);
+            }
+        return {};
+    };
+    if (found->empty()) {
+        if (Result<> places = more(NameSource::City, NameSource::OtherName); !places)
+            return platform::Failure{places.error()};
+    }
+    if (Result<> words = more(NameSource::Word, NameSource::Word); !words) return platform::Failure{words.error()};
+    return found;
 }
 
 Result<std::vector<NameHit>> AirportReads::namesOf(const QStringList &icaos) {

@@ -3,6 +3,7 @@
 #include "platform/Result.h"
 #include "store/Database.h"
 #include "store/Rows.h"
+#include "store/SearchNames.h"
 
 #include <QStringList>
 #include <QStringView>
@@ -33,11 +34,19 @@ public:
     // order RWY, ACOM, ILS, ARPT, MyInfo.
     [[nodiscard]] platform::Result<std::vector<ChangeStamp>> changeStamps(const QString &icao);
     // Airports whose name begins with the text, any letter case, German name order.
-    [[nodiscard]] platform::Result<std::vector<NameHit>> findByName(const QString &prefix);
+    [[nodiscard]] platform::Result<std::vector<FoundAirport>> findByName(const QString &prefix);
+    // The quick find of the window and of `find`: the airports of findByName;
+    // when there are none, those whose city or other name, or a later word of
+    // one, begins with the text (accents, umlauts and case folded); then those with a later word of the
+    // name beginning with it. Each airport once, at its first place.
+    [[nodiscard]] platform::Result<std::vector<FoundAirport>> findAirports(const QString &text);
     // The names of the airports of these exact codes in one query, in no particular order.
     [[nodiscard]] platform::Result<std::vector<NameHit>> namesOf(const QStringList &icaos);
 
 private:
+    // Whether the file has the search names: one of an older format read as it is has not.
+    [[nodiscard]] platform::Result<bool> hasSearchNames();
+
     Database &db_;
 };
 

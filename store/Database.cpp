@@ -138,6 +138,7 @@ int Database::connect(const QString &path, Mode mode, const char *keyPragma) {
         sqlite3_busy_timeout(db_, kBusyWaitMs);
         rc = sqlite3_exec(db_, keyPragma, nullptr, nullptr, nullptr);
     }
+    if (rc == SQLITE_OK) rc = sqlite3_exec(db_, kCacheSizePragma, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = addCollations(db_);
     if (rc == SQLITE_OK) rc = addAirportPlaceFunctions(db_);
     if (rc == SQLITE_OK) rc = probe(db_);

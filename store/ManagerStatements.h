@@ -33,12 +33,13 @@ struct DeleteStep {
     const char *table;
     const char *sql;
 };
-inline constexpr std::array<DeleteStep, 6> kDeleteAirport{{
+inline constexpr std::array<DeleteStep, 7> kDeleteAirport{{
     {"RWY", "DELETE FROM RWY WHERE ICAO = ?1"},
     {"ACOM", "DELETE FROM ACOM WHERE ICAO = ?1"},
     {"ILS", "DELETE FROM ILS WHERE ICAO = ?1"},
     {"MyInfo", "DELETE FROM MyInfo WHERE ICAO = ?1"},
     {"MAPDATA", "DELETE FROM MAPDATA WHERE ICAO = ?1"},
+    {"SearchName", "DELETE FROM SearchName WHERE ICAO = ?1"},
     {"ARPT", "DELETE FROM ARPT WHERE ICAO = ?1"},
 }};
 

@@ -1,5 +1,6 @@
 #include "store/RowEdits.h"
 
+#include "store/SearchNames.h"
 #include "store/Tables.h"
 
 #include <string>
@@ -90,10 +91,16 @@ Result<bool> RowEdits::deleteFrequency(long long id) { return deleteRow(db_, fre
 Result<bool> RowEdits::deleteApproach(long long id) { return deleteRow(db_, approaches(), id); }
 
 Result<bool> RowEdits::changeAirport(const ArptRow &row) {
+    Transaction tx(db_);
     static const std::string sql = arptTable().update("Name", "Time", "WHERE ICAO = ?");
     Statement &s = db_.prepare(sql.c_str());
     s.bind(arptTable().bind(s, row, "Name", "Time"), row.ICAO);
-    return changedOne(db_, s);
+    const Result<bool> changed = changedOne(db_, s);
+    if (!changed || !*changed) return changed;
+    // The quick find finds the name's words as they are now.
+    if (Result<> words = writeNameWords(db_, row.ICAO, row.Name); !words) return Failure{words.error()};
+    if (Result<> committed = tx.commit(); !committed) return Failure{committed.error()};
+    return true;
 }
 
 Result<> RowEdits::setRunwayLengths(const QString &icao, int asphalt, int grass) {

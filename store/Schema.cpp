@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/NoteIndex.h"
 #include "store/PlaceIndex.h"
+#include "store/SearchNames.h"
 #include "store/Tables.h"
 
 #include <QFileInfo>
@@ -39,7 +40,7 @@ std::string schema() {
     return arptTable().create() + rwyTable().create() + acomTable().create() + ilsTable().create() +
            myInfoTable().create() + mapDataTable().create() + airportCodeTable().create() +
            icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest + kNoteIndexSchema +
-           kPlaceIndexSchema +
+           kPlaceIndexSchema + kSearchNameSchema +
            "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 

@@ -9,9 +9,9 @@ class Database;
 
 // Schema version kept in PRAGMA user_version: one more than the format the
 // last step of schemaSteps() starts from.
-inline constexpr int kSchemaVersion = 4;
+inline constexpr int kSchemaVersion = 5;
 
-// Creates the eleven tables and their indexes in a new file, at once in the
+// Creates the tables and their indexes in a new file, at once in the
 // current format.
 [[nodiscard]] platform::Result<> createSchema(Database &db);
 

@@ -6,6 +6,7 @@
 #include "store/NoteIndex.h"
 #include "store/PlaceIndex.h"
 #include "store/Schema.h"
+#include "store/SearchNames.h"
 
 #include <QFileInfo>
 
@@ -33,6 +34,11 @@ constexpr SchemaStep kSteps[] = {
     // The airports near a place are found in an R*Tree of their positions; on
     // a file only read the search does without it.
     {3, "Ortsindex der Flughäfen", kPlaceIndexSchema, true, fillPlaceIndex},
+    // The quick find looks airports up by city, other names and the words of
+    // their names. An older file came without cities and other names: only
+    // the words of its names can be filled in. Read as it is, an older file
+    // is searched by its names alone.
+    {4, "Suchnamen der Flughäfen", kSearchNameSchema, true, fillNameWords},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1 && kSteps[std::size(kSteps) - 1].from + 1 == kSchemaVersion,
               "one step for each format after the first");

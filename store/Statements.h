@@ -27,7 +27,23 @@ inline constexpr const char *kChangeStamps =
     "UNION ALL SELECT * FROM (SELECT 5, 'Info Kategorie: ' || coalesce(Category, ''), Date, Time FROM MyInfo "
     "WHERE ICAO = ?1 ORDER BY Date DESC, Time DESC LIMIT 1) "
     "ORDER BY 1";
-inline constexpr const char *kNamePrefix = "SELECT Name, ICAO FROM ARPT WHERE NameKey >= ?1 AND NameKey < ?2";
+// The quick find: the names that begin with a text, each with its city and
+// country (Source 1: the city); in a file of an older format read as it is,
+// without the city.
+inline const std::string kCity = "(SELECT c.Name FROM SearchName c WHERE c.ICAO = a.ICAO AND c.Source = 1 LIMIT 1)";
+inline const std::string kCountry = "(SELECT k.Name FROM ICAOCODE k WHERE k.ICAO = substr(a.ICAO, 1, 2) LIMIT 1)";
+inline const std::string kNamePrefixIn = " FROM ARPT a WHERE a.NameKey >= ?1 AND a.NameKey < ?2";
+inline const std::string kNamePrefix = "SELECT a.Name, a.ICAO, " + kCity + ", " + kCountry + kNamePrefixIn;
+inline const std::string kNamePrefixWithoutCity = "SELECT a.Name, a.ICAO, NULL, " + kCountry + kNamePrefixIn;
+inline constexpr const char *kHasSearchNames = "SELECT count(*) FROM sqlite_master WHERE name = 'SearchName'";
+// Then the airports of the search names of sources ?3 to ?4 that begin with
+// the text, in the order of the names matched, at most ?5 rows. The search
+// names lead, in their key's order, so that the engine stops after ?5 rows
+// whatever the bound values.
+inline const std::string kSearchNamePrefix =
+    "SELECT a.Name, a.ICAO, " + kCity + ", " + kCountry +
+    ", s.Source FROM SearchName s INDEXED BY SearchName_Key CROSS JOIN ARPT a ON a.ICAO = s.ICAO "
+    "WHERE s.Key >= ?1 AND s.Key < ?2 AND s.Source BETWEEN ?3 AND ?4 ORDER BY s.Key, s.ICAO LIMIT ?5";
 inline constexpr const char *kCountries =
     "SELECT p, n, (SELECT Name FROM ICAOCODE WHERE ICAOCODE.ICAO = p LIMIT 1) FROM "
     "(SELECT upper(substr(ICAO, 1, 2)) AS p, count(*) AS n FROM ARPT GROUP BY 1)";

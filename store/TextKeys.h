@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <utility>
@@ -14,6 +15,12 @@ namespace volmira::store {
 // Key that sorts names the way a German reader expects: without regard to
 // case, umlauts beside their base letter (Ä as A, ß as ss).
 [[nodiscard]] QString germanSortKey(const QString &name);
+
+// The keys a name is found under by the beginning of what a pilot types:
+// germanSortKey of the name and, for a name with umlauts, also the key with
+// them spelt out (ö as oe), so that "Koeln", "Koln" and "Köln" all find "Köln".
+// What is typed is folded by germanSortKey alone.
+[[nodiscard]] QStringList searchKeys(const QString &name);
 
 // Rows in the order of germanSortKey(text(row)); rows of equal keys keep their order.
 template <typename Row, typename Text>

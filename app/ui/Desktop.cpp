@@ -26,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPdfView>
 #include <QTimer>
 #include <QLineEdit>
@@ -117,6 +118,19 @@ QDialog *linkDialog(store::AirportStore &store, platform::Dialogs &dialogs, cons
     return dialog->activate(airport.currentIcao(), 0, {}) ? dialog : nullptr;
 }
 
+// Types the text key by key into the quick find, as the user does: the list shows its hits.
+void typeIntoQuickfind(browser::frmAirport &airport, const QString &text) {
+    auto *box = airport.findChild<QLineEdit *>(QStringLiteral("tQuickfind"));
+    box->setFocus();
+    for (const QChar c : text) {
+        const auto key = Qt::Key(c.toUpper().unicode());
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(box, &press);
+        QCoreApplication::sendEvent(box, &release);
+    }
+}
+
 // The splash as the version check's answer leaves it (the site is asked at
 // most 5 s). Not shown, so that its activation step changes nothing.
 int splashScreenshot(store::AirportStore &store, const QString &dataFolder, const QString &given) {
@@ -156,6 +170,7 @@ int screenshot(store::AirportStore &store, const QString &dataFolder, const plat
         airport.GetInformation();
     }
     if (options.isSet("edit")) airport.ToggleEditMode();
+    if (options.has("quickfind")) typeIntoQuickfind(airport, options.value("quickfind"));
     const bool notesFound = !options.has("notes") || airport.showNotes(options.value("notes"));
     QTextStream err(stderr);
     // The menu entry of that caption (without its mnemonic), chosen after the airport is shown.

@@ -235,12 +235,13 @@ void frmAirport::gridRowChanged(QTableView *grid, int row) {
     if (grid->model()->rowCount() >= 2) selectWholeRow(grid, row);
 }
 
-// The first hit becomes the list's current row, which shows it. A text without
+// The names first, then cities, other names and words of names (see
+// findAirports). The first hit becomes the list's current row, which shows it. A text without
 // hits says so and shows the airport of before the first key again: an
 // unrelated airport left in view would read as the answer.
 void frmAirport::FindAirportsByName() {
     searchedName_ = tQuickfind->text();
-    platform::Result<std::vector<store::NameHit>> found = store_.reads.findByName(searchedName_);
+    platform::Result<std::vector<store::FoundAirport>> found = store_.reads.findAirports(searchedName_);
     if (!found) {
         dialogs_.inform(this, kDataErrorTitle, found.error());
         return;

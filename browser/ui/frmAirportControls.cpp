@@ -172,7 +172,8 @@ void frmAirport::buildDataPage() {
     rsQuickfind = makeQuickfindModel(this);
     platform::setUpGrid(gridAirports, rsQuickfind);
     gridAirports->horizontalHeader()->setStretchLastSection(true);
-    gridAirports->resize(toPixels({4200}), toPixels({3600}));
+    // Wide enough for code, name, city, country and source side by side.
+    gridAirports->resize(toPixels({9800}), toPixels({3600}));
     gridAirports->hide();
     lblNoHit = label(gridAirports->viewport(), QStringLiteral("lblNoHit"), QStringLiteral("kein Treffer"));
     lblNoHit->move(toPixels({60}), toPixels({60}));
@@ -185,6 +186,7 @@ void frmAirport::buildDataPage() {
 void frmAirport::setColumnWidths() {
     platform::setColumnWidths(gridRwyData, kRunwayColumns);
     platform::setColumnWidths(gridApproach, kApproachColumns);
+    platform::setColumnWidths(gridAirports, kQuickfindColumns);
     platform::fitColumnToValues(gridCom, 1, 0);
 }
 

@@ -38,7 +38,13 @@ ComModel *makeComModel(QObject *parent) {
 }
 
 QuickfindModel *makeQuickfindModel(QObject *parent) {
-    return new QuickfindModel(kQuickfindColumns, {[](const store::NameHit &h) { return h.NAME; }}, parent);
+    return new QuickfindModel(kQuickfindColumns,
+                              {[](const store::FoundAirport &h) { return h.ICAO; },
+                               [](const store::FoundAirport &h) { return h.NAME; },
+                               [](const store::FoundAirport &h) { return h.City; },
+                               [](const store::FoundAirport &h) { return h.Country; },
+                               [](const store::FoundAirport &h) { return store::sourceText(h.source).toString(); }},
+                              parent);
 }
 
 }  // namespace volmira::browser

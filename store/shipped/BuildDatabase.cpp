@@ -7,6 +7,7 @@
 #include "store/shipped/CsvReader.h"
 #include "store/Database.h"
 #include "store/IcaoCode.h"
+#include "store/SearchNames.h"
 #include "store/Length.h"
 #include "store/ValueRanges.h"
 #include "store/exchange/DuplicateRows.h"
@@ -47,6 +48,7 @@ private:
 // An airport read from airports.csv, kept until its runways are known.
 struct PendingAirport {
     ArptRow row;
+    QString city;
     std::optional<double> declination;  // degrees east, unrounded, for the runway headings
 };
 
@@ -78,7 +80,7 @@ public:
 
     [[nodiscard]] QString run() {
         for (auto step : {&Builder::countries, &Builder::airports, &Builder::runways, &Builder::writeAirports,
-                          &Builder::frequencies, &Builder::categoriesAndVersion}) {
+                          &Builder::otherNames, &Builder::frequencies, &Builder::categoriesAndVersion}) {
             if (QString error = (this->*step)(); !error.isEmpty()) return error;
         }
         return {};
@@ -110,14 +112,14 @@ private:
     QString airports() {
         CsvFile file(source("airports.csv"));
         if (QString e = file.open({"icao", "type", "name", "latitude_deg", "longitude_deg", "elevation_ft",
-                                   "scheduled_service", "iata_code"});
+                                   "municipality", "scheduled_service", "iata_code"});
             !e.isEmpty())
             return e;
         CsvReader &csv = file.reader();
         const int icao = csv.column("icao"), type = csv.column("type"), name = csv.column("name");
         const int lat = csv.column("latitude_deg"), lon = csv.column("longitude_deg");
         const int elevation = csv.column("elevation_ft"), scheduled = csv.column("scheduled_service");
-        const int iata = csv.column("iata_code");
+        const int iata = csv.column("iata_code"), municipality = csv.column("municipality");
         QHash<QString, int> seen;
         while (csv.next()) {
             if (csv.field(icao).isEmpty()) return csv.fault(QStringLiteral("Der ICAO-Code fehlt."));
@@ -138,6 +140,7 @@ private:
             ArptRow &row = airport.row;
             row.ICAO = code;
             row.Name = csv.field(name);
+            airport.city = csv.field(municipality).simplified();
             row.COORDINATES = coordinatesText(*latitude, *longitude);
             // Stored as the airport dialog derives them from the text: unsigned.
             row.WGS_DLAT = degreesFromText(latitudeText(*latitude));
@@ -225,8 +228,15 @@ private:
     }
 
     QString writeAirports() {
-        for (const PendingAirport &airport : pending_)
+        for (const PendingAirport &airport : pending_) {
             if (QString e = written(store_.edits.insertAirport(airport.row)); !e.isEmpty()) return e;
+            if (airport.city.isEmpty()) continue;
+            const QString &code = airport.row.ICAO;
+            if (QString e = written(addSearchNames(store_.database(), code, NameSource::City, {airport.city}));
+                !e.isEmpty())
+                return e;
+            ++report_.cities;
+        }
         report_.airports = int(pending_.size());
         for (const RwyRow &row : runways_)
             if (QString e = written(store_.edits.insertRunway(row)); !e.isEmpty()) return e;
@@ -235,6 +245,28 @@ private:
             if (QString e = written(store_.edits.insertAirportCode(row)); !e.isEmpty()) return e;
         report_.iataCodes = int(iataCodes_.size());
         return {};
+    }
+
+    // Other names people call an airport by, several in one field, comma-separated.
+    QString otherNames() {
+        CsvFile file(source("keywords.csv"));
+        if (QString e = file.open({"icao", "keywords"}); !e.isEmpty()) return e;
+        CsvReader &csv = file.reader();
+        const int icao = csv.column("icao"), keywords = csv.column("keywords");
+        while (csv.next()) {
+            const auto found = index_.constFind(csv.field(icao).toUpper());
+            if (found == index_.constEnd()) continue;
+            QStringList names = csv.field(keywords).split(u',', Qt::SkipEmptyParts);
+            for (QString &n : names) n = n.simplified();
+            names.removeAll(QString());
+            names.removeDuplicates();
+            const QString &code = pending_[size_t(*found)].row.ICAO;
+            if (QString e = written(addSearchNames(store_.database(), code, NameSource::OtherName, names));
+                !e.isEmpty())
+                return e;
+            report_.otherNames += int(names.size());
+        }
+        return csv.error();
     }
 
     QString frequencies() {

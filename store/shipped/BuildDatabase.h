@@ -6,7 +6,8 @@
 namespace volmira::store::shipped {
 
 struct BuildOptions {
-    QString sourceDir;  // the OurAirports extract: airports.csv, runways.csv, frequencies.csv, icao_prefixes.csv
+    QString sourceDir;  // the OurAirports extract: airports.csv, runways.csv, frequencies.csv, icao_prefixes.csv,
+                        // keywords.csv
     QString wmmDir;     // folder holding wmm2025.wmm and wmm2025.wmm.cof
     QString outFile;    // the database to write (replaced)
     QString dataDate;   // YYYY-MM-DD; empty: read from sourceDir/DATA-DATE
@@ -22,6 +23,8 @@ struct BuildReport {
     int frequencies = 0;
     int iataCodes = 0;
     int countries = 0;
+    int cities = 0;      // airports with a city (municipality)
+    int otherNames = 0;  // other names of keywords.csv, each counted
     int airportsWithoutCoordinates = 0;    // no or out-of-range latitude / longitude
     int elevationsOutOfRange = 0;          // outside -2000..30000 ft: the airport is written without one
     int runwaysWithoutLength = 0;          // no length or under 1 m

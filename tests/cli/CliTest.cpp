@@ -60,6 +60,23 @@ TEST_F(Cli, FindAndCountriesGiveRealData) {
     QStringList codes;
     for (const auto &hit : json({"find", "frankfurt"}).array()) codes << hit.toObject()["ICAO"].toString();
     EXPECT_TRUE(codes.contains("EDDF"));
+    // The names a German pilot uses, where the shipped names are English.
+    for (const auto &[typed, icao] : {std::pair{"Köln", "EDDK"}, {"Koeln", "EDDK"}, {"München", "EDDM"},
+                                      {"Nürnberg", "EDDN"}}) {
+        const QJsonArray hits = json({"find", typed}).array();
+        EXPECT_EQ(hits.first().toObject()["ICAO"].toString(), icao) << typed;
+    }
+    // Names beginning with "Main" first, then Frankfurt Main Airport by a word of its name.
+    const QJsonArray main = json({"find", "Main"}).array();
+    EXPECT_EQ(main.first().toObject()["Treffer"].toString(), "Name");
+    EXPECT_TRUE(main.contains(QJsonObject{{"ICAO", "EDDF"},
+                                          {"NAME", "Frankfurt Main Airport"},
+                                          {"Ort", "Frankfurt am Main"},
+                                          {"Land", "Deutschland"},
+                                          {"Treffer", "Wort im Namen"}}));
+    const CommandResult none = run({"find", "Qxyzzy"});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.err, "kein Treffer\n");
 
     const QJsonObject countries = json({"countries"}).object();
     int sum = 0;

@@ -34,7 +34,7 @@ TEST_F(ExchangeFaults, AnExportOntoAPipeIsRefusedAndThePipeStays) {
 }
 
 TEST_F(ExchangeFaults, WithAFullDiskExportAndImportFailWithExitThreeAndLeaveTheOldFiles) {
-    test::FullDisk disk(24 * 1024 * 1024);
+    test::FullDisk disk(40 * 1024 * 1024);  // the database, its copy and the import's copy
     if (!disk.mounted()) GTEST_SKIP() << test::FullDisk::skipReason().toStdString();
     ASSERT_EQ(test::runCommand(disk.path(), {"export", file("update.crm"), "--icao", "EDHN,EDDF"}).exitCode, 0);
     ASSERT_EQ(test::runCommand(disk.path(), {"export", disk.filePath("alt.crm"), "--icao", "EDHN"}).exitCode, 0);

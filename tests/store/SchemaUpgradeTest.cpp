@@ -1,3 +1,4 @@
+#include "store/AirportReads.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
@@ -27,11 +28,16 @@ TEST(SchemaUpgrade, AnOlderFileIsReadAsItIsAndUpgradedOnceWithItsBackup) {
         test::writeFormatFile(path, format);
         const QByteArray before = test::readFile(path);
         ASSERT_EQ(db.open(path, Mode::ReadOnly).error(), "");
+        EXPECT_EQ(store::AirportReads(db).findAirports("Frank").value().size(), 1u) << "by the name alone";
         EXPECT_EQ(test::readFile(path), before);
         std::vector<int> told;
         for (int open = 0; open < 2; ++open)
             ASSERT_EQ(db.open(path, Mode::ReadWrite, [&](int done, int) { told.push_back(done); }).error(), "");
         EXPECT_EQ(test::dumpFile(db).join(u'\n').toStdString(), fresh.join(u'\n').toStdString()) << format;
+        // The words of the names stored before are found.
+        const auto main = store::AirportReads(db).findAirports("Main").value();
+        ASSERT_EQ(main.size(), 1u) << format;
+        EXPECT_EQ(main[0].ICAO + ' ' + store::sourceText(main[0].source).toString(), "EDDF Wort im Namen");
         EXPECT_EQ(told.size(), size_t(store::kSchemaVersion - format + 1)) << "once: before the backup, each step";
         EXPECT_EQ(test::readFile(path + QStringLiteral(".format%1.bak").arg(format)), before) << format;
     }

@@ -2,7 +2,9 @@
 
 #include "store/NoteIndex.h"
 #include "store/Schema.h"
+#include "store/SearchNames.h"
 #include "support/Files.h"
+#include "support/QtPrinters.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -80,6 +82,9 @@ void writeFormatFile(const QString &path, int format, bool passworded) {
     // The rows come in by SQL: a format with the notes' search index gets their entries as the program's writes would.
     if (texts(db, "SELECT name FROM sqlite_master WHERE name = 'NoteSearch'") == QStringList{"NoteSearch"})
         ASSERT_EQ(store::indexAllNotes(db).error(), "");
+    // So do the airports' search words, which the program writes with their names.
+    if (texts(db, "SELECT name FROM sqlite_master WHERE name = 'SearchName'") == QStringList{"SearchName"})
+        ASSERT_EQ(store::fillNameWords(db).error(), "");
     if (passworded) exec(db, "PRAGMA rekey = 'kestrel52-118';");
     if (format > store::kSchemaVersion) exec(db, "PRAGMA user_version = " + QByteArray::number(format));
 }

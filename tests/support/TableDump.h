@@ -20,7 +20,7 @@ QStringList dumpFile(store::Database &db);
 
 // A new file of `format` with the rows of tests/data/schema/rows.sql: an earlier
 // format made from its schema text there, a later one the current file stamped
-// so; written with the password of earlier versions if `passworded`.
+// so, the current one with the search words the program writes with a name; written with the password of earlier versions if `passworded`.
 void writeFormatFile(const QString &path, int format, bool passworded = false);
 
 }  // namespace volmira::test

@@ -1,5 +1,7 @@
 #include "support/AirportWindowFixture.h"
 
+#include "store/SearchNames.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -49,7 +51,7 @@ TEST_F(AirportWindowLookup, QuickFindShowsTheFirstNameWhileTypingAndATextWithout
     type(quickfind(), "m\u00FC");
     EXPECT_FALSE(list()->isHidden());
     ASSERT_EQ(list()->model()->rowCount(), 2);
-    EXPECT_EQ(list()->model()->index(0, 0).data().toString(), "M\u00FCnchen");
+    EXPECT_EQ(list()->model()->index(0, 1).data().toString(), "M\u00FCnchen");
     EXPECT_EQ(window->tAirport->text(), "EDDM");
     type(quickfind(), "x");
     EXPECT_EQ(list()->model()->rowCount(), 0);
@@ -57,6 +59,24 @@ TEST_F(AirportWindowLookup, QuickFindShowsTheFirstNameWhileTypingAndATextWithout
     EXPECT_EQ(shownIcao(), "EDDF");
     QTest::keyClick(quickfind(), Qt::Key_Backspace);  // hits again
     EXPECT_TRUE(shownIcao() == "EDDM" && control("lblNoHit")->isHidden());
+}
+
+// A city finds its airport; the list says where the text was found, and Enter keeps it.
+TEST_F(AirportWindowLookup, QuickFindListsCityCountryAndSourceAndEnterShowsTheAirport) {
+    volmira::test::addSampleAirport(t, "EDDK", "Cologne Bonn Airport", "VLP");
+    volmira::test::expectOk(t.store->edits.insertCountry({"ED", "Deutschland"}).error());
+    volmira::test::expectOk(
+        volmira::store::addSearchNames(t.db, "EDDK", volmira::store::NameSource::City, {"K\u00F6ln (Cologne)"}).error());
+    open();
+    type(quickfind(), "K\u00F6ln");
+    ASSERT_EQ(list()->model()->rowCount(), 1);
+    QStringList row;
+    for (int column = 0; column < list()->model()->columnCount(); ++column)
+        row << list()->model()->index(0, column).data().toString();
+    EXPECT_EQ(row, (QStringList{"EDDK", "Cologne Bonn Airport", "K\u00F6ln (Cologne)", "Deutschland", "Ort"}));
+    QTest::keyClick(quickfind(), Qt::Key_Return);
+    EXPECT_TRUE(list()->isHidden());
+    EXPECT_EQ(shownIcao(), "EDDK");
 }
 
 // Typing after any lookup replaces the code looked up.

@@ -62,6 +62,6 @@ TEST_F(AirportWindowShowing, ACutCellShowsItsWholeTextAsATooltip) {
     open();
     type(quickfind(), "f");
     ASSERT_EQ(list()->model()->rowCount(), 2);
-    EXPECT_EQ(toolTipOver(list(), list()->model()->index(0, 0)), kLongName);
-    EXPECT_EQ(toolTipOver(list(), list()->model()->index(1, 0)), "") << "Frankfurt/Main fits";
+    EXPECT_EQ(toolTipOver(list(), list()->model()->index(0, 1)), kLongName);
+    EXPECT_EQ(toolTipOver(list(), list()->model()->index(1, 1)), "") << "Frankfurt/Main fits";
 }

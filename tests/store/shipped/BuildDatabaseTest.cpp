@@ -20,12 +20,20 @@ namespace {
 const QString kModelDir = QStringLiteral(VOLMIRA_SOURCE_DIR "/data/wmm/magnetic");
 
 const char *kAirports =
-    "icao,type,name,latitude_deg,longitude_deg,elevation_ft,scheduled_service,iata_code\n"
-    "EDDF,large_airport,Frankfurt Main Airport,50.026706,8.55835,364,yes,FRA\n"
-    "EDXN,small_airport,Ohne Position,,,100,no,\n"
-    "SAWH,small_airport,\"Ushuaia, Malvinas Argentinas\",-54.8433,-68.295799,102,yes,USH\n"
-    "EDKV,small_airport,Dahlemer Binz,50.405602,6.52889,,no,\n"
-    "EDLM,medium_airport,Marl,51.647202,7.16333,40000,no,\n";
+    "icao,type,name,latitude_deg,longitude_deg,elevation_ft,municipality,scheduled_service,iata_code\n"
+    "EDDF,large_airport,Frankfurt Main Airport,50.026706,8.55835,364,Frankfurt am Main,yes,FRA\n"
+    "EDXN,small_airport,Ohne Position,,,100,Nirgendwo,no,\n"
+    "SAWH,small_airport,\"Ushuaia, Malvinas Argentinas\",-54.8433,-68.295799,102,Ushuaia,yes,USH\n"
+    "EDKV,small_airport,Dahlemer Binz,50.405602,6.52889,, Dahlem ,no,\n"
+    "EDLM,medium_airport,Marl,51.647202,7.16333,40000,,no,\n";
+
+// Other names: several in one field, a blank one, one of an airport left out and one unknown.
+const char *kKeywords =
+    "icao,keywords\n"
+    "EDDF,\"EDAF, Frankfurt am Main,  Rhein-Main Air Base,\"\n"
+    "EDXN,Nirgends\n"
+    "ZZZZ,Unbekannt\n"
+    "edkv,Binz\n";
 
 const char *kRunways =
     "icao,length_ft,width_ft,surface,lighted,le_ident,le_heading_degT,he_ident,he_heading_degT\n"
@@ -70,6 +78,7 @@ public:
         write(source("runways.csv"), kRunways);
         write(source("frequencies.csv"), kFrequencies);
         write(source("icao_prefixes.csv"), kPrefixes);
+        write(source("keywords.csv"), kKeywords);
         options_.sourceDir = dir_.filePath(QStringLiteral("src"));
         options_.wmmDir = kModelDir;
         options_.outFile = dir_.filePath(QStringLiteral("vmdata.vmd"));
@@ -108,8 +117,9 @@ TEST_F(BuildDatabaseTest, ConvertsTheRows) {
                                 report.runwaysWithoutAirport, report.runwaysOutOfRange, report.frequencies,
                                 report.frequenciesWithoutValue, report.frequenciesOutOfRange,
                                 report.frequenciesWithoutAirport, report.iataCodes, report.countries,
-                                report.helipads, report.textsFitted, report.duplicateRows}),
-              (std::vector<int>{4, 1, 1, 3, 0, 2, 2, 1, 4, 1, 2, 1, 2, 2, 2, 1, 2}));
+                                report.helipads, report.textsFitted, report.duplicateRows, report.cities,
+                                report.otherNames}),
+              (std::vector<int>{4, 1, 1, 3, 0, 2, 2, 1, 4, 1, 2, 1, 2, 2, 2, 1, 2, 3, 4}));
     EXPECT_EQ(outputFiles(), QStringList{"vmdata.vmd"});
 
     Database db;
@@ -140,6 +150,14 @@ TEST_F(BuildDatabaseTest, ConvertsTheRows) {
         {"SELECT group_concat(IATA || ' ' || ICAO, ', ') FROM AirportCode", "FRA EDDF, USH SAWH"},
         {"SELECT group_concat(ICAO || ' ' || Name, ', ') FROM ICAOCODE", "ED Deutschland, SA Argentinien"},
         {"SELECT DatabaseVersion, ProgramVersion FROM Version", "07.08.2026|1.2.3"},
+        // Cities and other names for the quick find, beside the words of the names.
+        {"SELECT group_concat(ICAO || ' ' || Name, ', ') FROM (SELECT DISTINCT ICAO, Source, Name FROM SearchName "
+         "WHERE Source IN (1, 2) ORDER BY ICAO, Source, Name)",
+         "EDDF Frankfurt am Main, EDDF EDAF, EDDF Frankfurt am Main, EDDF Rhein-Main Air Base, EDKV Dahlem, "
+         "EDKV Binz, SAWH Ushuaia"},
+        {"SELECT group_concat(Name, ', ') FROM (SELECT Name FROM SearchName WHERE ICAO = 'EDDF' AND Source = 3 "
+         "ORDER BY Name)",
+         "Airport, Main"},
     };
     for (const Case &c : cases) EXPECT_EQ(firstRow(db, c.sql), QString::fromUtf8(c.row)) << c.sql;
 }
@@ -168,11 +186,11 @@ TEST_F(BuildDatabaseTest, FailureLeavesTheOldFile) {
         const char *file = nullptr;
     };
     const std::vector<Case> cases{
-        {"duplicate code", addAirport("EDDF,small_airport,Noch einmal,50,8,,no,\n"),
+        {"duplicate code", addAirport("EDDF,small_airport,Noch einmal,50,8,,,no,\n"),
          QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code EDDF steht schon in Zeile 2."), "airports.csv"},
         {"missing file", [](BuildDatabaseTest &t) { QFile::remove(t.source("icao_prefixes.csv")); },
          QStringLiteral("Die Datei %1 fehlt."), "icao_prefixes.csv"},
-        {"code with a blank", addAirport("ED X,small_airport,Leer,50,8,,no,\n"),
+        {"code with a blank", addAirport("ED X,small_airport,Leer,50,8,,,no,\n"),
          QStringLiteral("Datei %1, Zeile 7: Der ICAO-Code „ED X“ ist ungültig: erlaubt sind nur die Buchstaben A bis Z, "
                         "Ziffern und „-“."),
          "airports.csv"},
