@@ -76,7 +76,14 @@ void writeFormatFile(const QString &path, int format, bool passworded) {
         // Their indexes and triggers go with the tables, a virtual table's own tables with it.
         for (const QString &table : texts(db, "SELECT name FROM sqlite_master WHERE type = 'table'"))
             exec(db, "DROP TABLE IF EXISTS " + table.toUtf8());
-        exec(db, readFile(folder + QStringLiteral("format%1.sql").arg(format)));
+        // A format no program was shipped with has no text of its own: the
+        // newest text before it and the steps' layout up to it.
+        int stored = format;
+        while (!QFile::exists(folder + QStringLiteral("format%1.sql").arg(stored))) --stored;
+        exec(db, readFile(folder + QStringLiteral("format%1.sql").arg(stored)));
+        for (const store::SchemaStep &step : store::schemaSteps())
+            if (step.from >= stored && step.from < format) exec(db, step.sql);
+        exec(db, "PRAGMA user_version = " + QByteArray::number(format));
     }
     exec(db, readFile(folder + "rows.sql"));
     // The rows come in by SQL: a format with the notes' search index gets their entries as the program's writes would.
