@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <utility>
+
 namespace volmira::browser {
 
 using platform::selectWholeRow;
@@ -344,9 +346,12 @@ bool frmAirport::spaceShortcut(QKeyEvent *event) {
 
 void frmAirport::tAirportEvent(QEvent *event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (isTyping(static_cast<QKeyEvent *>(event))) frmtAirport->show();
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (isTyping(key)) frmtAirport->show();
+        if (isEnter(key->key())) EnterDownHere = true;
         break;
+    }
     case QEvent::KeyRelease: {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->isAutoRepeat()) break;
@@ -354,7 +359,7 @@ void frmAirport::tAirportEvent(QEvent *event) {
             NoAirportFound = false;
             break;
         }
-        if (isEnter(key->key())) {
+        if (isEnter(key->key()) && std::exchange(EnterDownHere, false)) {
             tAirport->setText(tAirport->text().toUpper());
             GetInformation();
         }

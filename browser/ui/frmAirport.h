@@ -148,6 +148,9 @@ private:
 
     std::optional<store::ArptRow> current_;  // the current airport
     bool NoAirportFound = false;             // the next key-up in tAirport only clears it
+    // Enter went down in tAirport: the lookup runs on its release. A window
+    // that closes on Enter hands the focus here before the key comes up.
+    bool EnterDownHere = false;
     bool QuickfindActive = false;            // the code before the quick find is in Label10
     QString searchedName_;                   // the quick-find text the list holds the hits of
 
