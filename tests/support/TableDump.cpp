@@ -76,8 +76,8 @@ void writeFormatFile(const QString &path, int format, bool passworded) {
         // Their indexes and triggers go with the tables, a virtual table's own tables with it.
         for (const QString &table : texts(db, "SELECT name FROM sqlite_master WHERE type = 'table'"))
             exec(db, "DROP TABLE IF EXISTS " + table.toUtf8());
-        // A format no program was shipped with has no text of its own: the
-        // newest text before it and the steps' layout up to it.
+        // The first format is kept as its program created it; every later one
+        // is the one before it and its step.
         int stored = format;
         while (!QFile::exists(folder + QStringLiteral("format%1.sql").arg(stored))) --stored;
         exec(db, readFile(folder + QStringLiteral("format%1.sql").arg(stored)));
