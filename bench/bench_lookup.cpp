@@ -129,7 +129,7 @@ BENCHMARK(QuickFind)->DenseRange(0, std::size(kTyped) - 1)->Unit(benchmark::kMic
 void QuickFindRawSql(benchmark::State &state) {
     static Raw raw;
     static sqlite3_stmt *names = raw.prepare(store::sql::kNamePrefix.c_str());
-    static sqlite3_stmt *has = raw.prepare(store::sql::kHasSearchNames);
+    static sqlite3_stmt *has = raw.prepare(store::sql::kHasTable);
     static sqlite3_stmt *places = raw.prepare(store::sql::kSearchNamePrefix.c_str());
     static sqlite3_stmt *words = raw.prepare(store::sql::kSearchNamePrefix.c_str());
     // The sources and the limit; Raw::run binds only the two keys anew.
@@ -146,7 +146,7 @@ void QuickFindRawSql(benchmark::State &state) {
     sqlite3_bind_text(names, 2, nameEnd.constData(), -1, SQLITE_STATIC);
     const bool anyName = sqlite3_step(names) == SQLITE_ROW;
     for (auto _ : state) {
-        Raw::run(has, nullptr);
+        Raw::run(has, "SearchName");
         Raw::run(names, name.constData(), nameEnd.constData());
         if (!anyName) Raw::run(places, key.constData(), keyEnd.constData());
         Raw::run(words, key.constData(), keyEnd.constData());

@@ -13,6 +13,7 @@ platform::Result<> AirportEdits::setLastDate(const QString &icao, const QString 
 // The name's words are found by the quick find: written with the name, in one transaction.
 platform::Result<> AirportEdits::insertAirport(const ArptRow &r) {
     Transaction tx(db_);
+    if (!tx.started()) return platform::Failure{tx.startError()};
     if (platform::Result<> inserted = insertRow(db_, arptTable(), r); !inserted) return inserted;
     if (platform::Result<> words = writeNameWords(db_, r.ICAO, r.Name); !words) return words;
     return tx.commit();
@@ -21,6 +22,7 @@ platform::Result<> AirportEdits::insertAirport(const ArptRow &r) {
 // The city and other names stay: the exchange file does not carry them.
 platform::Result<> AirportEdits::replaceAirport(const ArptRow &r) {
     Transaction tx(db_);
+    if (!tx.started()) return platform::Failure{tx.startError()};
     static const std::string sql = arptTable().update("Name", "Time", ", LastDate = NULL WHERE ICAO = ?");
     Statement &s = db_.prepare(sql.c_str());
     platform::Result<> updated = s.bind(arptTable().bind(s, r, "Name", "Time"), r.ICAO).run();
@@ -65,6 +67,7 @@ platform::Result<> AirportEdits::setDatabaseVersion(const QString &databaseVersi
 
 platform::Result<> AirportEdits::setVersion(const VersionRow &r) {
     Transaction tx(db_);
+    if (!tx.started()) return platform::Failure{tx.startError()};
     if (platform::Result<> removed = db_.prepare("DELETE FROM Version").run(); !removed) return removed;
     if (platform::Result<> inserted = insertRow(db_, versionTable(), r); !inserted) return inserted;
     return tx.commit();

@@ -66,18 +66,15 @@ Result<std::vector<ChangeStamp>> AirportReads::changeStamps(const QString &icao)
                   [](const Statement &s) { return ChangeStamp{s.text(1), s.text(2), s.text(3)}; });
 }
 
-Result<bool> AirportReads::hasSearchNames() {
-    const Result<std::optional<int>> tables =
-        db_.prepare(sql::kHasSearchNames).firstRow([](const Statement &row) { return row.integer(0); });
-    if (!tables) return platform::Failure{tables.error()};
-    return tables->value_or(0) > 0;
+Result<std::vector<FoundAirport>> AirportReads::findByName(const QString &prefix) {
+    const Result<bool> searchNames = db_.hasTable("SearchName");
+    if (!searchNames) return platform::Failure{searchNames.error()};
+    return namesBeginning(prefix, *searchNames);
 }
 
-Result<std::vector<FoundAirport>> AirportReads::findByName(const QString &prefix) {
-    const Result<bool> searchNames = hasSearchNames();
-    if (!searchNames) return platform::Failure{searchNames.error()};
+Result<std::vector<FoundAirport>> AirportReads::namesBeginning(const QString &prefix, bool searchNames) {
     const QString key = foldName(prefix);
-    Statement &s = db_.prepare(*searchNames ? sql::kNamePrefix.c_str() : sql::kNamePrefixWithoutCity.c_str());
+    Statement &s = db_.prepare(searchNames ? sql::kNamePrefix.c_str() : sql::kNamePrefixWithoutCity.c_str());
     s.bind(1, key).bind(2, key + kAfterEverything);
     Result<std::vector<FoundAirport>> hits =
         s.allRows([](const Statement &row) { return foundAirport(row, NameSource::Name); });
@@ -90,13 +87,13 @@ Result<std::vector<FoundAirport>> AirportReads::findByName(const QString &prefix
 }
 
 Result<std::vector<FoundAirport>> AirportReads::findAirports(const QString &text) {
-    Result<std::vector<FoundAirport>> found = findByName(text);
+    // A file of an older format, read as it is, has only the names.
+    const Result<bool> searchNames = db_.hasTable("SearchName");
+    if (!searchNames) return platform::Failure{searchNames.error()};
+    Result<std::vector<FoundAirport>> found = namesBeginning(text, *searchNames);
     if (!found) return found;
     QSet<QString> listed;
     for (const FoundAirport &hit : *found) listed.insert(hit.ICAO.toUpper());
-    // A file of an older format, read as it is, has only the names.
-    const Result<bool> searchNames = hasSearchNames();
-    if (!searchNames) return platform::Failure{searchNames.error()};
     if (text.trimmed().isEmpty() || !*searchNames) return found;
     const QString key = germanSortKey(text);
     const auto more = [&](NameSource first, NameSource last) -> Result<> {

@@ -44,8 +44,8 @@ public:
     [[nodiscard]] platform::Result<std::vector<NameHit>> namesOf(const QStringList &icaos);
 
 private:
-    // Whether the file has the search names: one of an older format read as it is has not.
-    [[nodiscard]] platform::Result<bool> hasSearchNames();
+    // findByName, with or without the city (an older file read as it is has no search names).
+    [[nodiscard]] platform::Result<std::vector<FoundAirport>> namesBeginning(const QString &prefix, bool searchNames);
 
     Database &db_;
 };

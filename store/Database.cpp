@@ -4,6 +4,7 @@
 #include "store/EngineError.h"
 #include "store/PlaceIndex.h"
 #include "store/Schema.h"
+#include "store/Statements.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -112,6 +113,14 @@ int Database::connectWithEitherKey(const QString &path, Mode mode, bool &passwor
     passworded = rc == SQLITE_NOTADB && mode != Mode::Create;
     if (passworded) rc = connect(path, mode, kPasswordPragma);
     return rc;
+}
+
+platform::Result<bool> Database::hasTable(const char *name) {
+    Statement &s = prepare(sql::kHasTable);
+    s.bind(1, QString::fromLatin1(name));
+    const platform::Result<std::optional<int>> count = s.firstRow([](const Statement &row) { return row.integer(0); });
+    if (!count) return platform::Failure{count.error()};
+    return count->value_or(0) > 0;
 }
 
 bool Database::canWrite() const {

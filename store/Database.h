@@ -54,6 +54,9 @@ public:
     // Whether the open file can be changed: neither it nor its folder (where
     // the journal goes) is read-only.
     [[nodiscard]] bool canWrite() const;
+    // Whether the file holds the table: one of an older format, read as it
+    // is, lacks what later formats added.
+    [[nodiscard]] platform::Result<bool> hasTable(const char *name);
 
     // Prepared statements are cached by their text: the lookup runs the same
     // dozen statements again and again.

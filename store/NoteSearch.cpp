@@ -119,11 +119,8 @@ platform::Result<std::vector<NoteHit>> searchNotes(Database &db, QStringView typ
         return NoteHit{row.text(0), row.text(1), row.text(2), matchingLine(row.text(3), words)};
     });
     if (hits) return hits;
-    const platform::Result<std::optional<int>> indexed =
-        db.prepare("SELECT 1 FROM sqlite_master WHERE name = 'NoteSearch'").firstRow([](const Statement &row) {
-            return row.integer(0);
-        });
-    if (indexed && !*indexed) return platform::Failure{kNoNoteIndexMessage.toString()};
+    if (const platform::Result<bool> indexed = db.hasTable("NoteSearch"); indexed && !*indexed)
+        return platform::Failure{kNoNoteIndexMessage.toString()};
     return hits;
 }
 

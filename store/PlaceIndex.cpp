@@ -70,10 +70,7 @@ std::vector<PlaceBox> boxesAround(const Position &centre, double metres) {
 
 platform::Result<std::vector<ArptRow>> airportsInBoxes(Database &db, const std::vector<PlaceBox> &boxes,
                                                        const AirportFilter &filter) {
-    const platform::Result<std::optional<int>> indexed =
-        db.prepare("SELECT 1 FROM sqlite_master WHERE name = 'ArptPlace'").firstRow([](const Statement &row) {
-            return row.integer(0);
-        });
+    const platform::Result<bool> indexed = db.hasTable("ArptPlace");
     if (!indexed) return platform::Failure{indexed.error()};
     // An older file opened only for reading has no index yet: every airport is a candidate.
     if (!*indexed) {

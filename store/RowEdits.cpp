@@ -92,6 +92,7 @@ Result<bool> RowEdits::deleteApproach(long long id) { return deleteRow(db_, appr
 
 Result<bool> RowEdits::changeAirport(const ArptRow &row) {
     Transaction tx(db_);
+    if (!tx.started()) return Failure{tx.startError()};
     static const std::string sql = arptTable().update("Name", "Time", "WHERE ICAO = ?");
     Statement &s = db_.prepare(sql.c_str());
     s.bind(arptTable().bind(s, row, "Name", "Time"), row.ICAO);

@@ -35,7 +35,7 @@ inline const std::string kCountry = "(SELECT k.Name FROM ICAOCODE k WHERE k.ICAO
 inline const std::string kNamePrefixIn = " FROM ARPT a WHERE a.NameKey >= ?1 AND a.NameKey < ?2";
 inline const std::string kNamePrefix = "SELECT a.Name, a.ICAO, " + kCity + ", " + kCountry + kNamePrefixIn;
 inline const std::string kNamePrefixWithoutCity = "SELECT a.Name, a.ICAO, NULL, " + kCountry + kNamePrefixIn;
-inline constexpr const char *kHasSearchNames = "SELECT count(*) FROM sqlite_master WHERE name = 'SearchName'";
+inline constexpr const char *kHasTable = "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1";
 // Then the airports of the search names of sources ?3 to ?4 that begin with
 // the text, in the order of the names matched, at most ?5 rows. The search
 // names lead, in their key's order, so that the engine stops after ?5 rows
