@@ -91,6 +91,10 @@ struct MapDataRow {
     double W1 = 0, H1 = 0;
     double SX = 0, SY = 0, SW = 0, SH = 0;
     int SlideMap = 0;
+    int Rotation = 0;     // quarter turns clockwise, 0 to 3
+    int PdfPage = 0;      // page of a PDF shown last, from 0
+    double PdfZoom = 0;   // zoom of a PDF; 0: fitted to the width
+    QString ValidUntil;   // last day the chart is valid, yyyy-MM-dd; empty (or NULL): no date
 };
 
 struct AirportCodeRow {

@@ -25,7 +25,6 @@ CREATE INDEX ILS_ICAO ON ILS(ICAO);
 CREATE INDEX MyInfo_ICAO ON MyInfo(ICAO, Category);
 CREATE INDEX MyInfo_Category ON MyInfo(Category);
 CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);
-CREATE INDEX MAPDATA_ICAO ON MAPDATA(ICAO, Number);
 CREATE INDEX AirportCode_IATA ON AirportCode(IATA);
 CREATE INDEX ICAOCODE_ICAO ON ICAOCODE(ICAO);
 
@@ -39,7 +38,7 @@ CREATE TABLE MyCategory (
 std::string schema() {
     return arptTable().create() + rwyTable().create() + acomTable().create() + ilsTable().create() +
            myInfoTable().create() + mapDataTable().create() + airportCodeTable().create() +
-           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest + kNoteIndexSchema +
+           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest + kMapDataIndex + kNoteIndexSchema +
            kPlaceIndexSchema + kSearchNameSchema +
            "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }

@@ -7,6 +7,7 @@
 #include "store/PlaceIndex.h"
 #include "store/Schema.h"
 #include "store/SearchNames.h"
+#include "store/Tables.h"
 
 #include <QFileInfo>
 
@@ -19,6 +20,17 @@ namespace volmira::store {
 namespace {
 
 platform::Result<> fillPlaceIndex(Database &db) { return db.exec(kPlaceIndexFill); }
+
+// The map links gain their rotation, PDF page and zoom, and validity date. The
+// table is made anew in its new shape rather than altered, so that an upgraded
+// file holds the very layout a new one does.
+platform::Result<> rebuildMapData(Database &db) {
+    constexpr const char *kFormer = "id, ICAO, Number, Name, Location, File, Active, W1, H1, SX, SY, SW, SH, SlideMap";
+    const std::string sql = "ALTER TABLE MAPDATA RENAME TO MAPDATA_former;\n" + mapDataTable().create() +
+                            "INSERT INTO MAPDATA (" + kFormer + ") SELECT " + kFormer + " FROM MAPDATA_former;\n" +
+                            "DROP TABLE MAPDATA_former;\n" + kMapDataIndex;
+    return db.exec(sql.c_str());
+}
 
 // Format 1 is the layout the first program created: the eleven tables and
 // their indexes. Every later format is one step further.
@@ -39,6 +51,12 @@ constexpr SchemaStep kSteps[] = {
     // the words of its names can be filled in. Read as it is, an older file
     // is searched by its names alone.
     {4, "Suchnamen der Flughäfen", kSearchNameSchema, true, fillNameWords},
+    // Rotation, PDF page and zoom, and the validity date of each map link. A
+    // reader of an older file sees every link unturned, on its first page,
+    // fitted to the width and without a date.
+    {5, "Drehung, PDF-Seite und Gültigkeit der Karten", "", true, rebuildMapData,
+     "CREATE TEMP VIEW MAPDATA AS SELECT *, 0 AS Rotation, 0 AS PdfPage, 0.0 AS PdfZoom, NULL AS ValidUntil "
+     "FROM main.MAPDATA;"},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1 && kSteps[std::size(kSteps) - 1].from + 1 == kSchemaVersion,
               "one step for each format after the first");
@@ -123,7 +141,12 @@ platform::Result<> upgradeSchema(Database &db, int version, bool writable, std::
     const int target = formatAfter(version, steps);
     const std::span<const SchemaStep> pending = pendingSteps(version, steps);
     if (!writable) {
-        if (std::ranges::all_of(pending, &SchemaStep::onlyAdds)) return {};
+        if (std::ranges::all_of(pending, &SchemaStep::onlyAdds)) {
+            for (const SchemaStep &step : pending)
+                if (step.readAsIs)
+                    if (platform::Result<> shaped = db.exec(step.readAsIs); !shaped) return shaped;
+            return {};
+        }
         return platform::Failure{
             QStringLiteral("Die Datendatei %1 hat ein älteres Format (Format %2, dieses Programm kennt %3). Sie muss "
                            "einmal mit Schreibrecht geöffnet werden, damit das Programm sie umstellt.")

@@ -23,6 +23,10 @@ struct SchemaStep {
     // plain SQL cannot (text taken out of a note's RTF, say); in the step's
     // transaction, after its SQL. Nothing for a step that needs none.
     platform::Result<> (*fill)(Database &db) = nullptr;
+    // What a reader of a file without the step runs so that the program's
+    // queries read it as a new one: temporary views in the new shape, which
+    // hide the stored tables of the same name. Nothing for a step that needs none.
+    const char *readAsIs = nullptr;
 };
 
 // The steps from format 1 to the program's, in order.

@@ -107,7 +107,11 @@ const Table<MapDataRow> &mapDataTable() {
                     column<&MapDataRow::SY>("SY", "REAL"),
                     column<&MapDataRow::SW>("SW", "REAL"),
                     column<&MapDataRow::SH>("SH", "REAL"),
-                    column<&MapDataRow::SlideMap>("SlideMap", kInteger, "zoom slider, -100..100")});
+                    column<&MapDataRow::SlideMap>("SlideMap", kInteger, "zoom slider, -100..100"),
+                    column<&MapDataRow::Rotation>("Rotation", "INTEGER DEFAULT 0", "quarter turns clockwise"),
+                    column<&MapDataRow::PdfPage>("PdfPage", "INTEGER DEFAULT 0", "PDF page shown last, from 0"),
+                    column<&MapDataRow::PdfZoom>("PdfZoom", "REAL DEFAULT 0", "PDF zoom; 0: fitted to the width"),
+                    column<&MapDataRow::ValidUntil>("ValidUntil", kText, "last valid day, yyyy-MM-dd; empty: no date")});
     return table;
 }
 

@@ -1,5 +1,6 @@
 #include "store/AirportReads.h"
 #include "store/Database.h"
+#include "store/MapStore.h"
 #include "store/Schema.h"
 
 #include "support/Files.h"
@@ -29,6 +30,9 @@ TEST(SchemaUpgrade, AnOlderFileIsReadAsItIsAndUpgradedOnceWithItsBackup) {
         const QByteArray before = test::readFile(path);
         ASSERT_EQ(db.open(path, Mode::ReadOnly).error(), "");
         EXPECT_EQ(store::AirportReads(db).findAirports("Frank").value().size(), 1u) << "by the name alone";
+        const auto links = store::MapStore(db).ofAirport("EDDF").value();
+        ASSERT_EQ(links.size(), 1u) << "map links in their new shape";
+        EXPECT_EQ(links[0].File + ' ' + QString::number(links[0].Rotation) + links[0].ValidUntil, "eddf.pdf 0");
         EXPECT_EQ(test::readFile(path), before);
         std::vector<int> told;
         for (int open = 0; open < 2; ++open)

@@ -62,7 +62,7 @@ void exec(store::Database &db, const QByteArray &sql) { ASSERT_EQ(db.exec(sql.co
 
 QStringList dumpFile(store::Database &db) {
     QStringList all = texts(db, "SELECT type || ' ' || name || ': ' || sql FROM sqlite_master ORDER BY name");
-    for (const QString &table : texts(db, "SELECT name FROM sqlite_master WHERE type = 'table'"))
+    for (const QString &table : texts(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"))
         all << dumpTable(db, table);
     return all;
 }
@@ -82,16 +82,21 @@ void writeFormatFile(const QString &path, int format, bool passworded) {
         while (!QFile::exists(folder + QStringLiteral("format%1.sql").arg(stored))) --stored;
         exec(db, readFile(folder + QStringLiteral("format%1.sql").arg(stored)));
         for (const store::SchemaStep &step : store::schemaSteps())
-            if (step.from >= stored && step.from < format) exec(db, step.sql);
+            if (step.from >= stored && step.from < format) {
+                exec(db, step.sql);
+                if (step.fill) { ASSERT_EQ(step.fill(db).error(), "") << step.name; }
+            }
         exec(db, "PRAGMA user_version = " + QByteArray::number(format));
     }
     exec(db, readFile(folder + "rows.sql"));
     // The rows come in by SQL: a format with the notes' search index gets their entries as the program's writes would.
-    if (texts(db, "SELECT name FROM sqlite_master WHERE name = 'NoteSearch'") == QStringList{"NoteSearch"})
+    if (texts(db, "SELECT name FROM sqlite_master WHERE name = 'NoteSearch'") == QStringList{"NoteSearch"}) {
         ASSERT_EQ(store::indexAllNotes(db).error(), "");
+    }
     // So do the airports' search words, which the program writes with their names.
-    if (texts(db, "SELECT name FROM sqlite_master WHERE name = 'SearchName'") == QStringList{"SearchName"})
+    if (texts(db, "SELECT name FROM sqlite_master WHERE name = 'SearchName'") == QStringList{"SearchName"}) {
         ASSERT_EQ(store::fillNameWords(db).error(), "");
+    }
     if (passworded) exec(db, "PRAGMA rekey = 'kestrel52-118';");
     if (format > store::kSchemaVersion) exec(db, "PRAGMA user_version = " + QByteArray::number(format));
 }

@@ -8,7 +8,7 @@ INSERT INTO ACOM VALUES (2, 'EDHN', 'INFO', '123.500', '2025-11-02', '08:00:00')
 INSERT INTO ILS VALUES (1, 'EDDF', '25C', '110.70', 'IFC', '330.2', '75.00', 'FW', '2026-03-14', '10:15:00');
 INSERT INTO MyInfo VALUES (1, 'EDDF', 'Tanken', '{\rtf1 Jet A1\par}', 'Jet A1', '2026-03-14', '10:15:00');
 INSERT INTO MyInfo VALUES (2, 'EDHN', 'Zoll', '{\rtf1 nach PPR\par}', 'nach PPR', '2025-11-02', '08:00:00');
-INSERT INTO MAPDATA VALUES (1, 'EDDF', 0, 'Platz', '/karten', 'eddf.pdf', 1, 800, 600, 0, 0, 0, 0, 0);
+INSERT INTO MAPDATA (id, ICAO, Number, Name, Location, File, Active, W1, H1, SX, SY, SW, SH, SlideMap) VALUES (1, 'EDDF', 0, 'Platz', '/karten', 'eddf.pdf', 1, 800, 600, 0, 0, 0, 0, 0);
 INSERT INTO AirportCode VALUES ('FRA', 'EDDF');
 INSERT INTO ICAOCODE VALUES ('ED', 'Deutschland');
 INSERT INTO Version VALUES ('14.03.2026', '1.0');
