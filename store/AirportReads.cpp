@@ -72,49 +72,56 @@ Result<std::vector<FoundAirport>> AirportReads::findByName(const QString &prefix
     return namesBeginning(prefix, *searchNames);
 }
 
-Result<std::vector<FoundAirport>> AirportReads::namesBeginning(const QString &prefix, bool searchNames) {
+Result<std::vector<FoundAirport>> AirportReads::namesBeginning(const QString &prefix, bool searchNames, int first,
+                                                               int count) {
     const QString key = foldName(prefix);
     Statement &s = db_.prepare(searchNames ? sql::kNamePrefix.c_str() : sql::kNamePrefixWithoutCity.c_str());
-    s.bind(1, key).bind(2, key + kAfterEverything);
-    Result<std::vector<FoundAirport>> hits =
-        s.allRows([](const Statement &row) { return foundAirport(row, NameSource::Name); });
-    if (!hits) return hits;
-    // Names of one sort key in code-point order, then by code, so that the order does not depend on the engine.
-    std::sort(hits->begin(), hits->end(), [](const FoundAirport &a, const FoundAirport &b) {
-        return a.NAME != b.NAME ? a.NAME < b.NAME : a.ICAO < b.ICAO;
-    });
-    return sortedGerman(std::move(*hits), [](const FoundAirport &hit) { return hit.NAME; });
+    s.bind(1, key).bind(2, key + kAfterEverything).bind(3, count).bind(4, first);
+    return s.allRows([](const Statement &row) { return foundAirport(row, NameSource::Name); });
 }
 
 Result<std::vector<FoundAirport>> AirportReads::findAirports(const QString &text) {
+    Result<Page> all = findAirports(text, 0, -1);
+    if (!all) return platform::Failure{all.error()};
+    return std::move(all->rows);
+}
+
+Result<AirportReads::Page> AirportReads::findAirports(const QString &text, int first, int count) {
     // A file of an older format, read as it is, has only the names.
     const Result<bool> searchNames = db_.hasTable("SearchName");
     if (!searchNames) return platform::Failure{searchNames.error()};
-    Result<std::vector<FoundAirport>> found = namesBeginning(text, *searchNames);
-    if (!found) return found;
+    // A row more than asked for tells whether the names go on.
+    Result<std::vector<FoundAirport>> names = namesBeginning(text, *searchNames, first, count < 0 ? -1 : count + 1);
+    if (!names) return platform::Failure{names.error()};
+    Page page{std::move(*names)};
+    if (count >= 0 && int(page.rows.size()) > count) {
+        page.rows.pop_back();
+        return page;
+    }
+    page.last = true;
+    if (text.trimmed().isEmpty() || !*searchNames) return page;
+    const bool anyName = first > 0 || !page.rows.empty();
+    const QString key = germanSortKey(text), name = foldName(text);
     QSet<QString> listed;
-    for (const FoundAirport &hit : *found) listed.insert(hit.ICAO.toUpper());
-    if (text.trimmed().isEmpty() || !*searchNames) return found;
-    const QString key = germanSortKey(text);
-    const auto more = [&](NameSource first, NameSource last) -> Result<> {
+    const auto more = [&](NameSource from, NameSource to) -> Result<> {
         Statement &s = db_.prepare(sql::kSearchNamePrefix.c_str());
-        s.bind(1, key).bind(2, key + kAfterEverything).bind(3, int(first)).bind(4, int(last)).bind(5, kMoreHits);
+        s.bind(1, key).bind(2, key + kAfterEverything).bind(3, int(from)).bind(4, int(to)).bind(5, kMoreHits);
+        s.bind(6, name).bind(7, name + kAfterEverything);
         const Result<std::vector<FoundAirport>> rows =
             s.allRows([](const Statement &row) { return foundAirport(row, NameSource(row.integer(4))); });
         if (!rows) return platform::Failure{rows.error()};
         for (const FoundAirport &hit : *rows)
             if (!listed.contains(hit.ICAO.toUpper())) {
                 listed.insert(hit.ICAO.toUpper());
-                found->push_back(hit);
+                page.rows.push_back(hit);
             }
         return {};
     };
-    if (found->empty()) {
+    if (!anyName)
         if (Result<> places = more(NameSource::City, NameSource::OtherName); !places)
             return platform::Failure{places.error()};
-    }
     if (Result<> words = more(NameSource::Word, NameSource::Word); !words) return platform::Failure{words.error()};
-    return found;
+    return page;
 }
 
 Result<std::vector<NameHit>> AirportReads::namesOf(const QStringList &icaos) {

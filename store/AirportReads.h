@@ -40,12 +40,22 @@ public:
     // one, begins with the text (accents, umlauts and case folded); then those with a later word of the
     // name beginning with it. Each airport once, at its first place.
     [[nodiscard]] platform::Result<std::vector<FoundAirport>> findAirports(const QString &text);
+    // The same list a screenful at a time: the names from row `first` on, at
+    // most `count`; once the names end within it, the further kinds of hit
+    // follow and `last` is set.
+    struct Page {
+        std::vector<FoundAirport> rows;
+        bool last = false;
+    };
+    [[nodiscard]] platform::Result<Page> findAirports(const QString &text, int first, int count);
     // The names of the airports of these exact codes in one query, in no particular order.
     [[nodiscard]] platform::Result<std::vector<NameHit>> namesOf(const QStringList &icaos);
 
 private:
-    // findByName, with or without the city (an older file read as it is has no search names).
-    [[nodiscard]] platform::Result<std::vector<FoundAirport>> namesBeginning(const QString &prefix, bool searchNames);
+    // findByName from row `first` on, at most `count` (-1: all), with or
+    // without the city (an older file read as it is has no search names).
+    [[nodiscard]] platform::Result<std::vector<FoundAirport>> namesBeginning(const QString &prefix, bool searchNames,
+                                                                           int first = 0, int count = -1);
 
     Database &db_;
 };

@@ -5,6 +5,7 @@
 #include "store/PlaceIndex.h"
 #include "store/Schema.h"
 #include "store/Statements.h"
+#include "store/TextKeys.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -51,6 +52,15 @@ int probe(sqlite3 *db) {
 }
 
 // No column declares UNICASE, so other programs open the file without it.
+// german_key(text): germanSortKey, for the upgrade that stores it and the view
+// through which an older file is read.
+void germanKeyFunction(sqlite3_context *context, int, sqlite3_value **values) {
+    if (sqlite3_value_type(values[0]) == SQLITE_NULL) return sqlite3_result_null(context);
+    const auto *text = static_cast<const char16_t *>(sqlite3_value_text16(values[0]));
+    const QString key = germanSortKey(QString::fromUtf16(text, sqlite3_value_bytes16(values[0]) / 2));
+    sqlite3_result_text16(context, key.utf16(), int(key.size() * 2), SQLITE_TRANSIENT);
+}
+
 int compareUnicase(void *, int leftBytes, const void *left, int rightBytes, const void *right) {
     const QStringView a(static_cast<const char16_t *>(left), leftBytes / 2);
     const QStringView b(static_cast<const char16_t *>(right), rightBytes / 2);
@@ -150,6 +160,9 @@ int Database::connect(const QString &path, Mode mode, const char *keyPragma) {
     if (rc == SQLITE_OK) rc = sqlite3_exec(db_, kCacheSizePragma, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = addCollations(db_);
     if (rc == SQLITE_OK) rc = addAirportPlaceFunctions(db_);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(db_, "german_key", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+                                        germanKeyFunction, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK) rc = probe(db_);
     if (rc != SQLITE_OK) close();
     return rc;

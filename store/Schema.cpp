@@ -18,7 +18,7 @@ namespace {
 constexpr const char *kRest = R"SQL(
 CREATE UNIQUE INDEX ARPT_ICAO ON ARPT(ICAO);
 CREATE INDEX ARPT_LastDate ON ARPT(LastDate);
-CREATE INDEX ARPT_NameKey ON ARPT(NameKey);
+CREATE INDEX ARPT_NameOrder ON ARPT(NameKey, SortKey, Name, ICAO);
 CREATE INDEX RWY_ICAO ON RWY(ICAO);
 CREATE INDEX ACOM_ICAO ON ACOM(ICAO);
 CREATE INDEX ILS_ICAO ON ILS(ICAO);
@@ -27,6 +27,7 @@ CREATE INDEX MyInfo_Category ON MyInfo(Category);
 CREATE INDEX MyInfo_Category_ICAO ON MyInfo(Category, ICAO);
 CREATE INDEX AirportCode_IATA ON AirportCode(IATA);
 CREATE INDEX ICAOCODE_ICAO ON ICAOCODE(ICAO);
+CREATE INDEX MAPDATA_ICAO ON MAPDATA(ICAO, Number);
 
 CREATE TABLE MyCategory (
   id       INTEGER PRIMARY KEY,
@@ -38,7 +39,7 @@ CREATE TABLE MyCategory (
 std::string schema() {
     return arptTable().create() + rwyTable().create() + acomTable().create() + ilsTable().create() +
            myInfoTable().create() + mapDataTable().create() + airportCodeTable().create() +
-           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest + kMapDataIndex + kNoteIndexSchema +
+           icaoCodeTable().create() + versionTable().create() + rwyRouteTable().create() + kRest + kNoteIndexSchema +
            kPlaceIndexSchema + kSearchNameSchema +
            "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }

@@ -9,10 +9,7 @@ class Database;
 
 // Schema version kept in PRAGMA user_version: one more than the format the
 // last step of schemaSteps() starts from.
-inline constexpr int kSchemaVersion = 6;
-
-// The index of the map links, made with their table.
-inline constexpr const char *kMapDataIndex = "CREATE INDEX MAPDATA_ICAO ON MAPDATA(ICAO, Number);\n";
+inline constexpr int kSchemaVersion = 7;
 
 // Creates the tables and their indexes in a new file, at once in the
 // current format.

@@ -21,15 +21,40 @@ namespace {
 
 platform::Result<> fillPlaceIndex(Database &db) { return db.exec(kPlaceIndexFill); }
 
-// The map links gain their rotation, PDF page and zoom, and validity date. The
-// table is made anew in its new shape rather than altered, so that an upgraded
-// file holds the very layout a new one does.
-platform::Result<> rebuildMapData(Database &db) {
-    constexpr const char *kFormer = "id, ICAO, Number, Name, Location, File, Active, W1, H1, SX, SY, SW, SH, SlideMap";
-    const std::string sql = "ALTER TABLE MAPDATA RENAME TO MAPDATA_former;\n" + mapDataTable().create() +
-                            "INSERT INTO MAPDATA (" + kFormer + ") SELECT " + kFormer + " FROM MAPDATA_former;\n" +
-                            "DROP TABLE MAPDATA_former;\n" + kMapDataIndex;
-    return db.exec(sql.c_str());
+// Makes a table anew as `create` declares it, rather than altering it, so that
+// an upgraded file holds the very layout a new one does. The `kept` columns
+// are copied (with the row ids, which other tables refer to), the indexes and
+// triggers made again as they were stored, the new columns left to `then`.
+platform::Result<> remakeTable(Database &db, const std::string &table, const std::string &create,
+                               const std::string &kept, const std::string &then) {
+    Statement &stored = db.prepare(
+        "SELECT sql FROM sqlite_master WHERE tbl_name = ?1 AND type IN ('index', 'trigger') AND sql IS NOT NULL");
+    stored.bind(1, QString::fromStdString(table));
+    const platform::Result<std::vector<QString>> again = stored.allRows([](const Statement &r) { return r.text(0); });
+    if (!again) return platform::Failure{again.error()};
+    std::string sql = "ALTER TABLE " + table + " RENAME TO " + table + "_former;\n" + create + "INSERT INTO " +
+                      table + " (rowid, " + kept + ") SELECT rowid, " + kept + " FROM " + table + "_former;\n" +
+                      "DROP TABLE " + table + "_former;\n";
+    for (const QString &statement : *again) sql += statement.toStdString() + ";\n";
+    return db.exec((sql + then).c_str());
+}
+
+// The map links gain their rotation, PDF page and zoom, and validity date.
+platform::Result<> remakeMapData(Database &db) {
+    return remakeTable(db, "MAPDATA", mapDataTable().create(),
+                       "id, ICAO, Number, Name, Location, File, Active, W1, H1, SX, SY, SW, SH, SlideMap", "");
+}
+
+// The airports gain their names' German sort key, and the index of the name
+// search carries it with the name and the code, so that the quick find reads
+// its first screenful in order from the index alone.
+platform::Result<> remakeAirports(Database &db) {
+    return remakeTable(db, "ARPT", arptTable().create(),
+                       "ICAO, Name, NameKey, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, "
+                       "Type, Date, Time, LastDate, LastKat",
+                       "UPDATE ARPT SET SortKey = german_key(Name);\n"
+                       "DROP INDEX ARPT_NameKey;\n"
+                       "CREATE INDEX ARPT_NameOrder ON ARPT(NameKey, SortKey, Name, ICAO);\n");
 }
 
 // Format 1 is the layout the first program created: the eleven tables and
@@ -54,9 +79,13 @@ constexpr SchemaStep kSteps[] = {
     // Rotation, PDF page and zoom, and the validity date of each map link. A
     // reader of an older file sees every link unturned, on its first page,
     // fitted to the width and without a date.
-    {5, "Drehung, PDF-Seite und Gültigkeit der Karten", "", true, rebuildMapData,
+    {5, "Drehung, PDF-Seite und Gültigkeit der Karten", "", true, remakeMapData,
      "CREATE TEMP VIEW MAPDATA AS SELECT *, 0 AS Rotation, 0 AS PdfPage, 0.0 AS PdfZoom, NULL AS ValidUntil "
      "FROM main.MAPDATA;"},
+    // The quick find lists the names in German order a screenful at a time.
+    // A reader of an older file computes the order as it reads.
+    {6, "Sortierschlüssel der Flughafennamen", "", true, remakeAirports,
+     "CREATE TEMP VIEW ARPT AS SELECT rowid AS rowid, *, german_key(Name) AS SortKey FROM main.ARPT;"},
 };
 static_assert(std::size(kSteps) == kSchemaVersion - 1 && kSteps[std::size(kSteps) - 1].from + 1 == kSchemaVersion,
               "one step for each format after the first");

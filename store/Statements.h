@@ -32,18 +32,27 @@ inline constexpr const char *kChangeStamps =
 // without the city.
 inline const std::string kCity = "(SELECT c.Name FROM SearchName c WHERE c.ICAO = a.ICAO AND c.Source = 1 LIMIT 1)";
 inline const std::string kCountry = "(SELECT k.Name FROM ICAOCODE k WHERE k.ICAO = substr(a.ICAO, 1, 2) LIMIT 1)";
-inline const std::string kNamePrefixIn = " FROM ARPT a WHERE a.NameKey >= ?1 AND a.NameKey < ?2";
-inline const std::string kNamePrefix = "SELECT a.Name, a.ICAO, " + kCity + ", " + kCountry + kNamePrefixIn;
-inline const std::string kNamePrefixWithoutCity = "SELECT a.Name, a.ICAO, NULL, " + kCountry + kNamePrefixIn;
+// The names in the German order, from row ?4 on, at most ?3 (-1: all): the
+// index of the names holds the order, so the engine sorts the matching
+// entries without reading their rows, and reads city and country for the rows
+// given only. Equal keys in the names' code-point order, then by code.
+inline const std::string kNamePage =
+    " FROM (SELECT rowid AS r, SortKey AS k, Name AS n, ICAO AS i FROM ARPT WHERE NameKey >= ?1 AND NameKey < ?2 "
+    "ORDER BY k, n COLLATE BINARY, i LIMIT ?3 OFFSET ?4) p CROSS JOIN ARPT a ON a.rowid = p.r "
+    "ORDER BY p.k, p.n COLLATE BINARY, p.i";
+inline const std::string kNamePrefix = "SELECT a.Name, a.ICAO, " + kCity + ", " + kCountry + kNamePage;
+inline const std::string kNamePrefixWithoutCity = "SELECT a.Name, a.ICAO, NULL, " + kCountry + kNamePage;
 inline constexpr const char *kHasTable = "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = ?1";
 // Then the airports of the search names of sources ?3 to ?4 that begin with
-// the text, in the order of the names matched, at most ?5 rows. The search
-// names lead, in their key's order, so that the engine stops after ?5 rows
-// whatever the bound values.
+// the text ?1 to ?2, in the order of the names matched, at most ?5 rows, but
+// none whose name begins with the typed text (?6 to ?7), which the names list
+// already. The search names lead, in their key's order, so that the engine
+// stops after ?5 rows whatever the bound values.
 inline const std::string kSearchNamePrefix =
     "SELECT a.Name, a.ICAO, " + kCity + ", " + kCountry +
     ", s.Source FROM SearchName s INDEXED BY SearchName_Key CROSS JOIN ARPT a ON a.ICAO = s.ICAO "
-    "WHERE s.Key >= ?1 AND s.Key < ?2 AND s.Source BETWEEN ?3 AND ?4 ORDER BY s.Key, s.ICAO LIMIT ?5";
+    "WHERE s.Key >= ?1 AND s.Key < ?2 AND s.Source BETWEEN ?3 AND ?4 AND NOT (a.NameKey >= ?6 AND a.NameKey < ?7) "
+    "ORDER BY s.Key, s.ICAO LIMIT ?5";
 inline constexpr const char *kCountries =
     "SELECT p, n, (SELECT Name FROM ICAOCODE WHERE ICAOCODE.ICAO = p LIMIT 1) FROM "
     "(SELECT upper(substr(ICAO, 1, 2)) AS p, count(*) AS n FROM ARPT GROUP BY 1)";

@@ -23,6 +23,8 @@ const Table<ArptRow> &arptTable() {
          column<&ArptRow::Name>("Name", kCode, "airport name"),
          {"NameKey", kText, "Name case-folded (Unicode) for the name quick-find", nullptr,
           [](Statement &s, int c, const ArptRow &r) { s.bind(c, r.Name.isNull() ? QString() : foldName(r.Name)); }},
+         {"SortKey", kText, "germanSortKey of Name: the quick find's order", nullptr,
+          [](Statement &s, int c, const ArptRow &r) { s.bind(c, r.Name.isNull() ? QString() : germanSortKey(r.Name)); }},
          column<&ArptRow::COORDINATES>("COORDINATES", kText, "\"ddmm.m N / dddmm.m E\" as typed"),
          column<&ArptRow::WGS_DLAT>("WGS_DLAT", "REAL", "latitude, decimal degrees, unsigned as the dialog writes it"),
          column<&ArptRow::WGS_DLONG>("WGS_DLONG", "REAL", "longitude, decimal degrees, unsigned"),

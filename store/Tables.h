@@ -7,7 +7,7 @@
 // declarations, readers and binders. The schema creates them from here.
 namespace volmira::store {
 
-const Table<ArptRow> &arptTable();      // NameKey is written from Name and never read
+const Table<ArptRow> &arptTable();      // NameKey and SortKey are written from Name and never read
 const Table<RwyRow> &rwyTable();
 const Table<AcomRow> &acomTable();
 const Table<IlsRow> &ilsTable();

@@ -28,6 +28,8 @@ using platform::showText;
 namespace {
 
 const QString kDataErrorTitle = QStringLiteral("Datenfehler");
+// Rows the quick-find list reads at a time: more than a screenful.
+constexpr int kQuickfindPage = 100;
 
 QColor colour(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
@@ -238,17 +240,30 @@ void frmAirport::gridRowChanged(QTableView *grid, int row) {
 }
 
 // The names first, then cities, other names and words of names (see
-// findAirports). The first hit becomes the list's current row, which shows it. A text without
-// hits says so and shows the airport of before the first key again: an
-// unrelated airport left in view would read as the answer.
+// findAirports), a screenful at a time: a letter matches thousands of names,
+// and the list reads on as it is scrolled. The first hit becomes the list's
+// current row, which shows it. A text without hits says so and shows the
+// airport of before the first key again: an unrelated airport left in view
+// would read as the answer.
 void frmAirport::FindAirportsByName() {
     searchedName_ = tQuickfind->text();
-    platform::Result<std::vector<store::FoundAirport>> found = store_.reads.findAirports(searchedName_);
+    platform::Result<store::AirportReads::Page> found = store_.reads.findAirports(searchedName_, 0, kQuickfindPage);
     if (!found) {
         dialogs_.inform(this, kDataErrorTitle, found.error());
         return;
     }
-    rsQuickfind->setRows(std::move(*found));
+    QuickfindModel::Fetch more;
+    if (!found->last)
+        more = [this, text = searchedName_, next = kQuickfindPage]() mutable -> QuickfindModel::More {
+            platform::Result<store::AirportReads::Page> page = store_.reads.findAirports(text, next, kQuickfindPage);
+            if (!page) {
+                dialogs_.inform(this, kDataErrorTitle, page.error());
+                return {};
+            }
+            next += kQuickfindPage;
+            return {std::move(page->rows), page->last};
+        };
+    rsQuickfind->setRows(std::move(found->rows), std::move(more));
     lblNoHit->setVisible(rsQuickfind->rowCount() == 0);
     if (rsQuickfind->rowCount() > 0)
         gridAirports->setCurrentIndex(rsQuickfind->index(0, 0));

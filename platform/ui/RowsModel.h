@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <iterator>
 #include <vector>
 
 namespace volmira::platform {
@@ -20,11 +22,31 @@ public:
     RowsModel(const std::array<GridColumn, N> &columns, const std::array<Cell, N> &cells, QObject *parent)
         : QAbstractTableModel(parent), columns_(columns), cells_(cells) {}
 
-    // An empty vector leaves the grid unbound: it shows nothing.
-    void setRows(std::vector<Row> rows) {
+    // The next rows of a long list, fetched when the view scrolls to its end;
+    // `last` when none follow.
+    struct More {
+        std::vector<Row> rows;
+        bool last = true;
+    };
+    using Fetch = std::function<More()>;
+
+    // An empty vector leaves the grid unbound: it shows nothing. `more`, when
+    // given, brings the rows after these.
+    void setRows(std::vector<Row> rows, Fetch more = {}) {
         beginResetModel();
         rows_ = std::move(rows);
+        more_ = std::move(more);
         endResetModel();
+    }
+    bool canFetchMore(const QModelIndex &parent) const override { return !parent.isValid() && more_; }
+    void fetchMore(const QModelIndex &parent) override {
+        if (parent.isValid() || !more_) return;
+        More next = more_();
+        if (next.last) more_ = {};
+        if (next.rows.empty()) return;
+        beginInsertRows({}, int(rows_.size()), int(rows_.size() + next.rows.size()) - 1);
+        rows_.insert(rows_.end(), std::make_move_iterator(next.rows.begin()), std::make_move_iterator(next.rows.end()));
+        endInsertRows();
     }
     [[nodiscard]] const std::vector<Row> &rows() const { return rows_; }
 
@@ -47,6 +69,7 @@ private:
     const std::array<GridColumn, N> &columns_;
     std::array<Cell, N> cells_;
     std::vector<Row> rows_;
+    Fetch more_;
 };
 
 }  // namespace volmira::platform

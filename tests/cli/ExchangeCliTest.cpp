@@ -22,7 +22,7 @@ namespace {
 QStringList carried(const QString &database) {
     store::Database db;
     EXPECT_TRUE(db.open(database, store::Database::Mode::ReadOnly).ok());
-    QStringList rows = test::dumpTable(db, "ARPT", {"NameKey", "LastDate", "LastKat"});
+    QStringList rows = test::dumpTable(db, "ARPT", {"NameKey", "SortKey", "LastDate", "LastKat"});
     for (const char *table : {"RWY", "ACOM", "ILS", "MyInfo"}) rows << test::dumpTable(db, table, {"id"});
     return rows;
 }

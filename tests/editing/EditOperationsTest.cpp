@@ -32,7 +32,7 @@ editing::AirportEntry airportEntry(const QString &icao, const QString &name) {
 
 // The rows of one airport in a table, without internal ids.
 QStringList rowsOf(test::TempDatabase &t, const char *table, const char *icao = "EDKO") {
-    return test::dumpTable(t.db, table, {"id", "NameKey"}).filter(QStringLiteral("\"%1\"").arg(icao));
+    return test::dumpTable(t.db, table, {"id", "NameKey", "SortKey"}).filter(QStringLiteral("\"%1\"").arg(icao));
 }
 
 QString lengthsAndLastDate(test::TempDatabase &t) {

@@ -16,12 +16,26 @@ using store::NameSource;
 namespace {
 
 // "ICAO source" of each hit, in the list's order.
+QStringList hitsOf(const std::vector<store::FoundAirport> &found) {
+    QStringList hits;
+    for (const store::FoundAirport &hit : found) hits << hit.ICAO + ' ' + store::sourceText(hit.source).toString();
+    return hits;
+}
+
 QStringList hitsOf(store::AirportStore &airports, const QString &text) {
     const auto found = airports.reads.findAirports(text);
-    if (!found) return {found.error()};
+    return found ? hitsOf(*found) : QStringList{found.error()};
+}
+
+// The same list read `size` names at a time, as the window's list reads it.
+QStringList pagedHitsOf(store::AirportStore &airports, const QString &text, int size) {
     QStringList hits;
-    for (const store::FoundAirport &hit : *found) hits << hit.ICAO + ' ' + store::sourceText(hit.source).toString();
-    return hits;
+    for (int first = 0;; first += size) {
+        const auto page = airports.reads.findAirports(text, first, size);
+        if (!page) return {page.error()};
+        hits << hitsOf(page->rows);
+        if (page->last) return hits;
+    }
 }
 
 // What the update import writes for an airport of its file.
@@ -32,20 +46,24 @@ QString imported(test::TempDatabase &t, const char *icao, const char *name) {
 }  // namespace
 
 // The name search first; city and other names only when no name begins with
-// the text; then later words of names; each airport once.
+// the text; then later words of names; each airport once. Names in German
+// order, read a few at a time alike.
 TEST(NameSearch, TiersComeInTheirOrderAndAnAirportOnce) {
     test::TempDatabase t;
     for (const auto &[icao, name] : {std::pair{"EDAA", "Bergen Field"}, {"EDAB", "Alpha"}, {"EDAC", "Gamma Berghof"},
-                                     {"EDAD", "Delta Bergheim"}})
+                                     {"EDAD", "Delta Bergheim"}, {"EDAE", "Bérgamo"}, {"EDAF", "Berg Süd"}})
         t.add(t.airport(icao, name));
     ASSERT_EQ(store::addSearchNames(t.db, "EDAB", NameSource::City, {"Bergheim"}).error(), "");
     ASSERT_EQ(store::addSearchNames(t.db, "EDAD", NameSource::OtherName, {"Berghausen", "Bergdorf"}).error(), "");
     for (const auto &[typed, hits] :
-         {std::pair{"Berg", QStringList{"EDAA Name", "EDAD Wort im Namen", "EDAC Wort im Namen"}},
+         {std::pair{"Berg", QStringList{"EDAF Name", "EDAA Name", "EDAD Wort im Namen", "EDAC Wort im Namen"}},
+          {"BÉR", {"EDAE Name", "EDAD Wort im Namen", "EDAC Wort im Namen"}},
           {"bergh", {"EDAD anderer Name", "EDAB Ort", "EDAC Wort im Namen"}},
           {"Field", {"EDAA Wort im Namen"}},
-          {"  ", {}}})
+          {"Xy", {}}}) {
         EXPECT_EQ(hitsOf(*t.store, typed), hits) << typed;
+        for (const int size : {1, 2}) EXPECT_EQ(pagedHitsOf(*t.store, typed, size), hits) << typed << size;
+    }
 }
 
 // Every write of an airport's name, its delete, import and add keep what the

@@ -43,7 +43,7 @@ QStringList dumpTable(store::Database &db, const QString &table, const QStringLi
 
 QStringList dumpAirportData(store::Database &db) {
     QStringList all;
-    all << dumpTable(db, "ARPT", {"NameKey"});
+    all << dumpTable(db, "ARPT", {"NameKey", "SortKey"});
     for (const char *table : {"RWY", "ACOM", "ILS", "MyInfo", "MAPDATA"}) all << dumpTable(db, table, {"id"});
     all << dumpTable(db, "Version");
     return all;
@@ -97,6 +97,9 @@ void writeFormatFile(const QString &path, int format, bool passworded) {
     if (texts(db, "SELECT name FROM sqlite_master WHERE name = 'SearchName'") == QStringList{"SearchName"}) {
         ASSERT_EQ(store::fillNameWords(db).error(), "");
     }
+    // And the sort keys of the names.
+    if (texts(db, "SELECT count(*) FROM sqlite_master WHERE name = 'ARPT' AND sql LIKE '%SortKey%'") == QStringList{"1"})
+        exec(db, "UPDATE ARPT SET SortKey = german_key(Name)");
     if (passworded) exec(db, "PRAGMA rekey = 'kestrel52-118';");
     if (format > store::kSchemaVersion) exec(db, "PRAGMA user_version = " + QByteArray::number(format));
 }

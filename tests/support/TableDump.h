@@ -12,7 +12,7 @@ namespace volmira::test {
 QStringList dumpTable(store::Database &db, const QString &table, const QStringList &leaveOut = {});
 
 // The airport tables the exchange file carries (ARPT, RWY, ACOM, ILS, MyInfo)
-// plus MAPDATA and Version, internal ids and NameKey left out.
+// plus MAPDATA and Version, internal ids and the name keys left out.
 QStringList dumpAirportData(store::Database &db);
 
 // Each table's and index's definition, then every row of every table.

@@ -79,6 +79,22 @@ TEST_F(AirportWindowLookup, QuickFindListsCityCountryAndSourceAndEnterShowsTheAi
     EXPECT_EQ(shownIcao(), "EDDK");
 }
 
+// A letter matches thousands of names: the list reads a screenful, and the
+// rest, with the further kinds of hit after the names, as it is scrolled.
+TEST_F(AirportWindowLookup, TheListReadsOnAsItIsScrolled) {
+    for (int i = 0; i < 130; ++i)
+        t.add(t.airport(QStringLiteral("Z%1").arg(i, 3, 10, QChar('0')), QStringLiteral("Zett %1").arg(i)));
+    t.add(t.airport("EDZZ", "Alpha Zett"));
+    open();
+    type(quickfind(), "zett");
+    const int screenful = list()->model()->rowCount();
+    EXPECT_LT(screenful, 131);
+    list()->scrollToBottom();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(list()->model()->rowCount(), 131) << screenful;
+    EXPECT_EQ(list()->model()->index(130, 0).data().toString(), "EDZZ");
+}
+
 // Typing after any lookup replaces the code looked up.
 TEST_F(AirportWindowLookup, EveryLookupLeavesTheCodeSelected) {
     open();

@@ -1,6 +1,6 @@
 -- A few rows in every table of the data file, the same in every format.
-INSERT INTO ARPT VALUES ('EDDF', 'Frankfurt/Main', 'frankfurt/main', '5002.0 N / 00834.2 E', 50.033, 8.570, 364, 'Platzrunde Nord', 2.9, 4000, 0, 'VLP', '2026-03-14', '10:15:00', '2026-03-14', 'Tanken');
-INSERT INTO ARPT VALUES ('EDHN', 'Neumünster', 'neumünster', '5405.3 N / 00957.5 E', 54.079, 9.941, 72, NULL, 3.1, 0, 650, 'SLP', '2025-11-02', '08:00:00', NULL, NULL);
+INSERT INTO ARPT (ICAO, Name, NameKey, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, LastDate, LastKat) VALUES ('EDDF', 'Frankfurt/Main', 'frankfurt/main', '5002.0 N / 00834.2 E', 50.033, 8.570, 364, 'Platzrunde Nord', 2.9, 4000, 0, 'VLP', '2026-03-14', '10:15:00', '2026-03-14', 'Tanken');
+INSERT INTO ARPT (ICAO, Name, NameKey, COORDINATES, WGS_DLAT, WGS_DLONG, ELEV, PR, MAG_VAR, RwyALen, RwyGLen, Type, Date, Time, LastDate, LastKat) VALUES ('EDHN', 'Neumünster', 'neumünster', '5405.3 N / 00957.5 E', 54.079, 9.941, 72, NULL, 3.1, 0, 650, 'SLP', '2025-11-02', '08:00:00', NULL, NULL);
 INSERT INTO RWY VALUES (1, 'EDDF', '07C / 25C', '07C', '25C', '069 / 249', '0.1 / -0.1', 4000, 60, 0, '2026-03-14', '10:15:00');
 INSERT INTO RWY VALUES (2, 'EDHN', '08 / 26', '08', '26', '081 / 261', NULL, 650, 30, 1, '2025-11-02', '08:00:00');
 INSERT INTO ACOM VALUES (1, 'EDDF', 'TOWER', '119.905', '2026-03-14', '10:15:00');
