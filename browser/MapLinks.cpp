@@ -38,16 +38,14 @@ LinkOutcome saveMapLink(store::MapStore &maps, const QString &icao, int number, 
         if (!*old)
             return std::optional<store::Refusal>(
                 store::Refusal{QString::fromUtf8(kNoMapFileMessage), QString::fromUtf8(kNoMapFileTitle)});
-        // A rename: the link keeps its file where it is, or where it was found.
+        // A rename: the link keeps its file where it is.
         location = (*old)->Location;
         chosen = (*old)->File;
-        if (request.copy) {
-            const ResolvedPath found = resolveMapPath(joinMapPath(location, chosen), dataFolder);
-            location = QFileInfo(found.path).path();
-        }
     }
     if (request.copy) {
-        const Result<QString> copy = copyIntoMapFolder(joinMapPath(location, chosen), dataFolder, icao);
+        // The file as the viewer finds it, a stored path rebased too.
+        const QString source = resolveMapPath(joinMapPath(location, chosen), dataFolder).path;
+        const Result<QString> copy = copyIntoMapFolder(source, dataFolder, icao);
         if (!copy) return Failure{copy.error()};
         location = QFileInfo(*copy).path();
         chosen = QFileInfo(*copy).fileName();
