@@ -34,10 +34,18 @@ inline constexpr const char kNoMapFileTitle[] = "Datenfehler";
 // when the file could not be written (then nothing changed).
 using LinkOutcome = platform::Result<std::optional<store::Refusal>>;
 
-// The linking dialog's save of slot `number`: `folder` and `file` as chosen.
-// Without a chosen file an existing link keeps its file (a rename) and a free
-// slot is refused. An empty name takes the file name, so that no link looks free.
-[[nodiscard]] LinkOutcome saveMapLink(store::MapStore &maps, const QString &icao, int number, const QString &folder,
-                                      const QString &file, const QString &name);
+// What the linking dialog (or a drop, or the command line) saves for a slot.
+struct LinkRequest {
+    QString folder, file;  // the chosen file; both empty: the link keeps its file (a rename)
+    QString name;          // the button's name; empty: the file name, so that no link looks free
+    QString validUntil;    // the last valid day, yyyy-MM-dd; empty: no date
+    bool copy = false;     // link a copy in the data folder's Karten/<ICAO> instead
+};
+
+// The linking dialog's save of slot `number`. Without a chosen file an
+// existing link keeps its file and a free slot is refused. A copy is made
+// before the link is written; a copy that cannot be made changes nothing.
+[[nodiscard]] LinkOutcome saveMapLink(store::MapStore &maps, const QString &icao, int number,
+                                      const LinkRequest &request, const QString &dataFolder);
 
 }  // namespace volmira::browser

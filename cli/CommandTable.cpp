@@ -135,17 +135,27 @@ const std::vector<CommandForm> &table() {
          .text = "Kategorie umbenennen, samt den Notizen aller Flughäfen", .run = categoryCommand},
         {.name = "category", .action = "delete", .arguments = "NAME", .options = {required("yes", nullptr)},
          .text = "Kategorie und ihre Notizen an allen Flughäfen löschen", .run = categoryCommand},
-        {.name = "maps", .arguments = "CODE",
+        {.name = "maps", .arguments = "[CODE]",
+         .options = {flag("missing"), flag("expired"), value("before", "TT.MM.JJJJ")},
          .text = "verknüpfte Karten des Flughafens (* = aktiv): Nummer, Name, Typ, gefundener Pfad (in den "
                  "Karten-Ordner des Datenordners umgesetzt, wenn der gespeicherte fehlt), Bildgröße laut Dateikopf "
-                 "oder \"(Datei fehlt)\"; mit --json auch die gespeicherte Ansicht",
+                 "oder \"(Datei fehlt)\", gültig bis; mit --json auch die gespeicherte Ansicht; statt CODE "
+                 "--missing: alle Karten aller Flughäfen, deren Datei fehlt; --expired: alle abgelaufenen (mit "
+                 "--before: gültig bis vor dem Tag); 1: keine solche Karte",
          .run = mapsCommand},
-        {.name = "map", .action = "link", .arguments = "CODE NUMMER DATEI", .options = {value("name", "NAME")},
+        {.name = "map", .action = "link", .arguments = "CODE NUMMER DATEI",
+         .options = {value("name", "NAME"), flag("copy"), value("valid-until", "TT.MM.JJJJ")},
          .text = "BMP-, JPEG- oder PDF-Datei als Karte NUMMER (0 bis 9) verknüpfen, eine bestehende überschreiben; "
-                 "ohne NAME der Dateiname",
+                 "ohne NAME der Dateiname; --copy: eine Kopie in Karten/CODE des Datenordners verknüpfen (nie über "
+                 "eine andere Datei: sonst \"name (2).pdf\"); --valid-until: letzter gültiger Tag",
          .run = mapCommand},
         {.name = "map", .action = "unlink", .arguments = "CODE NUMMER",
          .text = "Verknüpfung der Karte NUMMER löschen; 1: Nummer frei", .run = mapCommand},
+        {.name = "map", .action = "relink", .arguments = "ALT NEU",
+         .text = "Karten aller Flughäfen im Ordner ALT oder darunter in denselben Unterordner von NEU umsetzen, wo "
+                 "die Datei dort liegt, alle in einem Schritt; nennt, was nicht umgesetzt wurde; 1: nicht alle "
+                 "umgesetzt",
+         .run = mapCommand},
         {.name = "about",
          .text = "Programm- und Datenbankversion, die Update-Historie nach Tagen (zuletzt die Zeilen ohne Datum) "
                  "und die Versionshinweise",

@@ -4,6 +4,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <cstdio>
+
+#include <fcntl.h>
 
 #include <unistd.h>
 
@@ -100,6 +103,20 @@ Result<> copyFileAtomically(const QString &from, const QString &to) {
         copy.write(QByteArrayView(chunk.constData(), read));
     }
     return copy.commit();
+}
+
+Result<bool> renameWithoutReplacing(const QString &from, const QString &to) {
+    const QByteArray source = QFile::encodeName(from), target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0) return true;
+    if (errno == EEXIST) return false;
+    // A file system without the no-replace rename: a second name fails just as
+    // surely on an existing one, and the first is then dropped.
+    if (::link(source.constData(), target.constData()) == 0) {
+        ::unlink(source.constData());
+        return true;
+    }
+    if (errno == EEXIST) return false;
+    return Failure{cannotWrite(QFileInfo(to).fileName(), systemErrorText(lastError()))};
 }
 
 }  // namespace volmira::platform

@@ -40,5 +40,8 @@ private:
 Result<> writeFileAtomically(const QString &path, QByteArrayView bytes);
 // A copy of `from` under `to`, complete or not at all.
 Result<> copyFileAtomically(const QString &from, const QString &to);
+// Gives the file `from` the name `to` in the same folder unless something of
+// that name exists: false then, and `from` stays as it is. Never replaces.
+Result<bool> renameWithoutReplacing(const QString &from, const QString &to);
 
 }  // namespace volmira::platform

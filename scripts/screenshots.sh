@@ -60,6 +60,10 @@ build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/pla
 build/volmira-apt --data-dir "$home" map link EDDF 1 "$home/Karten/PDF/plan.pdf" --name "Flugplatzkarte (PDF)" >/dev/null
 shot docs/map-picture.png --show EDDF --map 0
 shot docs/map-pdf.png --show EDDF --map 1
+# The same chart as an expired copy: its button in red, the notice above it.
+build/volmira-apt --data-dir "$home" map link EDDF 2 "$home/Karten/Flughafen/plan.jpg" --name "Vorfeld (alt)" \
+  --copy --valid-until "$(date -d yesterday +%d.%m.%Y)" >/dev/null
+shot docs/map-expired.png --show EDDF --map 2
 
 # The About window after two updates: Hahnweide with the data of 5 Dec 2010,
 # then Frankfurt, Munich and Hamburg with those of 21 Apr 2010.

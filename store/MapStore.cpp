@@ -1,5 +1,6 @@
 #include "store/MapStore.h"
 
+#include "platform/TestPause.h"
 #include "store/Statements.h"
 #include "store/Tables.h"
 
@@ -86,6 +87,37 @@ Result<bool> MapStore::deleteLink(const QString &icao, int number) {
     const bool removed = db_.changes() > 0;
     if (Result<> committed = tx.commit(); !committed) return Failure{committed.error()};
     return removed;
+}
+
+Result<std::vector<MapDataRow>> MapStore::allLinks() {
+    static const std::string sql = mapDataTable().select("WHERE Number BETWEEN 0 AND 9 ORDER BY ICAO, Number, id");
+    return db_.prepare(sql.c_str()).allRows([](const Statement &row) { return mapDataTable().read(row); });
+}
+
+Result<std::vector<MapDataRow>> MapStore::validBefore(const QString &day) {
+    // The stored form sorts as the days do; an empty or NULL date is no date.
+    static const std::string sql = mapDataTable().select(
+        "WHERE Number BETWEEN 0 AND 9 AND ValidUntil <> '' AND ValidUntil < ?1 ORDER BY ICAO, Number, id");
+    Statement &s = db_.prepare(sql.c_str());
+    s.bind(1, day);
+    return s.allRows([](const Statement &row) { return mapDataTable().read(row); });
+}
+
+Result<bool> MapStore::setValidUntil(const QString &icao, int number, const QString &day) {
+    Statement &s = db_.prepare("UPDATE MAPDATA SET ValidUntil = ?1 WHERE ICAO = ?2 AND Number = ?3");
+    if (Result<> done = s.bind(1, day).bind(2, icao).bind(3, number).run(); !done) return Failure{done.error()};
+    return db_.changes() > 0;
+}
+
+Result<> MapStore::moveLinks(const std::vector<LinkMove> &moves) {
+    Transaction tx(db_);
+    if (!tx.started()) return Failure{tx.startError()};
+    for (const LinkMove &move : moves) {
+        Statement &s = db_.prepare("UPDATE MAPDATA SET Location = ?1 WHERE id = ?2");
+        if (Result<> done = s.bind(1, move.location).bind(2, move.id).run(); !done) return done;
+        platform::pauseForTest("VOLMIRA_RELINK_PAUSE", "Umverknüpfen", "moved");
+    }
+    return tx.commit();
 }
 
 }  // namespace volmira::store

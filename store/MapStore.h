@@ -47,6 +47,24 @@ public:
 
     Database &database() { return db_; }
 
+    // Links over all airports, validity and moved chart folders.
+
+    // Every link of every airport (Number 0 to 9), by ICAO and Number, in one statement.
+    [[nodiscard]] platform::Result<std::vector<MapDataRow>> allLinks();
+    // The links whose last valid day (ValidUntil, yyyy-MM-dd) lies before `day`
+    // (yyyy-MM-dd), by ICAO and Number; links without a date are not among them.
+    [[nodiscard]] platform::Result<std::vector<MapDataRow>> validBefore(const QString &day);
+    // Sets the slot's last valid day (yyyy-MM-dd; empty: no date), one statement;
+    // false when the slot is free.
+    [[nodiscard]] platform::Result<bool> setValidUntil(const QString &icao, int number, const QString &day);
+
+    struct LinkMove {
+        long long id = 0;
+        QString location;
+    };
+    // Gives each row (by id) its new Location in one transaction: all move or none.
+    [[nodiscard]] platform::Result<> moveLinks(const std::vector<LinkMove> &moves);
+
 private:
     Database &db_;
 };

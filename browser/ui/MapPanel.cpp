@@ -64,6 +64,7 @@ MapPanel::MapPanel(store::AirportStore &store, platform::Dialogs &dialogs, const
     connect(&zoomSettled_, &QTimer::timeout, this, &MapPanel::flushView);
     buildSlots();
     buildDisplay();
+    buildExpiryLabel();
 }
 
 void MapPanel::buildSlots() {
@@ -140,6 +141,7 @@ bool MapPanel::slotLinked(int index) const {
 }
 
 void MapPanel::emptySlot(Slot &slot) {
+    markExpiry(slot, nullptr);
     slot.cmdMap->setText({});
     slot.lblMapButton->clear();
     slot.picMapButton->hide();
@@ -151,6 +153,7 @@ void MapPanel::unlinked(int index) {
     emptySlot(slots_[index]);
     if (index != ActiveMap) return;
     ActiveMap = -1;
+    showExpiry(nullptr);
     dropPicture();
     acroMap->clear();
     acroMap->hide();
@@ -164,6 +167,7 @@ void MapPanel::showMarker(int index) {
 void MapPanel::clear() {
     flushView();
     for (Slot &slot : slots_) emptySlot(slot);
+    showExpiry(nullptr);
     dropPicture();
     acroMap->clear();
     acroMap->hide();
@@ -173,7 +177,10 @@ void MapPanel::clear() {
 }
 
 void MapPanel::MapButtons(QString icao) {
-    if (const std::optional<MapSlot> active = fillButtons(std::move(icao))) ShowMap(*active);
+    if (const std::optional<MapSlot> active = fillButtons(std::move(icao))) {
+        showExpiry(&*active);
+        ShowMap(*active);
+    }
 }
 
 std::optional<MapSlot> MapPanel::fillButtons(QString icao) {
@@ -191,6 +198,7 @@ std::optional<MapSlot> MapPanel::fillButtons(QString icao) {
         slot.lblMapButton->setText(link.row.Name);
         slot.MapFile = link.file.path;
         slot.MapFolder = link.folder.path;
+        markExpiry(slot, &link.row);
         // Of several rows marked active the highest slot is shown, the others never loaded.
         if (link.row.Active) active = std::move(link);
     }
@@ -227,6 +235,7 @@ void MapPanel::cmdMap_Click(int index) {
     if (link == links->end()) return;
     ActiveMap = index;
     showMarker(index);
+    showExpiry(&*link);
     ShowMap(*link);
     storeActive(index);
 }

@@ -57,6 +57,11 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // MapPanelDrop.cpp: a file dropped on a button links it to that slot, on
+    // the page to the first free one.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     struct Slot {
@@ -83,6 +88,15 @@ private:
     void showMarker(int index);
     void openLink(int index);
 
+    // MapPanelDrop.cpp: dropped files and expired charts.
+    void buildExpiryLabel();
+    void linkDropped(const QString &path, int onButton);
+    // The slot's button in red with the day in its tooltip when its chart has
+    // expired; as usual otherwise.
+    void markExpiry(Slot &slot, const store::MapDataRow *link);
+    // The page's notice above a map whose chart has expired; hidden otherwise.
+    void showExpiry(const MapSlot *shown);
+
     // MapPanelView.cpp: loading, drawing and storing the view.
     void ShowMap(const MapSlot &slot);
     void showPdf(const QString &path);
@@ -105,6 +119,7 @@ private:
     MapCanvas *picMap = nullptr;
     QSlider *SlideMap = nullptr;
     MapPdfView *acroMap = nullptr;
+    QLabel *lblExpired = nullptr;  // "Karte abgelaufen am ..." above the map
 
     QString icao_;          // the airport whose links the buttons hold
     int ActiveMap = -1;     // the slot shown; -1 for none

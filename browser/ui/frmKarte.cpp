@@ -1,8 +1,11 @@
 #include "browser/ui/frmKarte.h"
 
 #include "browser/MapLinks.h"
+#include "browser/ui/frmGermanDateEdit.h"
+#include "store/DateText.h"
 #include "platform/ui/Widgets.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
@@ -114,7 +117,27 @@ void frmKarte::buildControls() {
     Command1 = cmdCancel;
     Command1->setObjectName(QStringLiteral("Command1"));
     setTwips(Command1, 6180, 4980, 2220, 420);
-    setFixedSize(platform::toPixels({8520}), platform::toPixels({5520}));
+    buildLinkOptions();
+    setFixedSize(platform::toPixels({8520}), platform::toPixels({6000}));
+}
+
+void frmKarte::buildLinkOptions() {
+    chkCopy = named<QCheckBox>(this, QStringLiteral("chkCopy"));
+    chkCopy->setText(QStringLiteral("In den Kartenordner kopieren"));
+    setTwips(chkCopy, 120, 5520, 3600, 330);
+    chkValid = named<QCheckBox>(this, QStringLiteral("chkValid"));
+    chkValid->setText(QStringLiteral("gültig bis"));
+    setTwips(chkValid, 3840, 5520, 1500, 330);
+    dtValid = named<GermanDateEdit>(this, QStringLiteral("dtValid"));
+    setTwips(dtValid, 5400, 5490, 3000, 360);
+    connect(chkValid, &QCheckBox::toggled, dtValid, &QWidget::setEnabled);
+}
+
+void frmKarte::showValidity(const QString &validUntil) {
+    const QDate last = store::parseStoredDate(validUntil);
+    chkValid->setChecked(last.isValid());
+    dtValid->setEnabled(last.isValid());
+    dtValid->setDate(last.isValid() ? last : QDate::currentDate());
 }
 
 LinkChange frmKarte::editLink(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
@@ -137,6 +160,10 @@ bool frmKarte::activate(const QString &icao, int number, const QString &lastMapF
         return false;
     }
     const LinkStart start = linkStart(*link, lastMapFolder, dataFolder_);
+    chkCopy->setChecked(false);
+    chkCopy->setToolTip(
+        QStringLiteral("Die Datei wird nach Karten/%1 im Datenordner kopiert und dort verknüpft.").arg(icao));
+    showValidity(*link ? (*link)->ValidUntil : QString());
     lblLoc->setText(start.folder);
     tName->setText(start.name);
     showFolder(start.folder);
@@ -239,7 +266,10 @@ void frmKarte::File1_Change() {
 
 void frmKarte::cmdOk_Click() {
     // Without a file chosen the link keeps its folder and file: a rename.
-    const LinkOutcome saved = saveMapLink(store_.maps, icao_, number_, chosenFolder_, chosenFile_, tName->text());
+    const LinkRequest request{chosenFolder_, chosenFile_, tName->text(),
+                              chkValid->isChecked() ? store::storedDateText(dtValid->date()) : QString(),
+                              chkCopy->isChecked()};
+    const LinkOutcome saved = saveMapLink(store_.maps, icao_, number_, request, dataFolder_);
     if (!saved) return showMessage(kDataErrorTitle, saved.error(), nullptr);
     if (const std::optional<store::Refusal> &refusal = saved.value())
         return showMessage(refusal->title, refusal->message, File1);

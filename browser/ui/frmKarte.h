@@ -6,6 +6,7 @@
 
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -15,6 +16,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace volmira::browser {
+
+class GermanDateEdit;
 
 // What the linking dialog did to the slot.
 enum class LinkChange {
@@ -58,6 +61,9 @@ public:
     QPushButton *cmdSave = nullptr;   // "Verknüpfung Speichern"
     QPushButton *Command2 = nullptr;  // "Verknüpfung löschen"
     QPushButton *Command1 = nullptr;  // "Abbrechen"
+    QCheckBox *chkCopy = nullptr;     // "In den Kartenordner kopieren"
+    QCheckBox *chkValid = nullptr;    // "gültig bis": the chart has a last valid day
+    GermanDateEdit *dtValid = nullptr;
 
 protected:
     void cmdOk_Click() override;
@@ -67,6 +73,9 @@ protected:
 
 private:
     void buildControls();
+    // The copy and validity boxes below the buttons.
+    void buildLinkOptions();
+    void showValidity(const QString &validUntil);
     void Command2_Click();
     void Drive1_Change(int index);
     void Dir1_Change(QTreeWidgetItem *item);

@@ -52,7 +52,7 @@ TEST(MapLinks, SavingWithoutAFileRenamesALinkAndRefusesANewOne) {
         {"/k/Flughafen/", "plan.jpg", "", "/k/Flughafen|plan.jpg|plan.jpg"}, {"/elsewhere", "", "Vorfeld", "/k/Flughafen|plan.jpg|Vorfeld"},
         {"D:\\Karten\\", "b.pdf", "B", "D:\\Karten|b.pdf|B"}};
     for (const auto &s : saves) {
-        const browser::LinkOutcome saved = browser::saveMapLink(t.store->maps, "EDDF", 1, s.folder, s.file, s.name);
+        const browser::LinkOutcome saved = browser::saveMapLink(t.store->maps, "EDDF", 1, {s.folder, s.file, s.name}, {});
         const store::MapDataRow row = t.store->maps.link("EDDF", 1).value().value_or(store::MapDataRow{});
         EXPECT_EQ((*saved ? (*saved)->title + ": " + (*saved)->message + " | " : QString()) + row.Location + "|" + row.File + "|" + row.Name, s.stored);
     }

@@ -22,7 +22,7 @@ TEST(MapCli, ALinkedMapIsListedAndFoundAgainWhenTheDataFolderMoved) {
         return QJsonDocument(QJsonDocument::fromJson(test::runCommand(folder, {"maps", "EDDF", "--json"}).out)["maps"][0].toObject());
     };
     EXPECT_EQ(map(data->path()).toJson(QJsonDocument::Compact),
-              QString(R"({"Active":false,"File":"plan.jpg","Location":"%1","Name":"Vorfeld","Number":0,"exists":true,"path":"%2",)"
+              QString(R"({"Active":false,"File":"plan.jpg","Location":"%1","Name":"Vorfeld","Number":0,"ValidUntil":"","exists":true,"path":"%2",)"
                       R"("pixels":{"height":1500,"width":2000},"type":"JPEG","view":null})").arg(data->filePath("Karten/Flughafen"), plan).toUtf8());
     for (const char *file : {"vmdata.vmd", "Karten/Flughafen/plan.jpg"}) ASSERT_TRUE(QFile::copy(data->filePath(file), copy.filePath(file)));
     data.reset();

@@ -1,8 +1,10 @@
 #include "browser/ui/frmKarte.h"
+#include "browser/ui/frmGermanDateEdit.h"
 #include "support/FolderTree.h"
 #include "support/ModalSteps.h"
 #include "support/WidgetTest.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -91,4 +93,25 @@ TEST_F(MapLinkDialog, OverwritesRenamesAndDeletesAndStaysOpenOnADatabaseError) {
     EXPECT_EQ(slot(), at("Karten") + " Vorfeld.JPG Rollwege");
     EXPECT_EQ(edit({}, [](browser::frmKarte &k) { k.Command2->click(); }), LinkChange::Deleted);
     EXPECT_EQ(slot(), "frei");
+}
+
+TEST_F(MapLinkDialog, ShowsAndSavesTheLastValidDayAndLinksACopyInTheAirportsMapFolder) {
+    test::makeTree(t.folder(), {"Karten/plan.jpg"});
+    ASSERT_TRUE(t.store->maps.saveLink("EDDF", 3, at("Karten"), "plan.jpg", "Plan").ok());
+    ASSERT_TRUE(t.store->maps.setValidUntil("EDDF", 3, "2026-12-31").ok());
+    const auto validUntil = [this] { return t.store->maps.link("EDDF", 3).value()->ValidUntil; };
+    edit({}, [](browser::frmKarte &k) {
+        EXPECT_TRUE(k.chkValid->isChecked() && k.dtValid->isEnabled() && !k.chkCopy->isChecked());
+        EXPECT_EQ(k.dtValid->date(), QDate(2026, 12, 31));
+        k.dtValid->setDate(QDate(2027, 1, 15));
+        k.chkCopy->setChecked(true);  // the stored file, without another chosen
+        k.cmdSave->click();
+    });
+    EXPECT_EQ(slot() + " " + validUntil(), at("Karten/EDDF") + " plan.jpg Plan 2027-01-15");
+    EXPECT_TRUE(QFileInfo(at("Karten/EDDF/plan.jpg")).isFile());
+    edit({}, [](browser::frmKarte &k) {
+        k.chkValid->setChecked(false);
+        k.cmdSave->click();
+    });
+    EXPECT_EQ(validUntil(), "");
 }
