@@ -97,6 +97,9 @@ private:
     void panEnded();
     void DrawMap();
 
+    // MapPanelPrint.cpp: "Karte drucken", the map shown on a printer or into a PDF file.
+    void cmdPrintMap_Click();
+
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
     QString dataFolder_;
@@ -105,6 +108,7 @@ private:
     MapCanvas *picMap = nullptr;
     QSlider *SlideMap = nullptr;
     MapPdfView *acroMap = nullptr;
+    QPushButton *cmdPrintMap = nullptr;  // enabled while a map is shown
 
     QString icao_;          // the airport whose links the buttons hold
     int ActiveMap = -1;     // the slot shown; -1 for none
