@@ -60,6 +60,9 @@ build/volmira-apt --data-dir "$home" map link EDDF 0 "$home/Karten/Flughafen/pla
 build/volmira-apt --data-dir "$home" map link EDDF 1 "$home/Karten/PDF/plan.pdf" --name "Flugplatzkarte (PDF)" >/dev/null
 shot docs/map-picture.png --show EDDF --map 0
 shot docs/map-pdf.png --show EDDF --map 1
+# The picture chart printed whole on an A5 page, as map print writes it.
+build/volmira-apt --data-dir "$home" map print EDDF 0 --paper A5 --whole --pdf "$home/karte.pdf" >/dev/null
+pdftoppm -r 50 -singlefile -png "$home/karte.pdf" docs/map-print
 
 # The About window after two updates: Hahnweide with the data of 5 Dec 2010,
 # then Frankfurt, Munich and Hamburg with those of 21 Apr 2010.
