@@ -8,6 +8,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cmath>
 
 namespace volmira::cli {
