@@ -8,7 +8,7 @@ build=${1:-build}
 
 for b in bench_lookup bench_window bench_notes_window bench_edit_window bench_exchange bench_edits bench_rtf \
          bench_notes bench_manager bench_manager_window bench_report bench_print bench_maps bench_map_window \
-         bench_about_window bench_send bench_online bench_nearby; do
+         bench_about_window bench_send bench_online bench_nearby bench_map_print; do
   "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_min_time=0.2
 done
@@ -118,6 +118,11 @@ with_kb=$(peak_kb --map 0)
 without_kb=$(peak_kb)
 awk -v w="$with_kb" -v o="$without_kb" 'BEGIN {
   printf "  with the map %.1f MB, without %.1f MB, the map %.1f MB above\n", w / 1024, o / 1024, (w - o) / 1024 }'
+echo "map print of that JPEG, whole, to an A5 PDF (3 runs; whole process, seconds and max. resident set):"
+for i in 1 2 3; do
+  /usr/bin/time -f "%e %M" "$build/volmira-apt" map print EDDF 0 --paper A5 --pdf "$tmp/karte.pdf" \
+    --data-dir "$tmp/maps" 2>&1 >/dev/null | tail -1 | awk '{ printf "  %.2f s, %.1f MB\n", $1, $2 / 1024 }'
+done
 echo "volmira-apt send --all to the test FTP server on the loopback (3 runs, seconds; whole process):"
 mkdir -p "$tmp/ftp"
 /usr/bin/python3 tests/support/ftp_server.py --root "$tmp/ftp" > "$tmp/ftp.port" 2>/dev/null &

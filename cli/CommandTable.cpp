@@ -156,6 +156,14 @@ const std::vector<CommandForm> &table() {
                  "die Datei dort liegt, alle in einem Schritt; nennt, was nicht umgesetzt wurde; 1: nicht alle "
                  "umgesetzt",
          .run = mapCommand},
+        {.name = "map", .action = "print", .arguments = "CODE NUMMER",
+         .options = {required("pdf", "DATEI"), value("page", "P"),
+                     {.name = "paper", .value = "A4|A5|Letter", .closed = true}, flag("whole")},
+         .text = "Karte NUMMER als PDF-Seite auf A4 (Vorgabe), A5 (Kniebrett) oder Letter, gedreht wie gespeichert "
+                 "und auf das Papier eingepasst: der gespeicherte Ausschnitt eines Bildes, mit --whole oder ohne "
+                 "gespeicherte Ansicht das ganze Bild; einer PDF-Karte die Seite P (ab 1), ohne --page die zuletzt "
+                 "gezeigte; 1: nicht verknüpft, Datei oder Seite fehlt",
+         .program = "volmira-apt-print"},
         {.name = "about",
          .text = "Programm- und Datenbankversion, die Update-Historie nach Tagen (zuletzt die Zeilen ohne Datum) "
                  "und die Versionshinweise",

@@ -4,6 +4,7 @@
 #include "browser/MapLinks.h"
 #include "cli/CommandTable.h"
 #include "cli/Commands.h"
+#include "cli/MapArguments.h"
 #include "cli/Options.h"
 #include "cli/Session.h"
 #include "store/DateText.h"
@@ -17,23 +18,6 @@
 namespace volmira::cli {
 
 namespace {
-
-// The slot of a NUMBER argument, 0 to 9; nothing after printing why not.
-std::optional<int> slotNumber(const QString &text) {
-    bool ok = false;
-    const int number = text.toInt(&ok);
-    if (ok && number >= 0 && number < store::kMapSlots && text.trimmed() == text) return number;
-    err() << QStringLiteral("Die Kartennummer muss eine Zahl von 0 bis 9 sein, nicht \"%1\".").arg(printable(text))
-          << Qt::endl;
-    return std::nullopt;
-}
-
-// The ICAO code of the airport as the lookup finds it; prints why there is none.
-std::optional<QString> airportCode(Session &session, const QString &code, int &exit) {
-    const std::optional<store::ArptRow> found = foundAirport(browser::findAirport(*session.store, code), exit);
-    if (!found) return std::nullopt;
-    return found->ICAO;
-}
 
 // The header's size of an existing picture, nothing when it gives none.
 std::optional<browser::PixelSize> headerSize(const browser::MapSlot &slot) {

@@ -64,6 +64,9 @@ shot docs/map-pdf.png --show EDDF --map 1
 build/volmira-apt --data-dir "$home" map link EDDF 2 "$home/Karten/Flughafen/plan.jpg" --name "Vorfeld (alt)" \
   --copy --valid-until "$(date -d yesterday +%d.%m.%Y)" >/dev/null
 shot docs/map-expired.png --show EDDF --map 2
+# The picture chart printed whole on an A5 page, as map print writes it.
+build/volmira-apt --data-dir "$home" map print EDDF 0 --paper A5 --whole --pdf "$home/karte.pdf" >/dev/null
+pdftoppm -r 50 -singlefile -png "$home/karte.pdf" docs/map-print
 
 # The About window after two updates: Hahnweide with the data of 5 Dec 2010,
 # then Frankfurt, Munich and Hamburg with those of 21 Apr 2010.

@@ -14,23 +14,33 @@ const QString kNotDecoded = QStringLiteral("Das Bild kann nicht gelesen werden."
 
 qint64 ceilDiv(qint64 a, qint64 b) { return (a + b - 1) / b; }
 
+// A reader for map pictures only: BMP or JPEG, whatever the file's name says;
+// the decoders of other formats are kept away from files of unknown origin.
+bool mapReader(QImageReader &reader, const PictureLimits &limits) {
+    reader.setAutoTransform(false);  // the map as the file holds it, not turned by EXIF
+    reader.setAllocationLimit(limits.allocationMb);
+    const QByteArray format = reader.format();
+    return format == "bmp" || format == "jpeg";
+}
+
 }  // namespace
+
+int keptShrink(PixelSize fileSize, qint64 maxPixels) {
+    int shrink = 1;
+    // Halving each side quarters the pixels.
+    while (ceilDiv(fileSize.width, shrink) * ceilDiv(fileSize.height, shrink) > maxPixels) shrink *= 2;
+    return shrink;
+}
 
 Result<MapPicture> decodeMapPicture(QIODevice &device, const PictureLimits &limits) {
     QImageReader reader(&device);
-    reader.setAutoTransform(false);  // the map as the file holds it, not turned by EXIF
-    reader.setAllocationLimit(limits.allocationMb);
-    // Maps are BMP or JPEG pictures; the decoders of other formats are kept
-    // away from files of unknown origin.
-    if (const QByteArray format = reader.format(); format != "bmp" && format != "jpeg") return Failure{kNotDecoded};
+    if (!mapReader(reader, limits)) return Failure{kNotDecoded};
     MapPicture picture;
     const QSize size = reader.size();
     if (size.width() > 0 && size.height() > 0) {
         picture.fileSize = {size.width(), size.height()};
-        // Halving each side quarters the pixels; the decoder of JPEG pictures
-        // then decodes at that scale directly.
-        while (ceilDiv(size.width(), picture.shrink) * ceilDiv(size.height(), picture.shrink) > limits.maxPixels)
-            picture.shrink *= 2;
+        // The decoder of JPEG pictures decodes at that scale directly.
+        picture.shrink = keptShrink(picture.fileSize, limits.maxPixels);
         if (picture.shrink > 1)
             reader.setScaledSize(QSize(int(ceilDiv(size.width(), picture.shrink)),
                                        int(ceilDiv(size.height(), picture.shrink))));
@@ -70,6 +80,20 @@ LoadedMap loadMap(const QString &path, MapType type, const PictureLimits &limits
     loaded.picture = decodeMapPicture(file, limits);
     if (decodedSizeCounts && loaded.picture) loaded.pixels = std::optional<PixelSize>(loaded.picture->fileSize);
     return loaded;
+}
+
+Result<QImage> decodeMapPart(QIODevice &device, const QRect &part, const QSize &wanted, const PictureLimits &limits) {
+    QImageReader reader(&device);
+    if (!mapReader(reader, limits) || part.isEmpty() || wanted.isEmpty() ||
+        qint64(wanted.width()) * wanted.height() > limits.maxPixels)
+        return Failure{kNotDecoded};
+    // The JPEG decoder reads the part only and decodes at a smaller scale
+    // directly; a BMP is read whole and cut, under the allocation limit.
+    reader.setClipRect(part);
+    reader.setScaledSize(wanted);
+    QImage image = reader.read();
+    if (image.isNull()) return Failure{kNotDecoded};
+    return image;
 }
 
 }  // namespace volmira::browser

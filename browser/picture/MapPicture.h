@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QIODevice>
 #include <QString>
 
@@ -35,6 +36,16 @@ struct MapPicture {
 // The picture of the device; a German failure when it cannot be decoded or is
 // neither a BMP nor a JPEG picture, whatever its name says.
 [[nodiscard]] platform::Result<MapPicture> decodeMapPicture(QIODevice &device, const PictureLimits &limits = {});
+
+// The kept picture's shrink for a file of the size: 1, 2, 4, ... so that the
+// kept picture holds at most maxPixels pixels.
+[[nodiscard]] int keptShrink(PixelSize fileSize, qint64 maxPixels = kMaxMapPixels);
+
+// The part (in the file's pixels) of the device's picture, scaled to `wanted`
+// pixels, for printing: a JPEG decodes only that part at the scale nearest
+// above, so that a huge picture costs the paper's pixels, not its own.
+[[nodiscard]] platform::Result<QImage> decodeMapPart(QIODevice &device, const QRect &part, const QSize &wanted,
+                                                     const PictureLimits &limits = {});
 
 // What the viewer needs of a picture file, read off the UI thread at once.
 struct LoadedMap {

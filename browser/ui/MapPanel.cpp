@@ -8,7 +8,10 @@
 #include "platform/ui/Widgets.h"
 
 #include <QKeyEvent>
+#include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyleOptionButton>
@@ -128,6 +131,28 @@ void MapPanel::buildDisplay() {
     acroMap = new MapPdfView(this);
     setTwips(acroMap, 2640, 120, 12255, 6495);
     acroMap->hide();
+
+    // Beside the slider's right end, above the PDF view's corner.
+    cmdPrintMap = named<QPushButton>(this, QStringLiteral("cmdPrintMap"));
+    // A printer drawn in the button's text colour: no font or icon theme is sure to have one.
+    QPixmap printer(20, 20);
+    printer.fill(Qt::transparent);
+    {
+        QPainter draw(&printer);
+        draw.setPen(cmdPrintMap->palette().color(QPalette::ButtonText));
+        draw.drawRect(5, 2, 10, 5);
+        draw.drawRect(2, 7, 16, 7);
+        draw.fillRect(5, 12, 10, 6, Qt::white);
+        draw.drawRect(5, 12, 10, 6);
+    }
+    cmdPrintMap->setIcon(QIcon(printer));
+    cmdPrintMap->setToolTip(QStringLiteral("Karte drucken"));
+    cmdPrintMap->setAccessibleName(QStringLiteral("Karte drucken"));
+    setTwips(cmdPrintMap, 14355, 6165, 540, 450);
+    cmdPrintMap->setEnabled(false);
+    cmdPrintMap->raise();
+    connect(cmdPrintMap, &QPushButton::clicked, this, &MapPanel::cmdPrintMap_Click);
+    connect(this, &MapPanel::mapSettled, cmdPrintMap, &QPushButton::setEnabled);
 }
 
 MapPanel::~MapPanel() {

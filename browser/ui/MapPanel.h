@@ -111,6 +111,9 @@ private:
     void panEnded();
     void DrawMap();
 
+    // MapPanelPrint.cpp: "Karte drucken", the map shown on a printer or into a PDF file.
+    void cmdPrintMap_Click();
+
     store::AirportStore &store_;
     platform::Dialogs &dialogs_;
     QString dataFolder_;
@@ -120,6 +123,7 @@ private:
     QSlider *SlideMap = nullptr;
     MapPdfView *acroMap = nullptr;
     QLabel *lblExpired = nullptr;  // "Karte abgelaufen am ..." above the map
+    QPushButton *cmdPrintMap = nullptr;  // enabled while a map is shown
 
     QString icao_;          // the airport whose links the buttons hold
     int ActiveMap = -1;     // the slot shown; -1 for none

@@ -7,6 +7,7 @@
 #include "platform/Twips.h"
 
 #include <QFutureWatcher>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QtConcurrent/QtConcurrentRun>
@@ -35,6 +36,7 @@ void MapPanel::dropPicture() {
     picMap->showMessage({});
     setSlider(0);
     SlideMap->hide();
+    cmdPrintMap->setEnabled(false);
 }
 
 void MapPanel::ShowMap(const MapSlot &slot) {
