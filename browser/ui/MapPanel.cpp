@@ -2,11 +2,13 @@
 // and a marker beside it, and what a click on them does.
 #include "browser/ui/MapPanel.h"
 
+#include "browser/NightSetting.h"
 #include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPdfView.h"
 #include "browser/ui/frmKarte.h"
 #include "platform/ui/Widgets.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -62,8 +64,10 @@ MapPanel::MapPanel(store::AirportStore &store, platform::Dialogs &dialogs, const
     zoomSettled_.setSingleShot(true);
     zoomSettled_.setInterval(300);
     connect(&zoomSettled_, &QTimer::timeout, this, &MapPanel::flushView);
+    night_ = readNightView(QDir(dataFolder_).filePath(kNightFileName));
     buildSlots();
     buildDisplay();
+    buildTools();
 }
 
 void MapPanel::buildSlots() {
@@ -107,9 +111,11 @@ void MapPanel::buildDisplay() {
         awaitingDraw_ = false;
         emit mapSettled(true);
     });
-    connect(picMap, &MapCanvas::wheelSteps, this, [this](int steps) {
-        // Away from the user magnifies: a smaller part of the picture.
-        userZoom(std::clamp(SlideMap->value() - 5 * steps, SlideMap->minimum(), SlideMap->maximum()));
+    connect(picMap, &MapCanvas::wheelSteps, this, [this](int steps, QPointF at) {
+        if (!view_.ready()) return;
+        // Away from the user magnifies: a smaller part of the picture, the point under the mouse kept.
+        view_.zoomAt(SlideMap->value() - 5 * steps, at.x(), at.y());
+        viewChanged();
     });
 
     SlideMap = named<QSlider>(this, QStringLiteral("SlideMap"));
@@ -126,7 +132,13 @@ void MapPanel::buildDisplay() {
 
     acroMap = new MapPdfView(this);
     setTwips(acroMap, 2640, 120, 12255, 6495);
+    acroMap->setNight(night_);
     acroMap->hide();
+    connect(acroMap, &MapPdfView::placeChanged, this, [this] {
+        if (restoringPdf_ || !pdfShown()) return;
+        viewDirty_ = true;
+        zoomSettled_.start();
+    });
 }
 
 MapPanel::~MapPanel() {
