@@ -76,10 +76,9 @@ bool MapView::restore(const store::MapDataRow &row) {
         SH = row.SH;
         return true;
     }
-    // Only a fitted page shows all of the picture: a view zoomed by the slider
-    // that shows it all is a fitted page as well.
-    const bool wholePicture = row.SW >= ImageWidth && row.SH >= ImageHeight;
-    apply(wholePicture ? std::max(ImageWidth, ImageHeight / ViewRatio) : row.SW);
+    // A view of the full width may have asked for more (a fitted page, a
+    // turn): its height tells how much. The slider alone never asks for more.
+    apply(row.SW >= ImageWidth ? std::max(row.SW, row.SH / ViewRatio) : row.SW);
     return true;
 }
 

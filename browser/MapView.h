@@ -39,8 +39,8 @@ public:
 
     // The view stored in a row (W1, H1, SX, SY, SW, SH, SlideMap), when it holds
     // one (SW and SH not both 0): taken over with the slider at SlideMap, and
-    // the zoom set to show that source rectangle again; a row showing the
-    // whole picture opens on the whole page. False: nothing stored.
+    // the zoom set to show that source rectangle again (a whole page fitted
+    // in the display included). False: nothing stored.
     bool restore(const store::MapDataRow &row);
     // The view as the row stores it.
     [[nodiscard]] store::MapViewColumns columns() const;

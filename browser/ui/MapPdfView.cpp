@@ -111,8 +111,17 @@ void MapPdfView::restore(const PdfPlace &place) {
     verticalScrollBar()->setValue(place.y);
 }
 
+double MapPdfView::shownZoom() const {
+    if (zoomMode() != ZoomMode::FitToWidth || pageCount() <= 0) return zoomFactor();
+    // Fitted, the view reckons its zoom from the page's width in points at the screen's resolution.
+    const double page = document_->pagePointSize(currentPage()).width() * (logicalDpiX() / 72.0);
+    const QMargins m = documentMargins();
+    const double width = viewport()->width() - m.left() - m.right();
+    return page > 0 && width > 0 ? width / page : zoomFactor();
+}
+
 void MapPdfView::zoomAround(double factor, QPointF at) {
-    const double before = zoomFactor();
+    const double before = shownZoom();
     const double after = std::clamp(before * factor, kMinZoom, kMaxZoom);
     // The document point under `at`, in the view's pixels at zoom 1.
     const double x = (horizontalScrollBar()->value() + at.x()) / before;

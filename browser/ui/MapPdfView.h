@@ -64,6 +64,8 @@ protected:
 
 private:
     void zoomAround(double factor, QPointF at);
+    // The zoom the page is shown at, also while it is fitted.
+    [[nodiscard]] double shownZoom() const;
 
     QPdfDocument *document_ = nullptr;
     std::unique_ptr<QFile> file_;  // the document reads from it while it is shown
