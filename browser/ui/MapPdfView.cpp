@@ -51,8 +51,10 @@ MapPdfView::MapPdfView(QWidget *parent) : QPdfView(parent) {
         connect(bar, &QScrollBar::valueChanged, this, &MapPdfView::placeChanged);
 }
 
-// The document, closing as it goes, would tell the view after its viewport is gone.
+// The document, closing as it goes, would tell the view after its viewport is
+// gone; the scroll bars it resets would tell the map page, whose state is gone.
 MapPdfView::~MapPdfView() {
+    for (QScrollBar *bar : {horizontalScrollBar(), verticalScrollBar()}) bar->disconnect(this);
     setDocument(nullptr);
     delete document_;
 }
