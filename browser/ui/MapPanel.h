@@ -98,8 +98,11 @@ private:
     void toCorner(bool end);
     // The view changed by the user: drawn, and stored once the user pauses.
     void viewChanged();
-    // Brings the kept picture to the night or day colours on the worker thread.
+    // Shows the kept picture in the night or day colours as the setting asks.
     void matchNight();
+    // Makes the kept picture's other colours on the worker thread, so that a
+    // switch of the night view only swaps the two.
+    void prepareOtherColours();
     // MapButtons without showing a map: the active slot's link, if any.
     [[nodiscard]] std::optional<MapSlot> fillButtons(QString icao);
     void emptySlot(Slot &slot);
@@ -154,7 +157,8 @@ private:
     PdfPlace pdfStored_;               // the PDF's place as its row holds it
     bool night_ = false;               // the night view is on
     bool pictureNight_ = false;        // the kept picture is in the night colours
-    bool turningNight_ = false;        // the worker turns the kept picture's colours
+    QImage otherColours_;              // the kept picture in the colours not shown; null until made
+    bool turningNight_ = false;        // the worker makes otherColours_
     bool loadingNight_ = false;        // the picture being decoded comes in the night colours
     bool restoringPdf_ = false;        // the PDF goes back to its stored place, not moved by the user
 

@@ -158,22 +158,30 @@ void MapPanel::toggleNight() {
 }
 
 void MapPanel::matchNight() {
-    if (turningNight_ || !picMap->hasPicture() || pictureNight_ == night_) return;
+    if (pictureNight_ == night_ || !picMap->hasPicture()) return;
+    // Not made yet: done when it is.
+    if (otherColours_.isNull()) return prepareOtherColours();
+    QImage shown = picMap->picture();
+    picMap->setPicture(otherColours_);
+    otherColours_ = std::move(shown);
+    pictureNight_ = !pictureNight_;
+    DrawMap();
+}
+
+void MapPanel::prepareOtherColours() {
+    if (turningNight_ || !picMap->hasPicture()) return;
     turningNight_ = true;
     auto *watcher = new QFutureWatcher<QImage>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request = request_] {
         watcher->deleteLater();
         turningNight_ = false;
-        // A picture dropped meanwhile keeps its own colours; the one now shown is matched anew.
-        if (request == request_) {
-            picMap->setPicture(watcher->result());
-            pictureNight_ = !pictureNight_;
-            DrawMap();
-        }
+        // Made for a picture dropped meanwhile: the one now shown gets its own.
+        if (request != request_) return prepareOtherColours();
+        otherColours_ = watcher->result();
         matchNight();
     });
-    // On the decoding thread: the UI goes on with the picture as it was until the turned one is there.
-    watcher->setFuture(QtConcurrent::run(&decoder_, [picture = picMap->picture()]() mutable {
+    watcher->setFuture(QtConcurrent::run(&decoder_, [picture = picMap->picture(), newest = newest_, request = request_]() mutable {
+        if (newest->load() != request) return QImage();
         turnNightColours(picture);
         return picture;
     }));

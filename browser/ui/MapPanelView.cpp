@@ -39,6 +39,7 @@ void MapPanel::dropPicture() {
     viewDirty_ = false;
     view_.clear();
     picMap->clearPicture();
+    otherColours_ = {};
     picMap->showMessage({});
     setSlider(0);
     SlideMap->hide();
@@ -132,8 +133,8 @@ void MapPanel::arrived(int request, const MapSlot &slot, const LoadedMap &loaded
     DrawMap();
     viewDirty_ = view_.columns() != columnsOf(slot.row) || view_.rotation() != slot.row.Rotation;
     flushView();
-    // The night view switched on or off while the picture decoded.
-    matchNight();
+    // Shown in the night view's colours once they are made, if it was switched while the picture decoded.
+    prepareOtherColours();
 }
 
 void MapPanel::showFailure(const QString &path) {
