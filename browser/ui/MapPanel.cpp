@@ -53,6 +53,22 @@ protected:
 
 bool isEnter(const QKeyEvent *key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
+bool sliderKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 MapPanel::MapPanel(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
@@ -273,6 +289,11 @@ void MapPanel::openLink(int index) {
 
 bool MapPanel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == SlideMap) {
+        // The slider keeps its own keys; the map page's moves are for the map.
+        if (event->type() == QEvent::ShortcutOverride && sliderKey(static_cast<QKeyEvent *>(event)->key())) {
+            event->accept();
+            return true;
+        }
         // A click sets the value by where it lands, after the slider's own
         // handling of it. A drag of the handle keeps the value dragged to: the
         // handle's centre never reaches the slider's ends, so its place would

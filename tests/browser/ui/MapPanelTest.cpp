@@ -355,6 +355,10 @@ TEST_F(MapPage, AQuarterTurnIsKeptPerMapAndTheNightViewForTheProgram) {
     showMapPage();
     auto *canvas = qobject_cast<browser::MapCanvas *>(picMap());
     const QRgb day = canvas->picture().pixel(10, 10);
+    // The slider keeps its arrow keys while the map page's moves are keys of the page.
+    control("SlideMap")->setFocus();
+    QTest::keyClick(control("SlideMap"), Qt::Key_Left);
+    EXPECT_EQ(control<QSlider>("SlideMap")->value(), 99);
     canvas->setFocus();
     QTest::keyClick(canvas, Qt::Key_R);
     QTest::keyClick(canvas, Qt::Key_N);
