@@ -3,6 +3,7 @@
 #include "browser/picture/NightPicture.h"
 #include "platform/RegularFile.h"
 
+#include <QGraphicsEffect>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPdfPageNavigator>
@@ -39,6 +40,21 @@ constexpr double kMaxZoom = 10.0;
 // The page keys leave a tenth of the view in sight; an arrow moves a tenth.
 constexpr double kPageOverlap = 0.9;
 constexpr double kArrowPart = 0.1;
+
+// The pages as the view paints them, turned to the night colours: only the
+// view's size at each paint, the pages' renders cached by the view.
+class NightEffect : public QGraphicsEffect {
+protected:
+    void draw(QPainter *painter) override {
+        QPoint offset;
+        QImage painted = sourcePixmap(Qt::DeviceCoordinates, &offset, QGraphicsEffect::NoPad).toImage();
+        turnNightColours(painted);
+        const QTransform kept = painter->worldTransform();
+        painter->setWorldTransform(QTransform());
+        painter->drawImage(offset, painted);
+        painter->setWorldTransform(kept);
+    }
+};
 
 }  // namespace
 
@@ -188,25 +204,9 @@ void MapPdfView::toEnd() {
 }
 
 void MapPdfView::setNight(bool night) {
-    night_ = night;
-    viewport()->update();
-}
-
-void MapPdfView::paintEvent(QPaintEvent *event) {
-    if (!night_ || paintingForNight_) {
-        QPdfView::paintEvent(event);
-        return;
-    }
-    // The pages as the view paints them, into a picture that is turned to the
-    // night colours: only the view's size each time, the pages' own renders cached by the view.
-    const qreal ratio = devicePixelRatioF();
-    QImage painted(viewport()->size() * ratio, QImage::Format_RGB32);
-    painted.setDevicePixelRatio(ratio);
-    paintingForNight_ = true;
-    viewport()->render(&painted);
-    paintingForNight_ = false;
-    turnNightColours(painted);
-    QPainter(viewport()).drawImage(0, 0, painted);
+    if (night == (viewport()->graphicsEffect() != nullptr)) return;
+    // The view takes the effect over and deletes the one it replaces.
+    viewport()->setGraphicsEffect(night ? new NightEffect : nullptr);
 }
 
 void MapPdfView::wheelEvent(QWheelEvent *event) {

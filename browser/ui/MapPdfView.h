@@ -60,7 +60,6 @@ signals:
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void zoomAround(double factor, QPointF at);
@@ -69,8 +68,6 @@ private:
 
     QPdfDocument *document_ = nullptr;
     std::unique_ptr<QFile> file_;  // the document reads from it while it is shown
-    bool night_ = false;
-    bool paintingForNight_ = false;
 };
 
 }  // namespace volmira::browser
