@@ -47,15 +47,17 @@ Result<bool> MapStore::saveLink(const QString &icao, int number, const QString &
     if (!old) return Failure{old.error()};
     const bool overwrite = old->has_value();
     if (overwrite) {
-        static const std::string sql = mapDataTable().update("Name", "SlideMap", kSlotCondition);
+        // Another file starts unturned, on its first page, fitted.
+        static const std::string sql = mapDataTable().update("Name", "PdfZoom", kSlotCondition);
         MapDataRow row = **old;
         row.Name = name;
         row.Location = location;
         row.File = file;
-        row.W1 = row.H1 = row.SX = row.SY = row.SW = row.SH = 0;
+        row.W1 = row.H1 = row.SX = row.SY = row.SW = row.SH = row.PdfZoom = 0;
+        row.Rotation = row.PdfPage = 0;
         row.SlideMap = 100;
         Statement &s = db_.prepare(sql.c_str());
-        const int next = mapDataTable().bind(s, row, "Name", "SlideMap");
+        const int next = mapDataTable().bind(s, row, "Name", "PdfZoom");
         if (Result<> done = s.bind(next, icao).bind(next + 1, number).run(); !done) return Failure{done.error()};
     } else {
         MapDataRow row;
