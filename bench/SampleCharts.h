@@ -129,8 +129,8 @@ inline bool writeChartJpeg(const QString &path, int width, int height) {
     return picture.save(path, "JPEG", 85);
 }
 
-// The chart on an A4 landscape page of a PDF, with a second page of notes.
-inline bool writeChartPdf(const QString &path) {
+// The chart on `chartPages` A4 landscape pages of a PDF, then a page of notes.
+inline bool writeChartPdf(const QString &path, int chartPages = 1) {
     QPdfWriter pdf(path);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageOrientation(QPageLayout::Landscape);
@@ -140,8 +140,10 @@ inline bool writeChartPdf(const QString &path) {
     const QRect page = painter.viewport();
     const double scale = std::min(page.width() / 1000.0, page.height() / 750.0);
     painter.scale(scale, scale);
-    drawAirfieldChart(painter);
-    pdf.newPage();
+    for (int page = 0; page < chartPages; ++page) {
+        drawAirfieldChart(painter);
+        pdf.newPage();
+    }
     painter.setPen(Qt::black);
     chart::label(painter, QRectF(40, 40, 900, 40), QStringLiteral("Hinweise zum Platz"), 30, true, Qt::AlignLeft);
     chart::label(painter, QRectF(40, 100, 900, 300),

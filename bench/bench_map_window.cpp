@@ -2,11 +2,14 @@
 // offscreen platform, on a copy of the shipped database with ten links on each
 // of 5,000 airports: a lookup by Enter on the map page (buttons; a 2,000 x 1,500
 // JPEG drawn), a 10,000 x 10,000 JPEG shown with the UI thread's longest pause,
-// and a zoom step and a pan move on it, each painted.
+// a zoom step, a pan move, a quarter turn and the night switch on it, each
+// painted, and a page change of a 20-page PDF chart until the page is drawn.
 #include "bench/Offscreen.h"
 #include "bench/SampleCharts.h"
 #include "bench/ShippedCopy.h"
+#include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPanel.h"
+#include "browser/ui/MapPdfView.h"
 #include "browser/ui/frmAirport.h"
 #include "platform/Dialogs.h"
 
@@ -15,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPdfPageRenderer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -44,7 +48,8 @@ struct MapWindow : bench::ShippedCopy {
         const QString charts = dir.filePath("Karten");
         QDir().mkpath(charts);
         if (!bench::writeChartJpeg(charts + "/plan.jpg", 2000, 1500) ||
-            !bench::writeChartJpeg(charts + "/gross.jpg", 10'000, 10'000))
+            !bench::writeChartJpeg(charts + "/gross.jpg", 10'000, 10'000) ||
+            !bench::writeChartPdf(charts + "/seiten.pdf", 19))
             std::abort();
         readCodes();
         // Set up without waiting for the disk; measured with the program's settings.
@@ -56,7 +61,9 @@ struct MapWindow : bench::ShippedCopy {
         for (const QString &code : codes)
             if (!airports->maps.activate(code, 9)) std::abort();
         bigAirport = codes.back();
-        if (!airports->maps.saveLink(bigAirport, 0, charts, "gross.jpg", "Groß")) std::abort();
+        if (!airports->maps.saveLink(bigAirport, 0, charts, "gross.jpg", "Groß") ||
+            !airports->maps.saveLink(bigAirport, 1, charts, "seiten.pdf", "Seiten"))
+            std::abort();
         if (!db.exec("PRAGMA synchronous = FULL").ok()) std::abort();
 
         window = std::make_unique<browser::frmAirport>(*airports, dialogs, dir.path());
@@ -80,6 +87,8 @@ struct MapWindow : bench::ShippedCopy {
     browser::MapPanel &panel() const { return window->mapPanel(); }
     QWidget *picMap() const { return window->findChild<QWidget *>("picMap"); }
 
+    QPushButton *button(const char *name) const { return panel().findChild<QPushButton *>(name); }
+
     // Until the map asked for is drawn; false when it failed.
     bool settle() {
         if (!QTest::qWaitFor([this] { return !panel().loading(); }, 20'000)) return false;
@@ -90,6 +99,16 @@ struct MapWindow : bench::ShippedCopy {
     void enter(const QString &code) {
         window->tAirport->setText(code);
         QTest::keyClick(window->tAirport, Qt::Key_Return);
+    }
+
+    // The big picture's slot or the PDF's of the airport holding them, shown.
+    void showBig(const char *slot) {
+        if (window->tAirport->text() != bigAirport) {
+            enter(bigAirport);
+            settle();
+        }
+        button(slot)->click();
+        if (!settle()) std::abort();
     }
 };
 
@@ -185,6 +204,81 @@ void PanMove(benchmark::State &state) {
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, {x, 200});
 }
 BENCHMARK(PanMove)->Unit(benchmark::kMillisecond);
+
+// The longest gap between the ticks of a 10 ms timer while `work` runs.
+template <typename Work>
+double longestGap(Work work) {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    double longest = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longest = std::max(longest, double(clock.elapsed() - last));
+        last = clock.elapsed();
+    });
+    clock.start();
+    ticks.start(10);
+    work();
+    return std::max(longest, double(clock.elapsed() - last));
+}
+
+// A quarter turn of the big picture ("Drehen"), painted.
+void QuarterTurn(benchmark::State &state) {
+    MapWindow &w = mapWindow();
+    w.showBig("cmdMap(0)");
+    for (auto _ : state) {
+        w.button("cmdTurn")->click();
+        w.picMap()->repaint();
+    }
+}
+BENCHMARK(QuarterTurn)->Unit(benchmark::kMillisecond);
+
+// The night view switched on or off ("Nacht") until the big picture is painted
+// in its new colours; the counter is the UI thread's longest pause meanwhile.
+void NightSwitch(benchmark::State &state) {
+    MapWindow &w = mapWindow();
+    w.showBig("cmdMap(0)");
+    auto *canvas = static_cast<browser::MapCanvas *>(w.picMap());
+    double longest = 0;
+    for (auto _ : state) {
+        const qint64 before = canvas->picture().cacheKey();
+        longest = std::max(longest, longestGap([&] {
+            w.button("cmdNight")->click();
+            while (canvas->picture().cacheKey() == before) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            canvas->repaint();
+        }));
+    }
+    state.counters["longest_gap_ms"] = longest;
+    if (w.panel().nightView()) w.button("cmdNight")->click();
+}
+BENCHMARK(NightSwitch)->Unit(benchmark::kMillisecond)->Iterations(6);
+
+// The next page of the 20-page PDF until it is drawn: each page once, as the
+// view keeps the pages it has rendered.
+void PdfPageChange(benchmark::State &state) {
+    MapWindow &w = mapWindow();
+    w.showBig("cmdMap(1)");
+    auto *pdf = w.panel().findChild<browser::MapPdfView *>("acroMap");
+    auto *renderer = pdf->findChild<QPdfPageRenderer *>();
+    if (!renderer || pdf->pageCount() != 20) std::abort();
+    int page = 0;
+    double longest = 0;
+    for (auto _ : state) {
+        ++page;
+        bool rendered = false;
+        const QMetaObject::Connection told = QObject::connect(
+            renderer, &QPdfPageRenderer::pageRendered, [&](int number) { rendered = rendered || number == page; });
+        longest = std::max(longest, longestGap([&] {
+            pdf->showPage(page);
+            pdf->viewport()->repaint();
+            while (!rendered) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            pdf->viewport()->repaint();
+        }));
+        QObject::disconnect(told);
+    }
+    state.counters["longest_gap_ms"] = longest;
+}
+BENCHMARK(PdfPageChange)->Unit(benchmark::kMillisecond)->Iterations(19);
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace volmira::browser {
 
@@ -12,6 +13,8 @@ constexpr double kSliderHalf = kSliderTwips / 2;
 constexpr double kMostZoom = 8;
 // How far the source's corner may come to the picture's right and bottom edges.
 constexpr double kPanMargin = 10;
+// Less than this from an edge counts as at the edge (half a picture pixel).
+constexpr double kEdge = 0.5;
 
 bool finite(const store::MapDataRow &r) {
     for (double v : {r.W1, r.H1, r.SX, r.SY, r.SW, r.SH})
@@ -28,8 +31,13 @@ int sliderValueAt(double xTwips) {
 }
 
 bool MapView::start(double imageWidth, double imageHeight, int pixelWidth, int pixelHeight, double displayWidth,
-                    double displayHeight) {
+                    double displayHeight, int rotation) {
     clear();
+    rotation_ = ((rotation % 4) + 4) % 4;
+    if (rotation_ % 2 == 1) {
+        std::swap(imageWidth, imageHeight);
+        std::swap(pixelWidth, pixelHeight);
+    }
     ImageWidth = imageWidth;
     ImageHeight = imageHeight;
     PixelWidth = pixelWidth;
@@ -38,16 +46,20 @@ bool MapView::start(double imageWidth, double imageHeight, int pixelWidth, int p
     if (!(imageWidth > 0 && imageHeight > 0 && pixelWidth > 0 && pixelHeight > 0 && displayWidth > 0 &&
           displayHeight > 0))
         return false;
-    ViewRatio = (imageHeight / imageWidth) * (displayHeight / displayWidth) / (double(pixelHeight) / pixelWidth);
     W1 = displayWidth;
     H1 = displayHeight;
+    setRatio();
     SX = SY = 0;
-    SW = BaseWidth = imageWidth / 2;
+    SW = BaseWidth = wanted_ = imageWidth / 2;
     SH = SW * ViewRatio;
     destinationWidth_ = W1;
     destinationHeight_ = H1;
     ready_ = true;
     return true;
+}
+
+void MapView::setRatio() {
+    ViewRatio = (ImageHeight / ImageWidth) * (H1 / W1) / (double(PixelHeight) / PixelWidth);
 }
 
 void MapView::clear() { *this = MapView(); }
@@ -58,44 +70,142 @@ bool MapView::restore(const store::MapDataRow &row) {
     H1 = row.H1;
     SX = row.SX;
     SY = row.SY;
-    SW = row.SW;
-    SH = row.SH;
     SlideMap = std::clamp(row.SlideMap, kSliderMin, kSliderMax);
+    if (!ready_) {
+        SW = row.SW;
+        SH = row.SH;
+        return true;
+    }
+    // A view of the full width may have asked for more (a fitted page, a
+    // turn): its height tells how much. The slider alone never asks for more.
+    apply(row.SW >= ImageWidth ? std::max(row.SW, row.SH / ViewRatio) : row.SW);
     return true;
 }
 
 store::MapViewColumns MapView::columns() const { return {W1, H1, SX, SY, SW, SH, SlideMap}; }
 
-void MapView::fitDisplay(double displayWidth, double displayHeight) {
-    if (!ready_ || displayWidth <= 0 || displayHeight <= 0) return;
-    ViewRatio = (ImageHeight / ImageWidth) * (displayHeight / displayWidth) / (double(PixelHeight) / PixelWidth);
-    W1 = displayWidth;
-    H1 = displayHeight;
-    zoom(SlideMap);
+double MapView::sliderWidth(int sliderValue) const {
+    return sliderValue * (ImageWidth - BaseWidth) / kSliderMax + BaseWidth;
+}
+
+int MapView::sliderFor(double wantedWidth) const {
+    const double value = (wantedWidth - BaseWidth) * kSliderMax / (ImageWidth - BaseWidth);
+    return int(std::clamp(std::round(value), double(kSliderMin), double(kSliderMax)));
 }
 
 void MapView::zoom(int sliderValue) {
     SlideMap = std::clamp(sliderValue, kSliderMin, kSliderMax);
-    if (!ready_) return;
+    if (ready_) apply(sliderWidth(SlideMap));
+}
+
+void MapView::apply(double wantedWidth) {
     const double w = ImageWidth, h = ImageHeight;
-    SW = SlideMap * (w - BaseWidth) / kSliderMax + BaseWidth;
-    SW = std::max(SW, W1 / kMostZoom);
+    wanted_ = wantedWidth;
+    SW = std::max(wantedWidth, W1 / kMostZoom);
     // The source as the zoom asks for it maps onto the whole display; where it
     // reaches past the picture it is clipped, and the display part with it.
-    const double wantedWidth = SW, wantedHeight = ViewRatio * SW;
+    const double fullWidth = SW, fullHeight = ViewRatio * SW;
     destinationWidth_ = W1;
     if (SW > w) {
         SW = w;
-        destinationWidth_ = W1 * w / wantedWidth;
+        destinationWidth_ = W1 * w / fullWidth;
     }
-    SX = std::clamp(SX, 0.0, w - SW);
-    SH = wantedHeight;
+    SH = fullHeight;
     destinationHeight_ = H1;
     if (SH > h) {
         SH = h;
-        destinationHeight_ = H1 * h / wantedHeight;
+        destinationHeight_ = H1 * h / fullHeight;
     }
-    SY = std::clamp(SY, 0.0, h - SH);
+    clampSource();
+}
+
+void MapView::clampSource() {
+    SX = std::clamp(SX, 0.0, ImageWidth - SW);
+    SY = std::clamp(SY, 0.0, ImageHeight - SH);
+}
+
+void MapView::zoomAt(int sliderValue, double x, double y) {
+    if (!ready_) {
+        zoom(sliderValue);
+        return;
+    }
+    x = std::clamp(x, 0.0, destinationWidth_);
+    y = std::clamp(y, 0.0, destinationHeight_);
+    const double pictureX = SX + x * SW / destinationWidth_, pictureY = SY + y * SH / destinationHeight_;
+    zoom(sliderValue);
+    SX = pictureX - x * SW / destinationWidth_;
+    SY = pictureY - y * SH / destinationHeight_;
+    clampSource();
+}
+
+void MapView::zoomAtCentre(int sliderValue) { zoomAt(sliderValue, destinationWidth_ / 2, destinationHeight_ / 2); }
+
+void MapView::fitPage() {
+    if (!ready_) return;
+    SX = SY = 0;
+    apply(std::max(ImageWidth, ImageHeight / ViewRatio));
+    SlideMap = kSliderMax;
+}
+
+void MapView::fitWidth() {
+    if (!ready_) return;
+    const double middle = SY + SH / 2;
+    apply(ImageWidth);
+    SlideMap = kSliderMax;
+    SX = 0;
+    SY = middle - SH / 2;
+    clampSource();
+}
+
+void MapView::move(double widthFraction, double heightFraction) {
+    if (!ready_) return;
+    SX += widthFraction * SW;
+    SY += heightFraction * SH;
+    clampSource();
+}
+
+void MapView::toStart() { SX = SY = 0; }
+
+void MapView::toEnd() {
+    if (!ready_) return;
+    SX = ImageWidth - SW;
+    SY = ImageHeight - SH;
+}
+
+bool MapView::atTop() const { return SY < kEdge; }
+
+bool MapView::atBottom() const { return SY + SH > ImageHeight - kEdge; }
+
+void MapView::turn() {
+    if (!ready_) return;
+    // The middle of the source, a quarter turn on: (x, y) becomes (height - y, x).
+    const double middleX = ImageHeight - (SY + SH / 2), middleY = SX + SW / 2;
+    rotation_ = (rotation_ + 1) % 4;
+    std::swap(ImageWidth, ImageHeight);
+    std::swap(PixelWidth, PixelHeight);
+    BaseWidth = ImageWidth / 2;
+    setRatio();
+    apply(wanted_);
+    SlideMap = sliderFor(wanted_);
+    SX = middleX - SW / 2;
+    SY = middleY - SH / 2;
+    clampSource();
+}
+
+QRectF MapView::unturnedSource() const {
+    // The unturned picture's width and height.
+    const bool odd = rotation_ % 2 == 1;
+    const double w = odd ? ImageHeight : ImageWidth, h = odd ? ImageWidth : ImageHeight;
+    switch (rotation_) {
+    case 1:
+        return {SY, h - SX - SW, SH, SW};
+    case 2:
+        return {w - SX - SW, h - SY - SH, SW, SH};
+    case 3:
+        return {w - SY - SH, SX, SH, SW};
+    default:
+        return source();
+    }
 }
 
 void MapView::press(double x, double y) {

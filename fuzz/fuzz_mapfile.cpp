@@ -5,6 +5,7 @@
 // costs milliseconds rather than a second; the code taking them is the same.
 #include "browser/MapHeader.h"
 #include "browser/picture/MapPicture.h"
+#include "browser/picture/NightPicture.h"
 
 #include <QBuffer>
 
@@ -40,6 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (const auto picture = decodeMapPicture(device, limits)) {
         require(qint64(picture->image.width()) * picture->image.height() <= limits.maxPixels);
         require(picture->shrink >= 1 && picture->fileSize.width > 0);
+        // The night view of whatever was decoded, twice, is the picture again.
+        QImage night = picture->image;
+        turnNightColours(night);
+        turnNightColours(night);
+        require(night.convertToFormat(QImage::Format_RGB32) == picture->image.convertToFormat(QImage::Format_RGB32));
     }
     return 0;
 }

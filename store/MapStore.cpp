@@ -40,14 +40,6 @@ Result<bool> MapStore::activate(const QString &icao, int number) {
     return db_.changes() > 0;
 }
 
-Result<> MapStore::saveView(const QString &icao, int number, const MapViewColumns &v) {
-    Statement &s = db_.prepare(
-        "UPDATE MAPDATA SET W1 = ?1, H1 = ?2, SX = ?3, SY = ?4, SW = ?5, SH = ?6, SlideMap = ?7 "
-        "WHERE ICAO = ?8 AND Number = ?9");
-    s.bind(1, v.W1).bind(2, v.H1).bind(3, v.SX).bind(4, v.SY).bind(5, v.SW).bind(6, v.SH).bind(7, v.SlideMap);
-    return s.bind(8, icao).bind(9, number).run();
-}
-
 Result<bool> MapStore::saveLink(const QString &icao, int number, const QString &location, const QString &file,
                                 const QString &name) {
     Transaction tx(db_);
@@ -56,15 +48,17 @@ Result<bool> MapStore::saveLink(const QString &icao, int number, const QString &
     if (!old) return Failure{old.error()};
     const bool overwrite = old->has_value();
     if (overwrite) {
-        static const std::string sql = mapDataTable().update("Name", "SlideMap", kSlotCondition);
+        // Another file starts unturned, on its first page, fitted.
+        static const std::string sql = mapDataTable().update("Name", "PdfZoom", kSlotCondition);
         MapDataRow row = **old;
         row.Name = name;
         row.Location = location;
         row.File = file;
-        row.W1 = row.H1 = row.SX = row.SY = row.SW = row.SH = 0;
+        row.W1 = row.H1 = row.SX = row.SY = row.SW = row.SH = row.PdfZoom = 0;
+        row.Rotation = row.PdfPage = 0;
         row.SlideMap = 100;
         Statement &s = db_.prepare(sql.c_str());
-        const int next = mapDataTable().bind(s, row, "Name", "SlideMap");
+        const int next = mapDataTable().bind(s, row, "Name", "PdfZoom");
         if (Result<> done = s.bind(next, icao).bind(next + 1, number).run(); !done) return Failure{done.error()};
     } else {
         MapDataRow row;
@@ -118,6 +112,20 @@ Result<> MapStore::moveLinks(const std::vector<LinkMove> &moves) {
         platform::pauseForTest("VOLMIRA_RELINK_PAUSE", "Umverknüpfen", "moved");
     }
     return tx.commit();
+}
+
+Result<> MapStore::saveTurnedView(const QString &icao, int number, const MapViewColumns &v, int rotation) {
+    Statement &s = db_.prepare(
+        "UPDATE MAPDATA SET W1 = ?1, H1 = ?2, SX = ?3, SY = ?4, SW = ?5, SH = ?6, SlideMap = ?7, Rotation = ?8 "
+        "WHERE ICAO = ?9 AND Number = ?10");
+    s.bind(1, v.W1).bind(2, v.H1).bind(3, v.SX).bind(4, v.SY).bind(5, v.SW).bind(6, v.SH).bind(7, v.SlideMap);
+    return s.bind(8, rotation).bind(9, icao).bind(10, number).run();
+}
+
+Result<> MapStore::savePdfView(const QString &icao, int number, int page, double zoom, double x, double y) {
+    Statement &s = db_.prepare(
+        "UPDATE MAPDATA SET PdfPage = ?1, PdfZoom = ?2, SX = ?3, SY = ?4 WHERE ICAO = ?5 AND Number = ?6");
+    return s.bind(1, page).bind(2, zoom).bind(3, x).bind(4, y).bind(5, icao).bind(6, number).run();
 }
 
 }  // namespace volmira::store

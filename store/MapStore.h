@@ -34,8 +34,6 @@ public:
     // Makes the slot the airport's active map and every other row inactive, in
     // one statement. False, and nothing changed, when the slot is free.
     [[nodiscard]] platform::Result<bool> activate(const QString &icao, int number);
-    // Writes the view of the slot's row (one statement); nothing when the slot is free.
-    [[nodiscard]] platform::Result<> saveView(const QString &icao, int number, const MapViewColumns &view);
 
     // Links a file to the slot in one transaction: overwrites the slot's row
     // (SlideMap 100, Active kept) or adds one (SlideMap 0, inactive); the
@@ -64,6 +62,15 @@ public:
     };
     // Gives each row (by id) its new Location in one transaction: all move or none.
     [[nodiscard]] platform::Result<> moveLinks(const std::vector<LinkMove> &moves);
+
+    // The chart viewer's writes, each one statement; nothing when the slot is free.
+    // The view of a picture and its quarter turns (SX to SH reckoned in the turned picture).
+    [[nodiscard]] platform::Result<> saveTurnedView(const QString &icao, int number, const MapViewColumns &view,
+                                                    int rotation);
+    // Where a PDF chart was left: its page, zoom (0: fitted to the width) and
+    // the scroll position within the page in SX and SY (view pixels).
+    [[nodiscard]] platform::Result<> savePdfView(const QString &icao, int number, int page, double zoom, double x,
+                                                 double y);
 
 private:
     Database &db_;

@@ -89,6 +89,8 @@ struct MapDataRow {
     QString File;
     bool Active = false;
     double W1 = 0, H1 = 0;
+    // A picture's view, reckoned in the picture turned by Rotation; for a PDF
+    // chart SX and SY hold the scroll position within its page (view pixels).
     double SX = 0, SY = 0, SW = 0, SH = 0;
     int SlideMap = 0;
     int Rotation = 0;     // quarter turns clockwise, 0 to 3

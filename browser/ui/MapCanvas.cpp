@@ -18,6 +18,8 @@ MapCanvas::MapCanvas(QWidget *parent) : QWidget(parent) {
     setPalette(QPalette(Qt::white));
     // Everything painted each time: no system background under the picture.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on the map brings the map page's keys to it, without a place in the tab order.
+    setFocusPolicy(Qt::ClickFocus);
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("lblMapMessage"));
     message_->setAlignment(Qt::AlignCenter);
@@ -41,9 +43,10 @@ void MapCanvas::clearPicture() {
     update();
 }
 
-void MapCanvas::setView(const QRectF &source, const QRectF &target) {
+void MapCanvas::setView(const QRectF &source, const QRectF &target, int rotation) {
     source_ = source;
     target_ = target;
+    rotation_ = rotation;
     update();
 }
 
@@ -60,7 +63,15 @@ void MapCanvas::paintEvent(QPaintEvent *) {
     painter.fillRect(rect(), palette().window());
     if (picture_.isNull() || source_.isEmpty() || target_.isEmpty()) return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target_, picture_, source_);
+    if (rotation_ == 0) {
+        painter.drawImage(target_, picture_, source_);
+    } else {
+        // Turned about the target's middle, where the unturned source lies with its sides swapped for odd turns.
+        painter.translate(target_.center());
+        painter.rotate(90.0 * rotation_);
+        const QSizeF size = rotation_ % 2 ? target_.size().transposed() : target_.size();
+        painter.drawImage(QRectF(QPointF(-size.width() / 2, -size.height() / 2), size), picture_, source_);
+    }
     painter.end();
     emit drawn();
 }
@@ -87,7 +98,7 @@ void MapCanvas::wheelEvent(QWheelEvent *event) {
     wheelRest_ += event->angleDelta().y();
     const int steps = wheelRest_ / kNotch;
     wheelRest_ %= kNotch;
-    if (steps != 0) emit wheelSteps(steps);
+    if (steps != 0) emit wheelSteps(steps, event->position());
     event->accept();
 }
 

@@ -23,8 +23,9 @@ public:
     void clearPicture();
     [[nodiscard]] bool hasPicture() const { return !picture_.isNull(); }
     [[nodiscard]] const QImage &picture() const { return picture_; }
-    // Source rectangle in the picture's pixels, target in the canvas's.
-    void setView(const QRectF &source, const QRectF &target);
+    // Source rectangle in the picture's pixels, target in the canvas's; the
+    // source painted turned by `rotation` quarter turns clockwise.
+    void setView(const QRectF &source, const QRectF &target, int rotation = 0);
     // Shows the text over an empty canvas; an empty text hides it.
     void showMessage(const QString &text);
     [[nodiscard]] QString message() const;
@@ -35,8 +36,8 @@ signals:
     void panStarted(QPointF at);
     void panMoved(QPointF at);
     void panEnded();
-    // One wheel notch is a step; positive away from the user.
-    void wheelSteps(int steps);
+    // One wheel notch is a step; positive away from the user; at the mouse's place.
+    void wheelSteps(int steps, QPointF at);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -49,6 +50,7 @@ private:
     QImage picture_;
     QRectF source_;
     QRectF target_;
+    int rotation_ = 0;
     bool panning_ = false;
     int wheelRest_ = 0;  // eighths of a degree short of a whole notch
     QLabel *message_ = nullptr;

@@ -2,16 +2,15 @@
 // and a marker beside it, and what a click on them does.
 #include "browser/ui/MapPanel.h"
 
+#include "browser/NightSetting.h"
 #include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPdfView.h"
 #include "browser/ui/frmKarte.h"
 #include "platform/ui/Widgets.h"
 
+#include <QDir>
 #include <QKeyEvent>
-#include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyleOptionButton>
@@ -54,6 +53,22 @@ protected:
 
 bool isEnter(const QKeyEvent *key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 
+bool sliderKey(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 MapPanel::MapPanel(store::AirportStore &store, platform::Dialogs &dialogs, const QString &dataFolder,
@@ -65,9 +80,11 @@ MapPanel::MapPanel(store::AirportStore &store, platform::Dialogs &dialogs, const
     zoomSettled_.setSingleShot(true);
     zoomSettled_.setInterval(300);
     connect(&zoomSettled_, &QTimer::timeout, this, &MapPanel::flushView);
+    night_ = readNightView(QDir(dataFolder_).filePath(kNightFileName));
     buildSlots();
     buildDisplay();
     buildExpiryLabel();
+    buildTools();
 }
 
 void MapPanel::buildSlots() {
@@ -111,9 +128,11 @@ void MapPanel::buildDisplay() {
         awaitingDraw_ = false;
         emit mapSettled(true);
     });
-    connect(picMap, &MapCanvas::wheelSteps, this, [this](int steps) {
-        // Away from the user magnifies: a smaller part of the picture.
-        userZoom(std::clamp(SlideMap->value() - 5 * steps, SlideMap->minimum(), SlideMap->maximum()));
+    connect(picMap, &MapCanvas::wheelSteps, this, [this](int steps, QPointF at) {
+        if (!view_.ready()) return;
+        // Away from the user magnifies: a smaller part of the picture, the point under the mouse kept.
+        view_.zoomAt(SlideMap->value() - 5 * steps, at.x(), at.y());
+        viewChanged();
     });
 
     SlideMap = named<QSlider>(this, QStringLiteral("SlideMap"));
@@ -130,29 +149,13 @@ void MapPanel::buildDisplay() {
 
     acroMap = new MapPdfView(this);
     setTwips(acroMap, 2640, 120, 12255, 6495);
+    acroMap->setNight(night_);
     acroMap->hide();
-
-    // Beside the slider's right end, above the PDF view's corner.
-    cmdPrintMap = named<QPushButton>(this, QStringLiteral("cmdPrintMap"));
-    // A printer drawn in the button's text colour: no font or icon theme is sure to have one.
-    QPixmap printer(20, 20);
-    printer.fill(Qt::transparent);
-    {
-        QPainter draw(&printer);
-        draw.setPen(cmdPrintMap->palette().color(QPalette::ButtonText));
-        draw.drawRect(5, 2, 10, 5);
-        draw.drawRect(2, 7, 16, 7);
-        draw.fillRect(5, 12, 10, 6, Qt::white);
-        draw.drawRect(5, 12, 10, 6);
-    }
-    cmdPrintMap->setIcon(QIcon(printer));
-    cmdPrintMap->setToolTip(QStringLiteral("Karte drucken"));
-    cmdPrintMap->setAccessibleName(QStringLiteral("Karte drucken"));
-    setTwips(cmdPrintMap, 14355, 6165, 540, 450);
-    cmdPrintMap->setEnabled(false);
-    cmdPrintMap->raise();
-    connect(cmdPrintMap, &QPushButton::clicked, this, &MapPanel::cmdPrintMap_Click);
-    connect(this, &MapPanel::mapSettled, cmdPrintMap, &QPushButton::setEnabled);
+    connect(acroMap, &MapPdfView::placeChanged, this, [this] {
+        if (restoringPdf_ || !pdfShown()) return;
+        viewDirty_ = true;
+        zoomSettled_.start();
+    });
 }
 
 MapPanel::~MapPanel() {
@@ -295,6 +298,11 @@ void MapPanel::openLink(int index) {
 
 bool MapPanel::eventFilter(QObject *watched, QEvent *event) {
     if (watched == SlideMap) {
+        // The slider keeps its own keys; the map page's moves are for the map.
+        if (event->type() == QEvent::ShortcutOverride && sliderKey(static_cast<QKeyEvent *>(event)->key())) {
+            event->accept();
+            return true;
+        }
         // A click sets the value by where it lands, after the slider's own
         // handling of it. A drag of the handle keeps the value dragged to: the
         // handle's centre never reaches the slider's ends, so its place would

@@ -3,6 +3,7 @@
 #include "browser/MapLinks.h"
 #include "browser/MapView.h"
 #include "browser/picture/MapPicture.h"
+#include "browser/ui/MapPdfView.h"
 #include "platform/Dialogs.h"
 #include "store/AirportStore.h"
 
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,11 +25,19 @@ class QSlider;
 namespace volmira::browser {
 
 class MapCanvas;
-class MapPdfView;
 
 // frmMap, the map page of the airport window: ten map buttons, the picture with
-// its zoom slider, or a PDF chart. Pictures decode on a worker thread; the view
-// of the map shown is stored in its row when the user has settled it.
+// its zoom slider, or a PDF chart, and a row of view buttons over the map's top
+// right corner ("Ganze Seite", "Breite", "Drehen", "Nacht"). Pictures decode on
+// a worker thread; the view of the map shown (for a PDF its page, zoom and
+// place) is stored in its row when the user has settled it. The night view is
+// a program setting (Nacht.crm in the data folder).
+//
+// Keys, while the focus is on the map page: + and - zoom around the middle, G
+// the whole page, B the width, R a quarter turn, N the night view, the arrows
+// move a tenth of the view, Page Up and Page Down nearly a whole view (a PDF
+// turns its page when at the page's top or bottom edge), Home and End go to
+// the top left and bottom right corners.
 class MapPanel : public QFrame {
     Q_OBJECT
 
@@ -50,6 +60,11 @@ public:
     [[nodiscard]] const QString &lastMapFolder() const { return LastMapFolder; }
     // True while a picture decodes.
     [[nodiscard]] bool loading() const { return loading_; }
+    // What the map shown looks like: the picture's view (its visible part and
+    // quarter turns; not ready for a PDF or no map), the PDF's page, and the night view.
+    [[nodiscard]] const MapView &pictureView() const { return view_; }
+    [[nodiscard]] std::optional<PdfPlace> pdfPlace() const;
+    [[nodiscard]] bool nightView() const { return night_; }
 
 signals:
     // The map asked for is on the screen (drawn or rendered), or could not be shown.
@@ -74,6 +89,25 @@ private:
 
     void buildSlots();
     void buildDisplay();
+    // The view buttons and the map page's keys (MapPanelKeys.cpp).
+    void buildTools();
+    void addKey(const QKeySequence &key, const std::function<void()> &action);
+    [[nodiscard]] bool pdfShown() const;
+    void fitPage();
+    void fitWidth();
+    void turnMap();
+    void toggleNight();
+    void zoomKey(int steps);
+    void pageKey(bool down);
+    void moveBy(int dx, int dy);
+    void toCorner(bool end);
+    // The view changed by the user: drawn, and stored once the user pauses.
+    void viewChanged();
+    // Shows the kept picture in the night or day colours as the setting asks.
+    void matchNight();
+    // Makes the kept picture's other colours on the worker thread, so that a
+    // switch of the night view only swaps the two.
+    void prepareOtherColours();
     // MapButtons without showing a map: the active slot's link, if any.
     [[nodiscard]] std::optional<MapSlot> fillButtons(QString icao);
     void emptySlot(Slot &slot);
@@ -99,7 +133,7 @@ private:
 
     // MapPanelView.cpp: loading, drawing and storing the view.
     void ShowMap(const MapSlot &slot);
-    void showPdf(const QString &path);
+    void showPdf(const MapSlot &slot);
     void arrived(int request, const MapSlot &slot, const LoadedMap &loaded);
     void showFailure(const QString &path);
     void dropPicture();
@@ -124,6 +158,11 @@ private:
     MapPdfView *acroMap = nullptr;
     QLabel *lblExpired = nullptr;  // "Karte abgelaufen am ..." above the map
     QPushButton *cmdPrintMap = nullptr;  // enabled while a map is shown
+    QWidget *frmMapTools = nullptr;  // the row of view buttons; room for more
+    QPushButton *cmdFitPage = nullptr;
+    QPushButton *cmdFitWidth = nullptr;
+    QPushButton *cmdTurn = nullptr;
+    QPushButton *cmdNight = nullptr;
 
     QString icao_;          // the airport whose links the buttons hold
     int ActiveMap = -1;     // the slot shown; -1 for none
@@ -134,6 +173,13 @@ private:
     bool awaitingDraw_ = false;  // mapSettled follows the first drawing of a new picture
     bool storeFailureTold_ = false;  // a failed store is told once, until a store succeeds again
     QTimer zoomSettled_;               // a zoom step is stored when the user pauses
+    PdfPlace pdfStored_;               // the PDF's place as its row holds it
+    bool night_ = false;               // the night view is on
+    bool pictureNight_ = false;        // the kept picture is in the night colours
+    QImage otherColours_;              // the kept picture in the colours not shown; null until made
+    bool turningNight_ = false;        // the worker makes otherColours_
+    bool loadingNight_ = false;        // the picture being decoded comes in the night colours
+    bool restoringPdf_ = false;        // the PDF goes back to its stored place, not moved by the user
 
     bool loading_ = false;
     int request_ = 0;  // the newest load asked for; older ones are dropped on arrival

@@ -1,5 +1,6 @@
 // The map page's display: loading a map off the UI thread, the zoom slider,
 // panning, painting, and when the view goes into the map's row.
+#include "browser/picture/NightPicture.h"
 #include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPanel.h"
 #include "browser/ui/MapPdfView.h"
@@ -12,6 +13,8 @@
 #include <QSlider>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <cmath>
+
 namespace volmira::browser {
 
 namespace {
@@ -21,6 +24,9 @@ const QString kLoading = QStringLiteral("Karte wird geladen …");
 store::MapViewColumns columnsOf(const store::MapDataRow &row) {
     return {row.W1, row.H1, row.SX, row.SY, row.SW, row.SH, row.SlideMap};
 }
+
+// A stored scroll position; a damaged value is the page's top left.
+int scrollOf(double stored) { return std::isfinite(stored) && stored > 0 && stored < 1e6 ? int(stored) : 0; }
 
 }  // namespace
 
@@ -33,10 +39,12 @@ void MapPanel::dropPicture() {
     viewDirty_ = false;
     view_.clear();
     picMap->clearPicture();
+    otherColours_ = {};
     picMap->showMessage({});
     setSlider(0);
     SlideMap->hide();
     cmdPrintMap->setEnabled(false);
+    frmMapTools->hide();
 }
 
 void MapPanel::ShowMap(const MapSlot &slot) {
@@ -45,12 +53,13 @@ void MapPanel::ShowMap(const MapSlot &slot) {
     acroMap->hide();
     picMap->show();
     if (slot.type == MapType::Pdf) {
-        showPdf(slot.file.path);
+        showPdf(slot);
         return;
     }
     loading_ = true;
     const int request = ++request_;
     *newest_ = request;
+    loadingNight_ = night_;
     picMap->showMessage(kLoading);
     auto *watcher = new QFutureWatcher<LoadedMap>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request, slot] {
@@ -59,14 +68,17 @@ void MapPanel::ShowMap(const MapSlot &slot) {
     });
     // Checked again on the worker: a request overtaken while it waited is not decoded.
     watcher->setFuture(QtConcurrent::run(&decoder_, [newest = newest_, request, path = slot.file.path,
-                                                     type = slot.type]() -> LoadedMap {
+                                                     type = slot.type, night = night_]() -> LoadedMap {
         if (newest->load() != request) return {};
-        return loadMap(path, type);
+        LoadedMap loaded = loadMap(path, type);
+        // The night colours made once here, never per paint.
+        if (night && loaded.picture) turnNightColours(loaded.picture->image);
+        return loaded;
     }));
 }
 
-void MapPanel::showPdf(const QString &path) {
-    const platform::Result<> loaded = acroMap->load(path);
+void MapPanel::showPdf(const MapSlot &slot) {
+    const platform::Result<> loaded = acroMap->load(slot.file.path);
     if (!loaded) {
         dialogs_.inform(this, QStringLiteral("PDF Anzeigefehler"), loaded.error());
         emit mapSettled(false);
@@ -74,7 +86,19 @@ void MapPanel::showPdf(const QString &path) {
     }
     picMap->hide();
     acroMap->show();
+    frmMapTools->show();
+    // Charts of PDF files are not turned.
+    cmdTurn->setEnabled(false);
+    pdfStored_ = {slot.row.PdfPage, slot.row.PdfZoom, scrollOf(slot.row.SX), scrollOf(slot.row.SY)};
+    restoringPdf_ = true;
+    acroMap->restore(pdfStored_);
+    restoringPdf_ = false;
     emit mapSettled(true);
+}
+
+std::optional<PdfPlace> MapPanel::pdfPlace() const {
+    if (!pdfShown()) return std::nullopt;
+    return acroMap->place();
 }
 
 void MapPanel::arrived(int request, const MapSlot &slot, const LoadedMap &loaded) {
@@ -94,20 +118,24 @@ void MapPanel::arrived(int request, const MapSlot &slot, const LoadedMap &loaded
     }
     const QImage &picture = loaded.picture->image;
     if (!view_.start(picture.width(), picture.height(), pixels->width, pixels->height, picMap->width(),
-                     picMap->height())) {
+                     picMap->height(), slot.row.Rotation)) {
         showFailure(path);
         return;
     }
     picMap->setPicture(picture);
+    pictureNight_ = loadingNight_;
     SlideMap->show();
+    frmMapTools->show();
+    cmdTurn->setEnabled(true);
     // A map never viewed opens on its full width.
-    if (!view_.restore(slot.row)) view_.SlideMap = kSliderMax;
+    if (!view_.restore(slot.row)) view_.zoom(kSliderMax);
     setSlider(view_.SlideMap);
-    view_.zoom(view_.SlideMap);
     awaitingDraw_ = true;
     DrawMap();
-    viewDirty_ = view_.columns() != columnsOf(slot.row);
+    viewDirty_ = view_.columns() != columnsOf(slot.row) || view_.rotation() != slot.row.Rotation;
     flushView();
+    // Shown in the night view's colours once they are made, if it was switched while the picture decoded.
+    prepareOtherColours();
 }
 
 void MapPanel::showFailure(const QString &path) {
@@ -125,11 +153,8 @@ void MapPanel::setSlider(int value) {
 void MapPanel::userZoom(int value) {
     setSlider(value);
     if (!view_.ready()) return;
-    view_.zoom(SlideMap->value());
-    DrawMap();
-    viewDirty_ = true;
-    // Stored once the user pauses, not at every step.
-    zoomSettled_.start();
+    view_.zoomAtCentre(SlideMap->value());
+    viewChanged();
 }
 
 void MapPanel::sliderReleased(int x) {
@@ -151,14 +176,24 @@ void MapPanel::panMoved(QPointF at) {
 void MapPanel::panEnded() { flushView(); }
 
 void MapPanel::DrawMap() {
-    if (view_.ready()) picMap->setView(view_.source(), view_.destination());
+    if (view_.ready()) picMap->setView(view_.unturnedSource(), view_.destination(), view_.rotation());
 }
 
 void MapPanel::flushView() {
     zoomSettled_.stop();
-    if (!viewDirty_ || !view_.ready() || icao_.isEmpty() || ActiveMap < 0) return;
+    if (!viewDirty_ || icao_.isEmpty() || ActiveMap < 0) return;
     // A failed write stays pending without a message: the next one tries again.
-    if (store_.maps.saveView(icao_, ActiveMap, view_.columns())) viewDirty_ = false;
+    if (pdfShown()) {
+        const PdfPlace place = acroMap->place();
+        if (place == pdfStored_ ||
+            store_.maps.savePdfView(icao_, ActiveMap, place.page, place.zoom, place.x, place.y)) {
+            pdfStored_ = place;
+            viewDirty_ = false;
+        }
+        return;
+    }
+    if (view_.ready() && store_.maps.saveTurnedView(icao_, ActiveMap, view_.columns(), view_.rotation()))
+        viewDirty_ = false;
 }
 
 }  // namespace volmira::browser

@@ -27,9 +27,12 @@ TEST(MapStore, LinksAreAddedOrOverwrittenWithTheirTextsAndReadAndActivatedBySlot
     EXPECT_FALSE(maps.saveLink("EDDF", 3, folder, file, name).value());
     EXPECT_EQ(rows(t), "EDDF 3 " + name + "|" + folder + "|" + file + " 0 0 0");
     ASSERT_TRUE(maps.activate("EDDF", 3).value());
-    test::expectOk(maps.saveView("EDDF", 3, {600, 400, 10, 20, 300, 200, -40}).error());
+    test::expectOk(maps.saveTurnedView("EDDF", 3, {600, 400, 10, 20, 300, 200, -40}, 2).error());
+    test::expectOk(maps.savePdfView("EDDF", 3, 4, 1.5, 0, 80).error());
     EXPECT_TRUE(maps.saveLink("EDDF", 3, "/k", "b.pdf", "B").value());  // the view reset, still active
     EXPECT_EQ(rows(t), "EDDF 3 B|/k|b.pdf 1 100 0");
+    const store::MapDataRow relinked = maps.link("EDDF", 3).value().value();
+    EXPECT_EQ(std::tuple(relinked.Rotation, relinked.PdfPage, relinked.PdfZoom, relinked.SY), std::tuple(0, 0, 0.0, 0.0));
     test::expectOk(t.db.exec("DELETE FROM MAPDATA").error());
 
     // Only slots 0 to 9 are read; Active marks one slot of the airport.
@@ -40,7 +43,7 @@ TEST(MapStore, LinksAreAddedOrOverwrittenWithTheirTextsAndReadAndActivatedBySlot
     EXPECT_EQ(read.join(u','), "0,2,7");
     EXPECT_FALSE(maps.activate("EDDF", 5).value());  // a free slot changes nothing
     ASSERT_TRUE(maps.activate("EDDF", 2).value());
-    test::expectOk(maps.saveView("EDDF", 2, {1, 1, 1, 1, 9, 9, 50}).error());
+    test::expectOk(maps.saveTurnedView("EDDF", 2, {1, 1, 1, 1, 9, 9, 50}, 0).error());
     EXPECT_TRUE(maps.deleteLink("EDDF", 7).value());
     EXPECT_FALSE(maps.deleteLink("EDDF", 7).value());
     EXPECT_EQ(rows(t), "EDDF -1 -1|| 0 0 5 ; EDDF 0 0|| 0 0 5 ; EDDF 2 2|| 1 50 9 ; EDDF 10 10|| 0 0 5 ; EDHN 2 2|| 1 0 5");

@@ -1,3 +1,4 @@
+#include "browser/picture/NightPicture.h"
 #include "browser/ui/MapCanvas.h"
 #include "browser/ui/MapPanel.h"
 #include "browser/ui/frmKarte.h"
@@ -316,4 +317,64 @@ TEST_F(MapPage, ALinkedFifoIsRefusedWithoutHoldingThePage) {
     EXPECT_EQ(dialogs.shown.at(0).text, "Die PDF-Datei " + path + cannot + ": Der Name bezeichnet keine gewöhnliche Datei.");
     EXPECT_EQ(message(), "Die Karte" + cannot + ": " + QDir(t.folder()).filePath("karte.jpg"));
     EXPECT_FALSE(pdf.blocked || picture.blocked);
+}
+
+TEST_F(MapPage, APdfReopensOnItsPageZoomAndPlaceAfterAnotherAirportWrittenOnceTheUserPauses) {
+    test::writePdf(link("EDDF", 1, "anflug.pdf"), 5);
+    link("EDDM", 0, "muc.jpg", 300, 300, true);
+    ASSERT_TRUE(t.store->maps.activate("EDDF", 1).ok());
+    open();
+    showMapPage();
+    auto *pdf = control<browser::MapPdfView>("acroMap");
+    ASSERT_TRUE(pdf->isVisible());
+    pdf->setFocus();
+    // The page keys scroll down the page, then turn it at its bottom edge.
+    for (int i = 0; i < 30 && pdf->currentPage() < 2; ++i) QTest::keyClick(pdf, Qt::Key_PageDown);
+    EXPECT_EQ(pdf->currentPage(), 2);
+    const int written = writes();
+    QTest::keyClick(pdf, Qt::Key_Plus);
+    QTest::keyClick(pdf, Qt::Key_Plus);
+    QTest::keyClick(pdf, Qt::Key_Down);
+    const browser::PdfPlace left = pdf->place();
+    EXPECT_GT(left.zoom, 0);
+    EXPECT_GT(left.y, 0);
+    EXPECT_EQ(writes(), written);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return writes() == written + 1; }, 2000));
+    EXPECT_EQ(std::tuple(row("EDDF", 1).PdfPage, row("EDDF", 1).PdfZoom), std::tuple(2, left.zoom));
+    enterCode("EDDM");
+    settle();
+    enterCode("EDDF");
+    settle();
+    EXPECT_EQ(pdf->place(), left);
+}
+
+TEST_F(MapPage, AQuarterTurnIsKeptPerMapAndTheNightViewForTheProgram) {
+    link("EDDF", 0, "plan.jpg", 800, 600, true);
+    link("EDDM", 0, "muc.jpg", 300, 300, true);
+    open();
+    showMapPage();
+    auto *canvas = qobject_cast<browser::MapCanvas *>(picMap());
+    const QRgb day = canvas->picture().pixel(10, 10);
+    // The slider keeps its arrow keys while the map page's moves are keys of the page.
+    control("SlideMap")->setFocus();
+    QTest::keyClick(control("SlideMap"), Qt::Key_Left);
+    EXPECT_EQ(control<QSlider>("SlideMap")->value(), 99);
+    canvas->setFocus();
+    QTest::keyClick(canvas, Qt::Key_R);
+    QTest::keyClick(canvas, Qt::Key_N);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return canvas->picture().pixel(10, 10) == browser::nightColour(day); }, 5000));
+    panel().flushView();
+    const QRectF turned = panel().pictureView().source();
+    EXPECT_EQ(std::tuple(row("EDDF", 0).Rotation, row("EDDF", 0).SW, row("EDDF", 0).SH),
+              std::tuple(1, turned.width(), turned.height()));
+    enterCode("EDDM");
+    settle();
+    EXPECT_EQ(panel().pictureView().rotation(), 0);
+    enterCode("EDDF");
+    settle();
+    EXPECT_EQ(std::pair(panel().pictureView().rotation(), panel().pictureView().source()), std::pair(1, turned));
+    EXPECT_EQ(canvas->picture().pixel(10, 10), browser::nightColour(day));
+    // The next run starts in the night view.
+    browser::MapPanel next(*t.store, dialogs, t.folder());
+    EXPECT_TRUE(next.nightView());
 }
