@@ -124,6 +124,7 @@ private:
 
     // MapPanelDrop.cpp: dropped files and expired charts.
     void buildExpiryLabel();
+    void placeTools();
     void linkDropped(const QString &path, int onButton);
     // The slot's button in red with the day in its tooltip when its chart has
     // expired; as usual otherwise.

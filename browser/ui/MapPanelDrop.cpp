@@ -57,13 +57,14 @@ void MapPanel::markExpiry(Slot &slot, const store::MapDataRow *link) {
 
 void MapPanel::showExpiry(const MapSlot *shown) {
     const std::optional<QDate> expired = shown ? expiredOn(shown->row, QDate::currentDate()) : std::nullopt;
-    if (!expired) {
+    if (expired) {
+        lblExpired->setText(expiredText(*expired));
+        lblExpired->show();
+        lblExpired->raise();
+    } else {
         lblExpired->hide();
-        return;
     }
-    lblExpired->setText(expiredText(*expired));
-    lblExpired->show();
-    lblExpired->raise();
+    placeTools();
 }
 
 void MapPanel::dragEnterEvent(QDragEnterEvent *event) {

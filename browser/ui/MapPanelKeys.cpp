@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
@@ -33,6 +34,12 @@ const QString kMoveKeys = QStringLiteral(
     "Ansicht verschieben; im PDF blättern Bild auf/ab am oberen oder unteren Seitenrand um.");
 
 }  // namespace
+
+// Over the map's top right corner, below the notice of an expired chart when it shows.
+void MapPanel::placeTools() {
+    const int top = lblExpired->isHidden() ? picMap->y() : lblExpired->geometry().bottom() + 1;
+    frmMapTools->move(picMap->geometry().right() - frmMapTools->width() - kToolsInset, top + kToolsInset / 4);
+}
 
 void MapPanel::buildTools() {
     frmMapTools = named<QWidget>(this, QStringLiteral("frmMapTools"));
@@ -64,7 +71,7 @@ void MapPanel::buildTools() {
     cmdPrintMap->setEnabled(false);
     connect(this, &MapPanel::mapSettled, cmdPrintMap, &QPushButton::setEnabled);
     frmMapTools->adjustSize();
-    frmMapTools->move(picMap->geometry().right() - frmMapTools->width() - kToolsInset, picMap->y() + kToolsInset / 4);
+    placeTools();
     frmMapTools->hide();
     picMap->setToolTip(kMoveKeys);
     acroMap->setToolTip(kMoveKeys);

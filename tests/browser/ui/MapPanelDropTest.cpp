@@ -78,6 +78,7 @@ TEST_F(MapPageDrop, AnExpiredChartIsMarkedOnItsButtonAndAboveTheMapWhichStaysSho
     auto *label = control<QLabel>("lblExpired");
     EXPECT_EQ(std::tuple(button(0)->toolTip(), button(1)->toolTip(), label->isVisible(), label->text(), control("picMap")->isVisible()),
               std::tuple(expired, QString(), true, expired, true));
+    EXPECT_FALSE(label->geometry().intersects(control("frmMapTools")->geometry())) << "the view buttons below it";
     EXPECT_NE(control<QLabel>("lblMapButton(0)")->palette().color(QPalette::WindowText),
               control<QLabel>("lblMapButton(1)")->palette().color(QPalette::WindowText));
     QTest::mouseClick(button(1), Qt::LeftButton);
