@@ -90,7 +90,9 @@ Result<QString> copyIntoMapFolder(const QString &file, const QString &dataFolder
     }
     // Copied whole under a name of its own, then given the first free name.
     const QString temporary = target.filePath(QStringLiteral(".%1.kopie").arg(QUuid::createUuid().toString(QUuid::Id128)));
-    if (Result<> copied = platform::copyFileAtomically(file, temporary); !copied) return Failure{copied.error()};
+    if (Result<> copied = platform::copyFileAtomically(file, temporary); !copied)
+        return Failure{QStringLiteral("%1 kann nicht in den Kartenordner %2 kopiert werden. %3")
+                           .arg(name, QDir::toNativeSeparators(folder), copied.error())};
     for (int n = 1; n <= kMostNames; ++n) {
         const QString candidate = target.filePath(numberedName(name, n));
         const Result<bool> placed = platform::renameWithoutReplacing(temporary, candidate);

@@ -3,6 +3,7 @@
 #include "browser/MapLinkAudit.h"
 
 #include "support/Files.h"
+#include "support/FullDisk.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -44,6 +45,18 @@ TEST(MapDrop, ACopyNeverReplacesAnotherFileAndTheSameChartIsTakenAgain) {
     EXPECT_EQ(test::readFile(folder + "/plan.pdf") + test::readFile(folder + "/plan (2).pdf"), "Karte AKarte B");
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary file left
     EXPECT_EQ(browser::airportMapFolder("/d", "../x"), "/d/Karten/.._x");
+}
+
+// A copy on a full disk says so and leaves nothing in the map folder.
+TEST(MapDrop, ACopyOnAFullDiskIsRefusedAndLeavesNothing) {
+    test::FullDisk disk;
+    if (!disk.mounted()) GTEST_SKIP() << test::FullDisk::skipReason().toStdString();
+    QTemporaryDir elsewhere;
+    const QString chart = elsewhere.filePath("plan.pdf");
+    test::writeFile(chart, QByteArray(512 * 1024, 'x'));
+    const platform::Result<QString> made = browser::copyIntoMapFolder(chart, disk.path(), "EDDF");
+    EXPECT_TRUE(made.error().startsWith("plan.pdf kann nicht in den Kartenordner")) << made.error().toStdString();
+    EXPECT_TRUE(QDir(disk.filePath("Karten/EDDF")).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST(MapLinkAudit, ARelinkTakesTheFolderAndWhatLiesBelowItWhereTheFileIsThere) {
