@@ -144,6 +144,23 @@ void EnterDrawn(benchmark::State &state) {
 }
 BENCHMARK(EnterDrawn)->Unit(benchmark::kMillisecond);
 
+// The longest gap between the ticks of a 10 ms timer while `work` runs.
+template <typename Work>
+double longestGap(Work work) {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    double longest = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longest = std::max(longest, double(clock.elapsed() - last));
+        last = clock.elapsed();
+    });
+    clock.start();
+    ticks.start(10);
+    work();
+    return std::max(longest, double(clock.elapsed() - last));
+}
+
 // A click on the 10,000 x 10,000 JPEG until it is painted; the counter is the
 // longest gap between the ticks of a 10 ms timer meanwhile.
 void BigPictureShown(benchmark::State &state) {
@@ -152,21 +169,12 @@ void BigPictureShown(benchmark::State &state) {
     w.settle();
     auto *button = w.panel().findChild<QPushButton *>("cmdMap(0)");
     double longest = 0;
-    for (auto _ : state) {
-        QElapsedTimer clock;
-        qint64 last = 0;
-        QTimer ticks;
-        QObject::connect(&ticks, &QTimer::timeout, [&] {
-            longest = std::max(longest, double(clock.elapsed() - last));
-            last = clock.elapsed();
-        });
-        clock.start();
-        ticks.start(10);
-        button->click();
-        if (!w.settle()) std::abort();
-        w.picMap()->repaint();
-        longest = std::max(longest, double(clock.elapsed() - last));
-    }
+    for (auto _ : state)
+        longest = std::max(longest, longestGap([&] {
+                               button->click();
+                               if (!w.settle()) std::abort();
+                               w.picMap()->repaint();
+                           }));
     state.counters["longest_gap_ms"] = longest;
 }
 BENCHMARK(BigPictureShown)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -204,23 +212,6 @@ void PanMove(benchmark::State &state) {
     QTest::mouseRelease(canvas, Qt::LeftButton, {}, {x, 200});
 }
 BENCHMARK(PanMove)->Unit(benchmark::kMillisecond);
-
-// The longest gap between the ticks of a 10 ms timer while `work` runs.
-template <typename Work>
-double longestGap(Work work) {
-    QElapsedTimer clock;
-    qint64 last = 0;
-    double longest = 0;
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, [&] {
-        longest = std::max(longest, double(clock.elapsed() - last));
-        last = clock.elapsed();
-    });
-    clock.start();
-    ticks.start(10);
-    work();
-    return std::max(longest, double(clock.elapsed() - last));
-}
 
 // A quarter turn of the big picture ("Drehen"), painted.
 void QuarterTurn(benchmark::State &state) {

@@ -25,6 +25,8 @@ fi
 # A compiler cache, where the machine has one, rebuilds a fresh checkout from what it compiled before.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+# Paths below the checkout count as relative, so that a checkout in another folder finds the same entries.
+export CCACHE_BASEDIR="$PWD"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
 targets=()
 for t in "$@"; do targets+=(--target "$t"); done
