@@ -64,9 +64,14 @@ Result<> loadPdf(QPdfDocument &document, const QString &path) {
     return {};
 }
 
-Result<PreparedChart> preparePdf(const ChartPrintJob &job, PreparedChart chart) {
+QString missingPageMessage(const QString &path, int page, int count) {
+    return QStringLiteral("Die Karte „%1“ hat keine Seite %2, nur %3.").arg(QFileInfo(path).fileName()).arg(page + 1).arg(count);
+}
+
+Result<PreparedChart> preparePdf(const ChartPrintJob &job, PreparedChart chart, int *pages) {
     QPdfDocument document;
     if (Result<> loaded = loadPdf(document, job.path); !loaded) return Failure{loaded.error()};
+    if (pages) *pages = document.pageCount();
     if (job.pdfPage < 0 || job.pdfPage >= document.pageCount())
         return Failure{missingPageMessage(job.path, job.pdfPage, document.pageCount())};
     chart.placement = placeChart(document.pagePointSize(job.pdfPage), job.rotation, job.paper, job.orientation);
@@ -86,23 +91,14 @@ QPageSize::PageSizeId pageSizeId(Paper paper) {
 
 }  // namespace
 
-Result<int> pdfPageCount(const QString &path) {
-    QPdfDocument document;
-    if (Result<> loaded = loadPdf(document, path); !loaded) return Failure{loaded.error()};
-    return document.pageCount();
-}
-
-QString missingPageMessage(const QString &path, int page, int count) {
-    return QStringLiteral("Die Karte „%1“ hat keine Seite %2, nur %3.").arg(QFileInfo(path).fileName()).arg(page + 1).arg(count);
-}
-
-Result<PreparedChart> prepareChart(const ChartPrintJob &job) {
+Result<PreparedChart> prepareChart(const ChartPrintJob &job, int *pages) {
     PreparedChart chart;
     chart.rotation = ((job.rotation % 4) + 4) % 4;
     chart.paper = job.paper;
     ChartPrintJob turned = job;
     turned.rotation = chart.rotation;
-    return job.type == MapType::Pdf ? preparePdf(turned, std::move(chart)) : preparePicture(turned, std::move(chart));
+    return job.type == MapType::Pdf ? preparePdf(turned, std::move(chart), pages)
+                                    : preparePicture(turned, std::move(chart));
 }
 
 Result<> paintChart(QPagedPaintDevice &device, const PreparedChart &chart) {

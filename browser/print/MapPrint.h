@@ -40,14 +40,11 @@ struct PreparedChart {
     Paper paper = Paper::A5;
 };
 
-// The pages of a PDF chart; a German failure when it cannot be read.
-[[nodiscard]] platform::Result<int> pdfPageCount(const QString &path);
-// The refusal of a page the PDF chart does not have (page from 0).
-[[nodiscard]] QString missingPageMessage(const QString &path, int page, int count);
-
 // Reads and decodes the chart at kChartPrintDpi for its place on the paper; a
 // German failure when the file cannot be read or the page does not exist.
-[[nodiscard]] platform::Result<PreparedChart> prepareChart(const ChartPrintJob &job);
+// `pages`, when given, receives a PDF chart's page count once it is loaded, so
+// that a caller can tell a page the chart lacks from a file it cannot read.
+[[nodiscard]] platform::Result<PreparedChart> prepareChart(const ChartPrintJob &job, int *pages = nullptr);
 
 // Sets the device's page (paper, orientation, no margins) and paints the chart
 // as one page. A printer must be in full-page mode, so that the page's corner

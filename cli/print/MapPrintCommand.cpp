@@ -74,15 +74,13 @@ int mapPrintCommand(const Options &options) {
         return kUsage;
     }
     const browser::ChartPrintJob job = jobOf(*slot, options, page);
-    if (job.type == browser::MapType::Pdf) {
-        const platform::Result<int> pages = browser::pdfPageCount(job.path);
-        if (!pages) return failed(pages);
-        if (job.pdfPage >= *pages) {
-            err() << browser::missingPageMessage(job.path, job.pdfPage, *pages) << Qt::endl;
-            return kNotFound;
-        }
+    int pages = 0;
+    const platform::Result<browser::PreparedChart> chart = browser::prepareChart(job, &pages);
+    // A page the chart lacks is not found; a file that cannot be read is a data error.
+    if (!chart && pages > 0 && job.pdfPage >= pages) {
+        err() << chart.error() << Qt::endl;
+        return kNotFound;
     }
-    const platform::Result<browser::PreparedChart> chart = browser::prepareChart(job);
     if (!chart) return failed(chart);
     const QString pdf = options.value("pdf");
     if (const platform::Result<> written = browser::writeChartPdf(*chart, pdf); !written) return failed(written);
