@@ -14,20 +14,14 @@ namespace volmira::browser {
 void MapPanel::cmdPrintMap_Click() {
     const QString title = QStringLiteral("Karte drucken");
     if (ActiveMap < 0 || slots_[ActiveMap].MapFile.isEmpty()) return;
-    // The rotation and the PDF page come from the row, which holds what is shown.
-    flushView();
-    const platform::Result<std::optional<store::MapDataRow>> row = store_.maps.link(icao_, ActiveMap);
-    if (!row || !*row) {
-        dialogs_.inform(this, title, row ? QStringLiteral("Die Karte ist nicht mehr verknüpft.") : row.error());
-        return;
-    }
     ChartPrintJob job;
     job.path = slots_[ActiveMap].MapFile;
     job.type = mapTypeOf(job.path);
     MapPrintDialog choice(job.type != MapType::Pdf, this);
     if (choice.exec() != QDialog::Accepted) return;
-    job.rotation = (*row)->Rotation;
-    job.pdfPage = (*row)->PdfPage;
+    // What is shown: the picture's turn, the PDF chart's page.
+    job.rotation = view_.rotation();
+    if (const std::optional<PdfPlace> place = pdfPlace()) job.pdfPage = place->page;
     job.paper = choice.paper();
     job.orientation = choice.orientation();
     if (!choice.wholePage() && view_.ready()) job.view = view_.source();
