@@ -6,7 +6,6 @@
 
 #include <QSet>
 
-#include <algorithm>
 
 namespace volmira::store {
 
